@@ -1,0 +1,90 @@
+// corvanta-size: sizes a project file exactly as the window program does
+// and writes the calculated project.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+#include "core/data_files.h"
+#include "core/errors.h"
+#include "core/messages.h"
+#include "project/document.h"
+#include "project/program_state.h"
+#include "project/project_state.h"
+#include "sizing/network_calculation.h"
+
+namespace {
+
+// Prints each message of the calculation to stderr and counts them.
+class StderrMessages : public cv::MessageSink {
+ public:
+  cv::MessageAnswer Show(const cv::Message& message) override {
+    std::cerr << message.EffectiveTitle() << ": " << message.text << "\n";
+    ++count_;
+    return message.buttons == cv::MessageButtons::YesNo ||
+                   message.buttons == cv::MessageButtons::YesNoCancel
+               ? cv::MessageAnswer::Yes
+               : cv::MessageAnswer::Ok;
+  }
+  int Count() const { return count_; }
+
+ private:
+  int count_ = 0;
+};
+
+int Run(const cv::cli::Options& options) {
+  cv::ProgramState state;
+  StderrMessages messages;
+  state.Messages = &messages;
+
+  state.EFVCollection.Load(options.catalogPath.empty() ? cv::FindDataFile("corvanta.db")
+                                                       : options.catalogPath);
+  pugi::xml_document doc;
+  cv::LoadResult loaded = cv::LoadDocumentFile(doc, options.projectPath);
+  if (loaded.status != cv::LoadStatus::Ok) {
+    std::cerr << "Error loading project file \"" << options.projectPath << "\"\n"
+              << loaded.reason << "\n";
+    return 1;
+  }
+  std::error_code ec;
+  state.ProjectPath = std::filesystem::absolute(options.projectPath, ec).string();
+  if (!options.debugLogPath.empty()) {
+    state.DebugMode = true;
+    state.Log.SetPath(options.debugLogPath);
+  }
+  cv::WithContext("modGlobals.XMLOnTreeView", [&] { cv::DeriveStateFromDocument(doc, state); });
+  cv::CalculateNetwork(doc, state);
+
+  const std::string text = cv::SerializeDocument(doc);
+  if (!options.outputPath.empty())
+    cv::WriteFileReplacing(options.outputPath, text);
+  else if (!options.materialList && !options.table && options.xlsxPath.empty())
+    std::cout << text;
+  return messages.Count() > 0 ? 3 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string error;
+  auto options = cv::cli::ParseOptions(args, error);
+  if (!options) {
+    std::cerr << "corvanta-size: " << error << "\n\n" << cv::cli::kUsage;
+    return 2;
+  }
+  if (options->help) {
+    std::cout << cv::cli::kUsage;
+    return 0;
+  }
+  try {
+    return Run(*options);
+  } catch (const cv::CvError& e) {
+    std::cerr << cv::StandardErrorText(e) << "\n";
+    return 1;
+  } catch (const std::exception& e) {
+    std::cerr << "Error Number: 5\nDescription: " << e.what() << "\n";
+    return 1;
+  }
+}

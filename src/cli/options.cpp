@@ -1,0 +1,71 @@
+#include "cli/options.h"
+
+namespace cv::cli {
+
+const char* const kUsage =
+    "Usage: corvanta-size [--catalog DB] [-o OUT.cv] [--debug-log FILE]\n"
+    "                     [--material-list | --table] [--export-xlsx FILE] PROJECT.cv\n"
+    "\n"
+    "Sizes every run of a CORVANTA project and writes the calculated project.\n"
+    "\n"
+    "  --catalog DB          EFV catalogue (SQLite, table EFV_Parameters); default:\n"
+    "                        corvanta.db beside the program, then the installed one\n"
+    "  -o OUT.cv             write the calculated project to OUT.cv (default: stdout)\n"
+    "  --debug-log FILE      trace the calculation into FILE\n"
+    "  --material-list       print the material list after the calculation\n"
+    "  --table               print the calculation table, tab-separated, headers first\n"
+    "  --export-xlsx FILE    write the calculation table as a workbook\n"
+    "  -h, --help            show this help\n"
+    "\n"
+    "Exit status: 0 sized; 3 a run could not be sized (the message is on stderr);\n"
+    "1 the project or catalogue could not be read or calculated; 2 wrong usage.\n";
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+  Options options;
+  auto value = [&](size_t& i, std::string& into) {
+    if (i + 1 >= args.size()) {
+      error = args[i] + " needs a value";
+      return false;
+    }
+    into = args[++i];
+    return true;
+  };
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "-h" || arg == "--help") {
+      options.help = true;
+    } else if (arg == "--catalog") {
+      if (!value(i, options.catalogPath)) return std::nullopt;
+    } else if (arg == "-o") {
+      if (!value(i, options.outputPath)) return std::nullopt;
+    } else if (arg == "--debug-log") {
+      if (!value(i, options.debugLogPath)) return std::nullopt;
+    } else if (arg == "--export-xlsx") {
+      if (!value(i, options.xlsxPath)) return std::nullopt;
+    } else if (arg == "--material-list") {
+      options.materialList = true;
+    } else if (arg == "--table") {
+      options.table = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      error = "unknown option " + arg;
+      return std::nullopt;
+    } else if (options.projectPath.empty()) {
+      options.projectPath = arg;
+    } else {
+      error = "only one project file may be given";
+      return std::nullopt;
+    }
+  }
+  if (options.help) return options;
+  if (options.projectPath.empty()) {
+    error = "no project file given";
+    return std::nullopt;
+  }
+  if (options.materialList && options.table) {
+    error = "--material-list and --table cannot be combined";
+    return std::nullopt;
+  }
+  return options;
+}
+
+}  // namespace cv::cli

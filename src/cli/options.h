@@ -1,0 +1,27 @@
+// The command line of corvanta-size.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cv::cli {
+
+struct Options {
+  std::string projectPath;
+  std::string catalogPath;   // empty: the default catalogue
+  std::string outputPath;    // empty: the calculated document goes to stdout
+  std::string debugLogPath;  // set: trace the calculation into this file
+  bool materialList = false;  // print the material list instead
+  bool table = false;         // print the calculation table instead
+  std::string xlsxPath;       // write the calculation table as a workbook
+  bool help = false;
+};
+
+// Parses the arguments (without the program name); nullopt and a reason for
+// wrong usage.
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+extern const char* const kUsage;
+
+}  // namespace cv::cli

@@ -1,0 +1,265 @@
+#include "project/document.h"
+
+#include <cerrno>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/errors.h"
+#include "core/version.h"
+
+namespace cv {
+
+namespace {
+
+const char* const kNewNodeFields[][2] = {
+    {"description", "New Appliance"},
+    {"load", "0"},
+    {"length", "0"},
+    {"material", "CORVANTA"},
+    {"materialSize", ""},
+    {"appliance", "Other"},
+    {"materialSizeFixed", "0"},
+    {"SupplyPressure", "0"},
+    {"PressureDrop", "0"},
+    {"DeliveredPressure", "0"},
+    {"ModelNumber", "Other"},
+};
+
+}  // namespace
+
+void BuildNewProject(pugi::xml_document& doc) {
+  doc.reset();
+  pugi::xml_node root = doc.append_child(kRootName);
+  const std::string version = std::string(kVersionText) + "-English";
+  root.append_attribute("version") = version.c_str();
+  root.append_attribute("gasType") = "Natural Gas";
+  root.append_attribute("HighSupplyPressure") = "0";
+  root.append_attribute("HighSupplyAllowablePressureDrop") = "0";
+  root.append_attribute("InternalLowSupplyPressure") = "7";
+  root.append_attribute("InternalLowSupplyDeliveryPressure") = "0";
+  root.append_attribute("InternalLowSupplyAllowablePressureDrop") = "0.5";
+  const char* const fields[][2] = {{"description", kGasSupplyText},
+                                   {"load", "0"},
+                                   {"calculationType", "Fixed Pressure Method"},
+                                   {"EFVEnabled", "False"},
+                                   {"DualSystem", "False"}};
+  for (const auto& field : fields) SetElementText(root.append_child(field[0]), field[1]);
+}
+
+pugi::xml_node ProjectRoot(const pugi::xml_document& doc) {
+  pugi::xml_node root = doc.document_element();
+  if (!root || std::strcmp(root.name(), kRootName) != 0)
+    Raise(kErrMissingElement, "the project has no CVSystem element");
+  return root;
+}
+
+pugi::xml_node AppendNewSystemNode(pugi::xml_node parent, std::string_view id) {
+  pugi::xml_node node = parent.append_child(kSystemNodeName);
+  node.append_attribute("id") = std::string(id).c_str();
+  for (const auto& field : kNewNodeFields) SetElementText(node.append_child(field[0]), field[1]);
+  return node;
+}
+
+bool IsSystemRoot(pugi::xml_node element) noexcept {
+  return element && std::strcmp(element.name(), kRootName) == 0;
+}
+
+bool IsSystemNode(pugi::xml_node element) noexcept {
+  return element && std::strcmp(element.name(), kSystemNodeName) == 0;
+}
+
+pugi::xml_node FindField(pugi::xml_node node, const char* name) noexcept {
+  return node.child(name);
+}
+
+std::string FieldText(pugi::xml_node node, const char* name) {
+  pugi::xml_node field = node.child(name);
+  if (!field) {
+    std::string where = IsSystemNode(node) && node.first_attribute()
+                            ? " of node " + std::string(node.first_attribute().value())
+                            : "";
+    Raise(kErrMissingElement, std::string("missing element ") + name + where);
+  }
+  return field.text().get();
+}
+
+void SetElementText(pugi::xml_node element, std::string_view text) {
+  while (element.first_child()) element.remove_child(element.first_child());
+  if (!text.empty())
+    element.append_child(pugi::node_pcdata).set_value(std::string(text).c_str());
+}
+
+void SetFieldText(pugi::xml_node node, const char* name, std::string_view text) {
+  pugi::xml_node field = node.child(name);
+  if (!field) FieldText(node, name);  // raises the missing-element failure
+  SetElementText(field, text);
+}
+
+namespace {
+
+pugi::xml_attribute AttributeAt(pugi::xml_node root, int position) {
+  pugi::xml_attribute attr = root.first_attribute();
+  for (int i = 0; attr && i < position; ++i) attr = attr.next_attribute();
+  if (!attr)
+    Raise(kErrOutOfRange, "the CVSystem element has no attribute " + std::to_string(position));
+  return attr;
+}
+
+}  // namespace
+
+std::string RootAttributeText(pugi::xml_node root, int position) {
+  return AttributeAt(root, position).value();
+}
+
+void SetRootAttributeText(pugi::xml_node root, int position, std::string_view text) {
+  AttributeAt(root, position).set_value(std::string(text).c_str());
+}
+
+std::string NodeId(pugi::xml_node node) {
+  pugi::xml_attribute attr = node.first_attribute();
+  if (!attr) Raise(kErrMissingElement, "a SystemNode has no id");
+  return attr.value();
+}
+
+pugi::xml_node FindSystemNodeById(const pugi::xml_document& doc, std::string_view id) {
+  struct Finder : pugi::xml_tree_walker {
+    std::string_view id;
+    pugi::xml_node found;
+    bool for_each(pugi::xml_node& node) override {
+      if (IsSystemNode(node) && node.first_attribute() && id == node.first_attribute().value()) {
+        found = node;
+        return false;
+      }
+      return true;
+    }
+  } finder;
+  finder.id = id;
+  const_cast<pugi::xml_document&>(doc).traverse(finder);
+  return finder.found;
+}
+
+std::vector<pugi::xml_node> AllSystemNodes(const pugi::xml_document& doc) {
+  struct Collector : pugi::xml_tree_walker {
+    std::vector<pugi::xml_node> nodes;
+    bool for_each(pugi::xml_node& node) override {
+      if (IsSystemNode(node)) nodes.push_back(node);
+      return true;
+    }
+  } collector;
+  const_cast<pugi::xml_document&>(doc).traverse(collector);
+  return std::move(collector.nodes);
+}
+
+std::vector<pugi::xml_node> ChildSystemNodes(pugi::xml_node element) {
+  std::vector<pugi::xml_node> children;
+  for (pugi::xml_node child : element.children(kSystemNodeName)) children.push_back(child);
+  return children;
+}
+
+std::string IdFromTreeKey(std::string_view key) {
+  return std::string(key.substr(0, key.find(' ')));
+}
+
+std::string DrawNewNodeId(const pugi::xml_document& doc) {
+  static std::mt19937 generator(static_cast<unsigned>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  std::uniform_real_distribution<float> fraction(0.0f, 1.0f);
+  for (;;) {
+    // A single-precision fraction such as 0.7055475 gives the id 7055475.
+    char buf[32];
+    auto res = std::to_chars(buf, buf + sizeof buf, fraction(generator), std::chars_format::fixed);
+    std::string text(buf, res.ptr);
+    if (text.size() <= 2 || text.compare(0, 2, "0.") != 0) continue;
+    std::string id = text.substr(2);
+    if (!FindSystemNodeById(doc, id)) return id;
+  }
+}
+
+std::string SerializeDocument(const pugi::xml_document& doc) {
+  std::ostringstream out;
+  doc.save(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+  return out.str();
+}
+
+LoadResult LoadDocumentFile(pugi::xml_document& doc, const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    doc.reset();
+    return {std::filesystem::exists(path, ec) ? LoadStatus::NotReadable : LoadStatus::NoFile,
+            "no file at this path"};
+  }
+  pugi::xml_parse_result result = doc.load_file(path.c_str());
+  if (!result) {
+    std::string reason = result.description();
+    if (result.status != pugi::status_file_not_found && result.status != pugi::status_io_error)
+      reason += " at offset " + std::to_string(result.offset);
+    doc.reset();
+    return {LoadStatus::NotReadable, reason};
+  }
+  if (!doc.document_element()) {
+    doc.reset();
+    return {LoadStatus::NotReadable, "the file holds no element"};
+  }
+  return {};
+}
+
+bool LoadDocumentText(pugi::xml_document& doc, std::string_view text) {
+  return doc.load_buffer(text.data(), text.size()) && doc.document_element();
+}
+
+void WriteFileReplacing(const std::string& path, std::string_view text) {
+  namespace fs = std::filesystem;
+  fs::path target(path);
+  fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  int fd = mkstemp(temp.data());
+  if (fd < 0) Raise(kErrFileAccess, path + ": " + std::strerror(errno));
+  auto fail = [&](int err) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    Raise(kErrFileAccess, path + ": " + std::strerror(err));
+  };
+  const char* data = text.data();
+  size_t left = text.size();
+  while (left > 0) {
+    ssize_t written = ::write(fd, data, left);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      fail(errno);
+    }
+    data += written;
+    left -= static_cast<size_t>(written);
+  }
+  if (::fsync(fd) != 0) fail(errno);
+  // A project file is an ordinary document: readable by others like any
+  // file the user saves (mkstemp creates it private).
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  if (::close(fd) != 0) {
+    int err = errno;
+    ::unlink(temp.c_str());
+    Raise(kErrFileAccess, path + ": " + std::strerror(err));
+  }
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    int err = errno;
+    ::unlink(temp.c_str());
+    Raise(kErrFileAccess, path + ": " + std::strerror(err));
+  }
+}
+
+void SaveDocumentFile(const pugi::xml_document& doc, const std::string& path) {
+  WriteFileReplacing(path, SerializeDocument(doc));
+}
+
+}  // namespace cv

@@ -1,0 +1,99 @@
+// The project document: one XML document whose root element CVSystem holds
+// the project-wide settings as seven attributes read and written by
+// position, five field elements, and then the nested SystemNode elements of
+// the network. Every value is text; quantities are stored in English units.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <pugixml.hpp>
+
+namespace cv {
+
+inline constexpr const char* kRootName = "CVSystem";
+inline constexpr const char* kSystemNodeName = "SystemNode";
+inline constexpr const char* kGasSupplyText = "Gas Supply";
+
+// Positions of the root's attributes; readers address them by position.
+enum RootAttribute : int {
+  kAttrVersion = 0,
+  kAttrGasType = 1,
+  kAttrHighSupplyPressure = 2,
+  kAttrHighSupplyAllowablePressureDrop = 3,
+  kAttrInternalLowSupplyPressure = 4,
+  kAttrInternalLowSupplyDeliveryPressure = 5,
+  kAttrInternalLowSupplyAllowablePressureDrop = 6,
+};
+
+// Fills an emptied document with a new project: the root, its seven
+// attributes and its five field elements, in that order.
+void BuildNewProject(pugi::xml_document& doc);
+
+// The root element CVSystem (the document's first element); fails with
+// error 91 when the document has none.
+pugi::xml_node ProjectRoot(const pugi::xml_document& doc);
+
+// Appends a new SystemNode with the given id and the field elements of a new
+// node to parent, and returns it.
+pugi::xml_node AppendNewSystemNode(pugi::xml_node parent, std::string_view id);
+
+bool IsSystemRoot(pugi::xml_node element) noexcept;
+bool IsSystemNode(pugi::xml_node element) noexcept;
+
+// The text of a field element (the first child element of that name); a
+// missing element fails with error 91.
+std::string FieldText(pugi::xml_node node, const char* name);
+// The field element, or an empty handle when it is missing.
+pugi::xml_node FindField(pugi::xml_node node, const char* name) noexcept;
+// Replaces a field's text; a missing element fails with error 91. An empty
+// text leaves the element empty (<materialSize/>).
+void SetFieldText(pugi::xml_node node, const char* name, std::string_view text);
+void SetElementText(pugi::xml_node element, std::string_view text);
+
+// The root attribute at a position; fails with error 9 when it is missing.
+std::string RootAttributeText(pugi::xml_node root, int position);
+void SetRootAttributeText(pugi::xml_node root, int position, std::string_view text);
+
+// A node's id: the text of its first attribute (error 91 without one).
+std::string NodeId(pugi::xml_node node);
+
+// The first SystemNode in document order whose id equals the text, or an
+// empty handle.
+pugi::xml_node FindSystemNodeById(const pugi::xml_document& doc, std::string_view id);
+
+// All SystemNode elements in document order.
+std::vector<pugi::xml_node> AllSystemNodes(const pugi::xml_document& doc);
+// The SystemNode children of an element, in document order.
+std::vector<pugi::xml_node> ChildSystemNodes(pugi::xml_node element);
+
+// The id part of a tree key: the text before the first blank.
+std::string IdFromTreeKey(std::string_view key);
+
+// A new id (a short text of decimal digits) that no node of the document
+// uses yet.
+std::string DrawNewNodeId(const pugi::xml_document& doc);
+
+// The file form: no declaration, no whitespace between elements, UTF-8.
+std::string SerializeDocument(const pugi::xml_document& doc);
+
+enum class LoadStatus { Ok, NoFile, NotReadable };
+struct LoadResult {
+  LoadStatus status = LoadStatus::Ok;
+  std::string reason;  // what went wrong, for NotReadable
+};
+// Loads a project file into doc (replacing its content). A declaration and
+// whitespace between elements are accepted.
+LoadResult LoadDocumentFile(pugi::xml_document& doc, const std::string& path);
+bool LoadDocumentText(pugi::xml_document& doc, std::string_view text);
+
+// Writes the document to path through a temporary file in the same folder
+// that replaces the old file only once it is complete; a failure (error 75)
+// leaves any previous file untouched.
+void SaveDocumentFile(const pugi::xml_document& doc, const std::string& path);
+// Writes text to path the same safe way.
+void WriteFileReplacing(const std::string& path, std::string_view text);
+
+}  // namespace cv

@@ -1,0 +1,41 @@
+// What the sizing procedures share while they run: the program state and the
+// project's root, whose settings apply also to nodes of the trip document.
+#pragma once
+
+#include <string>
+
+#include <pugixml.hpp>
+
+#include "project/program_state.h"
+
+namespace cv {
+
+struct CalcContext {
+  ProgramState& state;
+  pugi::xml_node projectRoot;
+  // The run SizeRunByMethod is sizing; only its size may be emptied when
+  // nothing on its path can grow.
+  pugi::xml_node sizingNode;
+
+  bool Tracing() const noexcept { return state.DebugMode; }
+  void Trace(const std::string& line) const {
+    if (state.DebugMode) state.Log.Write(line);
+  }
+};
+
+// The project's supply settings as the sizing reads them. The high-pressure
+// values are read only in a dual-pressure system and are 0 otherwise.
+struct SupplyValues {
+  std::string gasType;
+  std::string method;  // the root's calculationType
+  bool dual = false;
+  double pLow = 0;     // InternalLowSupplyPressure
+  double aLow = 0;     // InternalLowSupplyAllowablePressureDrop
+  double dLow = 0;     // InternalLowSupplyDeliveryPressure
+  double pHigh = 0;    // HighSupplyPressure
+  double aHigh = 0;    // HighSupplyAllowablePressureDrop
+};
+
+SupplyValues ReadSupplyValues(const CalcContext& ctx);
+
+}  // namespace cv

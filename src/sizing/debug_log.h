@@ -1,0 +1,35 @@
+// The calculation trace: numbered lines appended to a text file while
+// tracing is on, for the people who support the program.
+#pragma once
+
+#include <string>
+
+namespace cv {
+
+class DebugLog {
+ public:
+  // The file the trace goes to; empty: no file, restarts and writes do
+  // nothing.
+  void SetPath(std::string path) { path_ = std::move(path); }
+  const std::string& Path() const noexcept { return path_; }
+
+  // Starts the file afresh: line numbers from 0; an existing file is
+  // deleted and, while tracing is on, a new one gets the header line.
+  void Restart(bool debugMode, const std::string& projectPath);
+  // Only the line numbers restart (each sizing pass counts from 0).
+  void RestartNumbering() noexcept { lineNumber_ = 0; }
+
+  // Appends "N) message" with CR LF and counts the line. Callers test
+  // DebugMode first. A file that cannot be written fails with error 75.
+  void Write(const std::string& message);
+
+  int LineNumber() const noexcept { return lineNumber_; }
+
+ private:
+  void Append(const std::string& text);
+
+  std::string path_;
+  int lineNumber_ = 0;
+};
+
+}  // namespace cv

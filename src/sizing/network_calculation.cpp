@@ -1,0 +1,210 @@
+#include "sizing/network_calculation.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "project/document.h"
+#include "sizing/calc_context.h"
+#include "sizing/pressure_drop.h"
+#include "sizing/run_sizing.h"
+#include "sizing/tables.h"
+
+namespace cv {
+
+namespace {
+
+bool IsPassThrough(const std::string& kind) {
+  return kind == "Manifold" || kind == "Regulator" || kind == "Tee" || kind == "EFV";
+}
+
+bool IsFixed(pugi::xml_node node) {
+  pugi::xml_node field = FindField(node, "materialSizeFixed");
+  return field && std::string_view(field.text().get()) == "1";
+}
+
+double SumLoads(pugi::xml_node node, bool write) {
+  double sum = 0;
+  for (pugi::xml_node child : node.children(kSystemNodeName)) sum += SumLoads(child, write);
+  if (IsSystemRoot(node)) {
+    if (write) SetFieldText(node, "load", FormatNumber(sum));
+    return sum;
+  }
+  if (IsPassThrough(FieldText(node, "appliance"))) {
+    if (write) SetFieldText(node, "load", FormatNumber(sum));
+  } else {
+    sum += ParseNumber(FieldText(node, "load"));
+  }
+  return sum;
+}
+
+// The ordering key of a run: its load rounded to a whole number (halves to
+// even), padded with zeros to 12 characters, "|" and its id.
+std::string OrderingKey(pugi::xml_node node) {
+  const double load = RoundHalfEven(ParseNumber(FieldText(node, "load")), 0);
+  std::string digits = FormatNumber(load);
+  if (digits.size() < 12) digits.insert(0, 12 - digits.size(), '0');
+  return digits + "|" + NodeId(node);
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+std::pair<pugi::xml_node, bool> FindUpstreamEFV(pugi::xml_node node) {
+  for (pugi::xml_node cur = node;; cur = cur.parent()) {
+    if (IsSystemRoot(cur)) return {cur, false};
+    if (FieldText(cur, "appliance") == "EFV") return {cur, true};
+  }
+}
+
+// One sizing pass over the project document, or over the trip document
+// while the trip-flow pass runs.
+void CalculateNodeSizes(pugi::xml_document& project, ProgramState& state) {
+  state.Log.RestartNumbering();
+  pugi::xml_document& doc = state.TripFlowPass ? state.TripDocument : project;
+  const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
+
+  std::vector<std::string> keys;
+  std::unordered_map<std::string, pugi::xml_node> firstById;
+  for (pugi::xml_node node : nodes) {
+    firstById.emplace(NodeId(node), node);
+    if (IsApplianceOrRegulator(node)) keys.push_back(OrderingKey(node));
+    if (!IsFixed(node))
+      SetFieldText(node, "materialSize", SizeNameAt(0, FieldText(node, "material")));
+  }
+  std::stable_sort(keys.begin(), keys.end(), LessIgnoringCase);
+
+  CalcContext ctx{state, ProjectRoot(project), {}};
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+    auto found = firstById.find(it->substr(it->find('|') + 1));
+    if (found == firstById.end()) continue;
+    pugi::xml_node node = found->second;
+    // The trip-flow pass sizes the runs behind an EFV and the high side.
+    if (state.TripFlowPass && !FindUpstreamEFV(node).second && !IsHighPressureSideNode(node))
+      continue;
+    if (!SizeRunByMethod(node, ctx)) return;
+  }
+}
+
+double SetMaxTripFlow(pugi::xml_node node, const ProgramState& state) {
+  if (IsTerminatingNode(node)) {
+    auto [efv, isEfv] = FindUpstreamEFV(node);
+    if (!isEfv) return 0;
+    const double flow = GetEFVFlow(state.EFVCollection, FieldText(efv, "ModelNumber"), "TRIP");
+    SetFieldText(node, "load", FormatNumber(flow));
+    return flow;
+  }
+  double largest = 0;
+  for (pugi::xml_node child : node.children(kSystemNodeName))
+    largest = std::max(largest, SetMaxTripFlow(child, state));
+  SetFieldText(node, "load", FormatNumber(largest));
+  return largest;
+}
+
+std::string MergeEntry(pugi::xml_node node, const std::string& material, const std::string& normal,
+                       const std::string& trip, const std::string& final, bool tripWins) {
+  const pugi::xml_node parent = node.parent();
+  std::string entry = "Current Node: " + FieldText(node, "appliance") +
+                      ", Description: " + FieldText(node, "description") + "\r\n";
+  entry += IsSystemRoot(parent) ? std::string("Parent Node: Gas Supply ")
+                                : "Parent Node: " + FieldText(parent, "appliance") +
+                                      ", Description: " + FieldText(parent, "description");
+  entry += "\r\nMaterial: " + material;
+  if (material == kPipe)
+    entry += "\r\nSteel Pipe";
+  else if (tripWins)
+    entry += "\r\nCorvanta Pipe";
+  entry += "\r\nNormal Flow Size: " + normal + "\r\nTrip Flow Size: " + trip +
+           "\r\nSetting the Final size to:" + final;
+  return entry;
+}
+
+// Keeps the larger of the normal-pass and trip-pass size of every run.
+void CompareandSetLargePipeSize(pugi::xml_document& project, ProgramState& state) {
+  const std::vector<pugi::xml_node> normalNodes = AllSystemNodes(project);
+  const std::vector<pugi::xml_node> tripNodes = AllSystemNodes(state.TripDocument);
+  for (size_t i = 0; i < normalNodes.size() && i < tripNodes.size(); ++i) {
+    const std::string normalSize = FieldText(normalNodes[i], "materialSize");
+    const std::string normalMaterial = FieldText(normalNodes[i], "material");
+    const std::string tripSize = FieldText(tripNodes[i], "materialSize");
+    const std::string material = FieldText(tripNodes[i], "material");
+    if (material != kCorvanta && material != kPipe) continue;
+    const int normalIndex = SizeIndexOf(normalSize, normalMaterial);
+    const int tripIndex = SizeIndexOf(tripSize, material);
+    const bool tripWins = !(normalIndex > tripIndex);
+    const std::string final = SizeNameAt(tripWins ? tripIndex : normalIndex, material);
+    SetFieldText(normalNodes[i], "materialSize", final);
+    if (state.DebugMode)
+      state.Log.Write(MergeEntry(normalNodes[i], material, normalSize, tripSize, final, tripWins));
+  }
+}
+
+void RunTripFlowPass(pugi::xml_document& project, ProgramState& state) {
+  if (state.DebugMode) state.Log.Write("\r\n***** Executing Trip Flow Calculations *****\r\n");
+  state.TripDocument.reset(project);
+  state.TripFlowPass = true;
+  pugi::xml_node tripRoot = ProjectRoot(state.TripDocument);
+  WithContext("modTreeFunctions.SetMaxTripFlow", [&] { SetMaxTripFlow(tripRoot, state); });
+  if (state.DualSystemFlag) HighSideLoadTotal(tripRoot);
+  CalculateNodeSizes(project, state);
+  if (state.DebugMode && !TrimBlanks(state.ProjectPath).empty())
+    SaveDocumentFile(state.TripDocument, TripDocumentPath(state.ProjectPath));
+  WithContext("modTreeFunctions.CompareandSetLargePipeSize",
+              [&] { CompareandSetLargePipeSize(project, state); });
+  state.TripFlowPass = false;
+}
+
+}  // namespace
+
+double AccumulateLoads(pugi::xml_node node) { return SumLoads(node, true); }
+
+double AddLoads(pugi::xml_node node) {
+  return WithContext("modTreeFunctions.AddLoads", [&] { return SumLoads(node, false); });
+}
+
+bool IsTerminatingNode(pugi::xml_node node) noexcept {
+  return !node.child(kSystemNodeName);
+}
+
+std::string TripDocumentPath(const std::string& projectPath) {
+  std::filesystem::path path(projectPath);
+  return (path.parent_path() / (path.stem().string() + "_Trip.xml")).string();
+}
+
+void CalculateNetwork(pugi::xml_document& project, ProgramState& state) {
+  WithContext("modTreeFunctions.CalculateNetwork -", [&] {
+    state.TripFlowPass = false;
+    state.LastSizingFailed = false;
+    // The trace is started once per calculation, so that it holds both
+    // passes.
+    state.Log.Restart(state.DebugMode, state.ProjectPath);
+    if (state.EFVPresent && state.DebugMode)
+      state.Log.Write("\r\n***** Executing Normal Flow Calculations *****\r\n");
+    pugi::xml_node root = ProjectRoot(project);
+    AccumulateLoads(root);
+    CalculateNodeSizes(project, state);
+    if (state.EFVPresent) {
+      try {
+        RunTripFlowPass(project, state);
+      } catch (...) {
+        state.TripFlowPass = false;
+        throw;
+      }
+    }
+    CalcContext ctx{state, root, {}};
+    for (pugi::xml_node node : AllSystemNodes(project))
+      if (IsApplianceOrRegulator(node)) PressureDropToSource(node, false, ctx);
+  });
+}
+
+}  // namespace cv

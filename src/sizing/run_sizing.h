@@ -1,0 +1,26 @@
+// Whether one run is big enough for the project's calculation method, and
+// the upsizing along its path until it is or nothing can grow any more.
+#pragma once
+
+#include <string>
+
+#include <pugixml.hpp>
+
+#include "sizing/calc_context.h"
+
+namespace cv {
+
+inline constexpr const char* kFixedPressureMethod = "Fixed Pressure Method";
+inline constexpr const char* kUserDefinedMethod = "User Defined Method";
+inline constexpr const char* kDeliveryPressureMethod = "Delivery Pressure Method";
+
+// True when the run meets its limit (after upsizing nodes when needed) or
+// has no length; false after the user was told that the load/length
+// combination is too high.
+bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx);
+
+// The text of the sizing-failure message for a node and its parent.
+std::string SizingFailureText(const std::string& nodeDescription,
+                              const std::string& parentDescription);
+
+}  // namespace cv

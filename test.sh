@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and runs every test (also the core tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer).
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/install-deps.sh
+jobs=$(nproc)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+(cd build && ctest --output-on-failure -j"$jobs")
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCORVANTA_SANITIZE=ON -DCORVANTA_BUILD_UI=OFF >/dev/null
+cmake --build build-sanitize -j"$jobs"
+(cd build-sanitize && ctest --output-on-failure -j"$jobs" -L core)
