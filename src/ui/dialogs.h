@@ -1,0 +1,54 @@
+// The window program reaches message boxes, file dialogs and the printer
+// set-up only through these interfaces, so that tests can answer them and
+// read what they were shown.
+#pragma once
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+#include "core/messages.h"
+
+class QPrinter;
+class QWidget;
+
+namespace cv::ui {
+
+// The file filter of the project dialogs; the second entry is preselected.
+inline const QStringList kProjectFilters = {
+    QStringLiteral("All Files (*.*)"),
+    QStringLiteral("CORVANTA Sizing Project Files (*.cv)")};
+
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  // The chosen full file name, or nullopt when the user cancelled. The
+  // dialogs ask no overwrite question and add no extension: the commands
+  // do what they need themselves.
+  virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
+                                              const QStringList& filters, int selectedFilter) = 0;
+  virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& caption,
+                                              const QStringList& filters, int selectedFilter) = 0;
+};
+
+class PrinterDialogs {
+ public:
+  virtual ~PrinterDialogs() = default;
+  // The printer set-up ("P&rint Setup..."); false when cancelled. The
+  // copy count chosen stays on the printer.
+  virtual bool PrintSetup(QWidget* parent, QPrinter& printer) = 0;
+  // The print dialog before a print job (printer or PDF file); false when
+  // cancelled.
+  virtual bool ConfirmPrint(QWidget* parent, QPrinter& printer) = 0;
+};
+
+// All the seams of the window program in one place; the program passes the
+// real ones, tests pass scripted ones.
+struct Seams {
+  cv::MessageSink* messages = nullptr;
+  FileDialogs* files = nullptr;
+  PrinterDialogs* printers = nullptr;
+};
+
+}  // namespace cv::ui
