@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "core/errors.h"
+#include "core/number_text.h"
 #include "core/version.h"
 
 namespace cv {
@@ -91,6 +92,15 @@ std::string FieldText(pugi::xml_node node, const char* name) {
     Raise(kErrMissingElement, std::string("missing element ") + name + where);
   }
   return field.text().get();
+}
+
+double FieldNumber(pugi::xml_node node, const char* name) {
+  const std::string text = FieldText(node, name);
+  if (auto value = TryParseNumber(text)) return *value;
+  pugi::xml_node description = node.child("description");
+  Raise(kErrTypeMismatch, std::string("the ") + name + " \"" + text + "\" of \"" +
+                              (description ? description.text().get() : NodeId(node)) +
+                              "\" is not a number");
 }
 
 void SetElementText(pugi::xml_node element, std::string_view text) {

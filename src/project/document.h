@@ -46,6 +46,9 @@ bool IsSystemNode(pugi::xml_node element) noexcept;
 // The text of a field element (the first child element of that name); a
 // missing element fails with error 91.
 std::string FieldText(pugi::xml_node node, const char* name);
+// The number a field holds; text that is not a number fails with error 13
+// naming the field and the node.
+double FieldNumber(pugi::xml_node node, const char* name);
 // The field element, or an empty handle when it is missing.
 pugi::xml_node FindField(pugi::xml_node node, const char* name) noexcept;
 // Replaces a field's text; a missing element fails with error 91. An empty

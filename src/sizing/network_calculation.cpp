@@ -40,7 +40,7 @@ double SumLoads(pugi::xml_node node, bool write) {
   if (IsPassThrough(FieldText(node, "appliance"))) {
     if (write) SetFieldText(node, "load", FormatNumber(sum));
   } else {
-    sum += ParseNumber(FieldText(node, "load"));
+    sum += FieldNumber(node, "load");
   }
   return sum;
 }
@@ -48,7 +48,7 @@ double SumLoads(pugi::xml_node node, bool write) {
 // The ordering key of a run: its load rounded to a whole number (halves to
 // even), padded with zeros to 12 characters, "|" and its id.
 std::string OrderingKey(pugi::xml_node node) {
-  const double load = RoundHalfEven(ParseNumber(FieldText(node, "load")), 0);
+  const double load = RoundHalfEven(FieldNumber(node, "load"), 0);
   std::string digits = FormatNumber(load);
   if (digits.size() < 12) digits.insert(0, 12 - digits.size(), '0');
   return digits + "|" + NodeId(node);

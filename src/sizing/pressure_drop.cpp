@@ -37,8 +37,8 @@ int CheckedSizeIndex(std::string_view size, std::string_view material) {
 }
 
 double NodeSegmentDrop(pugi::xml_node node, const CalcContext& ctx) {
-  const double length = ParseNumber(FieldText(node, "length"));
-  const double load = ParseNumber(FieldText(node, "load"));
+  const double length = FieldNumber(node, "length");
+  const double load = FieldNumber(node, "load");
   const std::string material = FieldText(node, "material");
   const std::string size = FieldText(node, "materialSize");
   const std::string gasType = RootAttributeText(ctx.projectRoot, kAttrGasType);
@@ -124,7 +124,7 @@ double PressureDropToSource(pugi::xml_node node, bool segmentOnly, const CalcCon
     } else if (it == path.rbegin()) {
       WritePressures(n, supply.pLow, dp, Round2(supply.pLow - dp));
     } else {
-      const double parentDelivered = ParseNumber(FieldText(n.parent(), "DeliveredPressure"));
+      const double parentDelivered = FieldNumber(n.parent(), "DeliveredPressure");
       cum = dp + parentCum;
       WritePressures(n, Round2(parentDelivered), dp, Round2(base - cum));
     }
@@ -161,7 +161,7 @@ double HighSideLoadTotal(pugi::xml_node element) {
   if (kind == "Tee" || kind == "Manifold")
     SetFieldText(element, "load", FormatNumber(total));
   else
-    total += ParseNumber(FieldText(element, "load"));
+    total += FieldNumber(element, "load");
   return total;
 }
 
