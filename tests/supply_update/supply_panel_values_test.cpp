@@ -1,0 +1,180 @@
+#include "supply/supply_panel_values.h"
+
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "project/document.h"
+#include "supply/supply_update.h"
+
+namespace cv {
+namespace {
+
+class PanelFromDocument : public ::testing::Test {
+ protected:
+  void SetUp() override { BuildNewProject(doc); }
+  void Set(int position, const char* text) {
+    SetRootAttributeText(ProjectRoot(doc), position, text);
+  }
+  void SetField(const char* name, const char* text) { SetFieldText(ProjectRoot(doc), name, text); }
+  int FailureNumber() {
+    try {
+      SupplyPanelFromDocument(doc);
+    } catch (const CvError& e) {
+      return e.number();
+    }
+    return 0;
+  }
+  pugi::xml_document doc;
+};
+
+TEST_F(PanelFromDocument, NewProjectShowsTheStandardFixedPreset) {
+  SupplyPanelValues v = SupplyPanelFromDocument(doc);
+  EXPECT_EQ(v.unitSystem, "English") << "2.2.4-English has its unit system in the second part";
+  EXPECT_EQ(v.method, SupplyMethod::Fixed);
+  EXPECT_EQ(v.gasIndex, 0);
+  EXPECT_EQ(v.supplyPreset, 1);
+  EXPECT_EQ(v.internalPreset, 0);
+  EXPECT_FALSE(v.dualSystem);
+  EXPECT_FALSE(v.fixedHighFrames);
+  EXPECT_FALSE(v.efvPresent);
+  EXPECT_FALSE(v.chkMetricDualPressure) << "the fixed method leaves the check boxes";
+  EXPECT_EQ(v.boxes.txtMetricSupplyPressureDrop, "");
+  EXPECT_EQ(v.boxes.txtDeliveryPressureHighSupplyPressure, " ");
+}
+
+TEST_F(PanelFromDocument, FixedMethodIsDualOnlyByItsHighDrop) {
+  SetField("DualSystem", "True");
+  EXPECT_FALSE(SupplyPanelFromDocument(doc).dualSystem);
+
+  Set(kAttrHighSupplyAllowablePressureDrop, "27.73");
+  Set(kAttrInternalLowSupplyAllowablePressureDrop, "3");
+  SetField("DualSystem", "False");
+  SupplyPanelValues v = SupplyPanelFromDocument(doc);
+  EXPECT_TRUE(v.dualSystem);
+  EXPECT_TRUE(v.fixedHighFrames);
+  EXPECT_EQ(v.supplyPreset, 4);
+  EXPECT_EQ(v.internalPreset, 0);
+
+  Set(kAttrGasType, "Propane");
+  Set(kAttrInternalLowSupplyAllowablePressureDrop, "0.5");
+  v = SupplyPanelFromDocument(doc);
+  EXPECT_EQ(v.gasIndex, 1);
+  EXPECT_EQ(v.supplyPreset, 3);
+  EXPECT_EQ(v.internalPreset, 0);
+}
+
+TEST_F(PanelFromDocument, ADropMatchingNoPresetLeavesTheListWithoutSelection) {
+  Set(kAttrInternalLowSupplyAllowablePressureDrop, "0.4");
+  EXPECT_EQ(SupplyPanelFromDocument(doc).supplyPreset, -1);
+}
+
+TEST_F(PanelFromDocument, MetricUserDefinedProjectShowsMillibar) {
+  Set(kAttrVersion, "CVSystem-2.2.4-Metric");
+  SetField("calculationType", "User Defined Method");
+  Set(kAttrInternalLowSupplyPressure, "8.04402");
+  Set(kAttrInternalLowSupplyAllowablePressureDrop, "1.0055025");
+  SupplyPanelValues v = SupplyPanelFromDocument(doc);
+  EXPECT_EQ(v.unitSystem, "Metric");
+  EXPECT_EQ(v.method, SupplyMethod::UserDefined);
+  EXPECT_EQ(v.supplyPreset, 0);
+  EXPECT_EQ(v.chkMetricDualPressure, false);
+  EXPECT_EQ(v.boxes.txtMetricSupplyPressureDrop, "20");
+  EXPECT_EQ(v.boxes.txtUserDefinedAllowablePressureDrop, "2.5");
+  EXPECT_EQ(v.boxes.txtDeliveryPressureInternalLowSupplyPressure, " ");
+}
+
+TEST_F(PanelFromDocument, DualDeliveryProjectShowsPsiInTheHighBoxes) {
+  SetField("calculationType", "Delivery Pressure Method");
+  SetField("DualSystem", "True");
+  Set(kAttrHighSupplyPressure, "55.46");
+  Set(kAttrHighSupplyAllowablePressureDrop, "27.73");
+  Set(kAttrInternalLowSupplyDeliveryPressure, "5.0");
+  SupplyPanelValues v = SupplyPanelFromDocument(doc);
+  EXPECT_EQ(v.method, SupplyMethod::Delivery);
+  EXPECT_TRUE(v.dualSystem);
+  EXPECT_EQ(v.chkDeliveryDualPressure, true);
+  EXPECT_EQ(v.boxes.txtDeliveryPressureHighSupplyPressure, "2");
+  EXPECT_EQ(v.boxes.txtDeliveryPressureHighSupplyAllowedPressureDrop, "1");
+  EXPECT_EQ(v.boxes.txtDeliveryPressureInternalLowSupplyPressure, "7");
+  EXPECT_EQ(v.boxes.txtDeliveryPressureInternalLowDeliveryPressure, "5");
+  EXPECT_EQ(v.boxes.txtMetricSupplyPressureDrop, "");
+}
+
+TEST_F(PanelFromDocument, AnUnknownMethodNameLoadsAsTheDeliveryMethod) {
+  SetField("calculationType", "Something Else");
+  EXPECT_EQ(SupplyPanelFromDocument(doc).method, SupplyMethod::Delivery);
+}
+
+TEST_F(PanelFromDocument, BrokenDocumentsFailWithTheirNumbers) {
+  SetField("EFVEnabled", "True");
+  EXPECT_TRUE(SupplyPanelFromDocument(doc).efvPresent);
+
+  Set(kAttrHighSupplyAllowablePressureDrop, "abc");
+  EXPECT_EQ(FailureNumber(), kErrTypeMismatch);
+
+  BuildNewProject(doc);
+  ProjectRoot(doc).remove_attribute("InternalLowSupplyAllowablePressureDrop");
+  EXPECT_EQ(FailureNumber(), kErrOutOfRange);
+
+  BuildNewProject(doc);
+  ProjectRoot(doc).remove_child("calculationType");
+  EXPECT_EQ(FailureNumber(), kErrMissingElement);
+
+  doc.reset();
+  doc.append_child("Other");
+  EXPECT_EQ(FailureNumber(), kErrMissingElement);
+}
+
+// What loading shows, updated again unchanged, writes the same settings:
+// the panel and the document agree for every method and dual state.
+SupplyPanelInput InputFromPanel(const SupplyPanelValues& v) {
+  SupplyPanelInput in;
+  in.method = v.method;
+  in.gasIndex = v.gasIndex;
+  in.supplyPreset = v.supplyPreset;
+  in.internalPreset = v.internalPreset;
+  in.boxes = v.boxes;
+  in.chkMetricDualPressure = v.chkMetricDualPressure.value_or(false);
+  in.chkDeliveryDualPressure = v.chkDeliveryDualPressure.value_or(false);
+  return in;
+}
+
+TEST(SupplyRoundTrip, LoadingAnUpdatedProjectRestoresThePanel) {
+  std::vector<SupplyPanelInput> inputs(6);
+  inputs[0].gasIndex = 1;
+  inputs[0].supplyPreset = 2;
+  inputs[1].supplyPreset = 5;
+  inputs[2].method = SupplyMethod::UserDefined;
+  inputs[2].boxes.txtMetricSupplyPressureDrop = "20";
+  inputs[2].boxes.txtUserDefinedAllowablePressureDrop = "2.5";
+  inputs[3] = inputs[2];
+  inputs[3].chkMetricDualPressure = true;
+  inputs[3].boxes.txtUserDefinedInternalLowSupplyPressureDrop = "17";
+  inputs[3].boxes.txtMetricInternalPressureDrop = "1.25";
+  inputs[4].method = SupplyMethod::Delivery;
+  inputs[4].boxes.txtDeliveryPressureInternalLowSupplyPressure = "7";
+  inputs[4].boxes.txtDeliveryPressureInternalLowDeliveryPressure = "4.5";
+  inputs[5] = inputs[4];
+  inputs[5].chkDeliveryDualPressure = true;
+  inputs[5].boxes.txtDeliveryPressureHighSupplyPressure = "2";
+  inputs[5].boxes.txtDeliveryPressureHighSupplyAllowedPressureDrop = "1";
+
+  for (const SupplyPanelInput& in : inputs) {
+    pugi::xml_document doc;
+    BuildNewProject(doc);
+    ProgramState state;
+    ApplySupplySettings(doc, EvaluateSupplyUpdate(in).settings, state);
+    const std::string first = SerializeDocument(doc);
+    SupplyPanelValues shown = SupplyPanelFromDocument(doc);
+    EXPECT_EQ(shown.method, in.method);
+    EXPECT_EQ(shown.dualSystem, state.DualSystemFlag);
+    EXPECT_EQ(shown.unitSystem, state.UnitSystem);
+    SupplyEvaluation again = EvaluateSupplyUpdate(InputFromPanel(shown));
+    ASSERT_FALSE(again.failure) << again.failure->message;
+    ApplySupplySettings(doc, again.settings, state);
+    EXPECT_EQ(SerializeDocument(doc), first) << "method " << static_cast<int>(in.method);
+  }
+}
+
+}  // namespace
+}  // namespace cv
