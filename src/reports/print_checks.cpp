@@ -1,0 +1,22 @@
+#include "reports/print_checks.h"
+
+#include "project/document.h"
+
+namespace cv {
+
+bool HasUnsizedNode(const pugi::xml_document& doc) {
+  // A node without the field has no size either.
+  for (pugi::xml_node node : AllSystemNodes(doc))
+    if (*FindField(node, "materialSize").text().get() == '\0') return true;
+  return false;
+}
+
+bool PrintRefused(const pugi::xml_document& doc, const ProgramState& state) {
+  return state.LastSizingFailed || HasUnsizedNode(doc);
+}
+
+std::string PrintErrorMessage(const std::string& description) {
+  return std::string(kPrintErrorText) + "\r\n\r\n" + description;
+}
+
+}  // namespace cv

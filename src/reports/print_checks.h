@@ -1,0 +1,28 @@
+// What the print commands check before anything goes to the printer, and
+// the texts they show.
+#pragma once
+
+#include <string>
+
+#include <pugixml.hpp>
+
+#include "project/program_state.h"
+
+namespace cv {
+
+inline constexpr const char* kCorrectErrorsText =
+    "Please correct errors in system before printing...";
+inline constexpr const char* kPrintErrorText = "There was an error printing the project:";
+
+// True when some SystemNode of the document has an empty materialSize.
+bool HasUnsizedNode(const pugi::xml_document& doc);
+
+// True when the network must not be printed: a run has no size, or the last
+// calculation could not size a run (that run keeps a size that does not
+// meet its limit).
+bool PrintRefused(const pugi::xml_document& doc, const ProgramState& state);
+
+// The message of a failed print job: the text, two CR LF, the description.
+std::string PrintErrorMessage(const std::string& description);
+
+}  // namespace cv

@@ -1,0 +1,188 @@
+// The design layout printout: numbering, icons, positions and connectors of
+// the drawing, copies, and a drawing longer than a page.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "print/recording_surface.h"
+#include "reports/print_layout.h"
+#include "support/project_builder.h"
+
+namespace {
+
+using cvtest::Drawn;
+using cvtest::Run;
+
+Run Kind(const std::string& id, const std::string& appliance, const std::string& description) {
+  Run run;
+  run.id = id;
+  run.appliance = appliance;
+  run.description = description;
+  run.size = "10A CSST";
+  return run;
+}
+
+// Gas Supply -> Tee (Furnace, water heater), Sauna
+class SmallNetwork : public ::testing::Test {
+ protected:
+  SmallNetwork() {
+    cvtest::BuildProject(doc_);
+    pugi::xml_node root = doc_.document_element();
+    pugi::xml_node tee = cvtest::AddRun(root, Kind("11", "Tee", "Tee"));
+    cvtest::AddRun(tee, Kind("12", "Furnace", "Furnace"));
+    cvtest::AddRun(tee, Kind("13", "water heater", "Heater"));
+    cvtest::AddRun(root, Kind("14", "Sauna", "Sauna"));
+  }
+
+  void Draw() {
+    surface_.SetCurrentX(2000);
+    surface_.SetCurrentY(4000);
+    cv::DrawLayout(surface_, doc_);
+  }
+
+  pugi::xml_document doc_;
+  cvtest::RecordingSurface surface_;
+};
+
+TEST_F(SmallNetwork, NumbersNodesInPreOrderAndLeavesTheSupplyBare) {
+  Draw();
+  EXPECT_EQ(surface_.Texts(), (std::vector<std::string>{"Gas Supply", "Tee  [1] ",
+                                                         "Furnace  [2] ", "Heater  [3] ",
+                                                         "Sauna  [4] "}));
+}
+
+TEST_F(SmallNetwork, DrawsEachNodeWithTheImageOfItsKindInAnyLetterCase) {
+  Draw();
+  std::vector<std::string> keys;
+  for (const Drawn& d : surface_.ItemsOf(Drawn::Kind::Picture)) {
+    keys.push_back(d.text);
+    EXPECT_EQ(d.x2, 0) << "icons are drawn in their own size";
+  }
+  // The supply and a kind without an image get the logo image.
+  EXPECT_EQ(keys, (std::vector<std::string>{"kestLogo", "Tee", "Furnace", "Water Heater",
+                                            "kestLogo"}));
+}
+
+TEST_F(SmallNetwork, PlacesChildrenAndConnectorsBelowTheirParent) {
+  Draw();
+  const double row = cvtest::RecordingSurface::LineHeight(10);
+  const Drawn supply = *surface_.FindText("Gas Supply");
+  const Drawn tee = *surface_.FindText("Tee  [1] ");
+  const Drawn furnace = *surface_.FindText("Furnace  [2] ");
+  const Drawn heater = *surface_.FindText("Heater  [3] ");
+  EXPECT_EQ(supply.x, 2400);
+  EXPECT_EQ(supply.y, 4000);
+  // A child row starts ten image heights (16 px) below the row above.
+  EXPECT_EQ(tee.x, 2900);
+  EXPECT_EQ(tee.y, 4000 + row + 160);
+  EXPECT_EQ(furnace.x, 3400);
+  EXPECT_EQ(furnace.y, tee.y + row + 160);
+  EXPECT_EQ(heater.y, furnace.y + row + 160);
+
+  // The first connector runs down from the supply's label to the elbow and
+  // then right to the child's corner.
+  const std::vector<Drawn> lines = surface_.ItemsOf(Drawn::Kind::Line);
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(std::vector<double>({lines[0].x, lines[0].y, lines[0].x2, lines[0].y2}),
+            std::vector<double>({2250, 4000 + row, 2250, 4000 + 2 * row}));
+  EXPECT_EQ(std::vector<double>({lines[1].x, lines[1].y, lines[1].x2, lines[1].y2}),
+            std::vector<double>({2250, 4000 + 2 * row, 2500, 4000 + 2 * row}));
+  // The Sauna's connector starts at the supply's label too, below the tee.
+  EXPECT_EQ(lines[6].x, 2250);
+  EXPECT_EQ(lines[6].y, 4000 + row);
+  EXPECT_GT(lines[6].y2, heater.y);
+}
+
+TEST(LayoutNumbers, TenthNodeCarriesTenWhateverItsDepth) {
+  pugi::xml_document doc;
+  cvtest::BuildProject(doc);
+  pugi::xml_node parent = doc.document_element();
+  for (int i = 1; i <= 10; ++i)
+    parent = cvtest::AddRun(parent, Kind(std::to_string(100 + i), "Tee", "T"));
+  cvtest::RecordingSurface surface;
+  cv::DrawLayout(surface, doc);
+  EXPECT_EQ(surface.Texts().back(), "T  [10] ");
+}
+
+TEST(LayoutImages, FindImageIndexIgnoresLetterCase) {
+  EXPECT_EQ(cv::FindImageIndex("Furnace"), 1);
+  EXPECT_EQ(cv::FindImageIndex("KESTLOGO"), 14);
+  EXPECT_EQ(cv::FindImageIndex("water heater"), 13);
+  EXPECT_EQ(cv::FindImageIndex("Heater"), -1);
+  EXPECT_EQ(cv::FindImageIndex(""), -1);
+}
+
+cv::PrintHeader Header() {
+  cv::PrintHeader h;
+  h.projectPath = "/tmp/p.cv";
+  h.gasType = "Propane";
+  return h;
+}
+
+TEST_F(SmallNetwork, EveryCopyIsALandscapeDocumentOfItsOwn) {
+  cv::PrintDesignLayoutJob(surface_, doc_, Header(), 2);
+  EXPECT_EQ(surface_.DocumentsEnded(), 2);
+  for (int document = 0; document < 2; ++document) {
+    const std::vector<std::string> texts = surface_.TextsOn(document, 0);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "System Settings"), 1);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Sauna  [4] "), 1) << "numbers restart";
+  }
+  for (const Drawn& d : surface_.Items()) {
+    EXPECT_EQ(d.orientation, cv::PageOrientation::Landscape);
+    EXPECT_EQ(d.fontName, "Arial");
+  }
+  const Drawn title = *surface_.FindText("System Layout");
+  EXPECT_EQ(title.x, 650);
+  EXPECT_EQ(title.y, 3500);
+  EXPECT_TRUE(title.bold);
+  EXPECT_EQ(title.fontSize, 14);
+  EXPECT_EQ(surface_.FindText("Gas Supply")->fontSize, 10);
+}
+
+// A supply with 40 appliances does not fit on one landscape page.
+class LongNetwork : public ::testing::Test {
+ protected:
+  LongNetwork() {
+    cvtest::BuildProject(doc_);
+    pugi::xml_node root = doc_.document_element();
+    for (int i = 1; i <= 40; ++i)
+      cvtest::AddRun(root, Kind(std::to_string(200 + i), "Range", "R" + std::to_string(i)));
+  }
+  pugi::xml_document doc_;
+  cvtest::RecordingSurface surface_;
+};
+
+TEST_F(LongNetwork, GoesOnOnTheNextPagesWithNothingLostOrOffThePage) {
+  cv::PrintDesignLayoutJob(surface_, doc_, Header(), 1);
+  ASSERT_EQ(surface_.DocumentsEnded(), 1);
+  ASSERT_GE(surface_.PagesIn(0), 2);
+  for (int i = 1; i <= 40; ++i) {
+    const std::string label = "R" + std::to_string(i) + "  [" + std::to_string(i) + "] ";
+    EXPECT_TRUE(surface_.FindText(label)) << label;
+  }
+  for (const Drawn& d : surface_.Items()) {
+    const double bottom = d.kind == Drawn::Kind::Line ? std::max(d.y, d.y2) : d.y + 240;
+    EXPECT_LE(bottom, 11520 - cv::kBottomMargin) << d.text << " on page " << d.page;
+    EXPECT_GE(d.y, 0);
+  }
+  for (int page = 1; page < surface_.PagesIn(0); ++page) {
+    const std::vector<std::string> texts = surface_.TextsOn(0, page);
+    EXPECT_FALSE(texts.empty());
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "System Settings"), 0);
+  }
+}
+
+TEST_F(LongNetwork, ConnectorGoesOnFromTheTopOfTheNewPage) {
+  cv::PrintDesignLayoutJob(surface_, doc_, Header(), 1);
+  const std::vector<Drawn> lines = surface_.ItemsOf(Drawn::Kind::Line);
+  const auto firstOnPage1 = std::find_if(lines.begin(), lines.end(),
+                                         [](const Drawn& d) { return d.page == 1; });
+  ASSERT_NE(firstOnPage1, lines.end());
+  EXPECT_EQ(firstOnPage1->y, cv::kContinuationTop);
+  const std::vector<std::string> page1 = surface_.TextsOn(0, 1);
+  const Drawn first = *surface_.FindText(page1.front());
+  EXPECT_EQ(first.page, 1);
+  EXPECT_EQ(first.y, cv::kContinuationTop + 160);
+}
+
+}  // namespace

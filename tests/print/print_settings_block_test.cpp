@@ -1,0 +1,110 @@
+// The settings block at the top of every printout: which lines it has for
+// each method and pressure side, where they stand, and what they read.
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "print/recording_surface.h"
+#include "project/document.h"
+#include "reports/print_settings_block.h"
+#include "support/project_builder.h"
+
+namespace {
+
+using cvtest::Drawn;
+
+cv::PrintHeader Header() {
+  cv::PrintHeader h;
+  h.projectPath = "/home/ann/house.cv";
+  h.dateTime = "3/14/2024 9:26:53 AM";
+  h.gasType = "Natural Gas";
+  h.supplyPressure = "7 In WC Supply - 0.5 In WC Pressure Drop";
+  h.internalPressure = "7 In WC Supply - 3 In WC Pressure Drop";
+  return h;
+}
+
+std::vector<std::string> Lines(const cvtest::SupplySettings& settings) {
+  pugi::xml_document doc;
+  cvtest::BuildProject(doc, settings);
+  return cv::SettingsBlockLines(doc, Header());
+}
+
+TEST(SettingsBlock, SinglePressureFixedMethodHasFourLines) {
+  cvtest::SupplySettings s;
+  s.version = "2.2.1-English";
+  EXPECT_EQ(Lines(s), (std::vector<std::string>{
+                          "Project: /home/ann/house.cv    -     (App Version: 2.2.4      "
+                          "File Version: 2.2.1-English)",
+                          "Date: 3/14/2024 9:26:53 AM",
+                          "Gas Type: Natural Gas",
+                          "Supply Pressure: 7 In WC Supply - 0.5 In WC Pressure Drop",
+                      }));
+}
+
+TEST(SettingsBlock, DualPressureAddsTheHighSideLineOfEachMethod) {
+  cvtest::SupplySettings s = cvtest::TwoPsiDualSupply();
+  std::vector<std::string> lines = Lines(s);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[4], "Low Supply Pressure: 7 In WC Supply - 3 In WC Pressure Drop");
+
+  // Millibar: 5 mb and 2 mb are stored as inches of water column.
+  s.method = "User Defined Method";
+  s.lowAllowableDrop = "2.011005";
+  s.highAllowableDrop = "0.804402";
+  lines = Lines(s);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[3], "Supply Pressure Drop: 5 mb");
+  EXPECT_EQ(lines[4], "High Supply Pressure Drop: 2 mb");
+
+  s.method = "Delivery Pressure Method";
+  s.deliveryPressure = "5";
+  s.highAllowableDrop = "13.865";
+  lines = Lines(s);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[3], "Delivery Pressure: 5 WC");
+  EXPECT_EQ(lines[4], "Pressure Drop: 0.5 PSI");
+}
+
+TEST(SettingsBlock, UnknownMethodPrintsNeitherMethodLine) {
+  cvtest::SupplySettings s = cvtest::TwoPsiDualSupply();
+  s.method = "Some Other Method";
+  EXPECT_EQ(Lines(s).size(), 3u);
+}
+
+TEST(SettingsBlock, DrawsLogoTitleAndLinesAtTheirPlaces) {
+  pugi::xml_document doc;
+  cvtest::BuildProject(doc, cvtest::TwoPsiDualSupply());
+  cvtest::RecordingSurface surface;
+  cv::PrintSettingsBlock(surface, doc, Header());
+
+  const std::vector<Drawn> pictures = surface.ItemsOf(Drawn::Kind::Picture);
+  ASSERT_EQ(pictures.size(), 1u);
+  EXPECT_EQ(pictures[0].text, "crvntlogo.bmp");
+  EXPECT_EQ(std::vector<double>({pictures[0].x, pictures[0].y, pictures[0].x2, pictures[0].y2}),
+            std::vector<double>({500, 500, 4000, 920}));
+
+  const std::vector<Drawn> texts = surface.ItemsOf(Drawn::Kind::Text);
+  ASSERT_EQ(texts.size(), 6u);
+  EXPECT_EQ(texts[0].text, "System Settings");
+  EXPECT_EQ(texts[0].x, 650);
+  EXPECT_EQ(texts[0].y, 1700);
+  EXPECT_TRUE(texts[0].bold);
+  EXPECT_EQ(texts[0].fontSize, 14);
+  for (size_t i = 1; i < texts.size(); ++i) {
+    EXPECT_EQ(texts[i].x, 750);
+    EXPECT_EQ(texts[i].y, 2100 + 250 * static_cast<double>(i - 1));
+    EXPECT_FALSE(texts[i].bold);
+    EXPECT_EQ(texts[i].fontSize, 10);
+  }
+}
+
+TEST(SettingsBlock, UnreadableProjectFailsBeforeDrawing) {
+  pugi::xml_document doc;
+  cvtest::BuildProject(doc, cvtest::TwoPsiDualSupply());
+  cv::SetRootAttributeText(cv::ProjectRoot(doc), cv::kAttrHighSupplyAllowablePressureDrop, "x");
+  cv::SetFieldText(cv::ProjectRoot(doc), "calculationType", "Delivery Pressure Method");
+  cvtest::RecordingSurface surface;
+  EXPECT_THROW(cv::PrintSettingsBlock(surface, doc, Header()), cv::CvError);
+  EXPECT_TRUE(surface.Items().empty());
+}
+
+}  // namespace

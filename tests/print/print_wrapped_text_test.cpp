@@ -1,0 +1,114 @@
+// The help printout: word wrap between the margins, tab stops, line feeds,
+// long words, page breaks, and the title of the document.
+#include <gtest/gtest.h>
+
+#include "print/recording_surface.h"
+#include "reports/print_wrapped_text.h"
+
+namespace {
+
+using cvtest::Drawn;
+
+// At size 10 a character is 100 twips wide and a line 230 high; the
+// portrait page is 11520 wide, so with margins of 1100 a line holds the
+// space from x 1100 to 10420: 93 characters.
+constexpr double kChar = 100;
+constexpr double kLine = 230;
+
+class WrappedText : public ::testing::Test {
+ protected:
+  std::vector<Drawn> Print(const std::string& text) {
+    surface_.SetCurrentY(2300);
+    cv::PrintWrappedText(surface_, text, 1100, 1100);
+    std::vector<Drawn> words;
+    for (const Drawn& d : surface_.ItemsOf(Drawn::Kind::Text))
+      if (d.text != " ") words.push_back(d);
+    return words;
+  }
+  cvtest::RecordingSurface surface_;
+};
+
+TEST(TabStops, LieEveryTenZeroWidthsFromTheLeftEdge) {
+  EXPECT_EQ(cv::NextTabStop(0, 100), 1000);
+  EXPECT_EQ(cv::NextTabStop(1100, 100), 2000);
+  EXPECT_EQ(cv::NextTabStop(1960, 100), 3000) << "1960 rounds to 20 zero widths: a stop";
+  EXPECT_EQ(cv::NextTabStop(1940, 100), 2000);
+}
+
+TEST_F(WrappedText, TabsAlignColumnsOnMultiplesOfTenZeroWidths) {
+  const std::vector<Drawn> words = Print("a\tb\r\nlonger\tc\r\n");
+  ASSERT_EQ(words.size(), 4u);
+  EXPECT_EQ(words[0].x, 1100);
+  EXPECT_EQ(words[1].x, 2000);
+  EXPECT_EQ(words[2].x, 1100);
+  EXPECT_EQ(words[3].x, 2000);
+  EXPECT_EQ(words[3].y, 2300 + kLine) << "the carriage return adds no line";
+}
+
+TEST_F(WrappedText, WrapsAWordThatWouldPassTheRightMargin) {
+  const std::string fill(90, 'x');
+  const std::vector<Drawn> words = Print(fill + " abc defg");
+  ASSERT_EQ(words.size(), 3u);
+  // 90 + blank + "abc" ends at 1100 + 94 chars: past 10420.
+  EXPECT_EQ(words[1].text, "abc");
+  EXPECT_EQ(words[1].x, 1100);
+  EXPECT_EQ(words[1].y, 2300 + kLine);
+  EXPECT_EQ(words[2].x, 1100 + 4 * kChar);
+  EXPECT_EQ(words[2].y, 2300 + kLine);
+}
+
+TEST_F(WrappedText, WordWiderThanTheLineStandsAloneAndRunsPastTheMargin) {
+  const std::string wide(120, 'w');
+  const std::vector<Drawn> words = Print(wide + " next\nafter");
+  ASSERT_EQ(words.size(), 3u);
+  EXPECT_EQ(words[0].x, 1100);
+  EXPECT_EQ(words[0].y, 2300) << "no empty line before the wide word";
+  EXPECT_EQ(words[1].text, "next");
+  EXPECT_EQ(words[1].x, 1100);
+  EXPECT_EQ(words[1].y, 2300 + kLine);
+  EXPECT_EQ(words[2].y, 2300 + 2 * kLine);
+}
+
+TEST_F(WrappedText, KeepsUtf8LettersInsideTheirWords) {
+  const std::vector<Drawn> words = Print("Gr\xC3\xBC\xC3\x9F" "e und\x01mehr");
+  ASSERT_EQ(words.size(), 3u);
+  EXPECT_EQ(words[0].text, "Gr\xC3\xBC\xC3\x9F" "e");
+  EXPECT_EQ(words[2].text, "mehr") << "another control character only separates";
+}
+
+TEST_F(WrappedText, BreaksThePageWhereLinesReachTheBottom) {
+  std::string text;
+  for (int i = 1; i <= 80; ++i) text += "line" + std::to_string(i) + "\r\n";
+  const std::vector<Drawn> words = Print(text);
+  ASSERT_EQ(words.size(), 80u);
+  EXPECT_GE(surface_.PagesIn(0), 2);
+  for (const Drawn& d : words) EXPECT_LE(d.y + kLine, 15120 - cv::kBottomMargin) << d.text;
+  const auto next = std::find_if(words.begin(), words.end(), [](const Drawn& d) { return d.page; });
+  ASSERT_NE(next, words.end());
+  EXPECT_EQ(next->y, cv::kContinuationTop);
+  EXPECT_EQ(next->x, 1100);
+}
+
+TEST(HelpDocument, EmptyTextPrintsTheTitleOnly) {
+  cvtest::RecordingSurface surface;
+  cv::PrintHelpDocument(surface, "");
+  ASSERT_EQ(surface.Texts(), std::vector<std::string>{"CORVANTA Sizer Help"});
+  const Drawn title = surface.Items().front();
+  EXPECT_EQ(std::vector<double>({title.x, title.y}), std::vector<double>({1000, 1000}));
+  EXPECT_TRUE(title.bold);
+  EXPECT_TRUE(title.underline);
+  EXPECT_EQ(title.fontSize, 16);
+  EXPECT_EQ(surface.DocumentsEnded(), 1);
+}
+
+TEST(HelpDocument, TextStartsBelowTheTitleInPlainType) {
+  cvtest::RecordingSurface surface;
+  cv::PrintHelpDocument(surface, "Drawing\r\n");
+  const Drawn word = *surface.FindText("Drawing");
+  EXPECT_EQ(std::vector<double>({word.x, word.y}), std::vector<double>({1100, 2300}));
+  EXPECT_FALSE(word.bold);
+  EXPECT_FALSE(word.underline);
+  EXPECT_EQ(word.fontSize, 10);
+}
+
+}  // namespace

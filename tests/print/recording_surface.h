@@ -1,0 +1,95 @@
+// A print surface that records what is drawn on it, with fixed font
+// metrics, so tests can read the texts, positions, pages and documents of a
+// printout.
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "reports/print_surface.h"
+
+namespace cvtest {
+
+struct Drawn {
+  enum class Kind { Text, Line, Picture };
+  Kind kind = Kind::Text;
+  std::string text;  // the text, or the picture's key
+  double x = 0, y = 0;
+  double x2 = 0, y2 = 0;  // a line's end; a picture's size (0: own size)
+  std::string fontName;
+  double fontSize = 0;
+  bool bold = false;
+  bool underline = false;
+  int document = 0;  // counted from 0
+  int page = 0;      // within the document, from 0
+  cv::PageOrientation orientation = cv::PageOrientation::Portrait;
+};
+
+class RecordingSurface : public cv::PrintSurface {
+ public:
+  // Fixed metrics: every character is fontSize x 10 twips wide, a line is
+  // fontSize x 23 twips high. A portrait page is 11520 x 15120 twips.
+  static double CharWidth(double points) { return points * 10; }
+  static double LineHeight(double points) { return points * 23; }
+
+  void SetOrientation(cv::PageOrientation orientation) override;
+  void SetFontName(const std::string& name) override { fontName_ = name; }
+  void SetFontSize(double points) override { fontSize_ = points; }
+  void SetFontBold(bool bold) override { bold_ = bold; }
+  void SetFontUnderline(bool underline) override { underline_ = underline; }
+  double CurrentX() const override { return x_; }
+  double CurrentY() const override { return y_; }
+  void SetCurrentX(double x) override { x_ = x; }
+  void SetCurrentY(double y) override { y_ = y; }
+  void PrintInline(const std::string& text) override;
+  void NewLine() override;
+  double TextWidth(const std::string& text) const override;
+  double TextHeight(const std::string& text) const override;
+  void DrawPicture(const std::string& key, double x, double y) override;
+  void DrawPicture(const std::string& key, double x, double y, double width,
+                   double height) override;
+  void DrawLine(double x1, double y1, double x2, double y2) override;
+  void NewPage() override;
+  void EndDocument() override;
+  double PageWidth() const override;
+  double PageHeight() const override;
+
+  // A picture key that fails with error 53, as a missing file does.
+  void FailPicture(const std::string& key) { failingPictures_.insert(key); }
+
+  const std::vector<Drawn>& Items() const noexcept { return items_; }
+  // Every text, in the order printed.
+  std::vector<std::string> Texts() const;
+  // The texts of one page of one document.
+  std::vector<std::string> TextsOn(int document, int page) const;
+  // The first text item equal to the text; nullopt when there is none.
+  std::optional<Drawn> FindText(const std::string& text) const;
+  std::vector<Drawn> ItemsOf(Drawn::Kind kind) const;
+  int DocumentsEnded() const noexcept { return documentsEnded_; }
+  // The pages of a document: one more than the pages it began.
+  int PagesIn(int document) const;
+  // The pages a document began with NewPage.
+  int PageBreaksIn(int document) const;
+
+ private:
+  Drawn Make(Drawn::Kind kind, const std::string& text, double x, double y) const;
+
+  std::vector<Drawn> items_;
+  std::vector<int> pageBreaks_ = {0};
+  std::set<std::string> failingPictures_;
+  std::string fontName_ = "Arial";
+  double fontSize_ = 10;
+  bool bold_ = false;
+  bool underline_ = false;
+  double x_ = 0, y_ = 0;
+  int document_ = 0;
+  int page_ = 0;
+  bool pageUsed_ = false;
+  int documentsEnded_ = 0;
+  cv::PageOrientation orientation_ = cv::PageOrientation::Portrait;
+  cv::PageOrientation pending_ = cv::PageOrientation::Portrait;
+};
+
+}  // namespace cvtest
