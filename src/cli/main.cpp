@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/options.h"
+#include "cli/report_output.h"
 #include "core/data_files.h"
 #include "core/errors.h"
 #include "core/messages.h"
@@ -61,6 +62,7 @@ int Run(const cv::cli::Options& options) {
     cv::WriteFileReplacing(options.outputPath, text);
   else if (!options.materialList && !options.table && options.xlsxPath.empty())
     std::cout << text;
+  cv::cli::WriteReports(options, doc, state, std::cout);
   return messages.Count() > 0 ? 3 : 0;
 }
 

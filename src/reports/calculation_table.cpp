@@ -1,0 +1,111 @@
+#include "reports/calculation_table.h"
+
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "project/document.h"
+#include "sizing/units.h"
+
+namespace cv {
+
+namespace {
+
+// The millibar divisors of the table differ from the conversion factor of
+// the panels, and the exported figures depend on them.
+constexpr double kTablePressureDivisor = 0.401;
+constexpr double kTableDropPerMetreDivisor = 0.402;
+
+std::string FourDecimals(double value) { return FormatNumber(RoundHalfEven(value, 4)); }
+
+void FillEnglishValues(pugi::xml_node node, CalculationRow& row) {
+  const double length = FieldNumber(node, "length");
+  const double drop = FieldNumber(node, "PressureDrop");
+  row[3] = FieldText(node, "load");
+  row[5] = FieldText(node, "length");
+  row[6] = length == 0 ? "0" : FourDecimals(drop / length);
+  row[7] = FourDecimals(FieldNumber(node, "SupplyPressure"));
+  row[8] = FourDecimals(drop);
+  row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure"));
+}
+
+void FillMetricValues(pugi::xml_node node, CalculationRow& row) {
+  const double metres = FieldNumber(node, "length") / kLengthFactor;
+  const double drop = FieldNumber(node, "PressureDrop");
+  row[3] = FormatNumber(FieldNumber(node, "load") / kLoadFactor);
+  row[5] = FormatNumber(metres);
+  row[6] = metres == 0 ? "0" : FourDecimals((drop / kTableDropPerMetreDivisor) / metres);
+  row[7] = FourDecimals(FieldNumber(node, "SupplyPressure") / kTablePressureDivisor);
+  row[8] = FourDecimals(drop / kTablePressureDivisor);
+  row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure") / kTablePressureDivisor);
+}
+
+CalculationRow NodeRow(pugi::xml_node node, size_t reference, bool metric) {
+  CalculationRow row;
+  row[0] = std::to_string(reference);
+  row[1] = FieldText(node, "description");
+  row[2] = FieldText(node, "material");
+  row[4] = FieldText(node, "materialSize");
+  if (metric)
+    FillMetricValues(node, row);
+  else
+    FillEnglishValues(node, row);
+  return row;
+}
+
+std::string CellText(const std::string& cell) {
+  std::string text = cell;
+  for (char& c : text)
+    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+  return text;
+}
+
+void AppendLine(std::string& out, const CalculationRow& row) {
+  for (size_t c = 0; c < row.size(); ++c) {
+    if (c > 0) out += '\t';
+    out += CellText(row[c]);
+  }
+  out += '\n';
+}
+
+}  // namespace
+
+bool IsMetricTable(const pugi::xml_document& doc) {
+  return FieldText(ProjectRoot(doc), "calculationType") == "User Defined Method";
+}
+
+const CalculationRow& CalculationHeaders(bool metric) noexcept {
+  static const CalculationRow english = {
+      "Reference Num",      "Name of the Run",
+      "Material Type",      "Load on Run (kBTU)",
+      "Pipe Size",          "Length of Run (ft)",
+      "Pressure Drop / Foot (inches WC)", "Supply Pressure (inches WC)",
+      "Pressure Drop (inches WC)",        "Delivered Pressure (inches WC)"};
+  static const CalculationRow metricHeaders = {
+      "Reference Num",           "Name of the Run",
+      "Material Type",           "Load on Run (kCal)",
+      "Pipe Size",               "Length of Run (meter)",
+      "Pressure Drop / meter (mb)", "Supply Pressure (mb)",
+      "Pressure Drop (mb)",         "Delivered Pressure (mb)"};
+  return metric ? metricHeaders : english;
+}
+
+CalculationTable BuildCalculationTable(const pugi::xml_document& doc) {
+  return WithContext("modSummaryFuntions.BuildCalculationTable", [&] {
+    const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
+    const bool metric = IsMetricTable(doc);
+    CalculationTable table;
+    table.rows.reserve(nodes.size() + 1);
+    table.rows.emplace_back();  // row 0 stays empty
+    for (size_t r = 1; r <= nodes.size(); ++r)
+      table.rows.push_back(NodeRow(nodes[r - 1], r, metric));
+    return table;
+  });
+}
+
+std::string CalculationTableText(const CalculationTable& table, bool metric) {
+  std::string out;
+  AppendLine(out, CalculationHeaders(metric));
+  for (size_t r = 1; r < table.rows.size(); ++r) AppendLine(out, table.rows[r]);
+  return out;
+}
+
+}  // namespace cv

@@ -1,0 +1,19 @@
+// The material list: how much tubing and pipe of each size the network
+// needs and how many EFVs of each catalogue model it uses.
+#pragma once
+
+#include <string>
+
+#include <pugixml.hpp>
+
+#include "project/program_state.h"
+
+namespace cv {
+
+// Builds the material list of the document as the "Material List" page
+// shows it: three headed blocks, lines ending in CR LF, lengths in the unit
+// system of the program state, EFVs in catalogue order. A failure leaves
+// with "modSummaryFuntions.UpdateMaterialList" in its description.
+std::string UpdateMaterialList(const pugi::xml_document& doc, const ProgramState& state);
+
+}  // namespace cv
