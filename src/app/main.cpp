@@ -1,0 +1,22 @@
+// Starts the window program: the application, the real seams, the main
+// window and its controllers, then the start-up sequence.
+#include <QApplication>
+
+#include "ui/main_window.h"
+#include "ui/program.h"
+#include "ui/qt_dialogs.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("CORVANTA Sizing Program"));
+  cv::ui::QtMessageSink messages;
+  cv::ui::QtFileDialogs files;
+  cv::ui::QtPrinterDialogs printers;
+  cv::ui::Seams seams{&messages, &files, &printers};
+  cv::ui::MainWindow window(seams);
+  messages.SetParent(&window);
+  cv::ui::WireControllers(window, seams);
+  if (!window.StartUp()) return 1;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,166 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/messages.h"
+#include "sizing/network_calculation.h"
+#include "ui/appliance_panel.h"
+#include "ui/network_tree.h"
+
+namespace cv::ui {
+
+MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QString::fromLatin1(kProgramTitle));
+  setWindowIcon(QIcon());
+  state_.Messages = seams_.messages;
+  BuildPages();
+  BuildMenus();
+  ConnectMenuActions();
+  ConnectPanel();
+  ConnectTree();
+  resize(940, 640);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildPages() {
+  tabStrip_ = new QTabWidget(this);
+  tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
+
+  auto* setupPage = new QWidget(tabStrip_);
+  setupPage->setObjectName(QStringLiteral("fTabView0"));
+  auto* setupLayout = new QVBoxLayout(setupPage);
+  fSystemSetup_ = new QGroupBox(QStringLiteral("Supply Parameters"), setupPage);
+  fSystemSetup_->setObjectName(QStringLiteral("fSystemSetup"));
+  new QVBoxLayout(fSystemSetup_);
+  setupLayout->addWidget(fSystemSetup_);
+
+  tabStrip_->addTab(setupPage, QStringLiteral("System Setup"));
+  tabStrip_->addTab(BuildAppliancePage(), QStringLiteral("Appliance View/Settings"));
+  tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
+  setCentralWidget(tabStrip_);
+  connect(tabStrip_, &QTabWidget::currentChanged, this, [this](int index) {
+    Guarded([&] { TabStrip1_Click(index); });
+  });
+}
+
+QWidget* MainWindow::BuildAppliancePage() {
+  auto* page = new QWidget(tabStrip_);
+  page->setObjectName(QStringLiteral("fTabView1"));
+  auto* layout = new QHBoxLayout(page);
+
+  auto* fView = new QGroupBox(QStringLiteral("System View"), page);
+  fView->setObjectName(QStringLiteral("fView"));
+  auto* viewLayout = new QVBoxLayout(fView);
+  tree_ = new NetworkTree(fView);
+  viewLayout->addWidget(tree_, 1);
+  auto* buttons = new QHBoxLayout();
+  cmdAdd_ = new QPushButton(QStringLiteral("Add New Device"), fView);
+  cmdAdd_->setObjectName(QStringLiteral("cmdAdd"));
+  cmdRemove_ = new QPushButton(QStringLiteral("Remove Device"), fView);
+  cmdRemove_->setObjectName(QStringLiteral("cmdRemove"));
+  buttons->addWidget(cmdAdd_);
+  buttons->addWidget(cmdRemove_);
+  buttons->addStretch(1);
+  viewLayout->addLayout(buttons);
+
+  panel_ = new AppliancePanel(page);
+  panel_->setMinimumWidth(380);
+  layout->addWidget(fView, 3);
+  layout->addWidget(panel_, 2);
+  return page;
+}
+
+QWidget* MainWindow::BuildMaterialPage() {
+  auto* page = new QWidget(tabStrip_);
+  page->setObjectName(QStringLiteral("fTabView2"));
+  auto* layout = new QVBoxLayout(page);
+  auto* frame = new QGroupBox(QStringLiteral("Materials"), page);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  auto* frameLayout = new QVBoxLayout(frame);
+  txtMaterials_ = new QPlainTextEdit(frame);
+  txtMaterials_->setObjectName(QStringLiteral("txtMaterials"));
+  txtMaterials_->setReadOnly(true);
+  txtMaterials_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  txtMaterials_->setFont(font);
+  frameLayout->addWidget(txtMaterials_);
+  layout->addWidget(frame);
+  return page;
+}
+
+void MainWindow::ConnectPanel() {
+  connect(cmdAdd_, &QPushButton::clicked, this, [this] { Guarded([this] { cmdAdd_Click(); }); });
+  connect(cmdRemove_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { cmdRemove_Click(); }); });
+  connect(panel_->cmdUpdate, &QPushButton::clicked, this,
+          [this] { Guarded([this] { cmdUpdate_Click(); }); });
+  connect(panel_->cboAppliance, &QComboBox::activated, this,
+          [this] { Guarded([this] { cboAppliance_Click(); }); });
+  connect(panel_->cboEFV, &QComboBox::activated, this,
+          [this] { Guarded([this] { cboEFV_Click(); }); });
+}
+
+void MainWindow::ConnectTree() {
+  connect(tree_, &NetworkTree::nodeClicked, this,
+          [this](QTreeWidgetItem* item) { Guarded([&] { TreeView1_NodeClick(item); }); });
+  connect(tree_, &NetworkTree::mouseUp, this, [this](Qt::MouseButton button, const QPoint& pos) {
+    Guarded([&] { TreeView1_MouseUp(button, pos); });
+  });
+  connect(tree_, &NetworkTree::dropped, this,
+          [this](QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
+            TreeView1_Drop(dragged, target);
+          });
+  connect(tree_, &NetworkTree::dragFinished, this, [this] { SelectShownNode(); });
+}
+
+QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
+
+void MainWindow::ReportError(const CvError& error) {
+  Messages().Show({StandardErrorText(error), "", MessageButtons::Ok});
+}
+
+void MainWindow::Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const CvError& e) {
+    ReportError(e);
+  } catch (const std::exception& e) {
+    ReportError(CvError(kErrInvalidArgument, e.what()));
+  }
+}
+
+bool MainWindow::Recalculate() {
+  try {
+    CalculateNetwork(document_, state_);
+    return true;
+  } catch (const CvError& e) {
+    ReportError(e);
+    return false;
+  }
+}
+
+void MainWindow::SetCaption(const QString& caption) { setWindowTitle(caption); }
+
+void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(state_.UnitSystem); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (mayCloseHook_ && !mayCloseHook_()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace cv::ui

@@ -1,0 +1,191 @@
+// frmMain: the program's only working window. It owns the project document
+// and the program state; the tree, the appliance panel and the pages are its
+// children. The seams (message boxes, file and printer dialogs) are lent by
+// the caller and must outlive the window.
+//
+// The window's procedures are split over several files by job:
+// main_window.cpp (layout, pages, hooks), main_menus.cpp (menus),
+// startup.cpp (the start-up sequence), tree_editing.cpp (ClickNode, AddNode,
+// RemoveNode, UpdateNode, AddChildren, MoveNode), tree_events.cpp (clicks,
+// pop-up, information box, drop, page switch) and appliance_handlers.cpp
+// (the appliance panel's handlers and the update command).
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include <QMainWindow>
+#include <QString>
+#include <pugixml.hpp>
+
+#include "core/errors.h"
+#include "project/program_state.h"
+#include "ui/dialogs.h"
+
+class QAction;
+class QGroupBox;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace cv::ui {
+
+class AppliancePanel;
+class NetworkTree;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(Seams seams, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  pugi::xml_document& Document() noexcept { return document_; }
+  ProgramState& State() noexcept { return state_; }
+  const Seams& GetSeams() const noexcept { return seams_; }
+  MessageSink& Messages() const { return *seams_.messages; }
+
+  // The menu entry whose control name is given ("Save", "About",
+  // "mnuTreeClickAddNewAppliance"...), or nullptr.
+  QAction* MenuAction(const QString& name) const;
+  QMenu* TreePopupMenu() const noexcept { return mnuTreeClick_; }
+
+  // The page container of the supply panel (frame "Supply Parameters").
+  QGroupBox* SystemSetupPage() const noexcept { return fSystemSetup_; }
+  QTabWidget* Tabs() const noexcept { return tabStrip_; }
+  QTreeWidget* Tree() const noexcept;
+  NetworkTree* NetTree() const noexcept { return tree_; }
+  AppliancePanel* Panel() const noexcept { return panel_; }
+  QPlainTextEdit* MaterialsText() const noexcept { return txtMaterials_; }
+
+  // --- Start-up and close ---------------------------------------------------
+  // The start-up sequence. False when the component check failed: the
+  // message was shown and the program must end.
+  bool StartUp();
+  // The version text the start-up check reads ("6.4.2"); tests replace it.
+  void SetComponentVersionSource(std::function<QString()> source);
+  void SetNewProjectHook(std::function<void()> hook) { newProjectHook_ = std::move(hook); }
+  void SetSupplyStartUpHook(std::function<void()> hook) { supplyStartUpHook_ = std::move(hook); }
+  void SetSplashHook(std::function<void()> hook) { splashHook_ = std::move(hook); }
+  void SetHelpHook(std::function<void()> hook) { helpHook_ = std::move(hook); }
+  // Asked when the window closes; false keeps it open. Unset: it closes.
+  void SetMayCloseHook(std::function<bool()> hook) { mayCloseHook_ = std::move(hook); }
+  // The new-project reset used until a project controller takes over:
+  // new document, tree with the gas supply shown, flags cleared.
+  void ResetToNewProject();
+  // Loads the EFV catalogue and fills cboEFV; a failure is shown and the
+  // program carries on without models.
+  void LoadCatalogue(const std::string& databasePath);
+
+  // --- Tree and panel operations ---------------------------------------------
+  void ClickNode(QTreeWidgetItem* item);
+  // Adds a node below the item; returns the new item (nullptr: nothing added).
+  QTreeWidgetItem* AddNode(QTreeWidgetItem* parentItem);
+  void RemoveNode(QTreeWidgetItem* item);
+  void UpdateNode(QTreeWidgetItem* item);
+  // Moves the dragged node with its subtree below the target; false when
+  // nothing moved (a refusal shows the "MoveNode - Error #" message).
+  bool MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
+  // Rebuilds the tree from the document; only the gas supply is expanded.
+  void BuildTreeFromDocument();
+  void ClearTree();
+  QTreeWidgetItem* AddGasSupplyItem();
+  QTreeWidgetItem* GasSupplyItem() const;
+  QTreeWidgetItem* SelectedItem() const;
+  void ShowFirstNode();
+  // Selects the item of the node the panel shows, without showing it again
+  // and without unfolding the tree.
+  void SelectShownNode();
+  // The document node a tree item stands for (empty for the gas supply).
+  pugi::xml_node NodeOfItem(const QTreeWidgetItem* item) const;
+  // The element an item stands for: the root for the gas supply.
+  pugi::xml_node ElementOfItem(const QTreeWidgetItem* item) const;
+  pugi::xml_node CurrentSystemNode() const noexcept { return currentNode_; }
+
+  void SetUnitLabels();
+  void RefreshMaterialList();
+  // CalculateNetwork; a failure is shown in the standard error box.
+  // Returns false after a failure.
+  bool Recalculate();
+  void SetProjectModified(bool modified) { state_.ProjectModified = modified; }
+  void SetCaption(const QString& caption);
+  // Shows the standard "Error Number: ..." box.
+  void ReportError(const CvError& error);
+  // Runs a handler; a run-time failure ends it with the standard error box.
+  void Guarded(const std::function<void()>& handler);
+
+  // --- Handlers (control + "_" + event) ---------------------------------------
+  void cmdAdd_Click();
+  void cmdRemove_Click();
+  void cmdUpdate_Click();
+  void cboAppliance_Click();
+  void cboEFV_Click();
+  void TreeView1_NodeClick(QTreeWidgetItem* item);
+  void TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos);
+  // A drag ended with a drop of dragged onto target (both items of the tree).
+  void TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
+  void TabStrip1_Click(int index);
+  // The middle-click box of the node shown in the panel.
+  void ShowPressureDropInformation();
+
+  // List positions of cboAppliance and cboEFV as set for the node last shown.
+  int PreviousApplianceIndex = 1;
+  int PreviousEFVIndex = -1;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildPages();
+  QWidget* BuildAppliancePage();
+  QWidget* BuildMaterialPage();
+  void BuildMenus();
+  void AddMenuAction(QMenu* menu, const QString& name, const QString& caption,
+                     const QKeySequence& shortcut = {});
+  void ConnectMenuActions();
+  void ConnectPanel();
+  void ConnectTree();
+  void NotAvailableYet(const QString& what);
+  bool ComponentVersionPasses();
+  void AddChildren(pugi::xml_node node, QTreeWidgetItem* parentItem);
+  QTreeWidgetItem* AddNodeItem(pugi::xml_node node, QTreeWidgetItem* parentItem);
+  void SelectGasSupply();
+  void ShowNodeInPanel(pugi::xml_node node);
+  void ApplyLoadBoxRule(QTreeWidgetItem* item);
+  bool TripChecksAllowUpdate();
+  void ResetNewEFVChoice(pugi::xml_node node);
+  void WriteEFVEnabled();
+  void DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
+  void DropOtherKind(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
+  void DropMove(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
+  void ShowPlain(const std::string& text);
+
+  Seams seams_;
+  pugi::xml_document document_;
+  ProgramState state_;
+  pugi::xml_node currentNode_;
+
+  QTabWidget* tabStrip_ = nullptr;
+  QGroupBox* fSystemSetup_ = nullptr;
+  NetworkTree* tree_ = nullptr;
+  AppliancePanel* panel_ = nullptr;
+  QPushButton* cmdAdd_ = nullptr;
+  QPushButton* cmdRemove_ = nullptr;
+  QPlainTextEdit* txtMaterials_ = nullptr;
+  QMenu* mnuTreeClick_ = nullptr;
+  std::map<QString, QAction*> actions_;
+
+  std::function<QString()> versionSource_;
+  std::function<void()> newProjectHook_;
+  std::function<void()> supplyStartUpHook_;
+  std::function<void()> splashHook_;
+  std::function<void()> helpHook_;
+  std::function<bool()> mayCloseHook_;
+};
+
+}  // namespace cv::ui

@@ -1,0 +1,130 @@
+#include "ui/network_tree.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include "ui/icons.h"
+#include "ui/tree_items.h"
+
+namespace cv::ui {
+
+NetworkTree::NetworkTree(QWidget* parent) : QTreeWidget(parent) {
+  setObjectName(QStringLiteral("TreeView1"));
+  setHeaderHidden(true);
+  setColumnCount(1);
+  setIconSize(QSize(20, 20));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setDragEnabled(true);
+  setAcceptDrops(true);
+  setDropIndicatorShown(false);
+  setDragDropMode(QAbstractItemView::DragDrop);
+  setDefaultDropAction(Qt::MoveAction);
+  setExpandsOnDoubleClick(true);
+}
+
+QTreeWidgetItem* NetworkTree::AddItem(QTreeWidgetItem* parent, const QString& key,
+                                      const QString& text, const QString& imageKey) {
+  auto* item = new QTreeWidgetItem(QStringList{text});
+  SetItemKey(item, key);
+  SetItemImage(item, imageKey);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
+                 Qt::ItemIsDropEnabled);
+  if (parent)
+    parent->addChild(item);
+  else
+    addTopLevelItem(item);
+  return item;
+}
+
+QTreeWidgetItem* NetworkTree::FindItemByKey(const QString& key) const {
+  for (QTreeWidgetItemIterator it(const_cast<NetworkTree*>(this)); *it; ++it)
+    if (ItemKey(*it) == key) return *it;
+  return nullptr;
+}
+
+void NetworkTree::EndDrag() {
+  dragNode_ = nullptr;
+  emit dragFinished();
+}
+
+void NetworkTree::RemoveAllItems() {
+  dragNode_ = nullptr;
+  dropHighlight_ = nullptr;
+  clear();
+}
+
+void NetworkTree::mousePressEvent(QMouseEvent* event) {
+  dragNode_ = itemAt(event->position().toPoint());
+  // Only the left button selects and starts drags; the pop-up menu and the
+  // information box act on the item already selected.
+  if (event->button() == Qt::LeftButton) QTreeWidget::mousePressEvent(event);
+}
+
+void NetworkTree::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    QTreeWidgetItem* pressed = dragNode_;
+    QTreeWidget::mouseReleaseEvent(event);
+    QTreeWidgetItem* item = itemAt(pos);
+    if (item && item == pressed) emit nodeClicked(item);
+  }
+  emit mouseUp(event->button(), pos);
+}
+
+void NetworkTree::keyPressEvent(QKeyEvent* event) {
+  QTreeWidgetItem* before = currentItem();
+  QTreeWidget::keyPressEvent(event);
+  // Moving through the tree with the keys shows the node reached, so that
+  // the panel always shows the selected node.
+  if (currentItem() && currentItem() != before) emit nodeClicked(currentItem());
+}
+
+void NetworkTree::startDrag(Qt::DropActions) {
+  QTreeWidgetItem* item = dragNode_;
+  if (!item) return;
+  auto* drag = new QDrag(this);
+  drag->setMimeData(mimeData({item}));
+  drag->setPixmap(DeviceImage(ItemImageKey(item), 32));
+  drag->exec(Qt::MoveAction);
+  EndDrag();
+}
+
+void NetworkTree::dragEnterEvent(QDragEnterEvent* event) {
+  if (dragNode_)
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void NetworkTree::dragMoveEvent(QDragMoveEvent* event) {
+  QTreeWidgetItem* item = itemAt(event->position().toPoint());
+  if (!dragNode_ || !item) {
+    event->ignore();
+    return;
+  }
+  setCurrentItem(item);
+  dropHighlight_ = item;
+  if (!item->isExpanded()) item->setExpanded(true);
+  event->acceptProposedAction();
+}
+
+void NetworkTree::dropEvent(QDropEvent* event) {
+  QTreeWidgetItem* target = itemAt(event->position().toPoint());
+  QTreeWidgetItem* dragged = dragNode_;
+  if (!dragged || !target) {
+    event->ignore();
+    return;
+  }
+  // The move itself is the window's: the drag reports no move action, so
+  // nothing removes the dragged item behind the window's back.
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  setCurrentItem(target);
+  dropHighlight_ = target;
+  emit dropped(dragged, target);
+}
+
+}  // namespace cv::ui

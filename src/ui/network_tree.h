@@ -1,0 +1,54 @@
+// TreeView1: the picture of the network. Items carry their key and image key
+// (tree_items.h). A drag moves nothing by itself: the tree reports a drop
+// only when a drag that started on one of its items is released over an
+// item, and the window decides and performs the move.
+#pragma once
+
+#include <QTreeWidget>
+
+namespace cv::ui {
+
+class NetworkTree : public QTreeWidget {
+  Q_OBJECT
+
+ public:
+  explicit NetworkTree(QWidget* parent = nullptr);
+
+  // Adds an item as the last child of parent (top level when null).
+  QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, const QString& key, const QString& text,
+                           const QString& imageKey);
+  QTreeWidgetItem* FindItemByKey(const QString& key) const;
+
+  // The item under the pointer when a mouse button last went down (none
+  // when no item was there); the item a drag moves.
+  QTreeWidgetItem* DragNode() const noexcept { return dragNode_; }
+  void SetDragNode(QTreeWidgetItem* item) noexcept { dragNode_ = item; }
+  QTreeWidgetItem* DropHighlight() const noexcept { return dropHighlight_; }
+  void SetDropHighlight(QTreeWidgetItem* item) noexcept { dropHighlight_ = item; }
+  // Ends a drag, whether it was dropped or not: forgets the drag node and
+  // tells the window (dragFinished).
+  void EndDrag();
+
+  void RemoveAllItems();
+
+ signals:
+  void nodeClicked(QTreeWidgetItem* item);
+  void mouseUp(Qt::MouseButton button, const QPoint& pos);
+  void dropped(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
+  void dragFinished();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void startDrag(Qt::DropActions supportedActions) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  QTreeWidgetItem* dragNode_ = nullptr;
+  QTreeWidgetItem* dropHighlight_ = nullptr;
+};
+
+}  // namespace cv::ui

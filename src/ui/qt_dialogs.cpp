@@ -1,0 +1,112 @@
+#include "ui/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace cv::ui {
+namespace {
+
+QMessageBox::StandardButtons ButtonsOf(cv::MessageButtons buttons) {
+  switch (buttons) {
+    case cv::MessageButtons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case cv::MessageButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case cv::MessageButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case cv::MessageButtons::Ok:
+      break;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::Icon IconOf(cv::MessageIcon icon) {
+  switch (icon) {
+    case cv::MessageIcon::Critical:
+      return QMessageBox::Critical;
+    case cv::MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case cv::MessageIcon::Information:
+      return QMessageBox::Information;
+    case cv::MessageIcon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+cv::MessageAnswer AnswerOf(int button) {
+  switch (button) {
+    case QMessageBox::Cancel:
+      return cv::MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+      return cv::MessageAnswer::Yes;
+    case QMessageBox::No:
+      return cv::MessageAnswer::No;
+    default:
+      return cv::MessageAnswer::Ok;
+  }
+}
+
+// Closing a box with its window button counts as its cancelling button.
+QMessageBox::StandardButton EscapeButtonOf(cv::MessageButtons buttons) {
+  switch (buttons) {
+    case cv::MessageButtons::OkCancel:
+    case cv::MessageButtons::YesNoCancel:
+      return QMessageBox::Cancel;
+    case cv::MessageButtons::YesNo:
+      return QMessageBox::No;
+    case cv::MessageButtons::Ok:
+      break;
+  }
+  return QMessageBox::Ok;
+}
+
+QString FilterText(const QStringList& filters) { return filters.join(QStringLiteral(";;")); }
+
+QString SelectedFilter(const QStringList& filters, int index) {
+  return index >= 0 && index < filters.size() ? filters.at(index) : QString();
+}
+
+}  // namespace
+
+cv::MessageAnswer QtMessageSink::Show(const cv::Message& message) {
+  QMessageBox box(IconOf(message.icon), QString::fromStdString(message.EffectiveTitle()),
+                  QString::fromStdString(message.text), ButtonsOf(message.buttons), parent_);
+  box.setEscapeButton(EscapeButtonOf(message.buttons));
+  return AnswerOf(box.exec());
+}
+
+std::optional<QString> QtFileDialogs::OpenFileName(QWidget* parent, const QString& caption,
+                                                   const QStringList& filters,
+                                                   int selectedFilter) {
+  QString chosen = SelectedFilter(filters, selectedFilter);
+  QString name = QFileDialog::getOpenFileName(parent, caption, QString(), FilterText(filters),
+                                              &chosen, QFileDialog::ReadOnly);
+  if (name.isEmpty()) return std::nullopt;
+  return name;
+}
+
+std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QString& caption,
+                                                   const QStringList& filters,
+                                                   int selectedFilter) {
+  QString chosen = SelectedFilter(filters, selectedFilter);
+  QString name = QFileDialog::getSaveFileName(parent, caption, QString(), FilterText(filters),
+                                              &chosen, QFileDialog::DontConfirmOverwrite);
+  if (name.isEmpty()) return std::nullopt;
+  return name;
+}
+
+bool QtPrinterDialogs::PrintSetup(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrinterDialogs::ConfirmPrint(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace cv::ui

@@ -1,0 +1,79 @@
+// Seams that answer from a script and remember what they were shown, so
+// that window tests never open a real dialog.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "ui/dialogs.h"
+
+namespace cv::ui::test {
+
+class ScriptedMessageSink : public cv::MessageSink {
+ public:
+  // Answers the next boxes in order; when the script is empty a box is
+  // answered with its first button (OK or Yes).
+  void Answer(cv::MessageAnswer answer) { answers_.push_back(answer); }
+  cv::MessageAnswer Show(const cv::Message& message) override;
+
+  const std::vector<cv::Message>& Shown() const noexcept { return shown_; }
+  // The texts shown, in order.
+  std::vector<std::string> Texts() const;
+  const cv::Message& Last() const { return shown_.back(); }
+  void Clear() { shown_.clear(); }
+
+ private:
+  std::deque<cv::MessageAnswer> answers_;
+  std::vector<cv::Message> shown_;
+};
+
+class ScriptedFileDialogs : public FileDialogs {
+ public:
+  struct Request {
+    bool save = false;
+    QString caption;
+    QStringList filters;
+    int selectedFilter = -1;
+  };
+  // The next dialog's answer; nullopt stands for Cancel. An empty script
+  // answers Cancel.
+  void Answer(std::optional<QString> name) {
+    answers_.push_back({!name.has_value(), name.value_or(QString())});
+  }
+  std::optional<QString> OpenFileName(QWidget*, const QString& caption, const QStringList& filters,
+                                      int selectedFilter) override;
+  std::optional<QString> SaveFileName(QWidget*, const QString& caption, const QStringList& filters,
+                                      int selectedFilter) override;
+  const std::vector<Request>& Requests() const noexcept { return requests_; }
+
+ private:
+  std::optional<QString> Next(Request request);
+  struct Scripted {
+    bool cancel = true;
+    QString name;
+  };
+  std::deque<Scripted> answers_;
+  std::vector<Request> requests_;
+};
+
+class ScriptedPrinterDialogs : public PrinterDialogs {
+ public:
+  // The next dialog's answer; an empty script answers true (accepted).
+  void Answer(bool accepted) { answers_.push_back(accepted); }
+  bool PrintSetup(QWidget*, QPrinter&) override;
+  bool ConfirmPrint(QWidget*, QPrinter&) override;
+  int SetupCount() const noexcept { return setups_; }
+  int ConfirmCount() const noexcept { return confirms_; }
+
+ private:
+  bool Next();
+  std::deque<bool> answers_;
+  int setups_ = 0;
+  int confirms_ = 0;
+};
+
+}  // namespace cv::ui::test

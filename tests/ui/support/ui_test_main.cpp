@@ -1,0 +1,18 @@
+// The main of every window test: an application on the offscreen platform
+// and a comma-decimal locale, so that numbers shown or stored are proven not
+// to depend on the machine's locale.
+#include <clocale>
+
+#include <QApplication>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  // QApplication takes the machine's locale; fix it after.
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) std::setlocale(LC_ALL, "C");
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
