@@ -6,8 +6,8 @@
 
 namespace cv::cli {
 
-void WriteReports(const Options& options, const pugi::xml_document& doc,
-                  const ProgramState& state, std::ostream& out) {
+void WriteReports(const Options& options, const pugi::xml_document& doc, const ProgramState& state,
+                  std::ostream& out) {
   if (options.materialList) out << UpdateMaterialList(doc, state);
   if (!options.table && options.xlsxPath.empty()) return;
   const CalculationTable table = BuildCalculationTable(doc);

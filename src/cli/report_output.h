@@ -2,7 +2,6 @@
 #pragma once
 
 #include <ostream>
-
 #include <pugixml.hpp>
 
 #include "cli/options.h"
@@ -12,7 +11,7 @@ namespace cv::cli {
 
 // Prints the material list or the calculation table to out and writes the
 // workbook, as the options ask.
-void WriteReports(const Options& options, const pugi::xml_document& doc,
-                  const ProgramState& state, std::ostream& out);
+void WriteReports(const Options& options, const pugi::xml_document& doc, const ProgramState& state,
+                  std::ostream& out);
 
 }  // namespace cv::cli

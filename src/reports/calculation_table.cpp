@@ -72,19 +72,27 @@ bool IsMetricTable(const pugi::xml_document& doc) {
   return FieldText(ProjectRoot(doc), "calculationType") == "User Defined Method";
 }
 
-const CalculationRow& CalculationHeaders(bool metric) noexcept {
-  static const CalculationRow english = {
-      "Reference Num",      "Name of the Run",
-      "Material Type",      "Load on Run (kBTU)",
-      "Pipe Size",          "Length of Run (ft)",
-      "Pressure Drop / Foot (inches WC)", "Supply Pressure (inches WC)",
-      "Pressure Drop (inches WC)",        "Delivered Pressure (inches WC)"};
-  static const CalculationRow metricHeaders = {
-      "Reference Num",           "Name of the Run",
-      "Material Type",           "Load on Run (kCal)",
-      "Pipe Size",               "Length of Run (meter)",
-      "Pressure Drop / meter (mb)", "Supply Pressure (mb)",
-      "Pressure Drop (mb)",         "Delivered Pressure (mb)"};
+const CalculationRow& CalculationHeaders(bool metric) {
+  static const CalculationRow english = {"Reference Num",
+                                         "Name of the Run",
+                                         "Material Type",
+                                         "Load on Run (kBTU)",
+                                         "Pipe Size",
+                                         "Length of Run (ft)",
+                                         "Pressure Drop / Foot (inches WC)",
+                                         "Supply Pressure (inches WC)",
+                                         "Pressure Drop (inches WC)",
+                                         "Delivered Pressure (inches WC)"};
+  static const CalculationRow metricHeaders = {"Reference Num",
+                                               "Name of the Run",
+                                               "Material Type",
+                                               "Load on Run (kCal)",
+                                               "Pipe Size",
+                                               "Length of Run (meter)",
+                                               "Pressure Drop / meter (mb)",
+                                               "Supply Pressure (mb)",
+                                               "Pressure Drop (mb)",
+                                               "Delivered Pressure (mb)"};
   return metric ? metricHeaders : english;
 }
 

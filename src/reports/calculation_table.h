@@ -3,10 +3,9 @@
 #pragma once
 
 #include <array>
+#include <pugixml.hpp>
 #include <string>
 #include <vector>
-
-#include <pugixml.hpp>
 
 namespace cv {
 
@@ -24,7 +23,7 @@ struct CalculationTable {
 bool IsMetricTable(const pugi::xml_document& doc);
 
 // The ten column headers of the English or the metric table.
-const CalculationRow& CalculationHeaders(bool metric) noexcept;
+const CalculationRow& CalculationHeaders(bool metric);
 
 // Builds the table from the calculated document. A value that is missing or
 // not a number where one is needed fails, with

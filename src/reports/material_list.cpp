@@ -55,8 +55,7 @@ std::string Padded(std::string_view name, size_t width) {
 
 template <size_t N>
 void AppendLengthLines(std::string& out, const std::array<std::string_view, N>& names,
-                       const std::array<double, N>& totals, size_t width,
-                       const std::string& unit) {
+                       const std::array<double, N>& totals, size_t width, const std::string& unit) {
   for (size_t i = 0; i < N; ++i)
     if (totals[i] != 0)
       out += Padded(names[i], width) + " - " + FormatNumber(totals[i]) + " " + unit + kLineEnd;

@@ -2,9 +2,8 @@
 // needs and how many EFVs of each catalogue model it uses.
 #pragma once
 
-#include <string>
-
 #include <pugixml.hpp>
+#include <string>
 
 #include "project/program_state.h"
 

@@ -1,5 +1,9 @@
 #include "reports/xlsx_export.h"
 
+#include <strings.h>
+#include <unistd.h>
+#include <xlsxwriter.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -7,10 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include <strings.h>
-#include <unistd.h>
-#include <xlsxwriter.h>
 
 #include "core/errors.h"
 #include "core/number_text.h"
@@ -106,8 +106,7 @@ void WriteWorkbook(const std::string& file, const CalculationTable& table,
   if (!book) Raise(kErrFileAccess, file);
   try {
     lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName.c_str());
-    if (!sheet)
-      Raise(kErrInvalidArgument, "\"" + sheetName + "\" cannot be the name of a sheet");
+    if (!sheet) Raise(kErrInvalidArgument, "\"" + sheetName + "\" cannot be the name of a sheet");
     WriteSheet(sheet, AddFormats(book), table, headers);
   } catch (...) {
     workbook_close(book);  // frees the workbook; the file is thrown away
@@ -156,8 +155,8 @@ std::string SheetNameForProject(const std::string& projectPath) {
   std::string name = std::filesystem::path(projectPath).stem().string();
   for (char& c : name)
     if (IsForbiddenInSheetName(static_cast<unsigned char>(c))) c = '_';
-  name = WithoutApostrophesAround(FirstCharacters(WithoutApostrophesAround(name),
-                                                  kMaxSheetNameCharacters));
+  name = WithoutApostrophesAround(
+      FirstCharacters(WithoutApostrophesAround(name), kMaxSheetNameCharacters));
   if (name.empty() || IsReservedSheetName(name)) return kDefaultSheetName;
   return name;
 }
