@@ -70,7 +70,6 @@ void MainWindow::ConnectMenuActions() {
   const std::pair<const char*, const char*> pending[] = {
       {"New", "New"},
       {"Open", "Open"},
-      {"ExportCalculations", "Export Calculations"},
       {"Save", "Save"},
       {"SaveAs", "Save As"},
       {"PrintProject", "Printing"},
@@ -85,6 +84,8 @@ void MainWindow::ConnectMenuActions() {
     connect(MenuAction(QString::fromLatin1(name)), &QAction::triggered, this,
             [this, caption] { NotAvailableYet(caption); });
   }
+  connect(MenuAction(QStringLiteral("ExportCalculations")), &QAction::triggered, this,
+          [this] { ExportCalculations_Click(); });
   connect(MenuAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] { close(); });
   connect(MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance")), &QAction::triggered, this,
           [this] { Guarded([this] { cmdAdd_Click(); }); });

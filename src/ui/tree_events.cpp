@@ -7,6 +7,7 @@
 
 #include "core/number_text.h"
 #include "project/document.h"
+#include "reports/material_list.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/units.h"
 #include "ui/appliance_panel.h"
@@ -119,6 +120,10 @@ void MainWindow::TabStrip1_Click(int index) {
   if (index == 2) RefreshMaterialList();
 }
 
-void MainWindow::RefreshMaterialList() { txtMaterials_->clear(); }
+void MainWindow::RefreshMaterialList() {
+  QString text = QString::fromStdString(UpdateMaterialList(document_, state_));
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  txtMaterials_->setPlainText(text);
+}
 
 }  // namespace cv::ui
