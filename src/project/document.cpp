@@ -201,6 +201,18 @@ std::string SerializeDocument(const pugi::xml_document& doc) {
   return out.str();
 }
 
+namespace {
+
+// The parser accepts several top-level elements; a well-formed file has one.
+bool HasSingleRoot(const pugi::xml_document& doc) {
+  int elements = 0;
+  for (pugi::xml_node child : doc.children())
+    if (child.type() == pugi::node_element) ++elements;
+  return elements == 1;
+}
+
+}  // namespace
+
 LoadResult LoadDocumentFile(pugi::xml_document& doc, const std::string& path) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
@@ -216,15 +228,15 @@ LoadResult LoadDocumentFile(pugi::xml_document& doc, const std::string& path) {
     doc.reset();
     return {LoadStatus::NotReadable, reason};
   }
-  if (!doc.document_element()) {
+  if (!HasSingleRoot(doc)) {
     doc.reset();
-    return {LoadStatus::NotReadable, "the file holds no element"};
+    return {LoadStatus::NotReadable, "the file does not hold exactly one root element"};
   }
   return {};
 }
 
 bool LoadDocumentText(pugi::xml_document& doc, std::string_view text) {
-  return doc.load_buffer(text.data(), text.size()) && doc.document_element();
+  return doc.load_buffer(text.data(), text.size()) && HasSingleRoot(doc);
 }
 
 void WriteFileReplacing(const std::string& path, std::string_view text) {

@@ -1,0 +1,39 @@
+// Runs corvanta-size on projects written into a temporary folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/files.h"
+#include "support/run_program.h"
+
+namespace cvtest {
+
+class Sizer : public ::testing::Test {
+ protected:
+  // corvanta-size with the reference catalogue and the arguments.
+  ProgramResult Size(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--catalog", ReferenceCatalogPath()});
+    return RunProgram(SizerPath(), args, dir_.Path());
+  }
+  // A reference project's file.
+  static std::string Reference(const std::string& caseName, const char* file) {
+    return TestDataDir() + "/reference/" + caseName + "/" + file;
+  }
+  // Copies a reference input into the folder, with one text replaced.
+  std::string Edited(const std::string& caseName, const std::string& from, const std::string& to,
+                     const std::string& name = "edited.cv") {
+    std::string text = ReadFile(Reference(caseName, "input.cv"));
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    WriteFile(dir_.File(name), text);
+    return dir_.File(name);
+  }
+
+  TempDir dir_;
+};
+
+}  // namespace cvtest

@@ -1,0 +1,160 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "efv/efv_catalog.h"
+#include "support/catalog_db.h"
+#include "support/files.h"
+
+namespace {
+
+class Catalogue : public ::testing::Test {
+ protected:
+  std::string Db() const { return dir_.File("catalog.db"); }
+  // Writes rows given as SQL value lists into a fresh catalogue table.
+  void WriteRows(const std::vector<std::string>& rows) {
+    std::string sql = cvtest::kCreateCatalogTable;
+    for (const std::string& row : rows) sql += "INSERT INTO EFV_Parameters VALUES (" + row + ");";
+    cvtest::WriteDatabase(Db(), sql);
+  }
+  int LoadError() {
+    try {
+      catalog_.Load(Db());
+    } catch (const cv::CvError& e) {
+      description_ = e.description();
+      return e.number();
+    }
+    return 0;
+  }
+
+  cvtest::TempDir dir_;
+  cv::EFVCatalog catalog_;
+  std::string description_;
+};
+
+TEST_F(Catalogue, RowsAreReadInOrderWithAllTheirValues) {
+  cvtest::WriteCatalog(Db(), {{"B-2", 91.5, 0.199, 135, 1.92, "Model B"},
+                              {"A-1", 28, 0.24, 40, 0.62}});
+  catalog_.Load(Db());
+  EXPECT_EQ(catalog_.ModelIds(), (std::vector<std::string>{"B-2", "A-1"}));
+  const cv::EFVParameters& b = catalog_.Get("B-2");
+  EXPECT_EQ(b.model, "Model B");
+  EXPECT_EQ(b.NormalFlow, 91.5);
+  EXPECT_EQ(b.NormalPresDrop, 0.199);
+  EXPECT_EQ(b.TripFlow, 135);
+  EXPECT_EQ(b.TripPresDrop, 1.92);
+  EXPECT_EQ(b.OperatingPres, 7);
+  EXPECT_EQ(b.FlowUnit, "kBTU/h");
+  EXPECT_EQ(cv::EFVCatalog::ReadModelIds(Db()), catalog_.ModelIds());
+}
+
+TEST_F(Catalogue, EmptyTableGivesAnEmptyCatalogue) {
+  WriteRows({});
+  catalog_.Load(Db());
+  EXPECT_TRUE(catalog_.Models().empty());
+  EXPECT_TRUE(cv::EFVCatalog::ReadModelIds(Db()).empty());
+  EXPECT_EQ(catalog_.FindEFVIndex(""), -1);
+}
+
+TEST_F(Catalogue, NullColumnsBecomeZeroOrOneBlank) {
+  WriteRows({"'X', NULL, NULL, NULL, NULL, 10, 0.1, NULL, NULL, NULL"});
+  catalog_.Load(Db());
+  const cv::EFVParameters& x = catalog_.Get("X");
+  EXPECT_EQ(x.model, " ");
+  EXPECT_EQ(x.FlowUnit, " ");
+  EXPECT_EQ(x.TripFlow, 0);
+  EXPECT_EQ(x.TripPresDrop, 0);
+  EXPECT_EQ(x.NormalFlow, 10);
+}
+
+TEST_F(Catalogue, AnyNumberOfModelsIsKeptAndFound) {
+  std::vector<cvtest::CatalogRow> rows;
+  for (int i = 0; i < 40; ++i) rows.push_back({"EFV-" + std::to_string(i), 1, 0.1, 50.0 + i, 1});
+  cvtest::WriteCatalog(Db(), rows);
+  catalog_.Load(Db());
+  ASSERT_EQ(catalog_.Models().size(), 40u);
+  EXPECT_EQ(catalog_.FindEFVIndex("EFV-0"), 0);
+  EXPECT_EQ(catalog_.FindEFVIndex("EFV-20"), 20);  // the 21st row
+  EXPECT_EQ(catalog_.FindEFVIndex("EFV-39"), 39);  // the last
+  EXPECT_EQ(catalog_.Get("EFV-39").TripFlow, 89);
+}
+
+TEST_F(Catalogue, IdentifiersCompareExactly) {
+  cvtest::WriteCatalog(Db(), {{"EFV-K135", 91.5, 0.2, 135, 1.9}});
+  catalog_.Load(Db());
+  EXPECT_EQ(catalog_.FindEFVIndex("efv-k135"), -1);
+  EXPECT_EQ(catalog_.FindEFVIndex("EFV-K135 "), -1);
+  EXPECT_FALSE(catalog_.Contains("efv-k135"));
+  try {
+    catalog_.Get("efv-k135");
+    FAIL() << "no failure";
+  } catch (const cv::CvError& e) {
+    EXPECT_EQ(e.number(), cv::kErrInvalidArgument);
+  }
+}
+
+TEST_F(Catalogue, DuplicateIdFailsAndKeepsTheRowsBeforeIt) {
+  WriteRows({"'A', 'm', 7, 'u', 'u', 1, 0.1, 'u', 10, 1", "'B', 'm', 7, 'u', 'u', 2, 0.2, 'u', 20, 2",
+             "'A', 'm', 7, 'u', 'u', 3, 0.3, 'u', 30, 3"});
+  EXPECT_EQ(LoadError(), cv::kErrDuplicateKey);
+  EXPECT_EQ(catalog_.Models().size(), 2u);
+  EXPECT_EQ(catalog_.Get("A").TripFlow, 10);
+}
+
+TEST_F(Catalogue, BrokenDatabasesFailWithClearNumbers) {
+  EXPECT_EQ(LoadError(), cv::kErrFileNotFound);  // no file yet
+  EXPECT_EQ(description_.rfind("modGlobals.PopulateEFVCollection ", 0), 0u) << description_;
+
+  cvtest::WriteDatabase(Db(), "CREATE TABLE Other (ID TEXT);");
+  EXPECT_EQ(LoadError(), cv::kErrInvalidArgument);
+  EXPECT_NE(description_.find("EFV_Parameters"), std::string::npos);
+  EXPECT_THROW(cv::EFVCatalog::ReadModelIds(Db()), cv::CvError);
+
+  cvtest::WriteDatabase(Db(), "CREATE TABLE EFV_Parameters (ID TEXT, model TEXT);"
+                              "INSERT INTO EFV_Parameters VALUES ('A', 'm');");
+  EXPECT_EQ(LoadError(), cv::kErrInvalidArgument);
+  EXPECT_NE(description_.find("operating_pres"), std::string::npos) << description_;
+
+  WriteRows({"NULL, 'm', 7, 'u', 'u', 1, 0.1, 'u', 10, 1"});
+  EXPECT_NE(LoadError(), 0);
+
+  WriteRows({"'A', 'm', 7, 'u', 'u', 'lots', 0.1, 'u', 10, 1"});
+  EXPECT_EQ(LoadError(), cv::kErrTypeMismatch);
+
+  cvtest::WriteFile(Db(), "this is not a database file, only some text that is long enough");
+  EXPECT_NE(LoadError(), 0);
+}
+
+TEST_F(Catalogue, ReloadingReplacesTheOldModels) {
+  cvtest::WriteCatalog(Db(), {{"A", 1, 0.1, 10, 1}});
+  catalog_.Load(Db());
+  cvtest::WriteCatalog(Db(), {{"B", 1, 0.1, 10, 1}});
+  catalog_.Load(Db());
+  EXPECT_FALSE(catalog_.Contains("A"));
+  EXPECT_EQ(catalog_.FindEFVIndex("B"), 0);
+}
+
+TEST(GetEFVFlow, BlankArgumentsAndOtherKindsGiveZero) {
+  cv::EFVCatalog catalog;
+  cv::EFVParameters model;
+  model.ID = "A";
+  model.NormalFlow = 91.5;
+  model.TripFlow = 135;
+  catalog.Add(model);
+  EXPECT_EQ(cv::GetEFVFlow(catalog, "A", "NORMAL"), 91.5);
+  EXPECT_EQ(cv::GetEFVFlow(catalog, "A", "TRIP"), 135);
+  EXPECT_EQ(cv::GetEFVFlow(catalog, "A", "trip"), 0);
+  EXPECT_EQ(cv::GetEFVFlow(catalog, "  ", "TRIP"), 0);
+  EXPECT_EQ(cv::GetEFVFlow(catalog, "A", ""), 0);
+  try {
+    cv::GetEFVFlow(catalog, "Z", "TRIP");
+    FAIL() << "no failure";
+  } catch (const cv::CvError& e) {
+    EXPECT_EQ(e.number(), cv::kErrInvalidArgument);
+    EXPECT_EQ(e.description().rfind("modTreeFunctions.GetEFVFlow ", 0), 0u);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "project/document.h"
+#include "support/project_builder.h"
+
+namespace {
+
+constexpr const char* kNewProjectText =
+    "<CVSystem version=\"2.2.4-English\" gasType=\"Natural Gas\" HighSupplyPressure=\"0\" "
+    "HighSupplyAllowablePressureDrop=\"0\" InternalLowSupplyPressure=\"7\" "
+    "InternalLowSupplyDeliveryPressure=\"0\" InternalLowSupplyAllowablePressureDrop=\"0.5\">"
+    "<description>Gas Supply</description><load>0</load>"
+    "<calculationType>Fixed Pressure Method</calculationType><EFVEnabled>False</EFVEnabled>"
+    "<DualSystem>False</DualSystem></CVSystem>";
+
+constexpr const char* kNewNodeText =
+    "<SystemNode id=\"7055475\"><description>New Appliance</description><load>0</load>"
+    "<length>0</length><material>CORVANTA</material><materialSize/><appliance>Other</appliance>"
+    "<materialSizeFixed>0</materialSizeFixed><SupplyPressure>0</SupplyPressure>"
+    "<PressureDrop>0</PressureDrop><DeliveredPressure>0</DeliveredPressure>"
+    "<ModelNumber>Other</ModelNumber></SystemNode>";
+
+int ErrorNumberOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const cv::CvError& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+TEST(ProjectDocument, NewProjectIsWrittenOnOneLineInTheFixedOrder) {
+  pugi::xml_document doc;
+  cv::BuildNewProject(doc);
+  EXPECT_EQ(cv::SerializeDocument(doc), kNewProjectText);
+}
+
+TEST(ProjectDocument, NewNodeHoldsTheNewNodeFieldsInOrder) {
+  pugi::xml_document doc;
+  cv::BuildNewProject(doc);
+  cv::AppendNewSystemNode(cv::ProjectRoot(doc), "7055475");
+  std::string expected = kNewProjectText;
+  expected.insert(expected.find("</CVSystem>"), kNewNodeText);
+  EXPECT_EQ(cv::SerializeDocument(doc), expected);
+}
+
+TEST(ProjectDocument, TextWithMarkupCharactersSurvivesWritingAndReading) {
+  pugi::xml_document doc;
+  cv::BuildNewProject(doc);
+  pugi::xml_node node = cv::AppendNewSystemNode(cv::ProjectRoot(doc), "1");
+  const std::string description = "Tee > Kitchen & \"Bath\" <2>";
+  cv::SetFieldText(node, "description", description);
+  pugi::xml_document back;
+  ASSERT_TRUE(cv::LoadDocumentText(back, cv::SerializeDocument(doc)));
+  EXPECT_EQ(cv::FieldText(cv::FindSystemNodeById(back, "1"), "description"), description);
+}
+
+TEST(ProjectDocument, EmptyTextLeavesAnEmptyElement) {
+  pugi::xml_document doc;
+  cv::BuildNewProject(doc);
+  pugi::xml_node node = cv::AppendNewSystemNode(cv::ProjectRoot(doc), "1");
+  cv::SetFieldText(node, "materialSize", "10A CSST");
+  cv::SetFieldText(node, "materialSize", "");
+  EXPECT_EQ(cv::FieldText(node, "materialSize"), "");
+  EXPECT_NE(cv::SerializeDocument(doc).find("<materialSize/>"), std::string::npos);
+}
+
+TEST(ProjectDocument, RootAttributesAreAddressedByPosition) {
+  pugi::xml_document doc;
+  ASSERT_TRUE(cv::LoadDocumentText(
+      doc, "<CVSystem a=\"v\" b=\"Propane\" c=\"1\" d=\"2\" e=\"3\" f=\"4\" g=\"5\"/>"));
+  pugi::xml_node root = cv::ProjectRoot(doc);
+  EXPECT_EQ(cv::RootAttributeText(root, cv::kAttrGasType), "Propane");
+  EXPECT_EQ(cv::RootAttributeText(root, cv::kAttrInternalLowSupplyAllowablePressureDrop), "5");
+  cv::SetRootAttributeText(root, cv::kAttrInternalLowSupplyPressure, "14");
+  EXPECT_EQ(root.attribute("e").value(), std::string("14"));
+  EXPECT_EQ(ErrorNumberOf([&] { cv::RootAttributeText(root, 7); }), cv::kErrOutOfRange);
+}
+
+TEST(ProjectDocument, MissingPiecesFailWithTheirNumbers) {
+  pugi::xml_document doc;
+  EXPECT_EQ(ErrorNumberOf([&] { cv::ProjectRoot(doc); }), cv::kErrMissingElement);
+  ASSERT_TRUE(cv::LoadDocumentText(doc, "<Other/>"));
+  EXPECT_EQ(ErrorNumberOf([&] { cv::ProjectRoot(doc); }), cv::kErrMissingElement);
+
+  cv::BuildNewProject(doc);
+  pugi::xml_node node = cv::AppendNewSystemNode(cv::ProjectRoot(doc), "1");
+  node.remove_child("load");
+  EXPECT_EQ(ErrorNumberOf([&] { cv::FieldText(node, "load"); }), cv::kErrMissingElement);
+  EXPECT_EQ(ErrorNumberOf([&] { cv::SetFieldText(node, "load", "1"); }), cv::kErrMissingElement);
+  EXPECT_FALSE(node.child("load"));  // not created on writing either
+  node.remove_attribute("id");
+  EXPECT_EQ(ErrorNumberOf([&] { cv::NodeId(node); }), cv::kErrMissingElement);
+}
+
+TEST(ProjectDocument, LookupsTakeTheFirstMatchInDocumentOrder) {
+  cvtest::TestProject project;
+  pugi::xml_node tee = project.Add(project.Root(), {.id = "5", .appliance = "Tee"});
+  pugi::xml_node deep = project.Add(tee, {.id = "7", .appliance = "Range"});
+  project.Add(project.Root(), {.id = "7", .appliance = "Dryer"});
+  EXPECT_EQ(cv::FindSystemNodeById(project.Doc(), "7"), deep);
+  EXPECT_FALSE(cv::FindSystemNodeById(project.Doc(), "70"));
+  EXPECT_FALSE(cv::FindSystemNodeById(project.Doc(), ""));
+
+  const auto all = cv::AllSystemNodes(project.Doc());
+  ASSERT_EQ(all.size(), 3u);
+  EXPECT_EQ(all[0], tee);
+  EXPECT_EQ(all[1], deep);
+  EXPECT_EQ(cv::ChildSystemNodes(project.Root()).size(), 2u);
+}
+
+TEST(ProjectDocument, TreeKeyGivesTheIdBeforeTheFirstBlank) {
+  EXPECT_EQ(cv::IdFromTreeKey("7055475 Kitchen Range"), "7055475");
+  EXPECT_EQ(cv::IdFromTreeKey("7055475"), "7055475");
+  EXPECT_EQ(cv::IdFromTreeKey(" Kitchen"), "");
+}
+
+TEST(ProjectDocument, DrawnIdsAreDigitsAndNotInUse) {
+  pugi::xml_document doc;
+  cv::BuildNewProject(doc);
+  std::set<std::string> seen;
+  for (int i = 0; i < 300; ++i) {
+    const std::string id = cv::DrawNewNodeId(doc);
+    ASSERT_FALSE(id.empty());
+    EXPECT_EQ(id.find_first_not_of("0123456789"), std::string::npos) << id;
+    EXPECT_TRUE(seen.insert(id).second) << "id " << id << " drawn although in use";
+    cv::AppendNewSystemNode(cv::ProjectRoot(doc), id);
+  }
+}
+
+}  // namespace

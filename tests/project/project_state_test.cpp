@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "project/document.h"
+#include "project/project_state.h"
+#include "support/project_builder.h"
+
+namespace {
+
+TEST(UnitSystemFromVersion, TakesTheThirdPartWhenThereAreThree) {
+  EXPECT_EQ(cv::UnitSystemFromVersion("2.2.4-English"), "English");
+  EXPECT_EQ(cv::UnitSystemFromVersion("CVSystem-2.2.4-Metric"), "Metric");
+  EXPECT_EQ(cv::UnitSystemFromVersion("CVSystem-2.2.4-English"), "English");
+  EXPECT_EQ(cv::UnitSystemFromVersion("2.2.4"), "English");
+  EXPECT_EQ(cv::UnitSystemFromVersion(""), "English");
+  // The third part is taken unchanged, whatever it says.
+  EXPECT_EQ(cv::UnitSystemFromVersion("2.2.4-Metric"), "English");
+  EXPECT_EQ(cv::UnitSystemFromVersion("a-b-Imperial-d"), "Imperial");
+  EXPECT_EQ(cv::UnitSystemFromVersion("a-b-"), "");
+}
+
+struct Derived {
+  bool dual;
+  bool efv;
+  std::string units;
+};
+
+Derived Derive(const cvtest::SupplySettings& settings, bool efvEnabled = false) {
+  cvtest::TestProject project(settings);
+  if (efvEnabled) cv::SetFieldText(project.Root(), "EFVEnabled", "True");
+  cv::DeriveStateFromDocument(project.Doc(), project.State());
+  return {project.State().DualSystemFlag, project.State().EFVPresent,
+          project.State().UnitSystem};
+}
+
+TEST(DeriveStateFromDocument, FixedMethodIsDualByItsHighSideDropAlone) {
+  cvtest::SupplySettings single;
+  single.dual = true;  // DualSystem says "True", the drop says single
+  EXPECT_FALSE(Derive(single).dual);
+
+  cvtest::SupplySettings dual = cvtest::TwoPsiDualSupply();
+  dual.dual = false;
+  EXPECT_TRUE(Derive(dual).dual);
+}
+
+TEST(DeriveStateFromDocument, OtherMethodsFollowTheDualSystemElement) {
+  for (const char* method : {"User Defined Method", "Delivery Pressure Method", "Anything"}) {
+    cvtest::SupplySettings s;
+    s.method = method;
+    s.highAllowableDrop = "27.73";
+    EXPECT_FALSE(Derive(s).dual) << method;
+    s.dual = true;
+    s.highAllowableDrop = "0";
+    EXPECT_TRUE(Derive(s).dual) << method;
+  }
+}
+
+TEST(DeriveStateFromDocument, ReadsUnitsAndEFVFlag) {
+  cvtest::SupplySettings metric;
+  metric.version = "CVSystem-2.2.4-Metric";
+  metric.method = "User Defined Method";
+  const Derived d = Derive(metric, true);
+  EXPECT_EQ(d.units, "Metric");
+  EXPECT_TRUE(d.efv);
+  EXPECT_FALSE(Derive({}).efv);
+}
+
+TEST(DeriveStateFromDocument, BrokenRootFailsAndChangesNothing) {
+  cvtest::TestProject project;
+  project.State().UnitSystem = "Metric";
+  project.State().DualSystemFlag = true;
+  project.Root().remove_child("calculationType");
+  try {
+    cv::DeriveStateFromDocument(project.Doc(), project.State());
+    FAIL() << "no failure";
+  } catch (const cv::CvError& e) {
+    EXPECT_EQ(e.number(), cv::kErrMissingElement);
+  }
+  EXPECT_EQ(project.State().UnitSystem, "Metric");
+  EXPECT_TRUE(project.State().DualSystemFlag);
+
+  cvtest::TestProject shortRoot;
+  shortRoot.Root().remove_attribute("InternalLowSupplyAllowablePressureDrop");
+  EXPECT_THROW(cv::DeriveStateFromDocument(shortRoot.Doc(), shortRoot.State()), cv::CvError);
+
+  cvtest::SupplySettings wordy;
+  wordy.highAllowableDrop = "one";
+  cvtest::TestProject notNumeric(wordy);
+  EXPECT_THROW(cv::DeriveStateFromDocument(notNumeric.Doc(), notNumeric.State()), cv::CvError);
+}
+
+TEST(DocumentHasEFV, LooksAtEveryDepth) {
+  cvtest::TestProject project;
+  pugi::xml_node tee = project.Add(project.Root(), {.id = "1", .appliance = "Tee"});
+  pugi::xml_node range = project.Add(tee, {.id = "2", .appliance = "Range"});
+  EXPECT_FALSE(cv::DocumentHasEFV(project.Doc()));
+  project.Add(range, {.id = "3", .appliance = "EFV", .model = "X"});
+  EXPECT_TRUE(cv::DocumentHasEFV(project.Doc()));
+}
+
+}  // namespace

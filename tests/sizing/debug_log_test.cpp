@@ -1,0 +1,131 @@
+#include <regex>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "sizing/debug_log.h"
+#include "support/files.h"
+#include "support/project_builder.h"
+
+namespace {
+
+
+
+class Trace : public ::testing::Test {
+ protected:
+  Trace() {
+    project_.LoadReferenceCatalog();
+    project_.State().Log.SetPath(dir_.File("LogDebugInfo.txt"));
+    project_.State().ProjectPath = dir_.File("house.cv");
+    project_.Add(project_.Root(), {.id = "1", .appliance = "Range", .load = "120"});
+  }
+  void AddEFV() {
+    pugi::xml_node efv =
+        project_.Add(project_.Root(), {.id = "E", .appliance = "EFV", .model = "EFV-K135"});
+    project_.Add(efv, {.id = "G", .appliance = "Grill", .load = "20"});
+  }
+  std::string Log() { return cvtest::ReadOptionalFile(dir_.File("LogDebugInfo.txt")); }
+  bool LogExists() { return cvtest::FileExists(dir_.File("LogDebugInfo.txt")); }
+
+  cvtest::TempDir dir_;
+  cvtest::TestProject project_;
+};
+
+TEST_F(Trace, TracingOffRemovesAnOldLogAndWritesNone) {
+  cvtest::WriteFile(dir_.File("LogDebugInfo.txt"), "old\r\n");
+  project_.Calculate();
+  EXPECT_FALSE(LogExists());
+}
+
+TEST_F(Trace, HeaderOnlyWhenTheLogWasThereBefore) {
+  project_.State().DebugMode = true;
+  project_.Calculate();
+  const std::string first = Log();
+  EXPECT_EQ(first.rfind("0) Node: Range 1 - Initial pressure drop to source = ", 0), 0u) << first;
+
+  project_.Calculate();
+  const std::string second = Log();
+  const std::regex header(
+      "^CORVANTA Sizing Application - house\\.cv - [0-9]{4}-[0-9]{2}-[0-9]{2} "
+      "[0-9]{2}:[0-9]{2}:[0-9]{2}\r\n0\\) Node: Range 1 - ");
+  EXPECT_TRUE(std::regex_search(second, header)) << second.substr(0, 200);
+  // The earlier calculation's lines are gone.
+  EXPECT_EQ(second.size(), first.size() + second.find("0) "));
+}
+
+TEST_F(Trace, OneCalculationKeepsBothPassesEachNumberedFromZero) {
+  AddEFV();
+  project_.State().DebugMode = true;
+  project_.Calculate();
+  const std::string log = Log();
+  const size_t normal = log.find("0) \r\n***** Executing Normal Flow Calculations *****\r\n\r\n0) ");
+  const size_t trip = log.find("\r\n***** Executing Trip Flow Calculations *****\r\n\r\n0) ");
+  ASSERT_NE(normal, std::string::npos) << log;
+  ASSERT_NE(trip, std::string::npos) << log;
+  EXPECT_LT(normal, trip);
+  EXPECT_NE(log.find("Normal MaterialSize: "), std::string::npos);
+  EXPECT_NE(log.find("Trip Load at This Node: 135\r\n"), std::string::npos);
+}
+
+TEST_F(Trace, MergeEntryIsOneNumberedLineOverSeveralLines) {
+  AddEFV();
+  project_.State().DebugMode = true;
+  project_.Calculate();
+  const std::regex merge(
+      "\r\n[0-9]+\\) Current Node: Grill, Description: Grill G\r\n"
+      "Parent Node: EFV, Description: EFV E\r\n"
+      "Material: CORVANTA\r\n"
+      "Corvanta Pipe\r\n"
+      "Normal Flow Size: 10A CSST\r\n"
+      "Trip Flow Size: ([0-9]+A CSST)\r\n"
+      "Setting the Final size to:\\1\r\n");
+  EXPECT_TRUE(std::regex_search(Log(), merge)) << Log();
+  EXPECT_NE(Log().find("Parent Node: Gas Supply \r\n"), std::string::npos);
+}
+
+TEST_F(Trace, UpsizingIsExplainedStepByStep) {
+  project_.State().DebugMode = true;
+  project_.Calculate();
+  const std::string log = Log();
+  for (const char* line :
+       {"Node: Range 1 - Pressure drop to source too high (3.43 > 0.5).  Upsizing nodes...\r\n",
+        "Node: Range 1 | Parent: Gas Supply - Parent size =  / Node size = 10A CSST "
+        "Parent bigger = True\r\n",
+        "Node: Range 1 | Parent: Gas Supply - Either parent device is the gas supply, a "
+        "regulator, has a higher capacity, or has a fixed size. Increasing the current node's "
+        "size from 10A CSST\r\n",
+        "Node: Range 1 - Upsize finished.  New node material size = 15A CSST\r\n",
+        "Node: Range 1 - New pressure drop to source = 0.8\r\n",
+        "Node: Range 1 - New Delivery Pressure = 6.2\r\n",
+        "Current Node: Range\r\nParent Node: Gas Supply \r\nSupply Pressure: 7\r\n"
+        "PressureDrop: 0.19\r\nDeliveryPressure: 6.81\r\nNormal Load at This Node: 120\r\n"
+        "Length: 10\r\nMaterial: CORVANTA\r\nNormal MaterialSize: 20A CSST\r\n"}) {
+    EXPECT_NE(log.find(line), std::string::npos) << line;
+  }
+}
+
+TEST_F(Trace, UnwritableLogFailsTheCalculation) {
+  project_.State().DebugMode = true;
+  project_.State().Log.SetPath(dir_.File("missing/folder/LogDebugInfo.txt"));
+  try {
+    project_.Calculate();
+    FAIL() << "no failure";
+  } catch (const cv::CvError& e) {
+    EXPECT_EQ(e.number(), cv::kErrFileAccess);
+  }
+}
+
+TEST(DebugLog, RestartCountsFromZeroAndNumbersOnlyTheFirstLine) {
+  cvtest::TempDir dir;
+  cv::DebugLog log;
+  log.SetPath(dir.File("log.txt"));
+  log.Write("first");
+  log.Write("a\r\nb");
+  EXPECT_EQ(log.LineNumber(), 2);
+  log.RestartNumbering();
+  log.Write("again");
+  EXPECT_EQ(cvtest::ReadFile(dir.File("log.txt")), "0) first\r\n1) a\r\nb\r\n0) again\r\n");
+}
+
+}  // namespace

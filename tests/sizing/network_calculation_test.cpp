@@ -1,0 +1,255 @@
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "project/document.h"
+#include "sizing/network_calculation.h"
+#include "sizing/tables.h"
+#include "support/files.h"
+#include "support/project_builder.h"
+
+namespace {
+
+
+
+class Network : public ::testing::Test {
+ protected:
+  Network() { project_.LoadReferenceCatalog(); }
+  pugi::xml_node Root() { return project_.Root(); }
+  pugi::xml_node Add(pugi::xml_node parent, const cvtest::Run& run) { return project_.Add(parent, run); }
+  void TraceInto(const std::string& projectName) {
+    project_.State().DebugMode = true;
+    project_.State().Log.SetPath(dir_.File("trace.txt"));
+    project_.State().ProjectPath = dir_.File(projectName);
+  }
+  std::string Trace() { return cvtest::ReadOptionalFile(dir_.File("trace.txt")); }
+
+  cvtest::TempDir dir_;
+  cvtest::TestProject project_;
+};
+
+TEST_F(Network, LoadsAreSummedIntoFittingsAndTheRoot) {
+  pugi::xml_node tee = Add(Root(), {.id = "T", .appliance = "Tee", .load = "999"});
+  Add(tee, {.id = "G", .appliance = "Range", .load = "65.5"});
+  pugi::xml_node reg = Add(tee, {.id = "R", .appliance = "Regulator", .load = "7"});
+  pugi::xml_node efv = Add(reg, {.id = "E", .appliance = "EFV", .load = "1", .model = "EFV-K135"});
+  Add(efv, {.id = "D", .appliance = "Dryer", .load = "22"});
+  Add(Root(), {.id = "F", .appliance = "Furnace", .load = "80"});
+
+  EXPECT_EQ(cv::AddLoads(tee), 87.5);
+  EXPECT_EQ(project_.Text("T", "load"), "999");  // AddLoads only reads
+  project_.Calculate();
+  EXPECT_EQ(cv::FieldText(Root(), "load"), "167.5");
+  EXPECT_EQ(project_.Text("T", "load"), "87.5");
+  EXPECT_EQ(project_.Text("R", "load"), "22");
+  EXPECT_EQ(project_.Text("E", "load"), "22");
+  EXPECT_EQ(project_.Text("G", "load"), "65.5");
+}
+
+TEST_F(Network, StaleResultsAreOverwritten) {
+  Add(Root(), {.id = "1", .appliance = "Range", .load = "40", .length = "10",
+               .size = "50A CSST"});
+  cv::SetFieldText(project_.Node("1"), "DeliveredPressure", "-3");
+  project_.Calculate();
+  EXPECT_EQ(project_.Size("1"), "10A CSST");
+  EXPECT_EQ(project_.Text("1", "SupplyPressure"), "7");
+  EXPECT_EQ(project_.Text("1", "PressureDrop"), "0.41");
+  EXPECT_EQ(project_.Text("1", "DeliveredPressure"), "6.59");
+}
+
+TEST_F(Network, EqualRoundedLoadsAreSizedInDescendingIdText) {
+  TraceInto("order.cv");
+  Add(Root(), {.id = "10", .appliance = "Range", .load = "10.4"});
+  Add(Root(), {.id = "8", .appliance = "Range", .load = "10.5"});  // halves to even: 10
+  Add(Root(), {.id = "9", .appliance = "Range", .load = "10.2"});
+  Add(Root(), {.id = "11", .appliance = "Range", .load = "11.5"});  // 12
+  project_.Calculate();
+  const std::string trace = Trace();
+  auto at = [&](const char* id) {
+    return trace.find(std::string("Node: Range ") + id + " - Initial pressure");
+  };
+  ASSERT_NE(at("10"), std::string::npos) << trace;
+  EXPECT_LT(at("11"), at("9"));
+  EXPECT_LT(at("9"), at("8"));
+  EXPECT_LT(at("8"), at("10"));
+}
+
+TEST_F(Network, WithoutAnEFVOnlyTheNormalPassRuns) {
+  TraceInto("house.cv");
+  Add(Root(), {.id = "1", .appliance = "Range", .load = "40"});
+  project_.Calculate();
+  EXPECT_FALSE(project_.State().TripDocument.document_element());
+  EXPECT_FALSE(cvtest::FileExists(dir_.File("house_Trip.xml")));
+  EXPECT_EQ(Trace().find("*****"), std::string::npos);
+}
+
+TEST_F(Network, TripDocumentCarriesTripFlowsBehindEFVsOnly) {
+  pugi::xml_node tee = Add(Root(), {.id = "T", .appliance = "Tee"});
+  Add(tee, {.id = "A", .appliance = "Range", .load = "40"});
+  Add(tee, {.id = "B", .appliance = "Dryer", .load = "30"});
+  pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .model = "EFV-K135"});
+  Add(efv, {.id = "G", .appliance = "Grill", .load = "20"});
+  project_.Calculate();
+
+  const pugi::xml_document& trip = project_.State().TripDocument;
+  auto tripLoad = [&](const char* id) {
+    return cv::FieldText(cv::FindSystemNodeById(trip, id), "load");
+  };
+  EXPECT_EQ(tripLoad("G"), "135");  // the model's trip flow, whatever the grill burns
+  EXPECT_EQ(tripLoad("E"), "135");
+  EXPECT_EQ(tripLoad("T"), "0");    // behind no EFV: counts as nothing
+  EXPECT_EQ(tripLoad("A"), "40");   // keeps its own load
+  EXPECT_EQ(cv::FieldText(cv::ProjectRoot(trip), "load"), "135");
+  EXPECT_FALSE(project_.State().TripFlowPass);
+  // The project keeps its normal loads.
+  EXPECT_EQ(project_.Text("G", "load"), "20");
+}
+
+TEST_F(Network, LargerSizeOfBothPassesWins) {
+  pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .length = "5",
+                                    .model = "EFV-U525"});
+  Add(efv, {.id = "G", .appliance = "Grill", .load = "20", .length = "30"});
+  Add(Root(), {.id = "F", .appliance = "Furnace", .load = "90", .length = "40"});
+  project_.Calculate();
+  const pugi::xml_document& trip = project_.State().TripDocument;
+  // At 525 kBTU/h the grill's run must be far bigger than for 20.
+  EXPECT_EQ(project_.Size("G"), cv::FieldText(cv::FindSystemNodeById(trip, "G"), "materialSize"));
+  EXPECT_GT(cv::SizeIndexOf(project_.Size("G"), "CORVANTA"), 2);
+  // Pressures are those of the final sizes.
+  EXPECT_EQ(project_.Text("G", "SupplyPressure"), project_.Text("E", "DeliveredPressure"));
+}
+
+TEST_F(Network, FixedSizeSurvivesBothPasses) {
+  pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .model = "EFV-K135"});
+  Add(efv, {.id = "G", .appliance = "Grill", .load = "20", .size = "32A CSST", .fixed = true});
+  Add(Root(), {.id = "H", .appliance = "Water Heater", .load = "900", .length = "90",
+               .size = "10A CSST", .fixed = true});
+  project_.Calculate();
+  EXPECT_EQ(project_.Size("G"), "32A CSST");
+  EXPECT_EQ(project_.Size("H"), "10A CSST");
+  EXPECT_TRUE(project_.State().LastSizingFailed);
+}
+
+TEST_F(Network, DualTripPassTotalsTheHighSide) {
+  cvtest::TestProject dual(cvtest::TwoPsiDualSupply());
+  dual.LoadReferenceCatalog();
+  pugi::xml_node reg = dual.Add(dual.Root(), {.id = "R", .appliance = "Regulator"});
+  pugi::xml_node efv = dual.Add(reg, {.id = "E", .appliance = "EFV", .model = "EFV-K135"});
+  dual.Add(efv, {.id = "G", .appliance = "Range", .load = "50"});
+  dual.Add(dual.Root(), {.id = "F", .appliance = "Furnace", .load = "40"});
+  dual.Calculate();
+  const pugi::xml_document& trip = dual.State().TripDocument;
+  // The regulator's trip load plus the furnace's own load.
+  EXPECT_EQ(cv::FieldText(cv::ProjectRoot(trip), "load"), "175");
+  EXPECT_EQ(cv::FieldText(dual.Root(), "load"), "90");
+}
+
+TEST_F(Network, FailedRunEndsThePassButEveryRunGetsPressures) {
+  Add(Root(), {.id = "1", .appliance = "Furnace", .load = "5000", .length = "200"});
+  Add(Root(), {.id = "2", .appliance = "Lamp", .load = "60", .length = "100"});
+  project_.Calculate();
+  EXPECT_TRUE(project_.State().LastSizingFailed);
+  ASSERT_EQ(project_.Messages().Shown().size(), 1u);
+  EXPECT_NE(project_.Messages().Shown()[0].text.find("\tFurnace 1\n"), std::string::npos);
+  // The lamp was never visited: it stays at its smallest size.
+  EXPECT_EQ(project_.Size("2"), "10A CSST");
+  EXPECT_NE(project_.Text("2", "DeliveredPressure"), "0");
+}
+
+TEST_F(Network, EveryRunOfAKnownMaterialEndsWithAValidSize) {
+  // The carry climbs to a run below the supply that is already at its
+  // largest size: that run keeps it, and the failing run is restored.
+  pugi::xml_node main = Add(Root(), {.id = "M", .appliance = "Manifold", .length = "20"});
+  Add(main, {.id = "1", .appliance = "Boiler", .load = "2500", .length = "100"});
+  pugi::xml_node reg = Add(Root(), {.id = "R", .appliance = "Regulator", .length = "5"});
+  Add(reg, {.id = "2", .appliance = "Furnace", .load = "2400", .length = "150",
+            .material = "Pipe"});
+  Add(Root(), {.id = "3", .appliance = "Other", .load = "10", .material = "Copper"});
+  project_.Calculate();
+  EXPECT_TRUE(project_.State().LastSizingFailed);
+  EXPECT_EQ(project_.Size("M"), "50A CSST");
+  for (pugi::xml_node node : cv::AllSystemNodes(project_.Doc())) {
+    const std::string material = cv::FieldText(node, "material");
+    const std::string size = cv::FieldText(node, "materialSize");
+    if (material == "Copper")
+      EXPECT_EQ(size, "");
+    else
+      EXPECT_GE(cv::SizeIndexOf(size, material), 0) << cv::NodeId(node) << " " << size;
+  }
+}
+
+TEST_F(Network, RecalculatingGivesTheSameDocument) {
+  pugi::xml_node tee = Add(Root(), {.id = "T", .appliance = "Tee", .length = "25"});
+  Add(tee, {.id = "A", .appliance = "Range", .load = "65", .length = "30"});
+  pugi::xml_node efv = Add(tee, {.id = "E", .appliance = "EFV", .model = "EFV-P270"});
+  Add(efv, {.id = "B", .appliance = "Dryer", .load = "35", .length = "15", .material = "Pipe"});
+  project_.Calculate();
+  const std::string first = cv::SerializeDocument(project_.Doc());
+  project_.Calculate();
+  EXPECT_EQ(cv::SerializeDocument(project_.Doc()), first);
+}
+
+TEST_F(Network, FailuresCarryTheCalculationsName) {
+  Add(Root(), {.id = "1", .appliance = "Range", .load = "forty"});
+  try {
+    project_.Calculate();
+    FAIL() << "no failure";
+  } catch (const cv::CvError& e) {
+    EXPECT_EQ(e.number(), cv::kErrTypeMismatch);
+    EXPECT_EQ(e.description().rfind("modTreeFunctions.CalculateNetwork - ", 0), 0u)
+        << e.description();
+  }
+}
+
+TEST_F(Network, MissingElementOrModelFailsAndLeavesTheTripFlagClear) {
+  pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .model = "EFV-NONE"});
+  Add(efv, {.id = "G", .appliance = "Grill", .load = "20"});
+  try {
+    project_.Calculate();
+    FAIL() << "no failure";
+  } catch (const cv::CvError& e) {
+    EXPECT_EQ(e.number(), cv::kErrInvalidArgument);
+    EXPECT_NE(e.description().find("EFV-NONE"), std::string::npos);
+  }
+  EXPECT_FALSE(project_.State().TripFlowPass);
+
+  cv::SetFieldText(efv, "ModelNumber", "EFV-K135");
+  project_.Node("G").remove_child("appliance");
+  try {
+    project_.Calculate();
+    FAIL() << "no failure";
+  } catch (const cv::CvError& e) {
+    EXPECT_EQ(e.number(), cv::kErrMissingElement);
+  }
+}
+
+TEST_F(Network, TripDocumentIsSavedBesideATracedProject) {
+  TraceInto("house.cv");
+  pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .model = "EFV-K135"});
+  Add(efv, {.id = "G", .appliance = "Grill", .load = "20"});
+  project_.Calculate();
+  ASSERT_TRUE(cvtest::FileExists(dir_.File("house_Trip.xml")));
+  EXPECT_EQ(cvtest::ReadFile(dir_.File("house_Trip.xml")),
+            cv::SerializeDocument(project_.State().TripDocument));
+
+  // Never saved: nothing to put it beside. Tracing off: not written.
+  std::filesystem::remove(dir_.File("house_Trip.xml"));
+  project_.State().ProjectPath = "";
+  project_.Calculate();
+  project_.State().ProjectPath = dir_.File("house.cv");
+  project_.State().DebugMode = false;
+  project_.Calculate();
+  EXPECT_FALSE(cvtest::FileExists(dir_.File("house_Trip.xml")));
+}
+
+TEST(TripDocumentPath, ReplacesTheExtensionInTheSameFolder) {
+  EXPECT_EQ(cv::TripDocumentPath("/p/house.cv"), "/p/house_Trip.xml");
+  EXPECT_EQ(cv::TripDocumentPath("/p/a.cv"), "/p/a_Trip.xml");
+  EXPECT_EQ(cv::TripDocumentPath("a.cv"), "a_Trip.xml");
+  EXPECT_EQ(cv::TripDocumentPath("/p/my.house.cv"), "/p/my.house_Trip.xml");
+  EXPECT_EQ(cv::TripDocumentPath("/p/dir.v2/house"), "/p/dir.v2/house_Trip.xml");
+}
+
+}  // namespace

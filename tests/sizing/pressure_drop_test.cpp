@@ -1,0 +1,230 @@
+#include <array>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "project/document.h"
+#include "sizing/pressure_drop.h"
+#include "sizing/tables.h"
+#include "support/project_builder.h"
+
+namespace {
+
+
+
+double Law(double load, double length, const char* material, std::string_view size,
+           const char* gas = "Natural Gas") {
+  return cv::Round2(cv::LawPressureDrop(load, length, material, size, gas));
+}
+
+TEST(PressureDropLaw, WorkedNumbersOfBothMaterialsAndGases) {
+  EXPECT_EQ(Law(40, 10, "CORVANTA", "10A CSST"), 0.41);
+  EXPECT_EQ(Law(40, 10, "CORVANTA", "10A CSST", "Propane"), 0.17);
+  EXPECT_EQ(Law(100, 10, "Pipe", "1/2\" SCHEDULE 40"), 0.18);
+  EXPECT_EQ(Law(100, 10, "Pipe", "1/2\" SCHEDULE 40", "Propane"), 0.17);
+}
+
+TEST(PressureDropLaw, OnlyThe32ASizeDividesItsLoad) {
+  EXPECT_EQ(Law(200, 50, "CORVANTA", "32A CSST"), 0.24);
+  EXPECT_EQ(Law(200 * 0.800312012, 50, "CORVANTA", "32A CSST"), 0.15);
+  EXPECT_EQ(Law(200, 50, "CORVANTA", "38A CSST"), 0.04);
+}
+
+TEST(PressureDropLaw, ReferenceRunDropsOfEverySize) {
+  // 500 kBTU/h over 100 ft of natural gas: the capacity scale of upsizing.
+  const std::array<double, 7> tubing = {544.2, 141.14, 35.82, 11.2, 3.15, 0.56, 0.12};
+  const std::array<double, 10> pipe = {35.9, 9.18, 2.85, 0.75, 0.36, 0.11, 0.04, 0.02, 0.01, 0.0};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(Law(500, 100, "CORVANTA", cv::kCsstSizes[i]), tubing[i]);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(Law(500, 100, "Pipe", cv::kPipeSizes[i]), pipe[i]);
+}
+
+TEST(PressureDropLaw, NothingToCarryOrNothingKnownGivesNoDrop) {
+  EXPECT_EQ(cv::LawPressureDrop(0, 100, "CORVANTA", "10A CSST", "Natural Gas"), 0);
+  EXPECT_EQ(cv::LawPressureDrop(0, 100, "Pipe", "1/2\" SCHEDULE 40", "Propane"), 0);
+  // Unknown gas or material: no drop, and the size is not even looked at.
+  EXPECT_EQ(cv::LawPressureDrop(50, 10, "CORVANTA", "", "Butane"), 0);
+  EXPECT_EQ(cv::LawPressureDrop(50, 10, "Copper", "", "Natural Gas"), 0);
+}
+
+TEST(PressureDropLaw, ImpossibleInputsFail) {
+  auto number = [](auto f) {
+    try {
+      f();
+    } catch (const cv::CvError& e) {
+      return e.number();
+    }
+    return 0;
+  };
+  EXPECT_EQ(number([] { cv::LawPressureDrop(10, 10, "CORVANTA", "", "Natural Gas"); }),
+            cv::kErrOutOfRange);
+  EXPECT_EQ(number([] { cv::LawPressureDrop(10, 10, "Pipe", "10A CSST", "Propane"); }),
+            cv::kErrOutOfRange);
+  EXPECT_EQ(number([] { cv::LawPressureDrop(-10, 10, "CORVANTA", "10A CSST", "Natural Gas"); }),
+            cv::kErrInvalidArgument);
+  EXPECT_EQ(number([] { cv::LawPressureDrop(1e200, 10, "Pipe", "1\" SCHEDULE 40", "Natural Gas"); }),
+            cv::kErrOverflow);
+}
+
+// A project whose runs get exact drops from drop-only EFV models.
+class PressureWalk : public ::testing::Test {
+ protected:
+  explicit PressureWalk(const cvtest::SupplySettings& settings = {}) : project_(settings) {
+    for (auto [id, drop] : {std::pair{"D10", 0.1}, {"D20", 0.2}, {"D25", 0.25}, {"D30", 0.3},
+                            {"D50", 0.5}})
+      cvtest::AddDropModel(project_.State(), id, drop, drop * 10);
+  }
+  // A run with the exact drop of the model (load 0).
+  pugi::xml_node Drop(pugi::xml_node parent, const std::string& id, const std::string& model) {
+    return project_.Add(parent, {.id = id, .appliance = "EFV", .size = "10A CSST", .model = model});
+  }
+  cv::CalcContext Context() { return {project_.State(), project_.Root(), {}}; }
+  std::array<std::string, 3> Pressures(const std::string& id) {
+    return {project_.Text(id, "SupplyPressure"), project_.Text(id, "PressureDrop"),
+            project_.Text(id, "DeliveredPressure")};
+  }
+  using P = std::array<std::string, 3>;
+
+  cvtest::TestProject project_;
+};
+
+TEST_F(PressureWalk, RunBelowTheSupplyStartsFromTheLowSupplyPressure) {
+  Drop(project_.Root(), "1", "D50");
+  EXPECT_EQ(cv::PressureDropToSource(project_.Node("1"), false, Context()), 0.5);
+  EXPECT_EQ(Pressures("1"), (P{"7", "0.5", "6.5"}));
+}
+
+TEST_F(PressureWalk, PathIsRewrittenFromTheSourceDown) {
+  pugi::xml_node a = Drop(project_.Root(), "A", "D30");
+  Drop(a, "B", "D20");
+  cv::SetFieldText(a, "DeliveredPressure", "99");  // stale
+  EXPECT_EQ(cv::PressureDropToSource(project_.Node("B"), false, Context()), 0.5);
+  EXPECT_EQ(Pressures("A"), (P{"7", "0.3", "6.7"}));
+  EXPECT_EQ(Pressures("B"), (P{"6.7", "0.2", "6.5"}));
+}
+
+TEST_F(PressureWalk, SegmentOnlyWritesNothingAndAgreesWithTheWalk) {
+  pugi::xml_node a = Drop(project_.Root(), "A", "D30");
+  Drop(a, "B", "D25");
+  const double segment = cv::PressureDropToSource(project_.Node("B"), true, Context());
+  EXPECT_EQ(segment, 0.25);
+  EXPECT_EQ(Pressures("A"), (P{"0", "0", "0"}));
+  EXPECT_EQ(Pressures("B"), (P{"0", "0", "0"}));
+  cv::PressureDropToSource(project_.Node("B"), false, Context());
+  EXPECT_EQ(project_.Text("B", "PressureDrop"), cv::FormatNumber(segment));
+}
+
+TEST_F(PressureWalk, TripPassAddsTheTripDropOfAnEFV) {
+  Drop(project_.Root(), "1", "D20");
+  project_.State().TripFlowPass = true;
+  EXPECT_EQ(cv::PressureDropToSource(project_.Node("1"), true, Context()), 2);
+}
+
+TEST_F(PressureWalk, SingleSystemRunBelowARegulatorStartsFromTheLowPressure) {
+  pugi::xml_node reg = project_.Add(project_.Root(), {.id = "R", .appliance = "Regulator"});
+  Drop(reg, "1", "D30");
+  cv::SetFieldText(reg, "DeliveredPressure", "-1");
+  EXPECT_EQ(cv::PressureDropToSource(project_.Node("1"), false, Context()), 0.3);
+  EXPECT_EQ(Pressures("1"), (P{"7", "0.3", "6.7"}));
+  // The walk ends at the regulator.
+  EXPECT_EQ(project_.Text("R", "DeliveredPressure"), "-1");
+}
+
+TEST_F(PressureWalk, UnknownSizeOrModelFailsWithoutWriting) {
+  pugi::xml_node run = project_.Add(project_.Root(), {.id = "1", .appliance = "Range",
+                                                      .load = "10", .size = "99A CSST"});
+  EXPECT_THROW(cv::PressureDropToSource(run, false, Context()), cv::CvError);
+  cv::SetFieldText(run, "materialSize", "10A CSST");
+  cv::SetFieldText(run, "load", "ten");
+  EXPECT_THROW(cv::PressureDropToSource(run, false, Context()), cv::CvError);
+  Drop(project_.Root(), "2", "NO-SUCH-MODEL");
+  EXPECT_THROW(cv::PressureDropToSource(project_.Node("2"), false, Context()), cv::CvError);
+  EXPECT_EQ(Pressures("1"), (P{"0", "0", "0"}));
+  EXPECT_EQ(Pressures("2"), (P{"0", "0", "0"}));
+}
+
+TEST_F(PressureWalk, UnknownMaterialStillAddsTheValveDrop) {
+  pugi::xml_node run = Drop(project_.Root(), "1", "D20");
+  cv::SetFieldText(run, "material", "Copper");
+  cv::SetFieldText(run, "materialSize", "");
+  cv::SetFieldText(run, "load", "500");
+  EXPECT_EQ(cv::PressureDropToSource(run, true, Context()), 0.2);
+}
+
+TEST_F(PressureWalk, SettingsComeFromTheProjectAlsoForTheTripCopy) {
+  Drop(project_.Root(), "1", "D30");
+  pugi::xml_document copy;
+  copy.reset(project_.Doc());
+  pugi::xml_node copyRoot = cv::ProjectRoot(copy);
+  cv::SetRootAttributeText(copyRoot, cv::kAttrInternalLowSupplyPressure, "11");
+  pugi::xml_node copied = cv::FindSystemNodeById(copy, "1");
+  cv::PressureDropToSource(copied, false, Context());
+  EXPECT_EQ(cv::FieldText(copied, "DeliveredPressure"), "6.7");
+  EXPECT_EQ(Pressures("1"), (P{"0", "0", "0"}));  // writes stay in the copy
+}
+
+class DualPressureWalk : public PressureWalk {
+ protected:
+  DualPressureWalk() : PressureWalk(cvtest::TwoPsiDualSupply()) {
+    project_.State().DualSystemFlag = true;
+  }
+};
+
+TEST_F(DualPressureWalk, HighSideStartsFromTheHighPressureAndLowSideFromTheRegulator) {
+  pugi::xml_node reg = Drop(project_.Root(), "R", "D30");
+  cv::SetFieldText(reg, "appliance", "Regulator");
+  cv::SetFieldText(reg, "ModelNumber", "Other");
+  cv::SetFieldText(reg, "length", "0");
+  pugi::xml_node x = Drop(reg, "X", "D20");
+  Drop(x, "Y", "D25");
+  Drop(project_.Root(), "H", "D30");
+
+  EXPECT_EQ(cv::PressureDropToSource(project_.Node("H"), false, Context()), 0.3);
+  EXPECT_EQ(Pressures("H"), (P{"55.46", "0.3", "55.16"}));
+  EXPECT_EQ(cv::PressureDropToSource(project_.Node("Y"), false, Context()), 0.45);
+  EXPECT_EQ(Pressures("X"), (P{"7", "0.2", "6.8"}));
+  EXPECT_EQ(Pressures("Y"), (P{"6.8", "0.25", "6.55"}));
+  EXPECT_EQ(cv::PressureDropToSource(reg, false, Context()), 0);
+  EXPECT_EQ(Pressures("R"), (P{"55.46", "0", "55.46"}));
+}
+
+TEST(NodeTests, RegulatorAncestryAndSides) {
+  cvtest::TestProject project;
+  pugi::xml_node reg = project.Add(project.Root(), {.id = "R", .appliance = "Regulator"});
+  pugi::xml_node tee = project.Add(reg, {.id = "T", .appliance = "Tee"});
+  pugi::xml_node range = project.Add(tee, {.id = "G", .appliance = "Range"});
+  pugi::xml_node efv = project.Add(project.Root(), {.id = "E", .appliance = "EFV"});
+
+  EXPECT_FALSE(cv::HasRegulatorAncestor(reg));  // its own device does not count
+  EXPECT_TRUE(cv::HasRegulatorAncestor(tee));
+  EXPECT_TRUE(cv::HasRegulatorAncestor(range));
+  EXPECT_TRUE(cv::IsHighPressureSideNode(reg));
+  EXPECT_TRUE(cv::IsHighPressureSideNode(efv));
+  EXPECT_FALSE(cv::IsHighPressureSideNode(range));
+  EXPECT_FALSE(cv::IsHighPressureSideNode(project.Root()));
+
+  EXPECT_TRUE(cv::IsApplianceOrRegulator(reg));
+  EXPECT_TRUE(cv::IsApplianceOrRegulator(range));
+  EXPECT_FALSE(cv::IsApplianceOrRegulator(tee));
+  EXPECT_FALSE(cv::IsApplianceOrRegulator(efv));
+  EXPECT_FALSE(cv::IsApplianceOrRegulator(project.Root()));
+}
+
+TEST(NodeTests, HighSideLoadStopsAtRegulators) {
+  cvtest::TestProject project;
+  pugi::xml_node tee = project.Add(project.Root(), {.id = "T", .appliance = "Tee", .load = "-1"});
+  project.Add(tee, {.id = "G", .appliance = "Range", .load = "30"});
+  pugi::xml_node reg = project.Add(tee, {.id = "R", .appliance = "Regulator", .load = "50"});
+  pugi::xml_node lowTee = project.Add(reg, {.id = "LT", .appliance = "Tee", .load = "-1"});
+  project.Add(lowTee, {.id = "D", .appliance = "Dryer", .load = "45"});
+  project.Add(project.Root(), {.id = "F", .appliance = "Furnace", .load = "20.5"});
+
+  EXPECT_EQ(cv::HighSideLoadTotal(project.Root()), 100.5);
+  EXPECT_EQ(cv::FieldText(project.Root(), "load"), "100.5");
+  EXPECT_EQ(project.Text("T", "load"), "80");
+  EXPECT_EQ(project.Text("R", "load"), "50");
+  EXPECT_EQ(project.Text("LT", "load"), "-1");  // below the regulator: not visited
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+// Reference projects: each folder under tests/data/reference holds an input
+// project, its calculated form and, when sizing fails, the messages shown.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "project/document.h"
+#include "sizing/tables.h"
+#include "support/files.h"
+#include "support/reference_files.h"
+
+namespace {
+
+std::string ReferenceDir() { return cvtest::TestDataDir() + "/reference"; }
+
+class ReferenceCase : public ::testing::TestWithParam<std::string> {
+ protected:
+  std::string File(const char* name) const { return ReferenceDir() + "/" + GetParam() + "/" + name; }
+};
+
+TEST_P(ReferenceCase, CalculatesToTheExpectedDocumentAndMessages) {
+  const cvtest::CalculatedFile result =
+      cvtest::CalculateProjectFile(File("input.cv"), cvtest::ReferenceCatalogPath());
+  EXPECT_EQ(result.document, cvtest::ReadFile(File("expected.cv")));
+  EXPECT_EQ(result.messages, cvtest::ReadOptionalFile(File("expected.stderr")));
+}
+
+TEST_P(ReferenceCase, ResultIsStableUnderRecalculation) {
+  // Opening a saved project recalculates it: nothing may drift.
+  const cvtest::CalculatedFile again =
+      cvtest::CalculateProjectFile(File("expected.cv"), cvtest::ReferenceCatalogPath());
+  EXPECT_EQ(again.document, cvtest::ReadFile(File("expected.cv")));
+}
+
+TEST_P(ReferenceCase, EveryRunOfAKnownMaterialHasAValidSize) {
+  pugi::xml_document doc;
+  ASSERT_TRUE(cv::LoadDocumentText(doc, cvtest::ReadFile(File("expected.cv"))));
+  for (pugi::xml_node node : cv::AllSystemNodes(doc)) {
+    const std::string material = cv::FieldText(node, "material");
+    if (material == "CORVANTA" || material == "Pipe") {
+      EXPECT_GE(cv::SizeIndexOf(cv::FieldText(node, "materialSize"), material), 0)
+          << "node " << cv::NodeId(node);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reference, ReferenceCase,
+                         ::testing::ValuesIn(cvtest::SubfolderNames(ReferenceDir())),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+#include "sizing/tables.h"
+
+namespace {
+
+TEST(SizeTables, IndexesAreOfTheMaterialsOwnList) {
+  EXPECT_EQ(cv::SizeIndexOf("32A CSST", "CORVANTA"), 4);
+  EXPECT_EQ(cv::SizeIndexOf("32A CSST", "Pipe"), -1);
+  EXPECT_EQ(cv::SizeIndexText("4\" SCHEDULE 40", "Pipe"), "9");
+  EXPECT_EQ(cv::SizeIndexText("4\" SCHEDULE 40", "CORVANTA"), "-1");
+  EXPECT_EQ(cv::SizeIndexOf("", "CORVANTA"), -1);
+  EXPECT_EQ(cv::SizeIndexOf("", "Pipe"), -1);
+  // Exact, case-sensitive names.
+  EXPECT_EQ(cv::SizeIndexOf("32a CSST", "CORVANTA"), -1);
+  EXPECT_EQ(cv::SizeIndexOf("10A CSST", "corvanta"), -1);
+  EXPECT_EQ(cv::GasTypeIndexOf("natural gas"), -1);
+  EXPECT_EQ(cv::GasTypeIndexOf("Propane"), 1);
+  EXPECT_EQ(cv::DeviceKindIndexOf("EFV"), 12);
+  EXPECT_EQ(cv::DeviceKindIndexOf("Water Heater"), 10);
+}
+
+TEST(SizeTables, UnknownMaterialHasNoSizes) {
+  EXPECT_EQ(cv::SizeIndexOf("10A CSST", "Copper"), -1);
+  EXPECT_EQ(cv::SizeIndexText("10A CSST", "Copper"), "-1");
+  EXPECT_EQ(cv::SizeNameAt(0, "Copper"), "");
+  EXPECT_EQ(cv::SizeNameAt(42, "Copper"), "");
+  EXPECT_FALSE(cv::IsSizeIndexInRange(0, "Copper"));
+}
+
+TEST(SizeTables, RangeEndsAtTheLargestSize) {
+  EXPECT_TRUE(cv::IsSizeIndexInRange(6, "CORVANTA"));
+  EXPECT_FALSE(cv::IsSizeIndexInRange(7, "CORVANTA"));
+  EXPECT_TRUE(cv::IsSizeIndexInRange(9, "Pipe"));
+  EXPECT_FALSE(cv::IsSizeIndexInRange(10, "Pipe"));
+  EXPECT_EQ(cv::SizeNameAt(6, "CORVANTA"), "50A CSST");
+  EXPECT_EQ(cv::SizeNameAt(0, "Pipe"), "1/2\" SCHEDULE 40");
+  for (int bad : {-1, 7}) {
+    try {
+      cv::SizeNameAt(bad, "CORVANTA");
+      FAIL() << bad;
+    } catch (const cv::CvError& e) {
+      EXPECT_EQ(e.number(), cv::kErrOutOfRange);
+    }
+  }
+}
+
+TEST(SizeTables, NameAndIndexAgreeForEverySize) {
+  for (std::string_view material : cv::kMaterials)
+    for (int i = 0; cv::IsSizeIndexInRange(i, material); ++i)
+      EXPECT_EQ(cv::SizeIndexOf(cv::SizeNameAt(i, material), material), i);
+}
+
+}  // namespace
