@@ -4,6 +4,7 @@
 
 #include "ui/main_window.h"
 #include "ui/program.h"
+#include "ui/project_commands.h"
 #include "ui/qt_dialogs.h"
 
 int main(int argc, char* argv[]) {
@@ -18,5 +19,6 @@ int main(int argc, char* argv[]) {
   cv::ui::WireControllers(window, seams);
   if (!window.StartUp()) return 1;
   window.show();
+  cv::ui::OpenCommandLineProject(window, QApplication::arguments());
   return QApplication::exec();
 }

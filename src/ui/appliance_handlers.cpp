@@ -115,7 +115,9 @@ bool MainWindow::TripChecksAllowUpdate() {
 
 void MainWindow::cmdUpdate_Click() {
   QTreeWidgetItem* item = SelectedItem();
-  if (!item || !TripChecksAllowUpdate()) return;
+  // The gas supply has nothing the panel could store; its disabled boxes
+  // are not checked and the project does not count as changed.
+  if (!item || IsGasSupplyItem(item) || !TripChecksAllowUpdate()) return;
   if (!panel_->ValidateInputs(Messages())) return;
   state_.ProjectModified = true;
   UpdateNode(item);

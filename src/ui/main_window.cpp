@@ -143,7 +143,7 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
 
 bool MainWindow::Recalculate() {
   try {
-    CalculateNetwork(document_, state_);
+    Calculate();
     return true;
   } catch (const CvError& e) {
     ReportError(e);

@@ -112,6 +112,9 @@ class MainWindow : public QMainWindow {
   // CalculateNetwork; a failure is shown in the standard error box.
   // Returns false after a failure.
   bool Recalculate();
+  // Puts every run's calculated size and pressures into its tree item's
+  // tool tip (after a rebuild of the tree, for example).
+  void ShowCalculatedValues();
   void SetProjectModified(bool modified) { state_.ProjectModified = modified; }
   void SetCaption(const QString& caption);
   // Shows the standard "Error Number: ..." box.
@@ -142,6 +145,8 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // CalculateNetwork, then the results shown in the tree.
+  void Calculate();
   void BuildPages();
   QWidget* BuildAppliancePage();
   QWidget* BuildMaterialPage();

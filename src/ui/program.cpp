@@ -1,11 +1,13 @@
 #include "ui/program.h"
 
 #include "ui/main_window.h"
+#include "ui/project_commands.h"
 
 namespace cv::ui {
 
 void WireControllers(MainWindow& window, Seams& seams) {
   // One line per controller.
+  InstallProjectControllers(window, seams);
   (void)window;
   (void)seams;
 }

@@ -14,6 +14,7 @@
 #include "ui/click_on_set.h"
 #include "ui/main_window.h"
 #include "ui/network_tree.h"
+#include "ui/node_summary.h"
 #include "ui/tree_items.h"
 #include "ui/trip_checks.h"
 
@@ -125,7 +126,7 @@ QTreeWidgetItem* MainWindow::AddNode(QTreeWidgetItem* parentItem) {
       tree_->AddItem(parentItem, Text(id) + QStringLiteral(" New Appliance"),
                      QStringLiteral("New Appliance"), kLogoImage);
   parentItem->setExpanded(true);
-  CalculateNetwork(document_, state_);
+  Calculate();
   ClickNode(item);
   tree_->scrollToItem(item);
   panel_->txtDescription->setFocus();
@@ -141,7 +142,7 @@ void MainWindow::RemoveNode(QTreeWidgetItem* item) {
     // The panel must never hold a node that is gone.
     if (IsSameOrBelow(currentNode_, node)) currentNode_ = {};
     node.parent().remove_child(node);
-    CalculateNetwork(document_, state_);
+    Calculate();
     ClickNode(item->parent());
     delete item;
     SetEFVPresence(document_, state_);
@@ -175,7 +176,7 @@ void MainWindow::UpdateNode(QTreeWidgetItem* item) {
     SetItemKey(item, Text(NodeId(node)) + QLatin1Char(' ') + Text(description));
     item->setText(0, Text(description));
     SetItemImage(item, Text(appliance));
-    CalculateNetwork(document_, state_);
+    Calculate();
     ClickNode(item);
   });
 }
@@ -202,6 +203,7 @@ void MainWindow::BuildTreeFromDocument() {
   QTreeWidgetItem* gasSupply = AddGasSupplyItem();
   AddChildren(ProjectRoot(document_), gasSupply);
   gasSupply->setExpanded(true);
+  ShowCalculatedValues();
 }
 
 void MainWindow::SelectShownNode() {
@@ -234,7 +236,7 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
       Raise(kErrInvalidArgument, "a node cannot be moved below itself or one of its descendants");
     parent.append_move(node);
     moved = true;
-    CalculateNetwork(document_, state_);
+    Calculate();
   } catch (const CvError& e) {
     Messages().Show({"MoveNode - Error #" + std::to_string(e.number()) + "\n" + e.description() +
                          "\n",
@@ -247,6 +249,18 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
       SelectShownNode();
     });
   return moved;
+}
+
+void MainWindow::Calculate() {
+  CalculateNetwork(document_, state_);
+  ShowCalculatedValues();
+}
+
+void MainWindow::ShowCalculatedValues() {
+  for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+    pugi::xml_node node = NodeOfItem(*it);
+    if (node) (*it)->setToolTip(0, NodeSummary(node, state_.UnitSystem));
+  }
 }
 
 void MainWindow::ResetToNewProject() {

@@ -1,0 +1,340 @@
+// New, Open, Save, Save As and Exit on the real main window, with the
+// message boxes and file dialogs answered by the test.
+#include "ui/project_commands.h"
+
+#include <csignal>
+#include <filesystem>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "main_window_fixture.h"
+#include "project/document.h"
+#include "ui/appliance_panel.h"
+#include "ui/supply_panel.h"
+
+namespace cv::ui::test {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+  return file.readAll().toStdString();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path;
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+bool FileExists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
+
+class ProjectCommandsTest : public MainWindowTest {
+ protected:
+  void Wire(MainWindow& window, Seams& s) override { InstallProjectControllers(window, s); }
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    messages.Clear();
+    supply = Window().findChild<SupplyPanel*>();
+    ASSERT_NE(supply, nullptr);
+  }
+
+  void Menu(const char* name) { Window().MenuAction(QString::fromLatin1(name))->trigger(); }
+  std::string DocText() { return SerializeDocument(Doc()); }
+  std::string Caption() { return Window().windowTitle().toStdString(); }
+  std::string Path(const std::string& name) { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+  int SaveDialogs() {
+    int count = 0;
+    for (const auto& request : files.Requests()) count += request.save ? 1 : 0;
+    return count;
+  }
+  bool HasNetwork() { return !ChildSystemNodes(ProjectRoot(Doc())).empty(); }
+
+  // A tee with two furnaces, drawn in the tree as the user does.
+  void DrawNetwork() {
+    QTreeWidgetItem* tee = AddDevice(GasSupply(), QStringLiteral("Tee"), QStringLiteral("Tee"),
+                                     QStringLiteral("0"), QStringLiteral("20"));
+    AddDevice(tee, QStringLiteral("Furnace 1"), QStringLiteral("Furnace"), QStringLiteral("40"));
+    AddDevice(tee, QStringLiteral("Furnace 2"), QStringLiteral("Furnace"), QStringLiteral("75.5"));
+    ASSERT_TRUE(State().ProjectModified);
+    messages.Clear();
+  }
+
+  void SaveAs(const std::string& path) {
+    files.Answer(QString::fromStdString(path));
+    Menu("SaveAs");
+  }
+  void Open(const std::string& path) {
+    files.Answer(QString::fromStdString(path));
+    Menu("Open");
+  }
+
+  QTemporaryDir dir;
+  SupplyPanel* supply = nullptr;
+};
+
+const char* kOffer = "Would you like to save your current project?";
+
+TEST_F(ProjectCommandsTest, UnchangedProjectsAreNeverOfferedForSaving) {
+  EXPECT_EQ(Caption(), "CORVANTA Sizing Application - New Project");
+  const std::string fresh = DocText();
+  Menu("New");
+  files.Answer(std::nullopt);
+  Menu("Open");
+  EXPECT_TRUE(Window().close());
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(DocText(), fresh);
+}
+
+TEST_F(ProjectCommandsTest, CancelInTheOfferChangesNothing) {
+  DrawNetwork();
+  const std::string drawn = DocText();
+  for (const char* command : {"New", "Open"}) {
+    messages.Answer(MessageAnswer::Cancel);
+    Menu(command);
+    ASSERT_EQ(messages.Shown().size(), 1u) << command;
+    EXPECT_EQ(messages.Shown()[0].text, kOffer);
+    EXPECT_EQ(messages.Shown()[0].title, "Save Project?");
+    EXPECT_EQ(messages.Shown()[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(DocText(), drawn);
+    EXPECT_TRUE(State().ProjectModified);
+    EXPECT_EQ(Caption(), "CORVANTA Sizing Application - New Project");
+    messages.Clear();
+  }
+  EXPECT_EQ(static_cast<int>(files.Requests().size()), 0);
+  messages.Answer(MessageAnswer::Cancel);
+  EXPECT_FALSE(Window().close()) << "the window stays open";
+}
+
+TEST_F(ProjectCommandsTest, YesOnANeverSavedProjectAsksForAFileName) {
+  DrawNetwork();
+  messages.Answer(MessageAnswer::Yes);
+  files.Answer(std::nullopt);
+  Menu("New");
+  EXPECT_EQ(SaveDialogs(), 1);
+  EXPECT_EQ(files.Requests().back().filters, kProjectFilters);
+  EXPECT_EQ(files.Requests().back().selectedFilter, 1) << "the project files are preselected";
+  // Cancelling the dialog lets New go on: the drawing is gone.
+  EXPECT_FALSE(HasNetwork());
+  EXPECT_FALSE(State().ProjectModified);
+
+  DrawNetwork();
+  messages.Answer(MessageAnswer::Yes);
+  files.Answer(QString::fromStdString(Path("kept.cv")));
+  EXPECT_TRUE(Window().close());
+  EXPECT_EQ(SaveDialogs(), 2);
+  EXPECT_EQ(ReadFile(Path("kept.cv")), DocText());
+}
+
+TEST_F(ProjectCommandsTest, NoInTheOfferDropsTheChanges) {
+  DrawNetwork();
+  messages.Answer(MessageAnswer::No);
+  Menu("New");
+  EXPECT_EQ(static_cast<int>(files.Requests().size()), 0);
+  EXPECT_FALSE(HasNetwork());
+}
+
+TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
+  DrawNetwork();
+  supply->optUnitType1->click();
+  supply->chkMetricDualPressure->click();
+  supply->txtMetricSupplyPressureDrop->setText("100");
+  supply->txtUserDefinedAllowablePressureDrop->setText("20");
+  supply->txtUserDefinedInternalLowSupplyPressureDrop->setText("20");
+  supply->txtMetricInternalPressureDrop->setText("2.5");
+  supply->cmdUpdateSupplyParameters->click();
+  ASSERT_TRUE(messages.Shown().empty());
+  SaveAs(Path("house"));
+  EXPECT_FALSE(State().ProjectModified);
+  EXPECT_EQ(Caption(), "CORVANTA Sizing Application - house") << "no extension is added";
+  const std::string saved = ReadFile(Path("house"));
+  EXPECT_EQ(saved, DocText());
+
+  Menu("New");
+  EXPECT_EQ(State().UnitSystem, "English") << "a new project is English";
+  EXPECT_EQ(Window().Panel()->lblLoadLabel->text(), "kBTU");
+  Open(Path("house"));
+  EXPECT_EQ(DocText(), saved);
+  EXPECT_EQ(State().ProjectPath, Path("house"));
+  EXPECT_FALSE(State().ProjectModified);
+  EXPECT_EQ(State().UnitSystem, "Metric");
+  EXPECT_TRUE(State().DualSystemFlag);
+  EXPECT_EQ(Window().Panel()->lblLengthLabel->text(), "m");
+  EXPECT_TRUE(supply->optUnitType1->isChecked());
+  EXPECT_EQ(supply->txtMetricInternalPressureDrop->text(), "2.5");
+  QTreeWidgetItem* gasSupply = GasSupply();
+  EXPECT_EQ(Window().Tree()->currentItem(), gasSupply);
+  EXPECT_TRUE(gasSupply->isExpanded());
+  ASSERT_EQ(gasSupply->childCount(), 1);
+  EXPECT_FALSE(gasSupply->child(0)->isExpanded());
+
+  SaveAs(Path("copy.cv"));
+  EXPECT_EQ(ReadFile(Path("copy.cv")), saved);
+}
+
+TEST_F(ProjectCommandsTest, SaveAsOntoAnExistingFileAsksFirst) {
+  WriteFile(Path("old.cv"), "previous");
+  SaveAs(Path("mine.cv"));
+  DrawNetwork();
+  messages.Answer(MessageAnswer::No);
+  SaveAs(Path("old.cv"));
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(messages.Shown()[0].text, "Overwrite file '" + Path("old.cv") + "'?");
+  EXPECT_EQ(messages.Shown()[0].title, "Confirm save");
+  EXPECT_EQ(messages.Shown()[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(ReadFile(Path("old.cv")), "previous");
+  EXPECT_EQ(State().ProjectPath, Path("mine.cv"));
+  EXPECT_TRUE(State().ProjectModified);
+
+  messages.Answer(MessageAnswer::Yes);
+  SaveAs(Path("old.cv"));
+  EXPECT_EQ(ReadFile(Path("old.cv")), DocText());
+  EXPECT_EQ(Caption(), "CORVANTA Sizing Application - old.cv");
+}
+
+TEST_F(ProjectCommandsTest, SaveOnANewProjectIsSaveAs) {
+  files.Answer(QString::fromStdString(Path("first.cv")));
+  Menu("Save");
+  EXPECT_EQ(SaveDialogs(), 1);
+  EXPECT_EQ(State().ProjectPath, Path("first.cv"));
+  DrawNetwork();
+  Menu("Save");
+  EXPECT_EQ(SaveDialogs(), 1) << "a saved project is saved to its path";
+  EXPECT_EQ(ReadFile(Path("first.cv")), DocText());
+}
+
+// A save that cannot be completed (here a disk that takes only a few bytes)
+// keeps the previous file whole, says why, and leaves the project unsaved.
+TEST_F(ProjectCommandsTest, AFailedSaveKeepsThePreviousFile) {
+  SaveAs(Path("safe.cv"));
+  const std::string previous = ReadFile(Path("safe.cv"));
+  DrawNetwork();
+
+  rlimit original{};
+  getrlimit(RLIMIT_FSIZE, &original);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit tiny = original;
+  tiny.rlim_cur = 64;
+  setrlimit(RLIMIT_FSIZE, &tiny);
+  Menu("Save");
+  messages.Answer(MessageAnswer::Yes);
+  const bool closed = Window().close();
+  setrlimit(RLIMIT_FSIZE, &original);
+  std::signal(SIGXFSZ, oldHandler);
+
+  ASSERT_GE(messages.Shown().size(), 1u);
+  const std::string prefix = "There was an error saving the project:\n\n";
+  EXPECT_EQ(messages.Shown()[0].text.substr(0, prefix.size()), prefix);
+  EXPECT_GT(messages.Shown()[0].text.size(), prefix.size()) << "the reason follows";
+  EXPECT_EQ(messages.Shown()[0].title, "Error");
+  EXPECT_EQ(ReadFile(Path("safe.cv")), previous);
+  EXPECT_TRUE(State().ProjectModified);
+  EXPECT_FALSE(closed) << "Exit does not drop changes whose save failed";
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path().toStdString()))
+    EXPECT_EQ(entry.path().filename(), "safe.cv") << "no temporary file is left";
+}
+
+TEST_F(ProjectCommandsTest, ASaveIntoAReadOnlyFolderKeepsTheOldFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser";
+  SaveAs(Path("ro.cv"));
+  const std::string previous = ReadFile(Path("ro.cv"));
+  DrawNetwork();
+  std::filesystem::permissions(dir.path().toStdString(), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  Menu("Save");
+  std::filesystem::permissions(dir.path().toStdString(), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_NE(messages.Shown()[0].text.find("There was an error saving the project:\n\n"),
+            std::string::npos);
+  EXPECT_EQ(ReadFile(Path("ro.cv")), previous);
+}
+
+// Whatever is wrong with a file, the program ends with a usable new project
+// and never saves over the file that failed.
+TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
+  pugi::xml_document sample;
+  BuildNewProject(sample);
+  const std::string good = SerializeDocument(sample);
+  auto Replace = [&](std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+  };
+  struct Bad {
+    const char* name;
+    std::string content;
+    const char* message;
+  };
+  const std::vector<Bad> bads = {
+      {"missing.cv", "", "Error loading project file"},
+      {"broken.cv", "<CVSystem version=", "Error loading project file"},
+      {"six.cv", Replace(good, " InternalLowSupplyAllowablePressureDrop=\"0.5\"", ""),
+       "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView "},
+      {"nomethod.cv", Replace(good, "<calculationType>Fixed Pressure Method</calculationType>", ""),
+       "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView "},
+      {"text.cv", Replace(good, "HighSupplyAllowablePressureDrop=\"0\"",
+                          "HighSupplyAllowablePressureDrop=\"abc\""),
+       "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView "},
+  };
+  for (const Bad& bad : bads) {
+    SCOPED_TRACE(bad.name);
+    const std::string path = Path(bad.name);
+    const bool exists = !bad.content.empty();
+    if (exists) WriteFile(path, bad.content);
+    DrawNetwork();
+    messages.Answer(MessageAnswer::No);
+    Open(path);
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    const Message& shown = messages.Shown()[1];
+    EXPECT_EQ(shown.text.rfind(bad.message, 0), 0u) << shown.text;
+    EXPECT_EQ(shown.title, "Error");
+    EXPECT_EQ(State().ProjectPath, "");
+    EXPECT_FALSE(State().ProjectModified);
+    EXPECT_EQ(Caption(), "CORVANTA Sizing Application - New Project");
+    EXPECT_EQ(DocText(), good);
+    ASSERT_EQ(Window().Tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(Window().Tree()->currentItem(), GasSupply());
+    files.Answer(std::nullopt);
+    Menu("Save");
+    EXPECT_EQ(FileExists(path), exists);
+    if (exists) {
+      EXPECT_EQ(ReadFile(path), bad.content) << "the failed file is never written";
+    }
+    messages.Clear();
+  }
+  const std::string expected = "Error loading project file \"" + Path("missing.cv") +
+                               "\"\n\nA new project will be opened.";
+  DrawNetwork();
+  State().ProjectModified = false;
+  Open(Path("missing.cv"));
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(messages.Shown()[0].text, expected);
+  EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Exclamation);
+}
+
+TEST_F(ProjectCommandsTest, AFileNamedOnTheCommandLineIsOpened) {
+  DrawNetwork();
+  SaveAs(Path("start.cv"));
+  const std::string saved = DocText();
+  Menu("New");
+  OpenCommandLineProject(Window(), {"corvanta", QString::fromStdString(Path("start.cv"))});
+  EXPECT_EQ(DocText(), saved);
+  EXPECT_EQ(Caption(), "CORVANTA Sizing Application - start.cv");
+  EXPECT_FALSE(State().ProjectModified);
+  OpenCommandLineProject(Window(), {"corvanta"});
+  EXPECT_EQ(DocText(), saved);
+  EXPECT_TRUE(messages.Shown().empty());
+}
+
+}  // namespace
+}  // namespace cv::ui::test

@@ -1,0 +1,330 @@
+// The supply panel driven as a user would: lists chosen, options clicked,
+// numbers typed, "Update Supply Parameters" pressed.
+#include "ui/supply_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "project/document.h"
+#include "scripted_seams.h"
+
+namespace cv::ui {
+namespace {
+
+class SupplyPanelTest : public ::testing::Test {
+ protected:
+  SupplyPanelTest() {
+    BuildNewProject(doc);
+    SupplyPanel::Hooks hooks;
+    hooks.setUnitLabels = [this] { calls.push_back("labels " + state.UnitSystem); };
+    hooks.recalculate = [this] { calls.push_back("recalculate"); };
+    hooks.showFirstNode = [this] { calls.push_back("first node"); };
+    panel = std::make_unique<SupplyPanel>(doc, state, messages, hooks);
+    panel->FillLists();
+    panel->ResetForNewProject();
+  }
+
+  // A user's choice in a list.
+  static void Choose(QComboBox* list, int position) {
+    list->setCurrentIndex(position);
+    emit list->activated(position);
+  }
+  static void Type(QLineEdit* box, const QString& text) {
+    box->clear();
+    QTest::keyClicks(box, text);
+  }
+  void Update() { panel->cmdUpdateSupplyParameters->click(); }
+  std::string Attribute(int position) { return RootAttributeText(ProjectRoot(doc), position); }
+  std::string Field(const char* name) { return FieldText(ProjectRoot(doc), name); }
+  static QStringList Items(QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    return items;
+  }
+
+  pugi::xml_document doc;
+  ProgramState state;
+  test::ScriptedMessageSink messages;
+  std::vector<std::string> calls;
+  std::unique_ptr<SupplyPanel> panel;
+};
+
+TEST_F(SupplyPanelTest, PresetListsFollowTheGasType) {
+  SupplyPanel& p = *panel;
+  EXPECT_EQ(Items(p.cboGasType), (QStringList{"Natural Gas", "Propane"}));
+  ASSERT_EQ(p.cboSupplyPressure->count(), 6);
+  EXPECT_EQ(p.cboSupplyPressure->currentText(),
+            "7-8 In WC Supply - .5 In WC Overall Pressure Drop  [Standard]");
+  EXPECT_EQ(Items(p.cboInternalPressure),
+            QStringList{"7-8 In WC Supply - 3 In WC Overall Pressure Drop"});
+
+  Choose(p.cboGasType, 1);
+  EXPECT_EQ(p.cboSupplyPressure->count(), 5);
+  EXPECT_EQ(p.cboSupplyPressure->itemText(0),
+            "11-13 In WC Supply - .5 In WC Overall Pressure Drop  [Standard]");
+  EXPECT_EQ(p.cboSupplyPressure->currentIndex(), 1) << "not the [Standard] entry";
+  EXPECT_EQ(p.cboSupplyPressure->currentText(), "11-13 In WC Supply - 3 In WC Overall Pressure Drop");
+  EXPECT_EQ(Items(p.cboInternalPressure),
+            QStringList{"11-13 In WC Supply - .5 In WC Overall Pressure Drop"});
+  EXPECT_EQ(p.cboInternalPressure->currentIndex(), 0);
+}
+
+TEST_F(SupplyPanelTest, OnlyHighPressurePresetsShowTheInternalList) {
+  SupplyPanel& p = *panel;
+  Choose(p.cboSupplyPressure, 3);  // 14 In WC, a drop of exactly 6
+  EXPECT_TRUE(p.fraLowFixedpressure->isHidden());
+  EXPECT_TRUE(p.cboInternalPressure->isHidden());
+  EXPECT_EQ(p.fraHighFixedpressure->title(), "Low Pressure");
+  Choose(p.cboSupplyPressure, 4);  // 2 PSI
+  EXPECT_FALSE(p.fraLowFixedpressure->isHidden());
+  EXPECT_FALSE(p.lblInternalPressureLabel->isHidden());
+  EXPECT_EQ(p.fraHighFixedpressure->title(), "High Pressure");
+}
+
+TEST_F(SupplyPanelTest, MethodSwitchEnablesItsInputsAndBlanksTheOthers) {
+  SupplyPanel& p = *panel;
+  EXPECT_FALSE(p.txtMetricSupplyPressureDrop->isEnabled());
+  p.optUnitType1->click();
+  EXPECT_TRUE(p.txtMetricSupplyPressureDrop->isEnabled());
+  EXPECT_TRUE(p.chkMetricDualPressure->isEnabled());
+  EXPECT_FALSE(p.cboSupplyPressure->isEnabled());
+  EXPECT_TRUE(p.fraLowUserdefined->isHidden()) << "not dual";
+  EXPECT_EQ(p.fraHighUserdefined->title(), "Low Pressure");
+  Type(p.txtMetricSupplyPressureDrop, "20");
+
+  p.optUnitType2->click();
+  EXPECT_EQ(p.txtMetricSupplyPressureDrop->text(), "");
+  EXPECT_EQ(p.txtUserDefinedAllowablePressureDrop->text(), " ");
+  EXPECT_FALSE(p.txtMetricSupplyPressureDrop->isEnabled());
+  EXPECT_TRUE(p.txtDeliveryPressureInternalLowSupplyPressure->isEnabled());
+  Type(p.txtDeliveryPressureInternalLowSupplyPressure, "7");
+
+  p.optUnitType0->click();
+  EXPECT_EQ(p.txtDeliveryPressureInternalLowSupplyPressure->text(), " ");
+  EXPECT_TRUE(p.cboSupplyPressure->isEnabled());
+  EXPECT_FALSE(p.chkDeliveryDualPressure->isEnabled());
+  EXPECT_EQ(Field("calculationType"), "Fixed Pressure Method") << "switching writes nothing";
+}
+
+TEST_F(SupplyPanelTest, SingleDeliverySystemMovesTheLowFrameUp) {
+  SupplyPanel& p = *panel;
+  p.resize(700, 900);
+  p.show();
+  p.optUnitType2->click();
+  p.chkDeliveryDualPressure->click();
+  QApplication::processEvents();
+  const int highTop = p.fraHighDeliveryPressureParms->geometry().top();
+  const int lowTopWhenDual = p.fraLowDeliveryPressureParms->geometry().top();
+  EXPECT_GT(lowTopWhenDual, highTop);
+
+  p.chkDeliveryDualPressure->click();
+  QApplication::processEvents();
+  EXPECT_TRUE(p.fraHighDeliveryPressureParms->isHidden());
+  EXPECT_TRUE(p.fraLowDeliveryPressureParms->isVisible());
+  EXPECT_EQ(p.fraLowDeliveryPressureParms->geometry().top(), highTop);
+}
+
+TEST_F(SupplyPanelTest, FixedUpdateWritesThePresetAndRunsTheTail) {
+  Choose(panel->cboSupplyPressure, 4);
+  state.UnitSystem = "Metric";
+  Update();
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(Attribute(kAttrHighSupplyPressure), "55.46");
+  EXPECT_EQ(Attribute(kAttrInternalLowSupplyAllowablePressureDrop), "3");
+  EXPECT_EQ(Field("DualSystem"), "True");
+  EXPECT_TRUE(state.DualSystemFlag);
+  EXPECT_TRUE(state.ProjectModified);
+  EXPECT_EQ(calls, (std::vector<std::string>{"labels English", "recalculate", "first node"}));
+}
+
+TEST_F(SupplyPanelTest, UserDefinedUpdateSwitchesToMetric) {
+  SupplyPanel& p = *panel;
+  p.optUnitType1->click();
+  Type(p.txtMetricSupplyPressureDrop, "20");
+  Type(p.txtUserDefinedAllowablePressureDrop, "2.5");
+  Update();
+  EXPECT_EQ(p.txtMetricInternalPressureDrop->text(), "0") << "the blank box is filled";
+  EXPECT_EQ(Attribute(kAttrVersion), "CVSystem-2.2.4-Metric");
+  EXPECT_EQ(Attribute(kAttrInternalLowSupplyPressure), "8.04402");
+  EXPECT_EQ(Attribute(kAttrInternalLowSupplyAllowablePressureDrop), "1.0055025");
+  EXPECT_EQ(calls.front(), "labels Metric");
+}
+
+TEST_F(SupplyPanelTest, DualDeliveryUpdateStoresPsiAsInchesOfWater) {
+  SupplyPanel& p = *panel;
+  p.optUnitType2->click();
+  p.chkDeliveryDualPressure->click();
+  Type(p.txtDeliveryPressureHighSupplyPressure, "2");
+  Type(p.txtDeliveryPressureHighSupplyAllowedPressureDrop, "1");
+  Type(p.txtDeliveryPressureInternalLowSupplyPressure, "7");
+  Type(p.txtDeliveryPressureInternalLowDeliveryPressure, "5");
+  Update();
+  EXPECT_EQ(Attribute(kAttrHighSupplyPressure), "55.46");
+  EXPECT_EQ(Attribute(kAttrHighSupplyAllowablePressureDrop), "27.73");
+  EXPECT_EQ(Attribute(kAttrInternalLowSupplyDeliveryPressure), "5");
+  EXPECT_EQ(Field("calculationType"), "Delivery Pressure Method");
+}
+
+TEST_F(SupplyPanelTest, AFailedCheckWritesNothingAndFocusesTheBox) {
+  SupplyPanel& p = *panel;
+  p.show();
+  QApplication::setActiveWindow(&p);
+  const std::string before = SerializeDocument(doc);
+  p.optUnitType1->click();
+  p.chkMetricDualPressure->click();
+  Type(p.txtMetricSupplyPressureDrop, "20");
+  Type(p.txtUserDefinedAllowablePressureDrop, "2");
+  Type(p.txtUserDefinedInternalLowSupplyPressureDrop, "20");
+  Type(p.txtMetricInternalPressureDrop, "0");
+  p.cmdUpdateSupplyParameters->setFocus();
+  Update();
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(messages.Shown()[0].text,
+            "Error:  Supply/Internal Pressure Drops must be greater than zero!");
+  EXPECT_EQ(messages.Shown()[0].title, "Error");
+  EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(QApplication::focusWidget(), p.txtMetricInternalPressureDrop);
+  EXPECT_EQ(SerializeDocument(doc), before) << "calculationType and DualSystem stay";
+  EXPECT_FALSE(state.ProjectModified);
+  EXPECT_TRUE(calls.empty());
+
+  Type(p.txtMetricSupplyPressureDrop, "-20");
+  Type(p.txtMetricInternalPressureDrop, "1");
+  Update();
+  EXPECT_EQ(messages.Shown().back().text, "Error:  Supply Pressure must not be negative!");
+  EXPECT_EQ(QApplication::focusWidget(), p.txtMetricSupplyPressureDrop);
+  EXPECT_EQ(SerializeDocument(doc), before);
+}
+
+TEST_F(SupplyPanelTest, ABrokenDocumentIsReportedAsARunTimeError) {
+  std::vector<std::string> reported;
+  ProjectRoot(doc).remove_child("DualSystem");
+  SupplyPanel::Hooks hooks;
+  hooks.reportError = [&](const CvError& e) { reported.push_back(StandardErrorText(e)); };
+  SupplyPanel p(doc, state, messages, hooks);
+  p.FillLists();
+  p.ResetForNewProject();
+  p.cmdUpdateSupplyParameters->click();
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_NE(reported[0].find("Error Number: 91"), std::string::npos);
+  EXPECT_FALSE(state.ProjectModified);
+}
+
+// Each configuration set through the panel, updated, and shown again by a
+// second panel from the document, reads back the same.
+TEST_F(SupplyPanelTest, LoadingShowsEachMethodAndDualStateAgain) {
+  struct Case {
+    const char* name;
+    std::function<void(SupplyPanel&)> set;
+  };
+  const std::vector<Case> cases = {
+      {"propane 2 PSI", [](SupplyPanel& p) {
+         Choose(p.cboGasType, 1);
+         Choose(p.cboSupplyPressure, 3);
+       }},
+      {"14 In WC", [](SupplyPanel& p) { Choose(p.cboSupplyPressure, 3); }},
+      {"user single", [](SupplyPanel& p) {
+         p.optUnitType1->click();
+         Type(p.txtMetricSupplyPressureDrop, "20");
+         Type(p.txtUserDefinedAllowablePressureDrop, "2.5");
+       }},
+      {"user dual", [](SupplyPanel& p) {
+         p.optUnitType1->click();
+         p.chkMetricDualPressure->click();
+         Type(p.txtMetricSupplyPressureDrop, "100");
+         Type(p.txtUserDefinedAllowablePressureDrop, "20");
+         Type(p.txtUserDefinedInternalLowSupplyPressureDrop, "20");
+         Type(p.txtMetricInternalPressureDrop, "2.5");
+       }},
+      {"delivery single", [](SupplyPanel& p) {
+         p.optUnitType2->click();
+         Type(p.txtDeliveryPressureInternalLowSupplyPressure, "7");
+         Type(p.txtDeliveryPressureInternalLowDeliveryPressure, "4.5");
+       }},
+      {"delivery dual", [](SupplyPanel& p) {
+         p.optUnitType2->click();
+         p.chkDeliveryDualPressure->click();
+         Type(p.txtDeliveryPressureHighSupplyPressure, "5");
+         Type(p.txtDeliveryPressureHighSupplyAllowedPressureDrop, "3.5");
+         Type(p.txtDeliveryPressureInternalLowSupplyPressure, "7");
+         Type(p.txtDeliveryPressureInternalLowDeliveryPressure, "4.5");
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    BuildNewProject(doc);
+    panel->ResetForNewProject();
+    c.set(*panel);
+    Update();
+    ASSERT_TRUE(messages.Shown().empty()) << messages.Shown().front().text;
+
+    ProgramState loadedState;
+    SupplyPanel loaded(doc, loadedState, messages, {});
+    loaded.FillLists();
+    loaded.ResetForNewProject();
+    loaded.ShowLoaded(SupplyPanelFromDocument(doc));
+    const SupplyPanelInput a = panel->Input(), b = loaded.Input();
+    EXPECT_EQ(b.method, a.method);
+    EXPECT_EQ(b.gasIndex, a.gasIndex);
+    if (a.method == SupplyMethod::Fixed) {
+      EXPECT_EQ(b.supplyPreset, a.supplyPreset);
+    }
+    // Method switches and New leave the dual check boxes as they are, so
+    // only the one of the method in use must agree.
+    if (a.method == SupplyMethod::UserDefined) {
+      EXPECT_EQ(b.chkMetricDualPressure, a.chkMetricDualPressure);
+    }
+    if (a.method == SupplyMethod::Delivery) {
+      EXPECT_EQ(b.chkDeliveryDualPressure, a.chkDeliveryDualPressure);
+    }
+    EXPECT_EQ(b.boxes.txtMetricSupplyPressureDrop, a.boxes.txtMetricSupplyPressureDrop);
+    EXPECT_EQ(b.boxes.txtDeliveryPressureHighSupplyPressure,
+              a.boxes.txtDeliveryPressureHighSupplyPressure);
+    EXPECT_EQ(b.boxes.txtDeliveryPressureInternalLowDeliveryPressure,
+              a.boxes.txtDeliveryPressureInternalLowDeliveryPressure);
+    for (const char* name : {"fraLowFixedpressure", "fraLowUserdefined",
+                             "fraHighDeliveryPressureParms", "txtMetricSupplyPressureDrop",
+                             "cboSupplyPressure", "txtDeliveryPressureInternalLowSupplyPressure"}) {
+      auto* shown = loaded.findChild<QWidget*>(name);
+      auto* typed = panel->findChild<QWidget*>(name);
+      EXPECT_EQ(shown->isHidden(), typed->isHidden()) << name;
+      EXPECT_EQ(shown->isEnabled(), typed->isEnabled()) << name;
+    }
+    // Updating the loaded panel unchanged writes the same document.
+    const std::string written = SerializeDocument(doc);
+    loaded.cmdUpdateSupplyParameters->click();
+    EXPECT_EQ(SerializeDocument(doc), written);
+    messages.Clear();
+  }
+}
+
+TEST_F(SupplyPanelTest, NewProjectResetDisablesEveryBox) {
+  SupplyPanel& p = *panel;
+  Choose(p.cboGasType, 1);
+  p.optUnitType2->click();
+  p.ResetForNewProject();
+  EXPECT_EQ(p.cboGasType->currentIndex(), 0);
+  EXPECT_EQ(p.cboSupplyPressure->currentIndex(), 1);
+  EXPECT_TRUE(p.cboSupplyPressure->isEnabled());
+  EXPECT_TRUE(p.optUnitType0->isChecked());
+  EXPECT_FALSE(p.optUnitType2->isChecked());
+  for (QLineEdit* box : p.findChildren<QLineEdit*>())
+    EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+  EXPECT_FALSE(p.chkMetricDualPressure->isEnabled());
+  EXPECT_FALSE(p.chkDeliveryDualPressure->isEnabled());
+}
+
+}  // namespace
+}  // namespace cv::ui

@@ -1,0 +1,272 @@
+// Adding, updating, removing and moving nodes: the document, the tree and
+// the panel stay in step, every change is sized and marks the project.
+#include <set>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QAction>
+#include <QPushButton>
+
+#include "main_window_fixture.h"
+#include "project/document.h"
+#include "ui/tree_items.h"
+
+namespace cv::ui::test {
+namespace {
+
+class AddNodeTest : public MainWindowTest {};
+
+TEST_F(AddNodeTest, AddBelowGasSupplyBuildsNodeItemAndShowsIt) {
+  QTreeWidgetItem* item = Add(GasSupply());
+  ASSERT_NE(item, GasSupply());
+  auto nodes = AllSystemNodes(Doc());
+  ASSERT_EQ(nodes.size(), 1u);
+  const std::string id = NodeId(nodes[0]);
+  EXPECT_EQ(ItemKey(item).toStdString(), id + " New Appliance");
+  EXPECT_EQ(item->text(0), QStringLiteral("New Appliance"));
+  EXPECT_EQ(ItemImageKey(item), QStringLiteral("kestLogo"));
+  EXPECT_EQ(item->parent(), GasSupply());
+  EXPECT_TRUE(GasSupply()->isExpanded());
+  EXPECT_EQ(Window().CurrentSystemNode(), nodes[0]);
+  EXPECT_EQ(Find<QLineEdit>("txtDescription")->selectedText(), QStringLiteral("New Appliance"));
+  EXPECT_EQ(Find<QLabel>("lblParent")->text(), QStringLiteral("Gas Supply"));
+  // The calculation ran: the new run has the smallest size.
+  EXPECT_EQ(FieldText(nodes[0], "materialSize"), "10A CSST");
+  EXPECT_TRUE(State().ProjectModified);
+}
+
+TEST_F(AddNodeTest, AnyNodeMayBeAParentAlsoAnAppliance) {
+  QTreeWidgetItem* range = AddDevice(GasSupply(), QStringLiteral("Range"), QStringLiteral("Range"),
+                                     QStringLiteral("65"), QStringLiteral("12"));
+  range->setExpanded(false);
+  QTreeWidgetItem* child = Add(range);
+  EXPECT_EQ(child->parent(), range);
+  EXPECT_TRUE(range->isExpanded());
+  EXPECT_EQ(Node(child).parent(), Node(range));
+  EXPECT_EQ(Find<QLabel>("lblParent")->text(), QStringLiteral("Range"));
+}
+
+TEST_F(AddNodeTest, WithNothingSelectedNothingIsAddedButTheProjectIsMarked) {
+  Window().Tree()->setCurrentItem(nullptr);
+  Find<QPushButton>("cmdAdd")->click();
+  EXPECT_TRUE(AllSystemNodes(Doc()).empty());
+  EXPECT_EQ(Window().Tree()->topLevelItem(0)->childCount(), 0);
+  EXPECT_TRUE(State().ProjectModified);
+}
+
+TEST_F(AddNodeTest, IdsAreDigitsAndUniqueInTheDocument) {
+  std::set<std::string> ids;
+  for (int i = 0; i < 25; ++i) ids.insert(ItemId(Add(GasSupply())).toStdString());
+  EXPECT_EQ(ids.size(), 25u);
+  for (const std::string& id : ids) {
+    EXPECT_FALSE(id.empty());
+    EXPECT_EQ(id.find_first_not_of("0123456789"), std::string::npos) << id;
+  }
+}
+
+class UpdateNodeTest : public MainWindowTest {};
+
+TEST_F(UpdateNodeTest, StoresThePanelRenamesTheItemAndShowsTheNewSize) {
+  QTreeWidgetItem* item = AddDevice(GasSupply(), QStringLiteral("Kitchen Range"),
+                                    QStringLiteral("Range"), QStringLiteral("65"),
+                                    QStringLiteral("30"));
+  const std::string id = ItemId(item).toStdString();
+  EXPECT_EQ(ItemKey(item).toStdString(), id + " Kitchen Range");
+  EXPECT_EQ(item->text(0), QStringLiteral("Kitchen Range"));
+  EXPECT_EQ(ItemImageKey(item), QStringLiteral("Range"));
+  pugi::xml_node node = FindSystemNodeById(Doc(), id);
+  ASSERT_TRUE(node);
+  EXPECT_EQ(Node(item), node);
+  EXPECT_EQ(FieldText(node, "description"), "Kitchen Range");
+  EXPECT_EQ(FieldText(node, "load"), "65");
+  EXPECT_EQ(FieldText(node, "length"), "30");
+  EXPECT_EQ(FieldText(node, "appliance"), "Range");
+  EXPECT_EQ(FieldText(node, "ModelNumber"), "Other");
+  EXPECT_EQ(FieldText(node, "materialSizeFixed"), "0");
+  // Sized after the update: a bigger size than the smallest, shown in the
+  // panel and in the item's tool tip, with pressures written.
+  const std::string size = FieldText(node, "materialSize");
+  EXPECT_NE(size, "10A CSST");
+  EXPECT_EQ(Find<QComboBox>("cboMaterialSize")->currentText().toStdString(), size);
+  EXPECT_TRUE(item->toolTip(0).contains(QString::fromStdString(size)));
+  EXPECT_NE(FieldText(node, "DeliveredPressure"), "0");
+  EXPECT_TRUE(State().ProjectModified);
+}
+
+TEST_F(UpdateNodeTest, AnOtherNodeShowsTheOtherImageAfterItsUpdate) {
+  QTreeWidgetItem* item = Add(GasSupply());
+  EXPECT_EQ(ItemImageKey(item), QStringLiteral("kestLogo"));
+  PressUpdate();
+  EXPECT_EQ(ItemImageKey(Window().SelectedItem()), QStringLiteral("Other"));
+}
+
+TEST_F(UpdateNodeTest, MetricValuesAreStoredInEnglishUnits) {
+  State().UnitSystem = "Metric";
+  Window().SetUnitLabels();
+  EXPECT_EQ(Find<QLabel>("lblLoadLabel")->text(), QStringLiteral("kCal"));
+  EXPECT_EQ(Find<QLabel>("lblLengthLabel")->text(), QStringLiteral("m"));
+  QTreeWidgetItem* item = AddDevice(GasSupply(), QStringLiteral("Boiler"), QStringLiteral("Boiler"),
+                                    QStringLiteral("10"), QStringLiteral("10"));
+  EXPECT_EQ(Field(item, "load"), "39.683201");
+  EXPECT_EQ(Field(item, "length"), "32.808399");
+  EXPECT_DOUBLE_EQ(Find<QLineEdit>("txtLoad")->text().toDouble(), 10.0);
+  EXPECT_DOUBLE_EQ(Find<QLineEdit>("txtLength")->text().toDouble(), 10.0);
+}
+
+TEST_F(UpdateNodeTest, AFixedSizeIsKept) {
+  QTreeWidgetItem* item = Add(GasSupply());
+  Find<QCheckBox>("chkFixedSize")->click();
+  EXPECT_TRUE(Find<QComboBox>("cboMaterialSize")->isEnabled());
+  Choose("cboMaterialSize", QStringLiteral("32A CSST"));
+  PressUpdate();
+  EXPECT_EQ(Field(item, "materialSize"), "32A CSST");
+  EXPECT_EQ(Field(item, "materialSizeFixed"), "1");
+  EXPECT_TRUE(Find<QCheckBox>("chkFixedSize")->isChecked());
+  EXPECT_EQ(Find<QComboBox>("cboMaterialSize")->currentText(), QStringLiteral("32A CSST"));
+}
+
+TEST_F(UpdateNodeTest, AMissingFixedFlagReadsClearedAndIsInsertedAheadOfChildNodes) {
+  QTreeWidgetItem* parent = Add(GasSupply());
+  Add(parent);
+  pugi::xml_node node = Node(parent);
+  node.remove_child("materialSizeFixed");
+  Click(parent);
+  EXPECT_FALSE(Find<QCheckBox>("chkFixedSize")->isChecked());
+  PressUpdate();
+  pugi::xml_node flag = node.child("materialSizeFixed");
+  ASSERT_TRUE(flag);
+  EXPECT_EQ(std::string(flag.text().get()), "0");
+  EXPECT_STREQ(flag.next_sibling().name(), "SystemNode");
+}
+
+TEST_F(UpdateNodeTest, UpdatingTheGasSupplyDoesNothing) {
+  Add(GasSupply());
+  State().ProjectModified = false;
+  const std::string before = SerializeDocument(Doc());
+  Click(GasSupply());
+  PressUpdate();
+  EXPECT_EQ(SerializeDocument(Doc()), before);
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_FALSE(State().ProjectModified);
+}
+
+class RemoveNodeTest : public MainWindowTest {};
+
+TEST_F(RemoveNodeTest, TheGasSupplyCannotBeRemoved) {
+  Click(GasSupply());
+  Find<QPushButton>("cmdRemove")->click();
+  EXPECT_EQ(Window().Tree()->topLevelItemCount(), 1);
+  EXPECT_TRUE(State().ProjectModified);
+}
+
+TEST_F(RemoveNodeTest, ANodeGoesWithItsSubtreeAndItsParentIsShown) {
+  QTreeWidgetItem* a = AddDevice(GasSupply(), QStringLiteral("A"), QStringLiteral("Tee"));
+  QTreeWidgetItem* b = AddDevice(a, QStringLiteral("B"), QStringLiteral("Tee"));
+  AddDevice(b, QStringLiteral("C"), QStringLiteral("Lamp"), QStringLiteral("2"));
+  Click(b);
+  Find<QPushButton>("cmdRemove")->click();
+  auto nodes = AllSystemNodes(Doc());
+  ASSERT_EQ(nodes.size(), 1u);
+  EXPECT_EQ(FieldText(nodes[0], "description"), "A");
+  EXPECT_EQ(Item(QStringLiteral("B")), nullptr);
+  EXPECT_EQ(Item(QStringLiteral("C")), nullptr);
+  EXPECT_EQ(Window().SelectedItem(), a);
+  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), QStringLiteral("A"));
+  EXPECT_EQ(Window().CurrentSystemNode(), nodes[0]);
+}
+
+TEST_F(RemoveNodeTest, ThePopUpEntryRemovesTheSelectedItem) {
+  AddDevice(GasSupply(), QStringLiteral("A"), QStringLiteral("Lamp"), QStringLiteral("1"));
+  QTreeWidgetItem* b =
+      AddDevice(GasSupply(), QStringLiteral("B"), QStringLiteral("Lamp"), QStringLiteral("1"));
+  Click(b);
+  Window().MenuAction(QStringLiteral("mnuTreeClickRemoveAppliance"))->trigger();
+  ASSERT_EQ(AllSystemNodes(Doc()).size(), 1u);
+  EXPECT_EQ(FieldText(AllSystemNodes(Doc())[0], "description"), "A");
+}
+
+TEST_F(RemoveNodeTest, RemovingTheLastEFVClearsThePresence) {
+  QTreeWidgetItem* efv = AddDevice(GasSupply(), QStringLiteral("Valve"), QStringLiteral("EFV"));
+  EXPECT_TRUE(State().EFVPresent);
+  EXPECT_EQ(FieldText(ProjectRoot(Doc()), "EFVEnabled"), "True");
+  Click(efv);
+  Find<QPushButton>("cmdRemove")->click();
+  EXPECT_FALSE(State().EFVPresent);
+  EXPECT_EQ(FieldText(ProjectRoot(Doc()), "EFVEnabled"), "False");
+}
+
+class MoveNodeTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    a = AddDevice(GasSupply(), QStringLiteral("A"), QStringLiteral("Tee"));
+    b = AddDevice(a, QStringLiteral("B"), QStringLiteral("Tee"));
+    c = AddDevice(b, QStringLiteral("C"), QStringLiteral("Range"), QStringLiteral("40"));
+    d = AddDevice(a, QStringLiteral("D"), QStringLiteral("Dryer"), QStringLiteral("30"));
+    State().ProjectModified = false;
+    messages.Clear();
+  }
+  QTreeWidgetItem* a = nullptr;
+  QTreeWidgetItem* b = nullptr;
+  QTreeWidgetItem* c = nullptr;
+  QTreeWidgetItem* d = nullptr;
+};
+
+TEST_F(MoveNodeTest, OntoItsOwnParentItGoesToTheEndOfTheChildren) {
+  const std::string aId = ItemId(a).toStdString();
+  const std::string bId = ItemId(b).toStdString();
+  Window().TreeView1_Drop(b, a);  // the tree is rebuilt: a and b are gone
+  auto children = ChildSystemNodes(FindSystemNodeById(Doc(), aId));
+  ASSERT_EQ(children.size(), 2u);
+  EXPECT_EQ(NodeId(children[1]), bId);
+  EXPECT_EQ(FieldText(children[1].child("SystemNode"), "description"), "C");
+  EXPECT_TRUE(State().ProjectModified);
+  EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(MoveNodeTest, TheSubtreeMovesWithItsIdsAndTheTreeIsRebuiltCollapsed) {
+  const std::string bId = ItemId(b).toStdString();
+  Window().TreeView1_Drop(b, GasSupply());
+  pugi::xml_node moved = FindSystemNodeById(Doc(), bId);
+  EXPECT_TRUE(IsSystemRoot(moved.parent()));
+  EXPECT_EQ(FieldText(moved.child("SystemNode"), "description"), "C");
+  QTreeWidgetItem* gas = GasSupply();
+  ASSERT_EQ(gas->childCount(), 2);
+  EXPECT_TRUE(gas->isExpanded());
+  for (int i = 0; i < gas->childCount(); ++i) EXPECT_FALSE(gas->child(i)->isExpanded());
+  EXPECT_EQ(gas->child(1)->text(0), QStringLiteral("B"));
+  EXPECT_EQ(gas->child(1)->child(0)->text(0), QStringLiteral("C"));
+}
+
+TEST_F(MoveNodeTest, OntoItsOwnDescendantIsRefusedAndChangesNothing) {
+  const std::string before = SerializeDocument(Doc());
+  Window().TreeView1_Drop(a, c);
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(messages.Last().text.rfind("MoveNode - Error #", 0), 0u);
+  EXPECT_EQ(messages.Last().EffectiveTitle(), "CORVANTA Sizing Program");
+  EXPECT_EQ(messages.Last().buttons, cv::MessageButtons::Ok);
+  EXPECT_EQ(SerializeDocument(Doc()), before);
+  EXPECT_EQ(c->parent(), b);
+  EXPECT_FALSE(State().ProjectModified);
+}
+
+TEST_F(MoveNodeTest, TheGasSupplyAndDropsOntoItselfDoNothing) {
+  const std::string before = SerializeDocument(Doc());
+  Window().TreeView1_Drop(GasSupply(), b);
+  Window().TreeView1_Drop(b, b);
+  EXPECT_EQ(SerializeDocument(Doc()), before);
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_FALSE(State().ProjectModified);
+}
+
+TEST_F(MoveNodeTest, ThePanelKeepsItsNodeAndTheSelectionFollowsIt) {
+  Click(d);
+  Window().TreeView1_Drop(b, GasSupply());
+  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), QStringLiteral("D"));
+  EXPECT_EQ(Window().SelectedItem()->text(0), QStringLiteral("D"));
+}
+
+}  // namespace
+}  // namespace cv::ui::test
