@@ -34,6 +34,9 @@ SupplyPanel::SupplyPanel(pugi::xml_document& document, ProgramState& state,
   setObjectName(QStringLiteral("SupplyPanel"));
   LayOut();
   ConnectHandlers();
+  // The frames start as the unchecked dual boxes want them.
+  chkMetricDualPressure_Click();
+  chkDeliveryDualPressure_Click();
 }
 
 void SupplyPanel::ConnectHandlers() {

@@ -32,7 +32,9 @@ QLabel* Label(const QString& caption, const char* name = "") {
 
 QGroupBox* Frame(const char* name, const QString& caption) {
   auto* frame = Named(new QGroupBox(caption), name);
-  frame->setLayout(new QGridLayout);
+  auto* grid = new QGridLayout;
+  grid->setColumnStretch(3, 1);  // the space left over goes after the units
+  frame->setLayout(grid);
   return frame;
 }
 

@@ -294,9 +294,12 @@ TEST_F(SupplyPanelTest, LoadingShowsEachMethodAndDualStateAgain) {
               a.boxes.txtDeliveryPressureHighSupplyPressure);
     EXPECT_EQ(b.boxes.txtDeliveryPressureInternalLowDeliveryPressure,
               a.boxes.txtDeliveryPressureInternalLowDeliveryPressure);
-    for (const char* name : {"fraLowFixedpressure", "fraLowUserdefined",
-                             "fraHighDeliveryPressureParms", "txtMetricSupplyPressureDrop",
-                             "cboSupplyPressure", "txtDeliveryPressureInternalLowSupplyPressure"}) {
+    std::vector<const char*> names = {"fraLowFixedpressure", "txtMetricSupplyPressureDrop",
+                                      "cboSupplyPressure",
+                                      "txtDeliveryPressureInternalLowSupplyPressure"};
+    if (a.method == SupplyMethod::UserDefined) names.push_back("fraLowUserdefined");
+    if (a.method == SupplyMethod::Delivery) names.push_back("fraHighDeliveryPressureParms");
+    for (const char* name : names) {
       auto* shown = loaded.findChild<QWidget*>(name);
       auto* typed = panel->findChild<QWidget*>(name);
       EXPECT_EQ(shown->isHidden(), typed->isHidden()) << name;
@@ -324,6 +327,9 @@ TEST_F(SupplyPanelTest, NewProjectResetDisablesEveryBox) {
     EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
   EXPECT_FALSE(p.chkMetricDualPressure->isEnabled());
   EXPECT_FALSE(p.chkDeliveryDualPressure->isEnabled());
+  // The low-pressure inputs of the unchecked dual boxes are not offered.
+  EXPECT_TRUE(p.fraLowUserdefined->isHidden());
+  EXPECT_TRUE(p.fraHighDeliveryPressureParms->isHidden());
 }
 
 }  // namespace
