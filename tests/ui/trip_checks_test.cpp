@@ -1,0 +1,225 @@
+// Edits that would load an EFV past its trip flow are refused with the
+// trip-flow message, whatever the answer; edits within it go through.
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "main_window_fixture.h"
+#include "project/document.h"
+#include "ui/tree_items.h"
+#include "ui/trip_checks.h"
+
+namespace cv::ui::test {
+namespace {
+
+std::string TripText(const char* model, const char* trip) {
+  return std::string("The sum of loads of all the appliances attached to EFV ") + model +
+         " is greater than its tripflow " + trip +
+         ". Please adjust the load or change the EFV Model.";
+}
+
+// Gas supply - Valve (EFV, CV-EFV-100) - Tee - Range 60, Dryer 30.
+class TripTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    efv = AddDevice(GasSupply(), QStringLiteral("Valve"), QStringLiteral("EFV"));
+    Click(efv);
+    Choose("cboEFV", QStringLiteral("CV-EFV-100"));
+    PressUpdate();
+    tee = AddDevice(efv, QStringLiteral("Tee"), QStringLiteral("Tee"));
+    range = AddDevice(tee, QStringLiteral("Range"), QStringLiteral("Range"), QStringLiteral("60"));
+    dryer = AddDevice(tee, QStringLiteral("Dryer"), QStringLiteral("Dryer"), QStringLiteral("30"));
+    ASSERT_EQ(Field(efv, "ModelNumber"), "CV-EFV-100");
+    ASSERT_TRUE(messages.Shown().empty());
+  }
+
+  void ExpectTripMessage(const char* model, const char* trip) {
+    ASSERT_FALSE(messages.Shown().empty());
+    EXPECT_EQ(messages.Last().text, TripText(model, trip));
+    EXPECT_EQ(messages.Last().buttons, cv::MessageButtons::OkCancel);
+    EXPECT_EQ(messages.Last().EffectiveTitle(), "CORVANTA Sizing Program");
+  }
+
+  QComboBox* Kinds() { return Find<QComboBox>("cboAppliance"); }
+  QComboBox* Models() { return Find<QComboBox>("cboEFV"); }
+  QLineEdit* Load() { return Find<QLineEdit>("txtLoad"); }
+
+  QTreeWidgetItem* efv = nullptr;
+  QTreeWidgetItem* tee = nullptr;
+  QTreeWidgetItem* range = nullptr;
+  QTreeWidgetItem* dryer = nullptr;
+};
+
+TEST_F(TripTest, ALoadPastTheTripFlowIsRefusedWhateverTheAnswer) {
+  for (cv::MessageAnswer answer : {cv::MessageAnswer::Ok, cv::MessageAnswer::Cancel}) {
+    Click(dryer);
+    messages.Clear();
+    messages.Answer(answer);
+    Type("txtLoad", QStringLiteral("40.01"));
+    PressUpdate();
+    ExpectTripMessage("CV-EFV-100", "100");
+    EXPECT_EQ(Load()->text(), QStringLiteral("0"));
+    EXPECT_EQ(Field(dryer, "load"), "30");
+  }
+}
+
+TEST_F(TripTest, ATotalEqualToTheTripFlowPasses) {
+  Click(dryer);
+  State().ProjectModified = false;
+  Type("txtLoad", QStringLiteral("40"));
+  PressUpdate();
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(Field(dryer, "load"), "40");
+  EXPECT_TRUE(State().ProjectModified);
+}
+
+TEST_F(TripTest, AMetricLoadCountsInTheStoredUnit) {
+  State().UnitSystem = "Metric";
+  Click(dryer);
+  Type("txtLoad", QStringLiteral("11"));  // 43.65 kBTU: 103.65 in all
+  PressUpdate();
+  ExpectTripMessage("CV-EFV-100", "100");
+  messages.Clear();
+  Type("txtLoad", QStringLiteral("10"));  // 39.68 kBTU: 99.68 in all
+  PressUpdate();
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(Field(dryer, "load"), "39.683201");
+}
+
+TEST_F(TripTest, ANodeThatPassesLoadsThroughAddsNoLoadOfItsOwn) {
+  // The tee's box shows the total below it; typing there changes no flow.
+  Click(tee);
+  Type("txtLoad", QStringLiteral("0"));
+  PressUpdate();
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(Field(tee, "load"), "90");
+}
+
+TEST_F(TripTest, ChoosingAnOverloadedModelForAnEFV) {
+  Click(efv);
+  Choose("cboEFV", QStringLiteral("CV-EFV-40"));
+  ExpectTripMessage("CV-EFV-40", "40");
+  EXPECT_EQ(Models()->currentText(), QStringLiteral("CV-EFV-100"));
+  // Cancel keeps the chosen model, though the check failed.
+  messages.Answer(cv::MessageAnswer::Cancel);
+  Choose("cboEFV", QStringLiteral("CV-EFV-40"));
+  EXPECT_EQ(Models()->currentText(), QStringLiteral("CV-EFV-40"));
+  EXPECT_EQ(messages.Shown().size(), 2u);
+}
+
+class NewEFVTest : public TripTest {
+ protected:
+  void SetUp() override {
+    TripTest::SetUp();
+    heater = AddDevice(GasSupply(), QStringLiteral("Heater"), QStringLiteral("Furnace"),
+                       QStringLiteral("80"));
+    AddDevice(heater, QStringLiteral("Child"), QStringLiteral("Lamp"), QStringLiteral("50"));
+    Click(heater);
+    messages.Clear();
+  }
+  QTreeWidgetItem* heater = nullptr;
+};
+
+TEST_F(NewEFVTest, OnlyTheLoadsBelowCount) {
+  Choose("cboAppliance", QStringLiteral("EFV"));
+  Choose("cboEFV", QStringLiteral("CV-EFV-70"));  // 50 below; its own 80 does not count
+  EXPECT_TRUE(messages.Shown().empty());
+  PressUpdate();
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(Field(heater, "appliance"), "EFV");
+  EXPECT_EQ(Field(heater, "ModelNumber"), "CV-EFV-70");
+  EXPECT_EQ(FieldText(ProjectRoot(Doc()), "EFVEnabled"), "True");
+}
+
+TEST_F(NewEFVTest, OkAfterARefusedModelPutsTheKindBack) {
+  Choose("cboAppliance", QStringLiteral("EFV"));
+  Choose("cboEFV", QStringLiteral("CV-EFV-40"));
+  ExpectTripMessage("CV-EFV-40", "40");
+  EXPECT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(Kinds()->currentText(), QStringLiteral("Furnace"));
+  EXPECT_EQ(Models()->currentIndex(), 4);
+  EXPECT_TRUE(Models()->isHidden());
+}
+
+TEST_F(NewEFVTest, CancelAfterARefusedModelLeavesThePanel) {
+  Choose("cboAppliance", QStringLiteral("EFV"));
+  messages.Answer(cv::MessageAnswer::Cancel);
+  Choose("cboEFV", QStringLiteral("CV-EFV-40"));
+  EXPECT_EQ(Kinds()->currentText(), QStringLiteral("EFV"));
+  EXPECT_EQ(Models()->currentText(), QStringLiteral("CV-EFV-40"));
+  // The update checks again and, on OK, resets the panel without storing.
+  PressUpdate();
+  ExpectTripMessage("CV-EFV-40", "40");
+  EXPECT_EQ(Field(heater, "appliance"), "Furnace");
+  EXPECT_EQ(Kinds()->currentText(), QStringLiteral("Furnace"));
+}
+
+TEST_F(NewEFVTest, AFittingTurnedIntoAnEFVCountsTheLoadsBelowIt) {
+  QTreeWidgetItem* fitting =
+      AddDevice(GasSupply(), QStringLiteral("Fitting"), QStringLiteral("Tee"));
+  AddDevice(fitting, QStringLiteral("Big"), QStringLiteral("Boiler"), QStringLiteral("500"));
+  Click(fitting);
+  messages.Clear();
+  messages.Answer(cv::MessageAnswer::Cancel);  // to the check of the starting model
+  Choose("cboAppliance", QStringLiteral("EFV"));
+  EXPECT_EQ(messages.Shown().size(), 1u);
+  PressUpdate();
+  ASSERT_EQ(messages.Shown().size(), 2u);
+  ExpectTripMessage("CV-EFV-350", "350");
+  EXPECT_EQ(Field(fitting, "appliance"), "Tee");
+}
+
+class DropTripTest : public TripTest {};
+
+TEST_F(DropTripTest, ANodeDroppedOntoAnEFVMustFitItsTripFlow) {
+  QTreeWidgetItem* big =
+      AddDevice(GasSupply(), QStringLiteral("Big"), QStringLiteral("Boiler"), QStringLiteral("20"));
+  const std::string before = SerializeDocument(Doc());
+  State().ProjectModified = false;
+  Window().TreeView1_Drop(big, efv);
+  ExpectTripMessage("CV-EFV-100", "100");
+  EXPECT_EQ(SerializeDocument(Doc()), before);
+  EXPECT_FALSE(State().ProjectModified);
+  QTreeWidgetItem* small =
+      AddDevice(GasSupply(), QStringLiteral("Small"), QStringLiteral("Lamp"), QStringLiteral("10"));
+  const std::string smallId = ItemId(small).toStdString();
+  messages.Clear();
+  Window().TreeView1_Drop(small, efv);
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(FieldText(FindSystemNodeById(Doc(), smallId).parent(), "description"), "Valve");
+  EXPECT_TRUE(State().ProjectModified);
+}
+
+TEST_F(DropTripTest, ANodeDroppedBelowAnEFVIsCheckedAndTheTargetShown) {
+  QTreeWidgetItem* big =
+      AddDevice(GasSupply(), QStringLiteral("Big"), QStringLiteral("Boiler"), QStringLiteral("20"));
+  messages.Clear();
+  Window().TreeView1_Drop(big, tee);
+  ExpectTripMessage("CV-EFV-100", "100");
+  EXPECT_EQ(big->parent(), GasSupply());
+  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), QStringLiteral("Tee"));
+}
+
+TEST_F(DropTripTest, AnEFVDroppedOntoATargetIsCheckedAgainstTheTargetsLoads) {
+  QTreeWidgetItem* fitting =
+      AddDevice(GasSupply(), QStringLiteral("Fitting"), QStringLiteral("Tee"));
+  AddDevice(fitting, QStringLiteral("Big"), QStringLiteral("Boiler"), QStringLiteral("150"));
+  QTreeWidgetItem* spare = AddDevice(GasSupply(), QStringLiteral("Spare"), QStringLiteral("Tee"));
+  Click(spare);
+  Choose("cboAppliance", QStringLiteral("EFV"));
+  Choose("cboEFV", QStringLiteral("CV-EFV-135"));
+  PressUpdate();
+  messages.Clear();
+  Window().TreeView1_Drop(Item(QStringLiteral("Spare")), Item(QStringLiteral("Fitting")));
+  ExpectTripMessage("CV-EFV-135", "135");
+  EXPECT_EQ(Item(QStringLiteral("Spare"))->parent(), GasSupply());
+}
+
+TEST(TripFlowText, TheTripFlowIsWrittenAsShortDecimalText) {
+  EXPECT_EQ(TripFlowMessage("X-1", 112.5),
+            "The sum of loads of all the appliances attached to EFV X-1 is greater than its "
+            "tripflow 112.5. Please adjust the load or change the EFV Model.");
+}
+
+}  // namespace
+}  // namespace cv::ui::test
