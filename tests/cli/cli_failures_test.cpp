@@ -1,9 +1,9 @@
 // Bad input of every kind ends in a clear message and status 1, never in a
 // crash, and leaves no output file behind.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "cli_support.h"
 
@@ -73,9 +73,8 @@ TEST_F(SizerFailures, UnknownEFVModelIsNamed) {
 TEST_F(SizerFailures, CatalogueMustHoldItsTable) {
   const std::string project = Reference("case_0000", "input.cv");
   cvtest::WriteFile(dir_.File("nothing.db"), "");
-  const cvtest::ProgramResult r =
-      cvtest::RunProgram(cvtest::SizerPath(), {"--catalog", "nothing.db", "-o", "out.cv", project},
-                         dir_.Path());
+  const cvtest::ProgramResult r = cvtest::RunProgram(
+      cvtest::SizerPath(), {"--catalog", "nothing.db", "-o", "out.cv", project}, dir_.Path());
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err.rfind("Error Number: 5\nDescription: modGlobals.PopulateEFVCollection ", 0), 0u)
       << r.err;

@@ -1,10 +1,10 @@
 // Runs corvanta-size on projects written into a temporary folder.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "support/files.h"
 #include "support/run_program.h"

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <regex>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "cli/options.h"
 #include "cli_support.h"
@@ -24,9 +24,11 @@ TEST_F(SizerRuns, HelpGoesToStdoutWithStatusZero) {
 }
 
 TEST_F(SizerRuns, WrongUsageShowsTheReasonAndTheUsage) {
-  const std::vector<std::vector<std::string>> wrong = {
-      {}, {"--bogus", "a.cv"}, {"a.cv", "b.cv"}, {"a.cv", "-o"},
-      {"--material-list", "--table", "a.cv"}};
+  const std::vector<std::vector<std::string>> wrong = {{},
+                                                       {"--bogus", "a.cv"},
+                                                       {"a.cv", "b.cv"},
+                                                       {"a.cv", "-o"},
+                                                       {"--material-list", "--table", "a.cv"}};
   for (const auto& args : wrong) {
     const cvtest::ProgramResult r = cvtest::RunProgram(cvtest::SizerPath(), args);
     EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
@@ -66,8 +68,8 @@ TEST_F(SizerRuns, TraceHoldsBothPassesAndTheTripDocumentLiesBesideTheProject) {
   cvtest::WriteFile(project, ReadFile(Reference("case_0000", "input.cv")));
   ASSERT_EQ(Size({"--debug-log", "trace.txt", "-o", "out.cv", "a.cv"}).status, 0);
   const std::string first = ReadFile(dir_.File("trace.txt"));
-  EXPECT_EQ(first.rfind("0) \r\n***** Executing Normal Flow Calculations *****\r\n\r\n0) Node: ", 0),
-            0u)
+  EXPECT_EQ(
+      first.rfind("0) \r\n***** Executing Normal Flow Calculations *****\r\n\r\n0) Node: ", 0), 0u)
       << first.substr(0, 200);
   EXPECT_NE(first.find("\r\n***** Executing Trip Flow Calculations *****\r\n\r\n0) Node: "),
             std::string::npos);

@@ -1,12 +1,12 @@
 // Runs under a comma-decimal locale (LC_ALL is set by the test's
 // environment): numbers stored, read, converted and calculated must come out
 // exactly as under the C locale.
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <locale>
 #include <regex>
 #include <sstream>
-
-#include <gtest/gtest.h>
 
 #include "core/number_text.h"
 #include "efv/efv_catalog.h"
@@ -65,8 +65,8 @@ TEST(CommaLocale, TraceNumbersKeepThePeriod) {
   cvtest::TempDir dir;
   cvtest::TestProject project;
   project.LoadReferenceCatalog();
-  pugi::xml_node efv = project.Add(project.Root(),
-                                   {.id = "1", .appliance = "EFV", .model = "EFV-K135"});
+  pugi::xml_node efv =
+      project.Add(project.Root(), {.id = "1", .appliance = "EFV", .model = "EFV-K135"});
   project.Add(efv, {.id = "2", .appliance = "Range", .load = "65.5", .length = "22.5"});
   project.State().DebugMode = true;
   project.State().Log.SetPath(dir.File("trace.txt"));
@@ -76,7 +76,8 @@ TEST(CommaLocale, TraceNumbersKeepThePeriod) {
   const std::regex value(R"(= (-?[0-9]+(\.[0-9]+)?)\r$)");
   int numbers = 0;
   for (std::string line; std::getline(trace, line);) {
-    if (line.find("source = ") == std::string::npos && line.find("Pressure = ") == std::string::npos)
+    if (line.find("source = ") == std::string::npos &&
+        line.find("Pressure = ") == std::string::npos)
       continue;
     EXPECT_TRUE(std::regex_search(line, value)) << line;
     ++numbers;

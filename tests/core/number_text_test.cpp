@@ -1,10 +1,12 @@
-#include <cmath>
-#include <limits>
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "core/errors.h"
-#include "core/number_text.h"
+#include "support/raised_error.h"
 
 namespace {
 
@@ -59,17 +61,14 @@ TEST(ParseNumber, AcceptsDecimalTextWithBlanksAround) {
 }
 
 TEST(ParseNumber, RefusesTextThatIsNoNumber) {
-  for (const char* text : {"", "   ", "abc", "1,5", "1.5.2", "12 kBTU", "inf", "nan", "0x10",
-                           "++1", "+", "-", "1e", "1 2"}) {
+  for (const char* text : {"", "   ", "abc", "1,5", "1.5.2", "12 kBTU", "inf", "nan", "0x10", "++1",
+                           "+", "-", "1e", "1 2"}) {
     EXPECT_FALSE(cv::IsNumeric(text)) << '"' << text << '"';
   }
-  try {
-    cv::ParseNumber("twelve");
-    FAIL() << "no failure";
-  } catch (const cv::CvError& e) {
-    EXPECT_EQ(e.number(), cv::kErrTypeMismatch);
-    EXPECT_NE(e.description().find("twelve"), std::string::npos);
-  }
+  auto e = cvtest::RaisedError([] { cv::ParseNumber("twelve"); });
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->number(), cv::kErrTypeMismatch);
+  EXPECT_NE(e->description().find("twelve"), std::string::npos);
 }
 
 TEST(RoundHalfEven, DecidesOnTheExactBinaryValue) {

@@ -1,12 +1,14 @@
-#include <string>
-#include <vector>
+#include "efv/efv_catalog.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/errors.h"
-#include "efv/efv_catalog.h"
 #include "support/catalog_db.h"
 #include "support/files.h"
+#include "support/raised_error.h"
 
 namespace {
 
@@ -20,13 +22,9 @@ class Catalogue : public ::testing::Test {
     cvtest::WriteDatabase(Db(), sql);
   }
   int LoadError() {
-    try {
-      catalog_.Load(Db());
-    } catch (const cv::CvError& e) {
-      description_ = e.description();
-      return e.number();
-    }
-    return 0;
+    auto e = cvtest::RaisedError([&] { catalog_.Load(Db()); });
+    description_ = e ? e->description() : "";
+    return e ? e->number() : 0;
   }
 
   cvtest::TempDir dir_;
@@ -35,8 +33,8 @@ class Catalogue : public ::testing::Test {
 };
 
 TEST_F(Catalogue, RowsAreReadInOrderWithAllTheirValues) {
-  cvtest::WriteCatalog(Db(), {{"B-2", 91.5, 0.199, 135, 1.92, "Model B"},
-                              {"A-1", 28, 0.24, 40, 0.62}});
+  cvtest::WriteCatalog(Db(),
+                       {{"B-2", 91.5, 0.199, 135, 1.92, "Model B"}, {"A-1", 28, 0.24, 40, 0.62}});
   catalog_.Load(Db());
   EXPECT_EQ(catalog_.ModelIds(), (std::vector<std::string>{"B-2", "A-1"}));
   const cv::EFVParameters& b = catalog_.Get("B-2");
@@ -87,16 +85,12 @@ TEST_F(Catalogue, IdentifiersCompareExactly) {
   EXPECT_EQ(catalog_.FindEFVIndex("efv-k135"), -1);
   EXPECT_EQ(catalog_.FindEFVIndex("EFV-K135 "), -1);
   EXPECT_FALSE(catalog_.Contains("efv-k135"));
-  try {
-    catalog_.Get("efv-k135");
-    FAIL() << "no failure";
-  } catch (const cv::CvError& e) {
-    EXPECT_EQ(e.number(), cv::kErrInvalidArgument);
-  }
+  EXPECT_EQ(cvtest::RaisedNumber([&] { catalog_.Get("efv-k135"); }), cv::kErrInvalidArgument);
 }
 
 TEST_F(Catalogue, DuplicateIdFailsAndKeepsTheRowsBeforeIt) {
-  WriteRows({"'A', 'm', 7, 'u', 'u', 1, 0.1, 'u', 10, 1", "'B', 'm', 7, 'u', 'u', 2, 0.2, 'u', 20, 2",
+  WriteRows({"'A', 'm', 7, 'u', 'u', 1, 0.1, 'u', 10, 1",
+             "'B', 'm', 7, 'u', 'u', 2, 0.2, 'u', 20, 2",
              "'A', 'm', 7, 'u', 'u', 3, 0.3, 'u', 30, 3"});
   EXPECT_EQ(LoadError(), cv::kErrDuplicateKey);
   EXPECT_EQ(catalog_.Models().size(), 2u);
@@ -112,8 +106,9 @@ TEST_F(Catalogue, BrokenDatabasesFailWithClearNumbers) {
   EXPECT_NE(description_.find("EFV_Parameters"), std::string::npos);
   EXPECT_THROW(cv::EFVCatalog::ReadModelIds(Db()), cv::CvError);
 
-  cvtest::WriteDatabase(Db(), "CREATE TABLE EFV_Parameters (ID TEXT, model TEXT);"
-                              "INSERT INTO EFV_Parameters VALUES ('A', 'm');");
+  cvtest::WriteDatabase(Db(),
+                        "CREATE TABLE EFV_Parameters (ID TEXT, model TEXT);"
+                        "INSERT INTO EFV_Parameters VALUES ('A', 'm');");
   EXPECT_EQ(LoadError(), cv::kErrInvalidArgument);
   EXPECT_NE(description_.find("operating_pres"), std::string::npos) << description_;
 
@@ -148,13 +143,10 @@ TEST(GetEFVFlow, BlankArgumentsAndOtherKindsGiveZero) {
   EXPECT_EQ(cv::GetEFVFlow(catalog, "A", "trip"), 0);
   EXPECT_EQ(cv::GetEFVFlow(catalog, "  ", "TRIP"), 0);
   EXPECT_EQ(cv::GetEFVFlow(catalog, "A", ""), 0);
-  try {
-    cv::GetEFVFlow(catalog, "Z", "TRIP");
-    FAIL() << "no failure";
-  } catch (const cv::CvError& e) {
-    EXPECT_EQ(e.number(), cv::kErrInvalidArgument);
-    EXPECT_EQ(e.description().rfind("modTreeFunctions.GetEFVFlow ", 0), 0u);
-  }
+  auto e = cvtest::RaisedError([&] { cv::GetEFVFlow(catalog, "Z", "TRIP"); });
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->number(), cv::kErrInvalidArgument);
+  EXPECT_EQ(e->description().rfind("modTreeFunctions.GetEFVFlow ", 0), 0u);
 }
 
 }  // namespace

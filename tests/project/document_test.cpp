@@ -1,11 +1,13 @@
-#include <set>
-#include <string>
+#include "project/document.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "core/errors.h"
-#include "project/document.h"
 #include "support/project_builder.h"
+#include "support/raised_error.h"
 
 namespace {
 
@@ -23,15 +25,6 @@ constexpr const char* kNewNodeText =
     "<materialSizeFixed>0</materialSizeFixed><SupplyPressure>0</SupplyPressure>"
     "<PressureDrop>0</PressureDrop><DeliveredPressure>0</DeliveredPressure>"
     "<ModelNumber>Other</ModelNumber></SystemNode>";
-
-int ErrorNumberOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const cv::CvError& e) {
-    return e.number();
-  }
-  return 0;
-}
 
 TEST(ProjectDocument, NewProjectIsWrittenOnOneLineInTheFixedOrder) {
   pugi::xml_document doc;
@@ -78,23 +71,24 @@ TEST(ProjectDocument, RootAttributesAreAddressedByPosition) {
   EXPECT_EQ(cv::RootAttributeText(root, cv::kAttrInternalLowSupplyAllowablePressureDrop), "5");
   cv::SetRootAttributeText(root, cv::kAttrInternalLowSupplyPressure, "14");
   EXPECT_EQ(root.attribute("e").value(), std::string("14"));
-  EXPECT_EQ(ErrorNumberOf([&] { cv::RootAttributeText(root, 7); }), cv::kErrOutOfRange);
+  EXPECT_EQ(cvtest::RaisedNumber([&] { cv::RootAttributeText(root, 7); }), cv::kErrOutOfRange);
 }
 
 TEST(ProjectDocument, MissingPiecesFailWithTheirNumbers) {
   pugi::xml_document doc;
-  EXPECT_EQ(ErrorNumberOf([&] { cv::ProjectRoot(doc); }), cv::kErrMissingElement);
+  EXPECT_EQ(cvtest::RaisedNumber([&] { cv::ProjectRoot(doc); }), cv::kErrMissingElement);
   ASSERT_TRUE(cv::LoadDocumentText(doc, "<Other/>"));
-  EXPECT_EQ(ErrorNumberOf([&] { cv::ProjectRoot(doc); }), cv::kErrMissingElement);
+  EXPECT_EQ(cvtest::RaisedNumber([&] { cv::ProjectRoot(doc); }), cv::kErrMissingElement);
 
   cv::BuildNewProject(doc);
   pugi::xml_node node = cv::AppendNewSystemNode(cv::ProjectRoot(doc), "1");
   node.remove_child("load");
-  EXPECT_EQ(ErrorNumberOf([&] { cv::FieldText(node, "load"); }), cv::kErrMissingElement);
-  EXPECT_EQ(ErrorNumberOf([&] { cv::SetFieldText(node, "load", "1"); }), cv::kErrMissingElement);
+  EXPECT_EQ(cvtest::RaisedNumber([&] { cv::FieldText(node, "load"); }), cv::kErrMissingElement);
+  EXPECT_EQ(cvtest::RaisedNumber([&] { cv::SetFieldText(node, "load", "1"); }),
+            cv::kErrMissingElement);
   EXPECT_FALSE(node.child("load"));  // not created on writing either
   node.remove_attribute("id");
-  EXPECT_EQ(ErrorNumberOf([&] { cv::NodeId(node); }), cv::kErrMissingElement);
+  EXPECT_EQ(cvtest::RaisedNumber([&] { cv::NodeId(node); }), cv::kErrMissingElement);
 }
 
 TEST(ProjectDocument, LookupsTakeTheFirstMatchInDocumentOrder) {

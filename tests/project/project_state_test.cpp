@@ -1,9 +1,11 @@
+#include "project/project_state.h"
+
 #include <gtest/gtest.h>
 
 #include "core/errors.h"
 #include "project/document.h"
-#include "project/project_state.h"
 #include "support/project_builder.h"
+#include "support/raised_error.h"
 
 namespace {
 
@@ -29,8 +31,7 @@ Derived Derive(const cvtest::SupplySettings& settings, bool efvEnabled = false) 
   cvtest::TestProject project(settings);
   if (efvEnabled) cv::SetFieldText(project.Root(), "EFVEnabled", "True");
   cv::DeriveStateFromDocument(project.Doc(), project.State());
-  return {project.State().DualSystemFlag, project.State().EFVPresent,
-          project.State().UnitSystem};
+  return {project.State().DualSystemFlag, project.State().EFVPresent, project.State().UnitSystem};
 }
 
 TEST(DeriveStateFromDocument, FixedMethodIsDualByItsHighSideDropAlone) {
@@ -70,12 +71,9 @@ TEST(DeriveStateFromDocument, BrokenRootFailsAndChangesNothing) {
   project.State().UnitSystem = "Metric";
   project.State().DualSystemFlag = true;
   project.Root().remove_child("calculationType");
-  try {
-    cv::DeriveStateFromDocument(project.Doc(), project.State());
-    FAIL() << "no failure";
-  } catch (const cv::CvError& e) {
-    EXPECT_EQ(e.number(), cv::kErrMissingElement);
-  }
+  EXPECT_EQ(
+      cvtest::RaisedNumber([&] { cv::DeriveStateFromDocument(project.Doc(), project.State()); }),
+      cv::kErrMissingElement);
   EXPECT_EQ(project.State().UnitSystem, "Metric");
   EXPECT_TRUE(project.State().DualSystemFlag);
 

@@ -1,24 +1,26 @@
-#include <filesystem>
-#include <string>
+#include "sizing/network_calculation.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "core/errors.h"
 #include "project/document.h"
-#include "sizing/network_calculation.h"
 #include "sizing/tables.h"
 #include "support/files.h"
 #include "support/project_builder.h"
+#include "support/raised_error.h"
 
 namespace {
-
-
 
 class Network : public ::testing::Test {
  protected:
   Network() { project_.LoadReferenceCatalog(); }
   pugi::xml_node Root() { return project_.Root(); }
-  pugi::xml_node Add(pugi::xml_node parent, const cvtest::Run& run) { return project_.Add(parent, run); }
+  pugi::xml_node Add(pugi::xml_node parent, const cvtest::Run& run) {
+    return project_.Add(parent, run);
+  }
   void TraceInto(const std::string& projectName) {
     project_.State().DebugMode = true;
     project_.State().Log.SetPath(dir_.File("trace.txt"));
@@ -49,8 +51,7 @@ TEST_F(Network, LoadsAreSummedIntoFittingsAndTheRoot) {
 }
 
 TEST_F(Network, StaleResultsAreOverwritten) {
-  Add(Root(), {.id = "1", .appliance = "Range", .load = "40", .length = "10",
-               .size = "50A CSST"});
+  Add(Root(), {.id = "1", .appliance = "Range", .load = "40", .length = "10", .size = "50A CSST"});
   cv::SetFieldText(project_.Node("1"), "DeliveredPressure", "-3");
   project_.Calculate();
   EXPECT_EQ(project_.Size("1"), "10A CSST");
@@ -99,8 +100,8 @@ TEST_F(Network, TripDocumentCarriesTripFlowsBehindEFVsOnly) {
   };
   EXPECT_EQ(tripLoad("G"), "135");  // the model's trip flow, whatever the grill burns
   EXPECT_EQ(tripLoad("E"), "135");
-  EXPECT_EQ(tripLoad("T"), "0");    // behind no EFV: counts as nothing
-  EXPECT_EQ(tripLoad("A"), "40");   // keeps its own load
+  EXPECT_EQ(tripLoad("T"), "0");   // behind no EFV: counts as nothing
+  EXPECT_EQ(tripLoad("A"), "40");  // keeps its own load
   EXPECT_EQ(cv::FieldText(cv::ProjectRoot(trip), "load"), "135");
   EXPECT_FALSE(project_.State().TripFlowPass);
   // The project keeps its normal loads.
@@ -108,8 +109,8 @@ TEST_F(Network, TripDocumentCarriesTripFlowsBehindEFVsOnly) {
 }
 
 TEST_F(Network, LargerSizeOfBothPassesWins) {
-  pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .length = "5",
-                                    .model = "EFV-U525"});
+  pugi::xml_node efv =
+      Add(Root(), {.id = "E", .appliance = "EFV", .length = "5", .model = "EFV-U525"});
   Add(efv, {.id = "G", .appliance = "Grill", .load = "20", .length = "30"});
   Add(Root(), {.id = "F", .appliance = "Furnace", .load = "90", .length = "40"});
   project_.Calculate();
@@ -124,8 +125,12 @@ TEST_F(Network, LargerSizeOfBothPassesWins) {
 TEST_F(Network, FixedSizeSurvivesBothPasses) {
   pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .model = "EFV-K135"});
   Add(efv, {.id = "G", .appliance = "Grill", .load = "20", .size = "32A CSST", .fixed = true});
-  Add(Root(), {.id = "H", .appliance = "Water Heater", .load = "900", .length = "90",
-               .size = "10A CSST", .fixed = true});
+  Add(Root(), {.id = "H",
+               .appliance = "Water Heater",
+               .load = "900",
+               .length = "90",
+               .size = "10A CSST",
+               .fixed = true});
   project_.Calculate();
   EXPECT_EQ(project_.Size("G"), "32A CSST");
   EXPECT_EQ(project_.Size("H"), "10A CSST");
@@ -164,8 +169,8 @@ TEST_F(Network, EveryRunOfAKnownMaterialEndsWithAValidSize) {
   pugi::xml_node main = Add(Root(), {.id = "M", .appliance = "Manifold", .length = "20"});
   Add(main, {.id = "1", .appliance = "Boiler", .load = "2500", .length = "100"});
   pugi::xml_node reg = Add(Root(), {.id = "R", .appliance = "Regulator", .length = "5"});
-  Add(reg, {.id = "2", .appliance = "Furnace", .load = "2400", .length = "150",
-            .material = "Pipe"});
+  Add(reg,
+      {.id = "2", .appliance = "Furnace", .load = "2400", .length = "150", .material = "Pipe"});
   Add(Root(), {.id = "3", .appliance = "Other", .load = "10", .material = "Copper"});
   project_.Calculate();
   EXPECT_TRUE(project_.State().LastSizingFailed);
@@ -193,36 +198,25 @@ TEST_F(Network, RecalculatingGivesTheSameDocument) {
 
 TEST_F(Network, FailuresCarryTheCalculationsName) {
   Add(Root(), {.id = "1", .appliance = "Range", .load = "forty"});
-  try {
-    project_.Calculate();
-    FAIL() << "no failure";
-  } catch (const cv::CvError& e) {
-    EXPECT_EQ(e.number(), cv::kErrTypeMismatch);
-    EXPECT_EQ(e.description().rfind("modTreeFunctions.CalculateNetwork - ", 0), 0u)
-        << e.description();
-  }
+  auto e = cvtest::RaisedError([&] { project_.Calculate(); });
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->number(), cv::kErrTypeMismatch);
+  EXPECT_EQ(e->description().rfind("modTreeFunctions.CalculateNetwork - ", 0), 0u)
+      << e->description();
 }
 
 TEST_F(Network, MissingElementOrModelFailsAndLeavesTheTripFlagClear) {
   pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .model = "EFV-NONE"});
   Add(efv, {.id = "G", .appliance = "Grill", .load = "20"});
-  try {
-    project_.Calculate();
-    FAIL() << "no failure";
-  } catch (const cv::CvError& e) {
-    EXPECT_EQ(e.number(), cv::kErrInvalidArgument);
-    EXPECT_NE(e.description().find("EFV-NONE"), std::string::npos);
-  }
+  auto e = cvtest::RaisedError([&] { project_.Calculate(); });
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->number(), cv::kErrInvalidArgument);
+  EXPECT_NE(e->description().find("EFV-NONE"), std::string::npos);
   EXPECT_FALSE(project_.State().TripFlowPass);
 
   cv::SetFieldText(efv, "ModelNumber", "EFV-K135");
   project_.Node("G").remove_child("appliance");
-  try {
-    project_.Calculate();
-    FAIL() << "no failure";
-  } catch (const cv::CvError& e) {
-    EXPECT_EQ(e.number(), cv::kErrMissingElement);
-  }
+  EXPECT_EQ(cvtest::RaisedNumber([&] { project_.Calculate(); }), cv::kErrMissingElement);
 }
 
 TEST_F(Network, TripDocumentIsSavedBesideATracedProject) {

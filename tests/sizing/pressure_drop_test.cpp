@@ -1,18 +1,18 @@
-#include <array>
-#include <string>
+#include "sizing/pressure_drop.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <string>
 
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
-#include "sizing/pressure_drop.h"
 #include "sizing/tables.h"
 #include "support/project_builder.h"
+#include "support/raised_error.h"
 
 namespace {
-
-
 
 double Law(double load, double length, const char* material, std::string_view size,
            const char* gas = "Natural Gas") {
@@ -49,21 +49,17 @@ TEST(PressureDropLaw, NothingToCarryOrNothingKnownGivesNoDrop) {
 }
 
 TEST(PressureDropLaw, ImpossibleInputsFail) {
-  auto number = [](auto f) {
-    try {
-      f();
-    } catch (const cv::CvError& e) {
-      return e.number();
-    }
-    return 0;
-  };
-  EXPECT_EQ(number([] { cv::LawPressureDrop(10, 10, "CORVANTA", "", "Natural Gas"); }),
-            cv::kErrOutOfRange);
-  EXPECT_EQ(number([] { cv::LawPressureDrop(10, 10, "Pipe", "10A CSST", "Propane"); }),
-            cv::kErrOutOfRange);
-  EXPECT_EQ(number([] { cv::LawPressureDrop(-10, 10, "CORVANTA", "10A CSST", "Natural Gas"); }),
+  EXPECT_EQ(
+      cvtest::RaisedNumber([] { cv::LawPressureDrop(10, 10, "CORVANTA", "", "Natural Gas"); }),
+      cv::kErrOutOfRange);
+  EXPECT_EQ(
+      cvtest::RaisedNumber([] { cv::LawPressureDrop(10, 10, "Pipe", "10A CSST", "Propane"); }),
+      cv::kErrOutOfRange);
+  EXPECT_EQ(cvtest::RaisedNumber(
+                [] { cv::LawPressureDrop(-10, 10, "CORVANTA", "10A CSST", "Natural Gas"); }),
             cv::kErrInvalidArgument);
-  EXPECT_EQ(number([] { cv::LawPressureDrop(1e200, 10, "Pipe", "1\" SCHEDULE 40", "Natural Gas"); }),
+  EXPECT_EQ(cvtest::RaisedNumber(
+                [] { cv::LawPressureDrop(1e200, 10, "Pipe", "1\" SCHEDULE 40", "Natural Gas"); }),
             cv::kErrOverflow);
 }
 
@@ -71,8 +67,8 @@ TEST(PressureDropLaw, ImpossibleInputsFail) {
 class PressureWalk : public ::testing::Test {
  protected:
   explicit PressureWalk(const cvtest::SupplySettings& settings = {}) : project_(settings) {
-    for (auto [id, drop] : {std::pair{"D10", 0.1}, {"D20", 0.2}, {"D25", 0.25}, {"D30", 0.3},
-                            {"D50", 0.5}})
+    for (auto [id, drop] :
+         {std::pair{"D10", 0.1}, {"D20", 0.2}, {"D25", 0.25}, {"D30", 0.3}, {"D50", 0.5}})
       cvtest::AddDropModel(project_.State(), id, drop, drop * 10);
   }
   // A run with the exact drop of the model (load 0).
@@ -132,8 +128,8 @@ TEST_F(PressureWalk, SingleSystemRunBelowARegulatorStartsFromTheLowPressure) {
 }
 
 TEST_F(PressureWalk, UnknownSizeOrModelFailsWithoutWriting) {
-  pugi::xml_node run = project_.Add(project_.Root(), {.id = "1", .appliance = "Range",
-                                                      .load = "10", .size = "99A CSST"});
+  pugi::xml_node run = project_.Add(
+      project_.Root(), {.id = "1", .appliance = "Range", .load = "10", .size = "99A CSST"});
   EXPECT_THROW(cv::PressureDropToSource(run, false, Context()), cv::CvError);
   cv::SetFieldText(run, "materialSize", "10A CSST");
   cv::SetFieldText(run, "load", "ten");

@@ -1,8 +1,8 @@
 // Reference projects: each folder under tests/data/reference holds an input
 // project, its calculated form and, when sizing fails, the messages shown.
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "project/document.h"
 #include "sizing/tables.h"
@@ -15,7 +15,9 @@ std::string ReferenceDir() { return cvtest::TestDataDir() + "/reference"; }
 
 class ReferenceCase : public ::testing::TestWithParam<std::string> {
  protected:
-  std::string File(const char* name) const { return ReferenceDir() + "/" + GetParam() + "/" + name; }
+  std::string File(const char* name) const {
+    return ReferenceDir() + "/" + GetParam() + "/" + name;
+  }
 };
 
 TEST_P(ReferenceCase, CalculatesToTheExpectedDocumentAndMessages) {

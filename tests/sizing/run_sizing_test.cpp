@@ -1,17 +1,16 @@
-#include <optional>
-#include <string>
+#include "sizing/run_sizing.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "project/document.h"
 #include "project/project_state.h"
-#include "sizing/run_sizing.h"
 #include "support/files.h"
 #include "support/project_builder.h"
 
 namespace {
-
-
 
 // Runs whose drops are fixed by drop-only EFV models, so each test chooses
 // the exact cumulative drop; growing such a run never helps.
@@ -23,7 +22,8 @@ class RunSizing : public ::testing::Test {
                        double tripDrop = 0) {
     const std::string model = "M" + id;
     cvtest::AddDropModel(project_->State(), model, drop, tripDrop);
-    return project_->Add(parent, {.id = id, .appliance = "EFV", .size = "10A CSST", .model = model});
+    return project_->Add(parent,
+                         {.id = id, .appliance = "EFV", .size = "10A CSST", .model = model});
   }
   bool Size(pugi::xml_node node) {
     cv::DeriveStateFromDocument(project_->Doc(), project_->State());
@@ -111,18 +111,21 @@ TEST_F(RunSizing, FailureAfterGrowingKeepsTheLastSizeReached) {
 }
 
 TEST_F(RunSizing, FixedSizeIsNeverChangedEvenWhenSizingFails) {
-  pugi::xml_node run = project_->Add(project_->Root(), {.id = "1", .appliance = "Furnace",
-                                                      .load = "900", .length = "80",
-                                                      .size = "15A CSST", .fixed = true});
+  pugi::xml_node run = project_->Add(project_->Root(), {.id = "1",
+                                                        .appliance = "Furnace",
+                                                        .load = "900",
+                                                        .length = "80",
+                                                        .size = "15A CSST",
+                                                        .fixed = true});
   EXPECT_FALSE(Size(run));
   EXPECT_EQ(project_->Size("1"), "15A CSST");
   EXPECT_EQ(project_->Messages().Shown().size(), 1u);
 }
 
 TEST_F(RunSizing, GrowsARealRunUntilItPasses) {
-  pugi::xml_node run = project_->Add(project_->Root(), {.id = "1", .appliance = "Furnace",
-                                                      .load = "40", .length = "10",
-                                                      .size = "10A CSST"});
+  pugi::xml_node run = project_->Add(
+      project_->Root(),
+      {.id = "1", .appliance = "Furnace", .load = "40", .length = "10", .size = "10A CSST"});
   EXPECT_TRUE(Size(run));  // 0.41 passes at once
   EXPECT_EQ(project_->Size("1"), "10A CSST");
   cv::SetFieldText(run, "load", "120");  // 3.43 at 10A, 0.8 at 15A, 0.19 at 20A
@@ -152,7 +155,7 @@ TEST_F(RunSizing, DualSystemJudgesEachSideByItsOwnLimit) {
   Use(cvtest::TwoPsiDualSupply());
   pugi::xml_node reg = project_->Add(project_->Root(), {.id = "R", .appliance = "Regulator"});
   pugi::xml_node high = Valve(project_->Root(), "H", 20);  // below A_high 27.73
-  pugi::xml_node low = Valve(reg, "L", 2.9);              // below A_low 3
+  pugi::xml_node low = Valve(reg, "L", 2.9);               // below A_low 3
   EXPECT_TRUE(Size(high));
   EXPECT_TRUE(Size(low));
   EXPECT_EQ(project_->Text("L", "SupplyPressure"), "7");

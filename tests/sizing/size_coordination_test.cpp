@@ -1,13 +1,12 @@
-#include <string>
+#include "sizing/size_coordination.h"
 
 #include <gtest/gtest.h>
 
-#include "sizing/size_coordination.h"
+#include <string>
+
 #include "support/project_builder.h"
 
 namespace {
-
-
 
 class Coordination : public ::testing::Test {
  protected:
@@ -88,15 +87,15 @@ TEST_F(Coordination, ParentAtMaximumOrFixedLetsTheRunOutgrowIt) {
 
   // 2-1/2" pipe (0.04) already carries more than 50A tubing (0.12).
   pugi::xml_node maxParent = Add(project_.Root(), "Q", "50A CSST");
-  pugi::xml_node pipe = project_.Add(maxParent, {.id = "M", .material = "Pipe",
-                                                 .size = "2-1/2\" SCHEDULE 40"});
+  pugi::xml_node pipe =
+      project_.Add(maxParent, {.id = "M", .material = "Pipe", .size = "2-1/2\" SCHEDULE 40"});
   EXPECT_TRUE(Step(pipe));
   EXPECT_EQ(project_.Size("M"), "3\" SCHEDULE 40");
 }
 
 TEST_F(Coordination, ParentWithoutSizeStartsAtItsSmallest) {
-  pugi::xml_node parent = project_.Add(project_.Root(), {.id = "P", .appliance = "Tee",
-                                                         .material = "Pipe"});
+  pugi::xml_node parent =
+      project_.Add(project_.Root(), {.id = "P", .appliance = "Tee", .material = "Pipe"});
   // The half-inch pipe (35.9) is not bigger than 20A tubing (35.82).
   EXPECT_TRUE(Step(Add(parent, "N", "20A CSST")));
   EXPECT_EQ(project_.Size("P"), "3/4\" SCHEDULE 40");
@@ -107,13 +106,14 @@ TEST(ParentHasHigherCapacity, ComparesRoundedDropsAcrossMaterials) {
   const char* ng = "Natural Gas";
   EXPECT_TRUE(cv::ParentHasHigherCapacity("25A CSST", "CORVANTA", "1\" SCHEDULE 40", "Pipe", ng));
   EXPECT_TRUE(cv::ParentHasHigherCapacity("1/2\" SCHEDULE 40", "Pipe", "20A CSST", "CORVANTA", ng));
-  EXPECT_FALSE(cv::ParentHasHigherCapacity("20A CSST", "CORVANTA", "1/2\" SCHEDULE 40", "Pipe", ng));
+  EXPECT_FALSE(
+      cv::ParentHasHigherCapacity("20A CSST", "CORVANTA", "1/2\" SCHEDULE 40", "Pipe", ng));
   EXPECT_FALSE(cv::ParentHasHigherCapacity("20A CSST", "CORVANTA", "20A CSST", "CORVANTA", ng));
   // Propane 3" and 3-1/2" pipe both drop 0.01 on the reference run: equal.
-  EXPECT_FALSE(cv::ParentHasHigherCapacity("3\" SCHEDULE 40", "Pipe", "3-1/2\" SCHEDULE 40",
-                                           "Pipe", "Propane"));
-  EXPECT_TRUE(cv::ParentHasHigherCapacity("3\" SCHEDULE 40", "Pipe", "3-1/2\" SCHEDULE 40",
-                                          "Pipe", ng));
+  EXPECT_FALSE(cv::ParentHasHigherCapacity("3\" SCHEDULE 40", "Pipe", "3-1/2\" SCHEDULE 40", "Pipe",
+                                           "Propane"));
+  EXPECT_TRUE(
+      cv::ParentHasHigherCapacity("3\" SCHEDULE 40", "Pipe", "3-1/2\" SCHEDULE 40", "Pipe", ng));
 }
 
 }  // namespace

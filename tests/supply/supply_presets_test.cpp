@@ -1,8 +1,8 @@
-#include <string>
+#include "supply/supply_presets.h"
 
 #include <gtest/gtest.h>
 
-#include "supply/supply_presets.h"
+#include <string>
 
 namespace {
 

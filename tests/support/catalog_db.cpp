@@ -1,9 +1,9 @@
 #include "support/catalog_db.h"
 
-#include <cstdio>
-
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+
+#include <cstdio>
 
 #include "core/number_text.h"
 

@@ -1,11 +1,12 @@
 #include "support/files.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <gtest/gtest.h>
 
 namespace cvtest {
 
@@ -16,6 +17,16 @@ std::string ExamplesDir() { return CORVANTA_EXAMPLES_DIR; }
 std::string ReferenceCatalogPath() { return CORVANTA_TEST_CATALOG; }
 std::string ProgramCatalogPath() { return CORVANTA_PROGRAM_CATALOG; }
 std::string SizerPath() { return CORVANTA_SIZER; }
+std::string ExampleMakerPath() { return CORVANTA_EXAMPLE_MAKER; }
+
+std::vector<std::string> ExampleNames() {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(ExamplesDir(), ec))
+    if (entry.path().extension() == ".cv") names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 TempDir::TempDir() {
   std::string pattern = (fs::temp_directory_path() / "corvanta-test-XXXXXX").string();
@@ -28,7 +39,9 @@ TempDir::~TempDir() {
   fs::remove_all(path_, ec);
 }
 
-std::string TempDir::File(const std::string& name) const { return (fs::path(path_) / name).string(); }
+std::string TempDir::File(const std::string& name) const {
+  return (fs::path(path_) / name).string();
+}
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace cvtest {
 
@@ -17,6 +18,10 @@ std::string ReferenceCatalogPath();
 std::string ProgramCatalogPath();
 // The built corvanta-size program.
 std::string SizerPath();
+// The built generator of the example projects.
+std::string ExampleMakerPath();
+// The names of the example projects (house.cv, ...), sorted.
+std::vector<std::string> ExampleNames();
 
 // A fresh folder under the system's temporary folder, removed with
 // everything in it when the object goes.

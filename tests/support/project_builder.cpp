@@ -23,7 +23,7 @@ SupplySettings TwoPsiDualSupply() {
 void BuildProject(pugi::xml_document& doc, const SupplySettings& s) {
   cv::BuildNewProject(doc);
   pugi::xml_node root = cv::ProjectRoot(doc);
-  const std::string* values[] = {&s.version,           &s.gasType,          &s.highSupplyPressure,
+  const std::string* values[] = {&s.version,           &s.gasType,           &s.highSupplyPressure,
                                  &s.highAllowableDrop, &s.lowSupplyPressure, &s.deliveryPressure,
                                  &s.lowAllowableDrop};
   for (int i = 0; i < 7; ++i) cv::SetRootAttributeText(root, i, *values[i]);

@@ -2,9 +2,8 @@
 // document with the program state it is calculated with.
 #pragma once
 
-#include <string>
-
 #include <pugixml.hpp>
+#include <string>
 
 #include "project/program_state.h"
 #include "support/recording_messages.h"

@@ -1,9 +1,9 @@
 #include "support/reference_files.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
-
-#include <gtest/gtest.h>
 
 #include "project/document.h"
 #include "project/project_state.h"
