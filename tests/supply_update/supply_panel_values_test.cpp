@@ -4,7 +4,6 @@
 
 #include "core/errors.h"
 #include "project/document.h"
-#include "supply/supply_update.h"
 
 namespace cv {
 namespace {
@@ -123,57 +122,6 @@ TEST_F(PanelFromDocument, BrokenDocumentsFailWithTheirNumbers) {
   doc.reset();
   doc.append_child("Other");
   EXPECT_EQ(FailureNumber(), kErrMissingElement);
-}
-
-// What loading shows, updated again unchanged, writes the same settings:
-// the panel and the document agree for every method and dual state.
-SupplyPanelInput InputFromPanel(const SupplyPanelValues& v) {
-  SupplyPanelInput in;
-  in.method = v.method;
-  in.gasIndex = v.gasIndex;
-  in.supplyPreset = v.supplyPreset;
-  in.internalPreset = v.internalPreset;
-  in.boxes = v.boxes;
-  in.chkMetricDualPressure = v.chkMetricDualPressure.value_or(false);
-  in.chkDeliveryDualPressure = v.chkDeliveryDualPressure.value_or(false);
-  return in;
-}
-
-TEST(SupplyRoundTrip, LoadingAnUpdatedProjectRestoresThePanel) {
-  std::vector<SupplyPanelInput> inputs(6);
-  inputs[0].gasIndex = 1;
-  inputs[0].supplyPreset = 2;
-  inputs[1].supplyPreset = 5;
-  inputs[2].method = SupplyMethod::UserDefined;
-  inputs[2].boxes.txtMetricSupplyPressureDrop = "20";
-  inputs[2].boxes.txtUserDefinedAllowablePressureDrop = "2.5";
-  inputs[3] = inputs[2];
-  inputs[3].chkMetricDualPressure = true;
-  inputs[3].boxes.txtUserDefinedInternalLowSupplyPressureDrop = "17";
-  inputs[3].boxes.txtMetricInternalPressureDrop = "1.25";
-  inputs[4].method = SupplyMethod::Delivery;
-  inputs[4].boxes.txtDeliveryPressureInternalLowSupplyPressure = "7";
-  inputs[4].boxes.txtDeliveryPressureInternalLowDeliveryPressure = "4.5";
-  inputs[5] = inputs[4];
-  inputs[5].chkDeliveryDualPressure = true;
-  inputs[5].boxes.txtDeliveryPressureHighSupplyPressure = "2";
-  inputs[5].boxes.txtDeliveryPressureHighSupplyAllowedPressureDrop = "1";
-
-  for (const SupplyPanelInput& in : inputs) {
-    pugi::xml_document doc;
-    BuildNewProject(doc);
-    ProgramState state;
-    ApplySupplySettings(doc, EvaluateSupplyUpdate(in).settings, state);
-    const std::string first = SerializeDocument(doc);
-    SupplyPanelValues shown = SupplyPanelFromDocument(doc);
-    EXPECT_EQ(shown.method, in.method);
-    EXPECT_EQ(shown.dualSystem, state.DualSystemFlag);
-    EXPECT_EQ(shown.unitSystem, state.UnitSystem);
-    SupplyEvaluation again = EvaluateSupplyUpdate(InputFromPanel(shown));
-    ASSERT_FALSE(again.failure) << again.failure->message;
-    ApplySupplySettings(doc, again.settings, state);
-    EXPECT_EQ(SerializeDocument(doc), first) << "method " << static_cast<int>(in.method);
-  }
 }
 
 }  // namespace

@@ -90,12 +90,6 @@ TEST(FixedMethodUpdate, PsiPresetsAreDualForBothGases) {
   EXPECT_EQ(Pressures(fivePsi), (Strings{"138.65", "97.055", "11", "0.5"}));
 }
 
-TEST(FixedMethodUpdate, StandardAndSmallestDropPresets) {
-  EXPECT_EQ(Pressures(Accepted(Fixed(0, 1))), (Strings{"0", "0", "7", "0.5"}));
-  EXPECT_EQ(Pressures(Accepted(Fixed(0, 0))), (Strings{"0", "0", "7", "0.3"}));
-  EXPECT_EQ(Pressures(Accepted(Fixed(1, 0))), (Strings{"0", "0", "11", "0.5"}));
-}
-
 TEST(FixedMethodUpdate, AListWithoutSelectionIsRefusedInsteadOfWritingZeros) {
   SupplyCheckFailure noSupply = Refused(Fixed(0, -1));
   EXPECT_EQ(noSupply.message, "Error:  Supply Pressure must be selected!");

@@ -97,7 +97,7 @@ TEST_F(ProjectCommandsTest, UnchangedProjectsAreNeverOfferedForSaving) {
   EXPECT_EQ(DocText(), fresh);
 }
 
-TEST_F(ProjectCommandsTest, CancelInTheOfferChangesNothing) {
+TEST_F(ProjectCommandsTest, CancelInTheOfferChangesNothingAndNoDropsTheChanges) {
   DrawNetwork();
   const std::string drawn = DocText();
   for (const char* command : {"New", "Open"}) {
@@ -115,6 +115,12 @@ TEST_F(ProjectCommandsTest, CancelInTheOfferChangesNothing) {
   EXPECT_EQ(static_cast<int>(files.Requests().size()), 0);
   messages.Answer(MessageAnswer::Cancel);
   EXPECT_FALSE(Window().close()) << "the window stays open";
+
+  // No goes on without saving.
+  messages.Answer(MessageAnswer::No);
+  Menu("New");
+  EXPECT_TRUE(files.Requests().empty());
+  EXPECT_FALSE(HasNetwork());
 }
 
 TEST_F(ProjectCommandsTest, YesOnANeverSavedProjectAsksForAFileName) {
@@ -135,14 +141,6 @@ TEST_F(ProjectCommandsTest, YesOnANeverSavedProjectAsksForAFileName) {
   EXPECT_TRUE(Window().close());
   EXPECT_EQ(SaveDialogs(), 2);
   EXPECT_EQ(ReadFile(Path("kept.cv")), DocText());
-}
-
-TEST_F(ProjectCommandsTest, NoInTheOfferDropsTheChanges) {
-  DrawNetwork();
-  messages.Answer(MessageAnswer::No);
-  Menu("New");
-  EXPECT_EQ(static_cast<int>(files.Requests().size()), 0);
-  EXPECT_FALSE(HasNetwork());
 }
 
 TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
