@@ -1,0 +1,203 @@
+// The tree answering real mouse and keyboard events: clicks, the pop-up
+// menu, the information box, drag and drop, and the page switch.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include "core/number_text.h"
+#include "main_window_fixture.h"
+#include "project/document.h"
+#include "ui/network_tree.h"
+#include "ui/pressure_text.h"
+#include "ui/tree_items.h"
+
+namespace cv::ui::test {
+namespace {
+
+// Gas supply - A (Tee) - B (Range 40), C (Dryer 30), all expanded, shown.
+class TreeEventsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    a = AddDevice(GasSupply(), QStringLiteral("A"), QStringLiteral("Tee"));
+    b = AddDevice(a, QStringLiteral("B"), QStringLiteral("Range"), QStringLiteral("40"));
+    c = AddDevice(a, QStringLiteral("C"), QStringLiteral("Dryer"), QStringLiteral("30"));
+    Window().resize(900, 600);
+    Window().show();
+    Window().Tree()->expandAll();
+    QApplication::processEvents();
+    State().ProjectModified = false;
+    messages.Clear();
+  }
+  NetworkTree* Tree() { return Window().NetTree(); }
+  QWidget* Viewport() { return Tree()->viewport(); }
+  QPoint At(QTreeWidgetItem* item) { return Tree()->visualItemRect(item).center(); }
+  QPoint BelowAllItems() { return QPoint(20, Viewport()->height() - 5); }
+  std::string Description() { return Find<QLineEdit>("txtDescription")->text().toStdString(); }
+
+  // Qt delivers moves and drops only to the widget a drag entered.
+  void Enter(const QPoint& pos) {
+    QMimeData data;
+    QDragEnterEvent enter(pos, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Viewport(), &enter);
+  }
+  void DropAt(const QPoint& pos) {
+    Enter(pos);
+    QMimeData data;
+    QDropEvent drop(QPointF(pos), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Viewport(), &drop);
+  }
+  void DragOver(const QPoint& pos) {
+    Enter(pos);
+    QMimeData data;
+    QDragMoveEvent move(pos, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Viewport(), &move);
+  }
+
+  QTreeWidgetItem* a = nullptr;
+  QTreeWidgetItem* b = nullptr;
+  QTreeWidgetItem* c = nullptr;
+};
+
+TEST_F(TreeEventsTest, AClickShowsTheNodeAndTheLoadBoxRuleApplies) {
+  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, At(c));
+  EXPECT_EQ(Description(), "C");
+  EXPECT_TRUE(Find<QLineEdit>("txtLoad")->isEnabled());
+  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, At(a));
+  EXPECT_EQ(Description(), "A");
+  EXPECT_FALSE(Find<QLineEdit>("txtLoad")->isEnabled());
+  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, At(GasSupply()));
+  EXPECT_EQ(Description(), "Gas Supply");
+  EXPECT_FALSE(Find<QLineEdit>("txtLoad")->isEnabled());
+  EXPECT_FALSE(State().ProjectModified);
+}
+
+TEST_F(TreeEventsTest, MovingThroughTheTreeWithTheKeysShowsTheNodeReached) {
+  Click(a);
+  QTest::keyClick(Tree(), Qt::Key_Down);
+  EXPECT_EQ(Window().SelectedItem(), b);
+  EXPECT_EQ(Description(), "B");
+}
+
+TEST_F(TreeEventsTest, ADropOnAnItemMovesTheDraggedNode) {
+  const std::string bId = ItemId(b).toStdString();
+  QTest::mousePress(Viewport(), Qt::LeftButton, {}, At(b));
+  EXPECT_EQ(Tree()->DragNode(), b);
+  DragOver(At(c));
+  EXPECT_EQ(Window().SelectedItem(), c);
+  DropAt(At(c));
+  Tree()->EndDrag();
+  EXPECT_EQ(FieldText(FindSystemNodeById(Doc(), bId).parent(), "description"), "C");
+  EXPECT_TRUE(State().ProjectModified);
+  EXPECT_EQ(Tree()->DragNode(), nullptr);
+}
+
+TEST_F(TreeEventsTest, AReleaseOutsideTheItemsMovesNothing) {
+  Click(c);
+  const std::string before = SerializeDocument(Doc());
+  QTest::mousePress(Viewport(), Qt::LeftButton, {}, At(b));
+  DragOver(At(a));
+  EXPECT_EQ(Window().SelectedItem(), a);
+  DropAt(BelowAllItems());
+  Tree()->EndDrag();
+  EXPECT_EQ(SerializeDocument(Doc()), before);
+  EXPECT_FALSE(State().ProjectModified);
+  EXPECT_TRUE(messages.Shown().empty());
+  // The selection goes back to the node the panel shows, so that the next
+  // update stores the panel into that node.
+  EXPECT_EQ(Window().SelectedItem(), c);
+  EXPECT_EQ(Description(), "C");
+}
+
+TEST_F(TreeEventsTest, ADropFromOutsideTheTreeIsIgnored) {
+  const std::string before = SerializeDocument(Doc());
+  Tree()->SetDragNode(nullptr);
+  DropAt(At(c));
+  EXPECT_EQ(SerializeDocument(Doc()), before);
+}
+
+TEST_F(TreeEventsTest, RightClickOpensThePopUpWhoseEntriesActOnTheSelection) {
+  Click(b);
+  QTest::mouseClick(Viewport(), Qt::RightButton, {}, At(c));
+  EXPECT_TRUE(Window().TreePopupMenu()->isVisible());
+  EXPECT_EQ(Tree()->DragNode(), c);
+  EXPECT_EQ(Window().SelectedItem(), b);
+  Window().TreePopupMenu()->hide();
+  Window().MenuAction(QStringLiteral("mnuTreeClickRemoveAppliance"))->trigger();
+  EXPECT_EQ(Item(QStringLiteral("B")), nullptr);
+  EXPECT_NE(Item(QStringLiteral("C")), nullptr);
+}
+
+class InformationBoxTest : public TreeEventsTest {
+ protected:
+  std::string ExpectedText(const std::string& name, const std::string& drop,
+                           const std::string& unit) {
+    return "Pressure drop from parent to " + name + " = " + drop + " " + unit +
+           "\n\nPressure drop from gas source to " + name + " = " + drop + " " + unit +
+           "\n\n(Gas source is either the gas supply or a regulator)\n";
+  }
+};
+
+TEST_F(InformationBoxTest, AMiddleClickShowsBothDropsInEnglish) {
+  Click(a);
+  QTest::mouseClick(Viewport(), Qt::MiddleButton, {}, At(c));
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  const cv::Message& box = messages.Last();
+  EXPECT_EQ(box.title, "Pressure Drop Information");
+  EXPECT_EQ(box.icon, cv::MessageIcon::Information);
+  EXPECT_EQ(box.buttons, cv::MessageButtons::Ok);
+  // A sits right at the gas supply: both drops are its own.
+  const std::string drop = FormatPressureForDisplay(ParseNumber(Field(a, "PressureDrop")));
+  EXPECT_EQ(box.text, ExpectedText("A", drop, "in W.C."));
+  EXPECT_EQ(Window().SelectedItem(), a);
+}
+
+TEST_F(InformationBoxTest, MetricDropsAreInMillibar) {
+  State().UnitSystem = "Metric";
+  Click(a);
+  QTest::mouseClick(Viewport(), Qt::MiddleButton, {}, At(a));
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  const double inches = ParseNumber(Field(a, "PressureDrop"));
+  EXPECT_EQ(messages.Last().text,
+            ExpectedText("A", FormatPressureForDisplay(inches / 0.402201), "mb"));
+}
+
+TEST_F(InformationBoxTest, NothingWhileTheGasSupplyIsShown) {
+  Click(GasSupply());
+  QTest::mouseClick(Viewport(), Qt::MiddleButton, {}, At(b));
+  EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST(PressureDisplay, OneToThreeDecimalsRounded) {
+  EXPECT_EQ(FormatPressureForDisplay(0.5), "0.5");
+  EXPECT_EQ(FormatPressureForDisplay(0), "0.0");
+  EXPECT_EQ(FormatPressureForDisplay(12), "12.0");
+  EXPECT_EQ(FormatPressureForDisplay(1.23456), "1.235");
+  EXPECT_EQ(FormatPressureForDisplay(0.0004), "0.0");
+  EXPECT_EQ(FormatPressureForDisplay(-0.25), "-0.25");
+}
+
+class PageSwitchTest : public TreeEventsTest {};
+
+TEST_F(PageSwitchTest, TheMaterialListIsRebuiltEveryTimeItsPageIsChosen) {
+  auto* tabs = Find<QTabWidget>("TabStrip1");
+  auto* text = Find<QPlainTextEdit>("txtMaterials");
+  tabs->setCurrentIndex(2);
+  const QString first = text->toPlainText();
+  EXPECT_TRUE(first.contains(QStringLiteral("CORVANTA Tubing Totals")));
+  EXPECT_FALSE(first.contains(QLatin1Char('\r')));
+  tabs->setCurrentIndex(1);
+  Click(c);
+  Type("txtLength", QStringLiteral("250"));
+  PressUpdate();
+  tabs->setCurrentIndex(2);
+  EXPECT_NE(text->toPlainText(), first);
+}
+
+}  // namespace
+}  // namespace cv::ui::test
