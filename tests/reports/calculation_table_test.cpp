@@ -1,0 +1,84 @@
+#include "reports/calculation_table.h"
+
+#include <gtest/gtest.h>
+
+#include "project/document.h"
+#include "reports/expect_cv_error.h"
+#include "support/project_builder.h"
+
+namespace {
+
+cvtest::SupplySettings Metric() {
+  cvtest::SupplySettings settings;
+  settings.version = "CVSystem-2.2.4-Metric";
+  settings.method = "User Defined Method";
+  return settings;
+}
+
+// Adds a run below the gas supply with the pressures a calculation wrote.
+pugi::xml_node AddCalculated(cvtest::TestProject& project, const cvtest::Run& run,
+                             const char* supply, const char* drop, const char* delivered) {
+  pugi::xml_node node = project.Add(project.Root(), run);
+  cv::SetFieldText(node, "SupplyPressure", supply);
+  cv::SetFieldText(node, "PressureDrop", drop);
+  cv::SetFieldText(node, "DeliveredPressure", delivered);
+  return node;
+}
+
+TEST(CalculationTable, EnglishRowsFollowTheDocumentBelowAnEmptyRow) {
+  cvtest::TestProject project;
+  AddCalculated(
+      project, {.id = "7", .load = "150", .length = "16", .size = "20A CSST", .description = "Tee"},
+      "6.99996", "0.5", "0.12345678");
+  AddCalculated(project,
+                {.id = "3",
+                 .load = "12.50",
+                 .length = "0",
+                 .material = "Pipe",
+                 .description = "Kitchen & <Range>"},
+                "6.5", "0", "6.5");
+  const cv::CalculationTable table = cv::BuildCalculationTable(project.Doc());
+  ASSERT_EQ(table.rows.size(), 3u);
+  EXPECT_EQ(table.rows[0], cv::CalculationRow{});
+  // 0.5 / 16 = 0.03125 exactly: the half goes to the even neighbour.
+  EXPECT_EQ(table.rows[1], (cv::CalculationRow{"1", "Tee", "CORVANTA", "150", "20A CSST", "16",
+                                               "0.0312", "7", "0.5", "0.1235"}));
+  // Load and length as stored; a run of 0 length has drop per foot "0".
+  EXPECT_EQ(table.rows[2], (cv::CalculationRow{"2", "Kitchen & <Range>", "Pipe", "12.50", "", "0",
+                                               "0", "6.5", "0", "6.5"}));
+  EXPECT_FALSE(cv::IsMetricTable(project.Doc()));
+}
+
+TEST(CalculationTable, MetricRowsUseTheTableDivisors) {
+  cvtest::TestProject project(Metric());
+  AddCalculated(project, {.id = "1", .load = "100", .length = "32.808399"}, "7", "0.5", "6.5");
+  AddCalculated(project, {.id = "2", .length = "0"}, "7", "0", "7");
+  const cv::CalculationTable table = cv::BuildCalculationTable(project.Doc());
+  // 10 m with a drop of 0.5 in WC: (0.5 / 0.402) / 10 per metre.
+  EXPECT_EQ(table.rows[1], (cv::CalculationRow{"1", "Other 1", "CORVANTA", "25.1995800439587", "",
+                                               "10", "0.1244", "17.4564", "1.2469", "16.2095"}));
+  EXPECT_EQ(table.rows[2][5], "0");
+  EXPECT_EQ(table.rows[2][6], "0");
+  EXPECT_TRUE(cv::IsMetricTable(project.Doc()));
+}
+
+TEST(CalculationTable, ValueThatIsNotANumberFails) {
+  cvtest::TestProject project;
+  AddCalculated(project, {.id = "1"}, "7", "high", "6");
+  cvtest::ExpectCvError([&] { cv::BuildCalculationTable(project.Doc()); }, cv::kErrTypeMismatch,
+                        "modSummaryFuntions.BuildCalculationTable");
+}
+
+TEST(CalculationTable, TextHasTheHeaderRowFirstAndNoBreaksInCells) {
+  cvtest::TestProject project(Metric());
+  project.Add(project.Root(),
+              {.id = "1", .length = "32.808399", .description = "Line\tone\r\nend"});
+  const std::string text = cv::CalculationTableText(cv::BuildCalculationTable(project.Doc()), true);
+  EXPECT_EQ(text,
+            "Reference Num\tName of the Run\tMaterial Type\tLoad on Run (kCal)\tPipe Size\t"
+            "Length of Run (meter)\tPressure Drop / meter (mb)\tSupply Pressure (mb)\t"
+            "Pressure Drop (mb)\tDelivered Pressure (mb)\n"
+            "1\tLine one  end\tCORVANTA\t0\t\t10\t0\t0\t0\t0\n");
+}
+
+}  // namespace
