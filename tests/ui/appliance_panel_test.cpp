@@ -1,0 +1,143 @@
+// The appliance panel's own handlers: the input checks, the material and
+// fixed-size lists, the display of the gas supply; and the tree's images.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "main_window_fixture.h"
+#include "project/document.h"
+#include "ui/icons.h"
+
+namespace cv::ui::test {
+namespace {
+
+class PanelTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    item = AddDevice(GasSupply(), QStringLiteral("Range"), QStringLiteral("Range"),
+                     QStringLiteral("50"), QStringLiteral("20"));
+    messages.Clear();
+    State().ProjectModified = false;
+  }
+  void ExpectRefused(const char* text, const char* failingBox) {
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Last().text, text);
+    EXPECT_EQ(messages.Last().title, "Error");
+    EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
+    EXPECT_EQ(Window().focusWidget(), Find<QLineEdit>(failingBox));
+    EXPECT_EQ(Field(item, "load"), "50");
+    EXPECT_EQ(Field(item, "length"), "20");
+    EXPECT_FALSE(State().ProjectModified);
+  }
+  QComboBox* Sizes() { return Find<QComboBox>("cboMaterialSize"); }
+  QTreeWidgetItem* item = nullptr;
+};
+
+TEST_F(PanelTest, ALoadThatIsNotANumberIsRefused) {
+  Type("txtLoad", QStringLiteral("fifty"));
+  PressUpdate();
+  ExpectRefused("Load and length must be numeric...", "txtLoad");
+}
+
+TEST_F(PanelTest, ALengthThatIsNotANumberIsRefused) {
+  Type("txtLength", QStringLiteral(""));
+  PressUpdate();
+  ExpectRefused("Load and length must be numeric...", "txtLength");
+}
+
+TEST_F(PanelTest, ANegativeValueIsRefusedAndZeroAccepted) {
+  Type("txtLength", QStringLiteral("-1"));
+  PressUpdate();
+  ExpectRefused("Load and length must be greater than 0...", "txtLength");
+  messages.Clear();
+  Type("txtLength", QStringLiteral("20"));
+  Type("txtLoad", QStringLiteral("0"));
+  PressUpdate();
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(Field(item, "load"), "0");
+}
+
+TEST_F(PanelTest, ChoosingAMaterialRefillsTheSizes) {
+  Choose("cboMaterial", QStringLiteral("Pipe"));
+  EXPECT_EQ(Sizes()->count(), 10);
+  EXPECT_EQ(Sizes()->itemText(0), QStringLiteral("1/2\" SCHEDULE 40"));
+  EXPECT_FALSE(Sizes()->isEnabled());
+  Find<QCheckBox>("chkFixedSize")->click();
+  Choose("cboMaterial", QStringLiteral("CORVANTA"));
+  EXPECT_EQ(Sizes()->count(), 7);
+  EXPECT_TRUE(Sizes()->isEnabled());
+}
+
+TEST_F(PanelTest, FixingTheSizeKeepsTheSizeShown) {
+  const QString shown = Sizes()->currentText();
+  ASSERT_FALSE(shown.isEmpty());
+  Find<QCheckBox>("chkFixedSize")->click();
+  EXPECT_TRUE(Sizes()->isEnabled());
+  EXPECT_EQ(Sizes()->currentText(), shown);
+  Find<QCheckBox>("chkFixedSize")->click();
+  EXPECT_FALSE(Sizes()->isEnabled());
+}
+
+TEST_F(PanelTest, FixingTheSizeOverAnUpdateTextTakesTheFirstSize) {
+  Sizes()->addItem(QStringLiteral("Press Update first"));
+  Sizes()->setCurrentIndex(Sizes()->count() - 1);
+  Find<QCheckBox>("chkFixedSize")->click();
+  EXPECT_EQ(Sizes()->currentIndex(), 0);
+  EXPECT_EQ(Sizes()->currentText(), QStringLiteral("10A CSST"));
+}
+
+TEST_F(PanelTest, FixingTheSizeAfterAMaterialChangeNeverLeavesItEmpty) {
+  Choose("cboMaterial", QStringLiteral("Pipe"));
+  Sizes()->clear();
+  Sizes()->addItem(QStringLiteral("25A CSST"));
+  Find<QCheckBox>("chkFixedSize")->click();
+  EXPECT_EQ(Sizes()->currentIndex(), 0);
+  EXPECT_EQ(Sizes()->currentText(), QStringLiteral("1/2\" SCHEDULE 40"));
+}
+
+TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
+  Click(GasSupply());
+  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), QStringLiteral("Gas Supply"));
+  EXPECT_EQ(Find<QLineEdit>("txtLoad")->text(), QStringLiteral("50"));
+  EXPECT_TRUE(Find<QLabel>("lblParent")->text().isEmpty());
+  for (const char* name : {"txtDescription", "txtLoad", "txtLength"})
+    EXPECT_FALSE(Find<QWidget>(name)->isEnabled()) << name;
+  for (const char* name : {"txtLength", "cboMaterial", "cboMaterialSize", "chkFixedSize",
+                           "cboAppliance", "cboEFV", "lblParentLabel", "lblLengthLabel"})
+    EXPECT_TRUE(Find<QWidget>(name)->isHidden()) << name;
+  EXPECT_EQ(Window().CurrentSystemNode(), pugi::xml_node());
+  Click(item);
+  for (const char* name : {"txtLength", "cboMaterial", "cboAppliance", "chkFixedSize"})
+    EXPECT_FALSE(Find<QWidget>(name)->isHidden()) << name;
+  EXPECT_TRUE(Find<QWidget>("cboEFV")->isHidden());
+}
+
+TEST_F(PanelTest, TheFixedSizeBoxCarriesItsToolTip) {
+  EXPECT_EQ(Find<QCheckBox>("chkFixedSize")->toolTip(),
+            QStringLiteral("Select this option if you want to specify the exact size of material "
+                           "to use for this length."));
+}
+
+TEST(Icons, EveryImageKeyHasItsOwnPictureAtBothSizes) {
+  const QStringList& keys = ImageKeys();
+  ASSERT_EQ(keys.size(), 15);
+  for (int size : {16, 32}) {
+    std::vector<QImage> images;
+    for (const QString& key : keys) {
+      QImage image = DeviceImage(key, size).toImage();
+      ASSERT_EQ(image.size(), QSize(size, size)) << key.toStdString();
+      for (const QImage& earlier : images)
+        EXPECT_NE(image, earlier) << key.toStdString() << " at " << size;
+      images.push_back(image);
+    }
+  }
+  EXPECT_EQ(DeviceImage(QStringLiteral("Unknown Kind"), 16).toImage(),
+            DeviceImage(QStringLiteral("Other"), 16).toImage());
+  EXPECT_FALSE(DeviceIcon(QStringLiteral("Tee")).pixmap(16).isNull());
+}
+
+}  // namespace
+}  // namespace cv::ui::test
