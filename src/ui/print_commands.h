@@ -1,0 +1,64 @@
+// The Print submenu: "Entire Project", "Design Layout", "Material List" and
+// "P&rint Setup...". The commands read the document, the supply panel's
+// lists and the material list, and change nothing.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QObject>
+#include <QPrinter>
+#include <QString>
+
+#include "reports/print_settings_block.h"
+#include "reports/print_surface.h"
+#include "ui/dialogs.h"
+#include "ui/qt_print_surface.h"
+
+namespace cv::ui {
+
+class MainWindow;
+
+// The pictures of the printouts: the logo file "crvntlogo.bmp" of the
+// program's folder and the tree's images.
+QImage PrintPicture(const QString& key);
+
+class PrintCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // Makes the surface a print session draws on; tests put a recording one.
+  using SurfaceFactory = std::function<std::shared_ptr<cv::PrintSurface>(QPrinter&)>;
+
+  // Connects the menu entries of the window and becomes the window's child;
+  // the seams must outlive the commands.
+  PrintCommands(MainWindow& window, const Seams& seams);
+
+  void PrintProject_Click();
+  void PrintDesignLayout_Click();
+  void PrintMaterialList_Click();
+  void PrintSetup_Click();
+
+  QPrinter& Printer() noexcept { return printer_; }
+  void SetSurfaceFactory(SurfaceFactory factory) { factory_ = std::move(factory); }
+
+  // The settings block's texts as the window shows them now.
+  cv::PrintHeader Header() const;
+
+ private:
+  enum class Job { Layout, MaterialList };
+  // Runs the jobs in order, each after its own check, on one surface; the
+  // print dialog is shown before the first job that passes its check.
+  void RunJobs(const std::vector<Job>& jobs);
+  void RunJob(Job job, cv::PrintSurface& surface, int copies);
+  QString ComboText(const char* objectName) const;
+  void ShowPrintError(const std::string& description);
+
+  MainWindow& window_;
+  Seams seams_;
+  QPrinter printer_;
+  SurfaceFactory factory_;
+};
+
+}  // namespace cv::ui

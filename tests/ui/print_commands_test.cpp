@@ -1,0 +1,193 @@
+// The Print submenu driven through the main window: the refusals, the order
+// and number of documents, the copies, the settings block's texts and a
+// failing job, drawn on a recording surface.
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPrinter>
+
+#include "main_window_fixture.h"
+#include "project/document.h"
+#include "print/recording_surface.h"
+#include "reports/print_material_list.h"
+#include "ui/print_commands.h"
+#include "ui/program.h"
+#include "ui/small_windows.h"
+
+namespace cv::ui::test {
+namespace {
+
+using cvtest::Drawn;
+using cvtest::RecordingSurface;
+
+const char* const kCorrect = "Please correct errors in system before printing...";
+
+class PrintCommandsTest : public MainWindowTest {
+ protected:
+  void Wire(MainWindow& window, Seams& s) override { WireControllers(window, s); }
+
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    commands_ = Window().findChild<PrintCommands*>(QStringLiteral("PrintCommands"));
+    ASSERT_NE(commands_, nullptr);
+    commands_->SetSurfaceFactory([this](QPrinter&) {
+      surfaces_.push_back(std::make_shared<RecordingSurface>());
+      return surfaces_.back();
+    });
+  }
+
+  void Menu(const char* name) {
+    QAction* action = Window().MenuAction(QString::fromLatin1(name));
+    ASSERT_NE(action, nullptr) << name;
+    action->trigger();
+  }
+
+  // A sized network: the supply, a tee and two appliances.
+  void DrawSmallNetwork() {
+    QTreeWidgetItem* tee = AddDevice(GasSupply(), QStringLiteral("Main tee"), QStringLiteral("Tee"));
+    AddDevice(tee, QStringLiteral("Kitchen range"), QStringLiteral("Range"), QStringLiteral("65"));
+    AddDevice(tee, QStringLiteral("Furnace"), QStringLiteral("Furnace"), QStringLiteral("100"));
+    messages.Clear();
+  }
+
+  RecordingSurface& Only() {
+    EXPECT_EQ(surfaces_.size(), 1u) << "one print session";
+    return *surfaces_.front();
+  }
+
+  PrintCommands* commands_ = nullptr;
+  std::vector<std::shared_ptr<RecordingSurface>> surfaces_;
+};
+
+TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
+  // A new node keeps no size until its update is calculated.
+  AddDevice(GasSupply(), QStringLiteral("Dryer"), QStringLiteral("Dryer"), QStringLiteral("20"));
+  SetFieldText(Node(Item(QStringLiteral("Dryer"))), "materialSize", "");
+  messages.Clear();
+
+  for (const char* command : {"PrintDesignLayout", "PrintMaterialList", "PrintProject"}) Menu(command);
+  // "Entire Project" checks before each of its two jobs.
+  ASSERT_EQ(messages.Texts(), std::vector<std::string>(4, kCorrect));
+  EXPECT_EQ(messages.Last().title, "Error");
+  EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
+  EXPECT_EQ(printers.ConfirmCount(), 0);
+  EXPECT_TRUE(surfaces_.empty());
+}
+
+TEST_F(PrintCommandsTest, NetworkWhoseSizingFailedIsRefused) {
+  AddDevice(GasSupply(), QStringLiteral("Kiln"), QStringLiteral("Other"), QStringLiteral("5000"),
+            QStringLiteral("900"));
+  ASSERT_TRUE(State().LastSizingFailed);
+  ASSERT_FALSE(Field(Item(QStringLiteral("Kiln")), "materialSize").empty());
+  messages.Clear();
+
+  Menu("PrintDesignLayout");
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{kCorrect});
+  EXPECT_TRUE(surfaces_.empty());
+}
+
+TEST_F(PrintCommandsTest, EntireProjectPrintsLayoutThenMaterialListAfterOneDialog) {
+  DrawSmallNetwork();
+  Menu("PrintProject");
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(printers.ConfirmCount(), 1);
+  RecordingSurface& surface = Only();
+  ASSERT_EQ(surface.DocumentsEnded(), 2);
+  const std::vector<std::string> layout = surface.TextsOn(0, 0);
+  const std::vector<std::string> list = surface.TextsOn(1, 0);
+  EXPECT_NE(std::find(layout.begin(), layout.end(), "System Layout"), layout.end());
+  EXPECT_NE(std::find(layout.begin(), layout.end(), "Kitchen range  [2] "), layout.end());
+  EXPECT_NE(std::find(list.begin(), list.end(), "Material List"), list.end());
+  for (const std::vector<std::string>* document : {&layout, &list})
+    EXPECT_EQ(std::count(document->begin(), document->end(), "System Settings"), 1);
+}
+
+TEST_F(PrintCommandsTest, CopyCountOfTwoSendsTwoDocumentsPerJobAndIsKept) {
+  DrawSmallNetwork();
+  commands_->Printer().setCopyCount(2);
+  Menu("PrintProject");
+  RecordingSurface& surface = Only();
+  EXPECT_EQ(surface.DocumentsEnded(), 4);
+  // Two layouts, then two material lists.
+  for (int document = 0; document < 4; ++document) {
+    const std::vector<std::string> texts = surface.TextsOn(document, 0);
+    const bool list = document >= 2;
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), list ? "Material List" : "System Layout"), 1)
+        << document;
+    const auto first = std::find_if(surface.Items().begin(), surface.Items().end(),
+                                    [&](const Drawn& d) { return d.document == document; });
+    ASSERT_NE(first, surface.Items().end());
+    EXPECT_EQ(first->orientation,
+              list ? cv::PageOrientation::Portrait : cv::PageOrientation::Landscape);
+  }
+  EXPECT_EQ(commands_->Printer().copyCount(), 2);
+}
+
+TEST_F(PrintCommandsTest, CancelledPrintDialogPrintsNothing) {
+  DrawSmallNetwork();
+  printers.Answer(false);
+  Menu("PrintProject");
+  EXPECT_EQ(printers.ConfirmCount(), 1);
+  EXPECT_TRUE(surfaces_.empty());
+  EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(PrintCommandsTest, SettingsBlockShowsTheProjectAndTheSupplyPanelsLists) {
+  DrawSmallNetwork();
+  State().ProjectPath = "/home/ann/house.cv";
+  Menu("PrintDesignLayout");
+  const std::vector<std::string> texts = Only().Texts();
+  const auto starting = [&](const std::string& prefix) {
+    return std::find_if(texts.begin(), texts.end(), [&](const std::string& t) {
+      return t.rfind(prefix, 0) == 0;
+    });
+  };
+  ASSERT_NE(starting("Project: "), texts.end());
+  EXPECT_EQ(*starting("Project: "),
+            "Project: /home/ann/house.cv    -     (App Version: 2.2.4      File Version: " +
+                RootAttributeText(ProjectRoot(Doc()), kAttrVersion) + ")");
+  EXPECT_NE(starting("Date: "), texts.end());
+  ASSERT_NE(starting("Gas Type: "), texts.end());
+  EXPECT_EQ(*starting("Gas Type: "), "Gas Type: Natural Gas");
+  ASSERT_NE(starting("Supply Pressure: "), texts.end());
+  EXPECT_EQ(*starting("Supply Pressure: "),
+            "Supply Pressure: 7-8 In WC Supply - .5 In WC Overall Pressure Drop  [Standard]");
+  EXPECT_EQ(starting("Low Supply Pressure: "), texts.end()) << "single-pressure project";
+}
+
+TEST_F(PrintCommandsTest, MaterialListPrintoutHoldsTheListOfTheNetworkPrinted) {
+  DrawSmallNetwork();
+  Window().MaterialsText()->setPlainText(QStringLiteral("stale text"));
+  Menu("PrintMaterialList");
+  std::vector<std::string> printed;
+  for (const Drawn& d : Only().ItemsOf(Drawn::Kind::Text))
+    if (d.fontName == "Courier New") printed.push_back(d.text);
+  const std::string shown = Window().MaterialsText()->toPlainText().toStdString();
+  EXPECT_EQ(printed, cv::SplitPrintLines(shown));
+  EXPECT_EQ(std::find(printed.begin(), printed.end(), "stale text"), printed.end());
+}
+
+TEST_F(PrintCommandsTest, FailingJobShowsTheErrorAndStopsTheRest) {
+  DrawSmallNetwork();
+  commands_->SetSurfaceFactory([this](QPrinter&) {
+    auto surface = std::make_shared<RecordingSurface>();
+    surface->FailPicture("crvntlogo.bmp");
+    surfaces_.push_back(surface);
+    return surface;
+  });
+  Menu("PrintProject");
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(messages.Last().title, "Error");
+  EXPECT_EQ(messages.Last().text.rfind("There was an error printing the project:\r\n\r\n", 0), 0u);
+  EXPECT_NE(messages.Last().text.find("crvntlogo.bmp"), std::string::npos);
+  EXPECT_EQ(Only().DocumentsEnded(), 0);
+}
+
+TEST_F(PrintCommandsTest, PrintSetupShowsTheSetupDialogOnly) {
+  Menu("PrintSetup");
+  EXPECT_EQ(printers.SetupCount(), 1);
+  EXPECT_EQ(printers.ConfirmCount(), 0);
+  EXPECT_TRUE(surfaces_.empty());
+}
+
+}  // namespace
+}  // namespace cv::ui::test

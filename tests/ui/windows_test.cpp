@@ -1,0 +1,193 @@
+// The splash, help and About windows: their texts, the debug switch, the
+// help file's reading, and how the start-up and the Help menu show them.
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "main_window_fixture.h"
+#include "ui/about_window.h"
+#include "ui/help_window.h"
+#include "ui/program.h"
+#include "ui/small_windows.h"
+#include "ui/splash_window.h"
+
+namespace cv::ui::test {
+namespace {
+
+QString WriteTemp(const QTemporaryDir& dir, const QByteArray& bytes) {
+  const QString path = dir.filePath(QStringLiteral("CVSizeHelp.txt"));
+  QFile file(path);
+  file.open(QIODevice::WriteOnly);
+  file.write(bytes);
+  return path;
+}
+
+TEST(SplashWindow, ShowsProductVersionAndTheDisclaimerParagraph) {
+  SplashWindow splash;
+  EXPECT_EQ(splash.lblProductName->text(), QStringLiteral("CORVANTA Sizing System"));
+  EXPECT_EQ(splash.lblPlatform->text(), QStringLiteral("MS Windows 95-XP"));
+  EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Version 2.2.4"));
+  EXPECT_EQ(splash.cmdEnter->text(), QStringLiteral("Enter Application..."));
+  EXPECT_EQ(splash.lblDisclaimer->font().family(), QStringLiteral("Arial"));
+  EXPECT_FALSE(splash.Image1->pixmap().isNull()) << "the product picture lies beside the tests";
+
+  const QString disclaimer = splash.lblDisclaimer->text();
+  EXPECT_TRUE(disclaimer.startsWith(QStringLiteral(
+      "THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED \"AS IS\" AND WITHOUT WARRANTIES "
+      "AS TO PERFORMANCE OR ANY OTHER WARRANTIES WHETHER EXPRESSED OR IMPLIED.  NO "
+      "RESPONSIBILITY CAN BE TAKEN FOR ANY CLAIMS.  THIS APPLICATION IS FOR USE WITH CORVANTA "
+      "ONLY.  ")));
+  EXPECT_TRUE(disclaimer.endsWith(QStringLiteral(
+      ".  Please check this website frequently to ensure you have the latest version of this "
+      "application.")));
+  EXPECT_FALSE(disclaimer.contains(QStringLiteral(".   "))) << "two blanks between sentences";
+}
+
+TEST(SplashWindow, EnterClosesIt) {
+  SplashWindow splash;
+  splash.show();
+  splash.cmdEnter->click();
+  EXPECT_FALSE(splash.isVisible());
+  EXPECT_EQ(splash.result(), QDialog::Accepted);
+}
+
+TEST(HelpText, EveryLineEndsInCrLfTheLastToo) {
+  QTemporaryDir dir;
+  EXPECT_EQ(ReadHelpText(WriteTemp(dir, "one\ntwo")), QStringLiteral("one\r\ntwo\r\n"));
+  EXPECT_EQ(ReadHelpText(WriteTemp(dir, "one\r\n\r\ntwo\r\n")),
+            QStringLiteral("one\r\n\r\ntwo\r\n"));
+  EXPECT_EQ(ReadHelpText(WriteTemp(dir, "")), QString());
+  EXPECT_EQ(ReadHelpText(dir.filePath(QStringLiteral("missing.txt"))), std::nullopt);
+}
+
+class HelpWindowTest : public ::testing::Test {
+ protected:
+  ScriptedMessageSink messages;
+  ScriptedPrinterDialogs printers;
+  Seams seams{&messages, nullptr, &printers};
+  QTemporaryDir dir;
+};
+
+TEST_F(HelpWindowTest, ShowsTheFileWithCaptionAndButtons) {
+  HelpWindow help(seams, WriteTemp(dir, "Drawing\r\n\tTee\r\n"));
+  EXPECT_EQ(help.windowTitle(), QStringLiteral("CORVANTA Sizer Help"));
+  EXPECT_EQ(help.txtHelp->toPlainText(), QStringLiteral("Drawing\n\tTee\n"));
+  EXPECT_EQ(help.cmdPrint->text(), QStringLiteral("Print"));
+  EXPECT_TRUE(help.txtHelp->isReadOnly());
+}
+
+TEST_F(HelpWindowTest, MissingOrUnreadableFileGivesAOneLineNote) {
+  const QString missing = dir.filePath(QStringLiteral("CVSizeHelp.txt"));
+  HelpWindow help(seams, missing);
+  EXPECT_EQ(help.txtHelp->toPlainText(), MissingHelpNote(missing));
+  EXPECT_FALSE(help.txtHelp->toPlainText().contains(QLatin1Char('\n')));
+  HelpWindow folder(seams, dir.path());
+  EXPECT_EQ(folder.txtHelp->toPlainText(), MissingHelpNote(dir.path()));
+  EXPECT_TRUE(messages.Shown().empty()) << "no box: the program goes on";
+}
+
+TEST_F(HelpWindowTest, CancelledPrintDialogPrintsNothing) {
+  HelpWindow help(seams, WriteTemp(dir, "text"));
+  printers.Answer(false);
+  help.cmdPrint->click();
+  EXPECT_EQ(printers.ConfirmCount(), 1);
+  EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(HelpWindowTest, OkClosesIt) {
+  HelpWindow help(seams, WriteTemp(dir, "text"));
+  help.show();
+  help.cmdOK->click();
+  EXPECT_FALSE(help.isVisible());
+}
+
+TEST(AboutWindow, ShowsTitleVersionAndCaptions) {
+  bool debug = false;
+  ScriptedMessageSink messages;
+  AboutWindow about(debug, messages);
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("About CORVANTA Sizing Program"));
+  EXPECT_EQ(about.lblTitle->text(), QStringLiteral("CORVANTA Sizing Program"));
+  EXPECT_EQ(about.lblVersion->text(), QStringLiteral("Version 2.2.4"));
+  EXPECT_EQ(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
+}
+
+TEST(AboutWindow, DebugButtonNamesTheNewStateAndTwoClicksRestoreIt) {
+  bool debug = false;
+  ScriptedMessageSink messages;
+  AboutWindow about(debug, messages);
+  EXPECT_EQ(about.cmdDebug->text(), QStringLiteral("Debugging Off"));
+  about.cmdDebug->click();
+  EXPECT_TRUE(debug);
+  EXPECT_EQ(about.cmdDebug->text(), QStringLiteral("Debugging On"));
+  about.cmdDebug->click();
+  EXPECT_FALSE(debug);
+  EXPECT_EQ(about.cmdDebug->text(), QStringLiteral("Debugging Off"));
+
+  debug = true;
+  AboutWindow reopened(debug, messages);
+  EXPECT_EQ(reopened.cmdDebug->text(), QStringLiteral("Debugging On"));
+}
+
+TEST(AboutWindow, SystemInfoSaysItIsUnavailable) {
+  bool debug = false;
+  ScriptedMessageSink messages;
+  AboutWindow about(debug, messages);
+  about.cmdSysInfo->click();
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(messages.Last().text, "System Information Is Unavailable At This Time");
+  EXPECT_EQ(messages.Last().buttons, cv::MessageButtons::Ok);
+  EXPECT_EQ(messages.Last().icon, cv::MessageIcon::None);
+  EXPECT_EQ(messages.Last().EffectiveTitle(), "CORVANTA Sizing Program");
+}
+
+// The start-up and the Help menu with the small windows attached.
+class SmallWindowsTest : public MainWindowTest {
+ protected:
+  void Wire(MainWindow& window, Seams& s) override { WireControllers(window, s); }
+  SmallWindows& Windows() {
+    return *Window().findChild<SmallWindows*>(QStringLiteral("SmallWindows"));
+  }
+};
+
+TEST_F(SmallWindowsTest, StartUpShowsTheSplashModallyThenTheHelpAt150Twips) {
+  SplashWindow* splash = Windows().Splash();
+  ASSERT_NE(splash, nullptr);
+  EXPECT_TRUE(splash->isVisible());
+  EXPECT_EQ(splash->windowModality(), Qt::ApplicationModal);
+  EXPECT_EQ(Windows().Help(), nullptr) << "the help waits for the splash";
+
+  splash->cmdEnter->click();
+  HelpWindow* help = Windows().Help();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  const int expected = qRound(150 * help->logicalDpiX() / 1440.0);
+  EXPECT_EQ(help->pos(), QPoint(expected, expected));
+  EXPECT_FALSE(help->isModal());
+  EXPECT_TRUE(help->txtHelp->toPlainText().startsWith(QStringLiteral("HOW TO USE")));
+}
+
+TEST_F(SmallWindowsTest, HelpMenuShowsOneHelpWindowAndAboutFollowsTheDebugState) {
+  Windows().Splash()->cmdEnter->click();
+  Windows().Help()->cmdOK->click();
+  Window().MenuAction(QStringLiteral("Howto"))->trigger();
+  HelpWindow* help = Windows().Help();
+  EXPECT_TRUE(help->isVisible());
+  Window().MenuAction(QStringLiteral("Howto"))->trigger();
+  EXPECT_EQ(Windows().Help(), help);
+
+  State().DebugMode = true;
+  Window().MenuAction(QStringLiteral("About"))->trigger();
+  auto* about = Window().findChild<AboutWindow*>(QStringLiteral("frmAbout"));
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  EXPECT_EQ(about->cmdDebug->text(), QStringLiteral("Debugging On"));
+  about->cmdDebug->click();
+  EXPECT_FALSE(State().DebugMode);
+  about->cmdOK->click();
+}
+
+}  // namespace
+}  // namespace cv::ui::test
