@@ -63,10 +63,20 @@ QMessageBox::StandardButton EscapeButtonOf(cv::MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
-QString FilterText(const QStringList& filters) { return filters.join(QStringLiteral(";;")); }
+using FileNameDialog = QString (*)(QWidget*, const QString&, const QString&, const QString&,
+                                   QString*, QFileDialog::Options);
 
-QString SelectedFilter(const QStringList& filters, int index) {
-  return index >= 0 && index < filters.size() ? filters.at(index) : QString();
+// The chosen name, or nullopt when the dialog was cancelled.
+std::optional<QString> AskFileName(FileNameDialog dialog, QFileDialog::Options options,
+                                   QWidget* parent, const QString& caption,
+                                   const QStringList& filters, int selectedFilter) {
+  QString chosen = selectedFilter >= 0 && selectedFilter < filters.size()
+                       ? filters.at(selectedFilter)
+                       : QString();
+  QString name = dialog(parent, caption, QString(), filters.join(QStringLiteral(";;")), &chosen,
+                        options);
+  if (name.isEmpty()) return std::nullopt;
+  return name;
 }
 
 }  // namespace
@@ -81,21 +91,15 @@ cv::MessageAnswer QtMessageSink::Show(const cv::Message& message) {
 std::optional<QString> QtFileDialogs::OpenFileName(QWidget* parent, const QString& caption,
                                                    const QStringList& filters,
                                                    int selectedFilter) {
-  QString chosen = SelectedFilter(filters, selectedFilter);
-  QString name = QFileDialog::getOpenFileName(parent, caption, QString(), FilterText(filters),
-                                              &chosen, QFileDialog::ReadOnly);
-  if (name.isEmpty()) return std::nullopt;
-  return name;
+  return AskFileName(&QFileDialog::getOpenFileName, QFileDialog::ReadOnly, parent, caption,
+                     filters, selectedFilter);
 }
 
 std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QString& caption,
                                                    const QStringList& filters,
                                                    int selectedFilter) {
-  QString chosen = SelectedFilter(filters, selectedFilter);
-  QString name = QFileDialog::getSaveFileName(parent, caption, QString(), FilterText(filters),
-                                              &chosen, QFileDialog::DontConfirmOverwrite);
-  if (name.isEmpty()) return std::nullopt;
-  return name;
+  return AskFileName(&QFileDialog::getSaveFileName, QFileDialog::DontConfirmOverwrite, parent,
+                     caption, filters, selectedFilter);
 }
 
 bool QtPrinterDialogs::PrintSetup(QWidget* parent, QPrinter& printer) {

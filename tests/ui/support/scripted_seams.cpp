@@ -2,24 +2,6 @@
 
 namespace cv::ui::test {
 
-cv::MessageAnswer ScriptedMessageSink::Show(const cv::Message& message) {
-  shown_.push_back(message);
-  if (!answers_.empty()) {
-    cv::MessageAnswer answer = answers_.front();
-    answers_.pop_front();
-    return answer;
-  }
-  const bool yesFirst = message.buttons == cv::MessageButtons::YesNo ||
-                        message.buttons == cv::MessageButtons::YesNoCancel;
-  return yesFirst ? cv::MessageAnswer::Yes : cv::MessageAnswer::Ok;
-}
-
-std::vector<std::string> ScriptedMessageSink::Texts() const {
-  std::vector<std::string> texts;
-  for (const cv::Message& m : shown_) texts.push_back(m.text);
-  return texts;
-}
-
 std::optional<QString> ScriptedFileDialogs::Next(Request request) {
   requests_.push_back(std::move(request));
   if (answers_.empty()) return std::nullopt;

@@ -9,26 +9,16 @@
 #include <QString>
 #include <QStringList>
 
+#include "support/recording_messages.h"
 #include "ui/dialogs.h"
 
 namespace cv::ui::test {
 
-class ScriptedMessageSink : public cv::MessageSink {
+// Records the boxes and answers from a script (the core tests' sink), with
+// the last box at hand.
+class ScriptedMessageSink : public cvtest::RecordingMessages {
  public:
-  // Answers the next boxes in order; when the script is empty a box is
-  // answered with its first button (OK or Yes).
-  void Answer(cv::MessageAnswer answer) { answers_.push_back(answer); }
-  cv::MessageAnswer Show(const cv::Message& message) override;
-
-  const std::vector<cv::Message>& Shown() const noexcept { return shown_; }
-  // The texts shown, in order.
-  std::vector<std::string> Texts() const;
-  const cv::Message& Last() const { return shown_.back(); }
-  void Clear() { shown_.clear(); }
-
- private:
-  std::deque<cv::MessageAnswer> answers_;
-  std::vector<cv::Message> shown_;
+  const cv::Message& Last() const { return Shown().back(); }
 };
 
 class ScriptedFileDialogs : public FileDialogs {
