@@ -71,9 +71,14 @@ TEST_F(Trace, OneCalculationKeepsBothPassesEachNumberedFromZero) {
 
 TEST_F(Trace, MergeEntryIsOneNumberedLineOverSeveralLines) {
   AddEFV();
+  project_.Add(project_.Root(), {.id = "L", .appliance = "Lamp", .load = "1"});
+  project_.Add(project_.Root(),
+               {.id = "P", .appliance = "Range", .load = "120", .material = "Pipe"});
   project_.State().DebugMode = true;
   project_.Calculate();
-  const std::regex merge(
+  const std::string log = Log();
+  // Trip size larger: tubing says so.
+  const std::regex tripWins(
       "\r\n[0-9]+\\) Current Node: Grill, Description: Grill G\r\n"
       "Parent Node: EFV, Description: EFV E\r\n"
       "Material: CORVANTA\r\n"
@@ -81,8 +86,17 @@ TEST_F(Trace, MergeEntryIsOneNumberedLineOverSeveralLines) {
       "Normal Flow Size: 10A CSST\r\n"
       "Trip Flow Size: ([0-9]+A CSST)\r\n"
       "Setting the Final size to:\\1\r\n");
-  EXPECT_TRUE(std::regex_search(Log(), merge)) << Log();
-  EXPECT_NE(Log().find("Parent Node: Gas Supply \r\n"), std::string::npos);
+  EXPECT_TRUE(std::regex_search(log, tripWins)) << log;
+  // Equal sizes: the trip size is written, and tubing says so too.
+  EXPECT_NE(log.find("Current Node: Lamp, Description: Lamp L\r\nParent Node: Gas Supply \r\n"
+                     "Material: CORVANTA\r\nCorvanta Pipe\r\nNormal Flow Size: 10A CSST\r\n"
+                     "Trip Flow Size: 10A CSST\r\nSetting the Final size to:10A CSST\r\n"),
+            std::string::npos);
+  // Steel pipe always says so.
+  EXPECT_NE(log.find("Material: Pipe\r\nSteel Pipe\r\nNormal Flow Size: 1/2\" SCHEDULE 40\r\n"
+                     "Trip Flow Size: 1/2\" SCHEDULE 40\r\n"),
+            std::string::npos)
+      << log;
 }
 
 TEST_F(Trace, UpsizingIsExplainedStepByStep) {
