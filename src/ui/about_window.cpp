@@ -43,6 +43,7 @@ AboutWindow::AboutWindow(bool& debugMode, cv::MessageSink& messages, QWidget* pa
   picIcon = NamedLabel(this, "picIcon");
   picIcon->setPixmap(DeviceImage(QStringLiteral("kestLogo"), 48));
   lblTitle = NamedLabel(this, "lblTitle");
+  lblTitle->setWordWrap(false);
   QFont titleFont = lblTitle->font();
   titleFont.setPointSize(titleFont.pointSize() + 4);
   titleFont.setBold(true);

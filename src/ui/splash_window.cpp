@@ -13,6 +13,8 @@ namespace cv::ui {
 
 namespace {
 
+constexpr int kDisclaimerWidth = 560;
+
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text = {}) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
@@ -53,7 +55,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   lblProductName = NamedLabel(this, "lblProductName", QStringLiteral("CORVANTA Sizing System"));
   QFont big = lblProductName->font();
-  big.setPointSize(20);
+  big.setPointSize(16);
   big.setBold(true);
   lblProductName->setFont(big);
   lblPlatform = NamedLabel(this, "lblPlatform", QStringLiteral("MS Windows 95-XP"));
@@ -63,8 +65,9 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
   lblDisclaimer = NamedLabel(this, "lblDisclaimer");
   lblDisclaimer->setFont(QFont(QStringLiteral("Arial"), 8));
   lblDisclaimer->setWordWrap(true);
+  lblDisclaimer->setFixedWidth(kDisclaimerWidth);
   Image1 = NamedLabel(this, "Image1");
-  Image1->setPixmap(DataPicture("corvanta_product.png", 192));
+  Image1->setPixmap(DataPicture("corvanta_product.png", 160));
   imgLogo = NamedLabel(this, "imgLogo");
   imgLogo->setPixmap(DataPicture("crvntlogo.bmp", 300));
   cmdEnter = new QPushButton(QStringLiteral("Enter Application..."), this);
@@ -81,13 +84,14 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
   grid->addWidget(lblCopyright, 4, 1);
   grid->addWidget(lblDisclaimer, 5, 0, 1, 2);
   grid->addWidget(cmdEnter, 6, 1, Qt::AlignRight);
-  setFixedWidth(560);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
   Form_Load();
 }
 
 void SplashWindow::Form_Load() {
   lblVersion->setText(VersionText());
   lblDisclaimer->setText(DisclaimerText());
+  lblDisclaimer->setMinimumHeight(lblDisclaimer->heightForWidth(kDisclaimerWidth));
 }
 
 void SplashWindow::cmdEnter_Click() { accept(); }
