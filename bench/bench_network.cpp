@@ -137,6 +137,7 @@ void Bench(int nodes, int runs, const std::string& catalog) {
       (std::filesystem::temp_directory_path() / ("corvanta-bench-" + std::to_string(nodes) + ".cv"))
           .string();
   cv::SaveDocumentFile(doc, path);
+  doc.reset();  // the program holds one project (and its trip copy) at a time
   const Timing round = Median(runs, [&] {
     pugi::xml_document loaded;
     cv::LoadDocumentFile(loaded, path);
