@@ -101,8 +101,8 @@ void AppliancePanel::LayOut() {
   grid->addWidget(chkFixedSize, row++, 1, 1, 2);
   grid->addWidget(cmdUpdate, row++, 1, 1, 2, Qt::AlignLeft);
   grid->setRowStretch(row, 1);
-  lblLoadLabel->setMinimumWidth(lblLoadLabel->fontMetrics().horizontalAdvance(
-                                    QStringLiteral("kBTU")) + 4);
+  lblLoadLabel->setMinimumWidth(
+      lblLoadLabel->fontMetrics().horizontalAdvance(QStringLiteral("kBTU")) + 4);
   cmdUpdate->setMinimumWidth(120);
 }
 

@@ -4,9 +4,8 @@
 // kind, EFV model, update) belong to the main window.
 #pragma once
 
-#include <string_view>
-
 #include <QGroupBox>
+#include <string_view>
 
 class QCheckBox;
 class QComboBox;

@@ -5,9 +5,8 @@
 // (QComboBox::activated, QAbstractButton::clicked).
 #pragma once
 
-#include <functional>
-
 #include <QString>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;

@@ -38,14 +38,14 @@ bool CheckDragNodeParentOfSelectedNode(const QTreeWidgetItem* dragged,
 
 // What the drop table decides for a dragged item and a target.
 enum class DropOutcome {
-  Nothing,             // the gas supply dragged, or dropped onto itself
-  SeriesRefusedQuiet,  // series message, the target is not shown
-  SeriesRefused,       // series message, then the target is shown
-  HighPressureRefused, // high-pressure message, then the target is shown
-  MoveIfEFVTripAllows,      // an EFV dropped: the dragged EFV's trip check
-  Move,                     // a regulator dropped where it may stand
-  MoveIfOntoEFVTripAllows,  // a node dropped onto an EFV
-  MoveIfParentOrTripAllows, // any other drop
+  Nothing,                   // the gas supply dragged, or dropped onto itself
+  SeriesRefusedQuiet,        // series message, the target is not shown
+  SeriesRefused,             // series message, then the target is shown
+  HighPressureRefused,       // high-pressure message, then the target is shown
+  MoveIfEFVTripAllows,       // an EFV dropped: the dragged EFV's trip check
+  Move,                      // a regulator dropped where it may stand
+  MoveIfOntoEFVTripAllows,   // a node dropped onto an EFV
+  MoveIfParentOrTripAllows,  // any other drop
 };
 DropOutcome DecideDrop(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target,
                        bool dualSystem);

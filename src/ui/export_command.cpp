@@ -9,9 +9,8 @@
 namespace cv::ui {
 
 void MainWindow::ExportCalculations_Click() {
-  std::optional<QString> chosen =
-      seams_.files->SaveFileName(this, QStringLiteral("Export Calculations"),
-                                 {QStringLiteral("Excel Workbook (*.xlsx)")}, 0);
+  std::optional<QString> chosen = seams_.files->SaveFileName(
+      this, QStringLiteral("Export Calculations"), {QStringLiteral("Excel Workbook (*.xlsx)")}, 0);
   if (!chosen) return;
   QString path = *chosen;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".xlsx");

@@ -1,10 +1,9 @@
 #include "ui/icons.h"
 
-#include <functional>
-#include <map>
-
 #include <QPainter>
 #include <QPainterPath>
+#include <functional>
+#include <map>
 
 namespace cv::ui {
 namespace {
@@ -161,12 +160,10 @@ const std::map<QString, Picture>& Pictures() {
       {QStringLiteral("Fireplace"), {QColor(0xbf, 0x36, 0x0c), Fireplace}},
       {QStringLiteral("Grill"), {QColor(0x37, 0x47, 0x4f), Grill}},
       {QStringLiteral("Lamp"), {QColor(0xc8, 0x9b, 0x00), Lamp}},
-      {QStringLiteral("Regulator1"), {QColor(0x55, 0x8b, 0x2f), [](QPainter& p) {
-                                        RegulatorBody(p, false);
-                                      }}},
-      {QStringLiteral("Regulator"), {QColor(0x2e, 0x7d, 0x32), [](QPainter& p) {
-                                       RegulatorBody(p, true);
-                                     }}},
+      {QStringLiteral("Regulator1"),
+       {QColor(0x55, 0x8b, 0x2f), [](QPainter& p) { RegulatorBody(p, false); }}},
+      {QStringLiteral("Regulator"),
+       {QColor(0x2e, 0x7d, 0x32), [](QPainter& p) { RegulatorBody(p, true); }}},
       {QStringLiteral("Water Heater"), {QColor(0x15, 0x65, 0xc0), WaterHeater}},
       {QStringLiteral("kestLogo"), {QColor(0x0d, 0x47, 0xa1), Logo}},
       {QStringLiteral("Other"), {QColor(0x75, 0x75, 0x75), Other}},
@@ -178,11 +175,11 @@ const std::map<QString, Picture>& Pictures() {
 
 const QStringList& ImageKeys() {
   static const QStringList keys = {
-      QStringLiteral("Furnace"),      QStringLiteral("EFV"),       QStringLiteral("Manifold"),
-      QStringLiteral("Tee"),          QStringLiteral("Boiler"),    QStringLiteral("Range"),
-      QStringLiteral("Dryer"),        QStringLiteral("Fireplace"), QStringLiteral("Grill"),
+      QStringLiteral("Furnace"),      QStringLiteral("EFV"),        QStringLiteral("Manifold"),
+      QStringLiteral("Tee"),          QStringLiteral("Boiler"),     QStringLiteral("Range"),
+      QStringLiteral("Dryer"),        QStringLiteral("Fireplace"),  QStringLiteral("Grill"),
       QStringLiteral("Lamp"),         QStringLiteral("Regulator1"), QStringLiteral("Regulator"),
-      QStringLiteral("Water Heater"), QStringLiteral("kestLogo"),  QStringLiteral("Other")};
+      QStringLiteral("Water Heater"), QStringLiteral("kestLogo"),   QStringLiteral("Other")};
   return keys;
 }
 

@@ -59,8 +59,8 @@ QAction* MainWindow::MenuAction(const QString& name) const {
 }
 
 void MainWindow::NotAvailableYet(const QString& what) {
-  Messages().Show({(what + QStringLiteral(" is not available yet.")).toStdString(), "",
-                   MessageButtons::Ok});
+  Messages().Show(
+      {(what + QStringLiteral(" is not available yet.")).toStdString(), "", MessageButtons::Ok});
 }
 
 // Entries whose commands another controller provides say so until that

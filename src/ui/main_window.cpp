@@ -48,9 +48,8 @@ void MainWindow::BuildPages() {
   tabStrip_->addTab(BuildAppliancePage(), QStringLiteral("Appliance View/Settings"));
   tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
   setCentralWidget(tabStrip_);
-  connect(tabStrip_, &QTabWidget::currentChanged, this, [this](int index) {
-    Guarded([&] { TabStrip1_Click(index); });
-  });
+  connect(tabStrip_, &QTabWidget::currentChanged, this,
+          [this](int index) { Guarded([&] { TabStrip1_Click(index); }); });
 }
 
 QWidget* MainWindow::BuildAppliancePage() {

@@ -11,13 +11,12 @@
 // (the appliance panel's handlers and the update command).
 #pragma once
 
-#include <functional>
-#include <map>
-#include <string>
-
 #include <QMainWindow>
 #include <QString>
+#include <functional>
+#include <map>
 #include <pugixml.hpp>
+#include <string>
 
 #include "core/errors.h"
 #include "project/program_state.h"

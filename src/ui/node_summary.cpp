@@ -22,11 +22,10 @@ std::string PressureText(pugi::xml_node node, const char* field, std::string_vie
 QString NodeSummary(pugi::xml_node node, std::string_view unitSystem) {
   std::string size = FieldText(node, "materialSize");
   if (size.empty()) size = "-";
-  const std::string text = "Size: " + size + "\nSupply pressure: " +
-                           PressureText(node, "SupplyPressure", unitSystem) +
-                           "\nPressure drop: " + PressureText(node, "PressureDrop", unitSystem) +
-                           "\nDelivered pressure: " +
-                           PressureText(node, "DeliveredPressure", unitSystem);
+  const std::string text =
+      "Size: " + size + "\nSupply pressure: " + PressureText(node, "SupplyPressure", unitSystem) +
+      "\nPressure drop: " + PressureText(node, "PressureDrop", unitSystem) +
+      "\nDelivered pressure: " + PressureText(node, "DeliveredPressure", unitSystem);
   return QString::fromStdString(text);
 }
 

@@ -2,10 +2,9 @@
 // the display units, so that the tree shows every run's result.
 #pragma once
 
-#include <string_view>
-
 #include <QString>
 #include <pugixml.hpp>
+#include <string_view>
 
 namespace cv::ui {
 

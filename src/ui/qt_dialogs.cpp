@@ -73,8 +73,8 @@ std::optional<QString> AskFileName(FileNameDialog dialog, QFileDialog::Options o
   QString chosen = selectedFilter >= 0 && selectedFilter < filters.size()
                        ? filters.at(selectedFilter)
                        : QString();
-  QString name = dialog(parent, caption, QString(), filters.join(QStringLiteral(";;")), &chosen,
-                        options);
+  QString name =
+      dialog(parent, caption, QString(), filters.join(QStringLiteral(";;")), &chosen, options);
   if (name.isEmpty()) return std::nullopt;
   return name;
 }
@@ -89,15 +89,13 @@ cv::MessageAnswer QtMessageSink::Show(const cv::Message& message) {
 }
 
 std::optional<QString> QtFileDialogs::OpenFileName(QWidget* parent, const QString& caption,
-                                                   const QStringList& filters,
-                                                   int selectedFilter) {
-  return AskFileName(&QFileDialog::getOpenFileName, QFileDialog::ReadOnly, parent, caption,
-                     filters, selectedFilter);
+                                                   const QStringList& filters, int selectedFilter) {
+  return AskFileName(&QFileDialog::getOpenFileName, QFileDialog::ReadOnly, parent, caption, filters,
+                     selectedFilter);
 }
 
 std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QString& caption,
-                                                   const QStringList& filters,
-                                                   int selectedFilter) {
+                                                   const QStringList& filters, int selectedFilter) {
   return AskFileName(&QFileDialog::getSaveFileName, QFileDialog::DontConfirmOverwrite, parent,
                      caption, filters, selectedFilter);
 }

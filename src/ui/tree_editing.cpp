@@ -62,8 +62,8 @@ void MainWindow::ShowFirstNode() { ClickNode(GasSupplyItem()); }
 void MainWindow::SelectGasSupply() {
   panel_->txtDescription->setText(kGasSupplyCaption);
   panel_->lblParent->clear();
-  panel_->txtLoad->setText(Text(
-      ConvertUnits(FieldText(ProjectRoot(document_), "load"), "Load", kEnglish, state_.UnitSystem)));
+  panel_->txtLoad->setText(Text(ConvertUnits(FieldText(ProjectRoot(document_), "load"), "Load",
+                                             kEnglish, state_.UnitSystem)));
   panel_->DisableInputs();
 }
 
@@ -117,14 +117,13 @@ void MainWindow::ShowNodeInPanel(pugi::xml_node node) {
 
 QTreeWidgetItem* MainWindow::AddNode(QTreeWidgetItem* parentItem) {
   if (!parentItem) return nullptr;
-  pugi::xml_node parent = IsGasSupplyItem(parentItem) ? ProjectRoot(document_)
-                                                      : NodeOfItem(parentItem);
+  pugi::xml_node parent =
+      IsGasSupplyItem(parentItem) ? ProjectRoot(document_) : NodeOfItem(parentItem);
   if (!parent) return nullptr;
   const std::string id = DrawNewNodeId(document_);
   AppendNewSystemNode(parent, id);
-  QTreeWidgetItem* item =
-      tree_->AddItem(parentItem, Text(id) + QStringLiteral(" New Appliance"),
-                     QStringLiteral("New Appliance"), kLogoImage);
+  QTreeWidgetItem* item = tree_->AddItem(parentItem, Text(id) + QStringLiteral(" New Appliance"),
+                                         QStringLiteral("New Appliance"), kLogoImage);
   parentItem->setExpanded(true);
   Calculate();
   ClickNode(item);
@@ -191,8 +190,8 @@ QTreeWidgetItem* MainWindow::AddNodeItem(pugi::xml_node node, QTreeWidgetItem* p
 void MainWindow::AddChildren(pugi::xml_node element, QTreeWidgetItem* parentItem) {
   for (pugi::xml_node child : element.children()) {
     if (child.type() != pugi::node_element || !child.first_child()) continue;
-    if (QString::fromUtf8(child.name()).compare(QLatin1String("systemnode"),
-                                                Qt::CaseInsensitive) != 0)
+    if (QString::fromUtf8(child.name()).compare(QLatin1String("systemnode"), Qt::CaseInsensitive) !=
+        0)
       continue;
     AddChildren(child, AddNodeItem(child, parentItem));
   }
@@ -238,13 +237,14 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
     moved = true;
     Calculate();
   } catch (const CvError& e) {
-    Messages().Show({"MoveNode - Error #" + std::to_string(e.number()) + "\n" + e.description() +
-                         "\n",
-                     "", MessageButtons::Ok});
+    Messages().Show(
+        {"MoveNode - Error #" + std::to_string(e.number()) + "\n" + e.description() + "\n", "",
+         MessageButtons::Ok});
   }
   // Once the document has changed the tree shows it, even after a failed
   // calculation.
-  if (moved) Guarded([this] {
+  if (moved)
+    Guarded([this] {
       BuildTreeFromDocument();
       SelectShownNode();
     });

@@ -28,7 +28,9 @@ void SetItemImage(QTreeWidgetItem* item, const QString& imageKey) {
 
 bool IsGasSupplyItem(const QTreeWidgetItem* item) { return ItemKey(item) == kGasSupplyKey; }
 
-QString ItemId(const QTreeWidgetItem* item) { return ItemKey(item).section(QLatin1Char(' '), 0, 0); }
+QString ItemId(const QTreeWidgetItem* item) {
+  return ItemKey(item).section(QLatin1Char(' '), 0, 0);
+}
 
 pugi::xml_node ConvertTreeviewNodeToXMLNode(const pugi::xml_document& doc,
                                             const QTreeWidgetItem* item) {

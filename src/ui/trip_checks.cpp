@@ -68,8 +68,8 @@ bool CompareEFVTripflowToLoads(QTreeWidgetItem* selected, const QString& typedLo
     pugi::xml_node node = RequireNode(ctx.doc, selected);
     // The typed load is in the display units; it is stored, and so counted,
     // in kBTU per hour.
-    const double typed = ParseNumber(
-        ConvertUnits(typedLoad.toStdString(), "Load", ctx.state.UnitSystem, kEnglish));
+    const double typed =
+        ParseNumber(ConvertUnits(typedLoad.toStdString(), "Load", ctx.state.UnitSystem, kEnglish));
     return Passes(AddLoads(upstream) - StoredOwnLoad(node) + OwnLoad(newKind, typed), upstream,
                   ctx);
   });

@@ -4,10 +4,9 @@
 // message; the answer is passed back for the callers that act on it.
 #pragma once
 
-#include <string>
-
 #include <QString>
 #include <pugixml.hpp>
+#include <string>
 
 #include "core/messages.h"
 #include "project/program_state.h"

@@ -115,12 +115,6 @@ TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
   EXPECT_TRUE(Find<QWidget>("cboEFV")->isHidden());
 }
 
-TEST_F(PanelTest, TheFixedSizeBoxCarriesItsToolTip) {
-  EXPECT_EQ(Find<QCheckBox>("chkFixedSize")->toolTip(),
-            QStringLiteral("Select this option if you want to specify the exact size of material "
-                           "to use for this length."));
-}
-
 TEST(Icons, EveryImageKeyHasItsOwnPictureAtBothSizes) {
   const QStringList& keys = ImageKeys();
   ASSERT_EQ(keys.size(), 15);

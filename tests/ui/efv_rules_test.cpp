@@ -1,10 +1,11 @@
 // Where an EFV or a regulator may stand: the rules on tree items, the drop
 // table row by row, and the device kind list of the panel.
+#include "ui/efv_rules.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
 #include "main_window_fixture.h"
-#include "ui/efv_rules.h"
 #include "ui/network_tree.h"
 #include "ui/tree_items.h"
 

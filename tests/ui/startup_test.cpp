@@ -1,4 +1,6 @@
 // The start-up sequence and what the window offers right after it.
+#include "ui/startup.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,7 +11,6 @@
 
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/startup.h"
 
 namespace cv::ui::test {
 namespace {
@@ -98,18 +99,6 @@ TEST_F(StartUpTest, MenusCarryTheirCaptionsAndNames) {
   EXPECT_EQ(menus[0]->text(), QStringLiteral("&File        "));
   EXPECT_EQ(menus[1]->text(), QStringLiteral("&Help"));
   EXPECT_EQ(Window().MenuAction(QStringLiteral("Save"))->shortcut(), QKeySequence::Save);
-}
-
-TEST_F(StartUpTest, PagesAndFramesAreNamed) {
-  auto* tabs = Find<QTabWidget>("TabStrip1");
-  ASSERT_EQ(tabs->count(), 3);
-  EXPECT_EQ(tabs->tabText(0), QStringLiteral("System Setup"));
-  EXPECT_EQ(tabs->tabText(1), QStringLiteral("Appliance View/Settings"));
-  EXPECT_EQ(tabs->tabText(2), QStringLiteral("Material List"));
-  EXPECT_EQ(Window().SystemSetupPage()->title(), QStringLiteral("Supply Parameters"));
-  EXPECT_EQ(Find<QGroupBox>("fView")->title(), QStringLiteral("System View"));
-  EXPECT_EQ(Find<QGroupBox>("fApplianceData")->title(), QStringLiteral("Appliance Settings"));
-  EXPECT_EQ(Find<QGroupBox>("Frame1")->title(), QStringLiteral("Materials"));
 }
 
 TEST_F(StartUpTest, EntriesWithoutTheirFeatureSaySoPlainly) {

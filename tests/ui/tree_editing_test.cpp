@@ -1,13 +1,12 @@
 // Adding, updating, removing and moving nodes: the document, the tree and
 // the panel stay in step, every change is sized and marks the project.
-#include <set>
-
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAction>
 #include <QPushButton>
+#include <set>
 
 #include "main_window_fixture.h"
 #include "project/document.h"
@@ -69,9 +68,9 @@ TEST_F(AddNodeTest, IdsAreDigitsAndUniqueInTheDocument) {
 class UpdateNodeTest : public MainWindowTest {};
 
 TEST_F(UpdateNodeTest, StoresThePanelRenamesTheItemAndShowsTheNewSize) {
-  QTreeWidgetItem* item = AddDevice(GasSupply(), QStringLiteral("Kitchen Range"),
-                                    QStringLiteral("Range"), QStringLiteral("65"),
-                                    QStringLiteral("30"));
+  QTreeWidgetItem* item =
+      AddDevice(GasSupply(), QStringLiteral("Kitchen Range"), QStringLiteral("Range"),
+                QStringLiteral("65"), QStringLiteral("30"));
   const std::string id = ItemId(item).toStdString();
   EXPECT_EQ(ItemKey(item).toStdString(), id + " Kitchen Range");
   EXPECT_EQ(item->text(0), QStringLiteral("Kitchen Range"));

@@ -1,12 +1,13 @@
 // Edits that would load an EFV past its trip flow are refused with the
 // trip-flow message, whatever the answer; edits within it go through.
+#include "ui/trip_checks.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "ui/tree_items.h"
-#include "ui/trip_checks.h"
 
 namespace cv::ui::test {
 namespace {
@@ -213,12 +214,6 @@ TEST_F(DropTripTest, AnEFVDroppedOntoATargetIsCheckedAgainstTheTargetsLoads) {
   Window().TreeView1_Drop(Item(QStringLiteral("Spare")), Item(QStringLiteral("Fitting")));
   ExpectTripMessage("CV-EFV-135", "135");
   EXPECT_EQ(Item(QStringLiteral("Spare"))->parent(), GasSupply());
-}
-
-TEST(TripFlowText, TheTripFlowIsWrittenAsShortDecimalText) {
-  EXPECT_EQ(TripFlowMessage("X-1", 112.5),
-            "The sum of loads of all the appliances attached to EFV X-1 is greater than its "
-            "tripflow 112.5. Please adjust the load or change the EFV Model.");
 }
 
 }  // namespace

@@ -2,11 +2,11 @@
 // helpers that drive its real widgets the way a user does.
 #pragma once
 
-#include <memory>
+#include <gtest/gtest.h>
 
 #include <QString>
 #include <QTreeWidgetItem>
-#include <gtest/gtest.h>
+#include <memory>
 
 #include "scripted_seams.h"
 #include "ui/main_window.h"

@@ -2,12 +2,11 @@
 // that window tests never open a real dialog.
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <deque>
 #include <optional>
 #include <vector>
-
-#include <QString>
-#include <QStringList>
 
 #include "support/recording_messages.h"
 #include "ui/dialogs.h"

@@ -1,11 +1,11 @@
 // The main of every window test: an application on the offscreen platform
 // and a comma-decimal locale, so that numbers shown or stored are proven not
 // to depend on the machine's locale.
-#include <clocale>
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLocale>
-#include <gtest/gtest.h>
+#include <clocale>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
