@@ -20,11 +20,6 @@ TEST(PrintChecks, AnyRunWithoutASizeRefusesPrinting) {
   EXPECT_TRUE(cv::PrintRefused(project.Doc(), project.State()));
 }
 
-TEST(PrintChecks, EmptyNetworkHasNothingUnsized) {
-  cvtest::TestProject project;
-  EXPECT_FALSE(cv::HasUnsizedNode(project.Doc()));
-}
-
 TEST(PrintChecks, NodeWithoutASizeFieldCountsAsUnsized) {
   cvtest::TestProject project;
   cvtest::Run run{"1"};

@@ -182,12 +182,5 @@ TEST_F(PrintCommandsTest, FailingJobShowsTheErrorAndStopsTheRest) {
   EXPECT_EQ(Only().DocumentsEnded(), 0);
 }
 
-TEST_F(PrintCommandsTest, PrintSetupShowsTheSetupDialogOnly) {
-  Menu("PrintSetup");
-  EXPECT_EQ(printers.SetupCount(), 1);
-  EXPECT_EQ(printers.ConfirmCount(), 0);
-  EXPECT_TRUE(surfaces_.empty());
-}
-
 }  // namespace
 }  // namespace cv::ui::test

@@ -46,14 +46,6 @@ TEST(SplashWindow, ShowsProductVersionAndTheDisclaimerParagraph) {
   EXPECT_FALSE(disclaimer.contains(QStringLiteral(".   "))) << "two blanks between sentences";
 }
 
-TEST(SplashWindow, EnterClosesIt) {
-  SplashWindow splash;
-  splash.show();
-  splash.cmdEnter->click();
-  EXPECT_FALSE(splash.isVisible());
-  EXPECT_EQ(splash.result(), QDialog::Accepted);
-}
-
 TEST(HelpText, EveryLineEndsInCrLfTheLastToo) {
   QTemporaryDir dir;
   EXPECT_EQ(ReadHelpText(WriteTemp(dir, "one\ntwo")), QStringLiteral("one\r\ntwo\r\n"));
@@ -95,13 +87,6 @@ TEST_F(HelpWindowTest, CancelledPrintDialogPrintsNothing) {
   help.cmdPrint->click();
   EXPECT_EQ(printers.ConfirmCount(), 1);
   EXPECT_TRUE(messages.Shown().empty());
-}
-
-TEST_F(HelpWindowTest, OkClosesIt) {
-  HelpWindow help(seams, WriteTemp(dir, "text"));
-  help.show();
-  help.cmdOK->click();
-  EXPECT_FALSE(help.isVisible());
 }
 
 TEST(AboutWindow, ShowsTitleVersionAndCaptions) {
