@@ -3,15 +3,14 @@
 // desktop icon. Run once by hand; the files it writes are kept in data/.
 //
 //   corvanta-make-artwork DATA_FOLDER
-#include <cmath>
-#include <cstdio>
-
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -76,8 +75,7 @@ QImage Logo() {
   tag.setPixelSize(30);
   p.setFont(tag);
   p.setPen(kSteel);
-  p.drawText(QRectF(170, 112, 520, 44), Qt::AlignLeft | Qt::AlignVCenter,
-             "Fuel-Gas Piping Sizing");
+  p.drawText(QRectF(170, 112, 520, 44), Qt::AlignLeft | Qt::AlignVCenter, "Fuel-Gas Piping Sizing");
   return image;
 }
 

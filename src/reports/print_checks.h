@@ -2,9 +2,8 @@
 // the texts they show.
 #pragma once
 
-#include <string>
-
 #include <pugixml.hpp>
+#include <string>
 
 #include "project/program_state.h"
 

@@ -38,7 +38,8 @@ class LayoutDrawing {
     PrintLine(surface_, label);
     const double labelBottom = surface_.CurrentY();
     const int labelPage = page_;
-    for (pugi::xml_node child : ChildSystemNodes(node)) DrawChild(child, x0, labelBottom, labelPage);
+    for (pugi::xml_node child : ChildSystemNodes(node))
+      DrawChild(child, x0, labelBottom, labelPage);
   }
 
   // Puts a top-level element at the current position (on a new page when

@@ -3,10 +3,9 @@
 #pragma once
 
 #include <array>
+#include <pugixml.hpp>
 #include <string>
 #include <string_view>
-
-#include <pugixml.hpp>
 
 #include "reports/print_settings_block.h"
 #include "reports/print_surface.h"
@@ -16,7 +15,7 @@ namespace cv {
 // The keys of the tree's images, in the order of the image list; the
 // layout draws a node with the image of its device kind.
 inline constexpr std::array<std::string_view, 15> kLayoutImageKeys = {
-    "Furnace", "EFV",  "Manifold",  "Tee",          "Boiler",   "Range", "Dryer", "Fireplace",
+    "Furnace", "EFV",  "Manifold",   "Tee",       "Boiler",       "Range",    "Dryer", "Fireplace",
     "Grill",   "Lamp", "Regulator1", "Regulator", "Water Heater", "kestLogo", "Other"};
 // The image of the gas supply, and of a kind that has no image.
 inline constexpr std::string_view kSupplyImageKey = "kestlogo";
@@ -44,7 +43,6 @@ void DrawLayout(PrintSurface& surface, const pugi::xml_document& doc,
 // Prints the layout document copies times: the settings block, "System
 // Layout" and the drawing, each copy a document of its own.
 void PrintDesignLayoutJob(PrintSurface& surface, const pugi::xml_document& doc,
-                          const PrintHeader& header, int copies,
-                          const LayoutMetrics& metrics = {});
+                          const PrintHeader& header, int copies, const LayoutMetrics& metrics = {});
 
 }  // namespace cv

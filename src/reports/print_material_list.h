@@ -2,11 +2,10 @@
 // material list in a fixed-pitch font.
 #pragma once
 
+#include <pugixml.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <pugixml.hpp>
 
 #include "reports/print_settings_block.h"
 #include "reports/print_surface.h"

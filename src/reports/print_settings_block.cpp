@@ -24,11 +24,11 @@ std::string MethodLine(pugi::xml_node root, const PrintHeader& header, bool high
     return highSide ? "Low Supply Pressure: " + header.internalPressure
                     : "Supply Pressure: " + header.supplyPressure;
   if (method == "User Defined Method")
-    return highSide ? "High Supply Pressure Drop: " +
-                          ToMillibar(RootAttributeText(root, kAttrHighSupplyAllowablePressureDrop))
-                    : "Supply Pressure Drop: " +
-                          ToMillibar(RootAttributeText(
-                              root, kAttrInternalLowSupplyAllowablePressureDrop));
+    return highSide
+               ? "High Supply Pressure Drop: " +
+                     ToMillibar(RootAttributeText(root, kAttrHighSupplyAllowablePressureDrop))
+               : "Supply Pressure Drop: " + ToMillibar(RootAttributeText(
+                                                root, kAttrInternalLowSupplyAllowablePressureDrop));
   if (method != "Delivery Pressure Method") return {};
   if (!highSide)
     return "Delivery Pressure: " + RootAttributeText(root, kAttrInternalLowSupplyDeliveryPressure) +

@@ -2,10 +2,9 @@
 // logo, "System Settings" and the project's supply settings.
 #pragma once
 
+#include <pugixml.hpp>
 #include <string>
 #include <vector>
-
-#include <pugixml.hpp>
 
 #include "reports/print_surface.h"
 

@@ -2,12 +2,11 @@
 // without blocking it, with a Print button.
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include <QPrinter>
 #include <QString>
 #include <QWidget>
+#include <optional>
+#include <string>
 
 #include "ui/dialogs.h"
 

@@ -1,12 +1,11 @@
 #include "ui/print_commands.h"
 
-#include <optional>
-
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <optional>
 
 #include "core/data_files.h"
 #include "core/errors.h"
@@ -97,8 +96,8 @@ cv::PrintHeader PrintCommands::Header() const {
 }
 
 void PrintCommands::ShowPrintError(const std::string& description) {
-  seams_.messages->Show({cv::PrintErrorMessage(description), "Error", cv::MessageButtons::Ok,
-                         cv::MessageIcon::None});
+  seams_.messages->Show(
+      {cv::PrintErrorMessage(description), "Error", cv::MessageButtons::Ok, cv::MessageIcon::None});
 }
 
 void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {

@@ -3,13 +3,12 @@
 // lists and the material list, and change nothing.
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <vector>
-
 #include <QObject>
 #include <QPrinter>
 #include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "reports/print_settings_block.h"
 #include "reports/print_surface.h"

@@ -1,10 +1,9 @@
 #include "ui/qt_print_surface.h"
 
-#include <algorithm>
-
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPrinter>
+#include <algorithm>
 
 #include "core/errors.h"
 
@@ -37,9 +36,7 @@ QtPrintSurface::~QtPrintSurface() {
   if (painter_.isActive()) painter_.end();
 }
 
-bool QtPrintSurface::PrintsToFile() const {
-  return printer_.outputFormat() == QPrinter::PdfFormat;
-}
+bool QtPrintSurface::PrintsToFile() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
 
 void QtPrintSurface::BeginDrawing() {
   if (!painter_.isActive()) {

@@ -7,12 +7,11 @@
 // before; the file is complete when the surface is destroyed.
 #pragma once
 
-#include <functional>
-
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <functional>
 
 #include "reports/print_surface.h"
 

@@ -70,9 +70,7 @@ HelpWindow* SmallWindows::ShowHelp() {
   return help_;
 }
 
-void SmallWindows::Howto_Click() {
-  ShowHelp()->activateWindow();
-}
+void SmallWindows::Howto_Click() { ShowHelp()->activateWindow(); }
 
 void SmallWindows::About_Click() {
   auto* about = new AboutWindow(window_.State().DebugMode, *seams_.messages, &window_);

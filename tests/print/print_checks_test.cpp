@@ -1,8 +1,9 @@
 // What keeps a network from being printed, and the failure text of a job.
+#include "reports/print_checks.h"
+
 #include <gtest/gtest.h>
 
 #include "project/document.h"
-#include "reports/print_checks.h"
 #include "support/project_builder.h"
 
 namespace {

@@ -1,11 +1,12 @@
 // The design layout printout: numbering, icons, positions and connectors of
 // the drawing, copies, and a drawing longer than a page.
+#include "reports/print_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "print/recording_surface.h"
-#include "reports/print_layout.h"
 #include "support/project_builder.h"
 
 namespace {
@@ -46,9 +47,8 @@ class SmallNetwork : public ::testing::Test {
 
 TEST_F(SmallNetwork, NumbersNodesInPreOrderAndLeavesTheSupplyBare) {
   Draw();
-  EXPECT_EQ(surface_.Texts(), (std::vector<std::string>{"Gas Supply", "Tee  [1] ",
-                                                         "Furnace  [2] ", "Heater  [3] ",
-                                                         "Sauna  [4] "}));
+  EXPECT_EQ(surface_.Texts(), (std::vector<std::string>{"Gas Supply", "Tee  [1] ", "Furnace  [2] ",
+                                                        "Heater  [3] ", "Sauna  [4] "}));
 }
 
 TEST_F(SmallNetwork, DrawsEachNodeWithTheImageOfItsKindInAnyLetterCase) {
@@ -59,8 +59,8 @@ TEST_F(SmallNetwork, DrawsEachNodeWithTheImageOfItsKindInAnyLetterCase) {
     EXPECT_EQ(d.x2, 0) << "icons are drawn in their own size";
   }
   // The supply and a kind without an image get the logo image.
-  EXPECT_EQ(keys, (std::vector<std::string>{"kestLogo", "Tee", "Furnace", "Water Heater",
-                                            "kestLogo"}));
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"kestLogo", "Tee", "Furnace", "Water Heater", "kestLogo"}));
 }
 
 TEST_F(SmallNetwork, PlacesChildrenAndConnectorsBelowTheirParent) {
@@ -175,8 +175,8 @@ TEST_F(LongNetwork, GoesOnOnTheNextPagesWithNothingLostOrOffThePage) {
 TEST_F(LongNetwork, ConnectorGoesOnFromTheTopOfTheNewPage) {
   cv::PrintDesignLayoutJob(surface_, doc_, Header(), 1);
   const std::vector<Drawn> lines = surface_.ItemsOf(Drawn::Kind::Line);
-  const auto firstOnPage1 = std::find_if(lines.begin(), lines.end(),
-                                         [](const Drawn& d) { return d.page == 1; });
+  const auto firstOnPage1 =
+      std::find_if(lines.begin(), lines.end(), [](const Drawn& d) { return d.page == 1; });
   ASSERT_NE(firstOnPage1, lines.end());
   EXPECT_EQ(firstOnPage1->y, cv::kContinuationTop);
   const std::vector<std::string> page1 = surface_.TextsOn(0, 1);

@@ -1,11 +1,12 @@
 // The material list printout: the lines of the list in their font and
 // places, copies, and a list longer than a page.
+#include "reports/print_material_list.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "print/recording_surface.h"
-#include "reports/print_material_list.h"
 #include "support/project_builder.h"
 
 namespace {

@@ -1,11 +1,12 @@
 // The settings block at the top of every printout: which lines it has for
 // each method and pressure side, where they stand, and what they read.
+#include "reports/print_settings_block.h"
+
 #include <gtest/gtest.h>
 
 #include "core/errors.h"
 #include "print/recording_surface.h"
 #include "project/document.h"
-#include "reports/print_settings_block.h"
 #include "support/project_builder.h"
 
 namespace {

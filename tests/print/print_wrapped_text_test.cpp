@@ -1,9 +1,10 @@
 // The help printout: word wrap between the margins, tab stops, line feeds,
 // long words, page breaks, and the title of the document.
+#include "reports/print_wrapped_text.h"
+
 #include <gtest/gtest.h>
 
 #include "print/recording_surface.h"
-#include "reports/print_wrapped_text.h"
 
 namespace {
 
@@ -70,9 +71,13 @@ TEST_F(WrappedText, WordWiderThanTheLineStandsAloneAndRunsPastTheMargin) {
 }
 
 TEST_F(WrappedText, KeepsUtf8LettersInsideTheirWords) {
-  const std::vector<Drawn> words = Print("Gr\xC3\xBC\xC3\x9F" "e und\x01mehr");
+  const std::vector<Drawn> words = Print(
+      "Gr\xC3\xBC\xC3\x9F"
+      "e und\x01mehr");
   ASSERT_EQ(words.size(), 3u);
-  EXPECT_EQ(words[0].text, "Gr\xC3\xBC\xC3\x9F" "e");
+  EXPECT_EQ(words[0].text,
+            "Gr\xC3\xBC\xC3\x9F"
+            "e");
   EXPECT_EQ(words[2].text, "mehr") << "another control character only separates";
 }
 

@@ -13,8 +13,7 @@ void RecordingSurface::SetOrientation(PageOrientation orientation) {
   if (!pageUsed_) orientation_ = orientation;
 }
 
-Drawn RecordingSurface::Make(Drawn::Kind kind, const std::string& text, double x,
-                             double y) const {
+Drawn RecordingSurface::Make(Drawn::Kind kind, const std::string& text, double x, double y) const {
   Drawn d;
   d.kind = kind;
   d.text = text;
@@ -126,9 +125,7 @@ std::vector<Drawn> RecordingSurface::ItemsOf(Drawn::Kind kind) const {
   return found;
 }
 
-int RecordingSurface::PagesIn(int document) const {
-  return PageBreaksIn(document) + 1;
-}
+int RecordingSurface::PagesIn(int document) const { return PageBreaksIn(document) + 1; }
 
 int RecordingSurface::PageBreaksIn(int document) const {
   if (document < 0 || document >= static_cast<int>(pageBreaks_.size())) return 0;

@@ -1,15 +1,16 @@
 // The Print submenu driven through the main window: the refusals, the order
 // and number of documents, the copies, the settings block's texts and a
 // failing job, drawn on a recording surface.
+#include "ui/print_commands.h"
+
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QPrinter>
 
 #include "main_window_fixture.h"
-#include "project/document.h"
 #include "print/recording_surface.h"
+#include "project/document.h"
 #include "reports/print_material_list.h"
-#include "ui/print_commands.h"
 #include "ui/program.h"
 #include "ui/small_windows.h"
 
@@ -43,7 +44,8 @@ class PrintCommandsTest : public MainWindowTest {
 
   // A sized network: the supply, a tee and two appliances.
   void DrawSmallNetwork() {
-    QTreeWidgetItem* tee = AddDevice(GasSupply(), QStringLiteral("Main tee"), QStringLiteral("Tee"));
+    QTreeWidgetItem* tee =
+        AddDevice(GasSupply(), QStringLiteral("Main tee"), QStringLiteral("Tee"));
     AddDevice(tee, QStringLiteral("Kitchen range"), QStringLiteral("Range"), QStringLiteral("65"));
     AddDevice(tee, QStringLiteral("Furnace"), QStringLiteral("Furnace"), QStringLiteral("100"));
     messages.Clear();
@@ -64,7 +66,8 @@ TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
   SetFieldText(Node(Item(QStringLiteral("Dryer"))), "materialSize", "");
   messages.Clear();
 
-  for (const char* command : {"PrintDesignLayout", "PrintMaterialList", "PrintProject"}) Menu(command);
+  for (const char* command : {"PrintDesignLayout", "PrintMaterialList", "PrintProject"})
+    Menu(command);
   // "Entire Project" checks before each of its two jobs.
   ASSERT_EQ(messages.Texts(), std::vector<std::string>(4, kCorrect));
   EXPECT_EQ(messages.Last().title, "Error");
@@ -137,9 +140,8 @@ TEST_F(PrintCommandsTest, SettingsBlockShowsTheProjectAndTheSupplyPanelsLists) {
   Menu("PrintDesignLayout");
   const std::vector<std::string> texts = Only().Texts();
   const auto starting = [&](const std::string& prefix) {
-    return std::find_if(texts.begin(), texts.end(), [&](const std::string& t) {
-      return t.rfind(prefix, 0) == 0;
-    });
+    return std::find_if(texts.begin(), texts.end(),
+                        [&](const std::string& t) { return t.rfind(prefix, 0) == 0; });
   };
   ASSERT_NE(starting("Project: "), texts.end());
   EXPECT_EQ(*starting("Project: "),

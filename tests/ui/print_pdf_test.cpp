@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -32,7 +32,8 @@ int PageCount(const QString& text) { return static_cast<int>(text.count(QLatin1C
 // counting as one.
 int Occurrences(const QString& text, const QString& words) {
   static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
-  return static_cast<int>(QString(text).replace(blanks, QStringLiteral(" "))
+  return static_cast<int>(QString(text)
+                              .replace(blanks, QStringLiteral(" "))
                               .count(QString(words).replace(blanks, QStringLiteral(" "))));
 }
 
@@ -74,9 +75,8 @@ TEST_F(PdfPrintTest, EntireProjectGivesALayoutPageAndAMaterialListPage) {
   const QString text = PdfText(pdf);
   EXPECT_EQ(PageCount(text), 2);
   const QStringList pages = text.split(QLatin1Char('\f'));
-  for (const char* expected : {"System Settings", "System Layout", "Gas Supply",
-                               "Main tee  [1]", "Kitchen range  [2]", "Water heater  [3]",
-                               "Gas Type: Natural Gas"})
+  for (const char* expected : {"System Settings", "System Layout", "Gas Supply", "Main tee  [1]",
+                               "Kitchen range  [2]", "Water heater  [3]", "Gas Type: Natural Gas"})
     EXPECT_EQ(Occurrences(pages[0], QLatin1String(expected)), 1) << expected;
   EXPECT_EQ(Occurrences(pages[1], QStringLiteral("Material List")), 1);
   EXPECT_EQ(Occurrences(pages[1], QStringLiteral("System Settings")), 1);
