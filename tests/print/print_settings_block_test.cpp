@@ -42,27 +42,35 @@ TEST(SettingsBlock, SinglePressureFixedMethodHasFourLines) {
 }
 
 TEST(SettingsBlock, DualPressureAddsTheHighSideLineOfEachMethod) {
-  cvtest::SupplySettings s = cvtest::TwoPsiDualSupply();
-  std::vector<std::string> lines = Lines(s);
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[4], "Low Supply Pressure: 7 In WC Supply - 3 In WC Pressure Drop");
-
-  // Millibar: 5 mb and 2 mb are stored as inches of water column.
-  s.method = "User Defined Method";
-  s.lowAllowableDrop = "2.011005";
-  s.highAllowableDrop = "0.804402";
-  lines = Lines(s);
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[3], "Supply Pressure Drop: 5 mb");
-  EXPECT_EQ(lines[4], "High Supply Pressure Drop: 2 mb");
-
-  s.method = "Delivery Pressure Method";
-  s.deliveryPressure = "5";
-  s.highAllowableDrop = "13.865";
-  lines = Lines(s);
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[3], "Delivery Pressure: 5 WC");
-  EXPECT_EQ(lines[4], "Pressure Drop: 0.5 PSI");
+  struct Case {
+    const char* method;
+    const char* lowDrop;   // in WC
+    const char* highDrop;  // in WC
+    const char* supplyLine;
+    const char* highSideLine;
+  };
+  // 5 mb and 2 mb are stored as 2.011005 and 0.804402 in WC; a delivery
+  // drop of 0.5 PSI as 13.865 in WC.
+  const Case cases[] = {
+      {"Fixed Pressure Method", "3", "27.73",
+       "Supply Pressure: 7 In WC Supply - 0.5 In WC Pressure Drop",
+       "Low Supply Pressure: 7 In WC Supply - 3 In WC Pressure Drop"},
+      {"User Defined Method", "2.011005", "0.804402", "Supply Pressure Drop: 5 mb",
+       "High Supply Pressure Drop: 2 mb"},
+      {"Delivery Pressure Method", "3", "13.865", "Delivery Pressure: 5 WC",
+       "Pressure Drop: 0.5 PSI"},
+  };
+  for (const Case& c : cases) {
+    cvtest::SupplySettings s = cvtest::TwoPsiDualSupply();
+    s.method = c.method;
+    s.lowAllowableDrop = c.lowDrop;
+    s.highAllowableDrop = c.highDrop;
+    s.deliveryPressure = "5";
+    const std::vector<std::string> lines = Lines(s);
+    ASSERT_EQ(lines.size(), 5u) << c.method;
+    EXPECT_EQ(lines[3], c.supplyLine);
+    EXPECT_EQ(lines[4], c.highSideLine);
+  }
 }
 
 TEST(SettingsBlock, UnknownMethodPrintsNeitherMethodLine) {
