@@ -10,13 +10,9 @@ namespace cv {
 
 namespace {
 
-// Writes the digits of |value| rounded to 15 significant digits and returns
-// the decimal exponent of the first digit.
-int FifteenDigits(double value, std::string& digits) {
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                           std::chars_format::scientific, 14);
-  std::string_view text(buf, res.ptr - buf);  // d.dddddddddddddde+XX
+// Splits the scientific text d.ddde+XX into its digits (trailing zeros
+// dropped) and returns the decimal exponent of the first digit.
+int SplitScientific(std::string_view text, std::string& digits) {
   size_t e = text.find('e');
   digits.clear();
   for (char c : text.substr(0, e))
@@ -29,12 +25,38 @@ int FifteenDigits(double value, std::string& digits) {
   return exponent;
 }
 
+// The digits of |value| with at most 15 significant digits, and the decimal
+// exponent of the first digit. A value whose shortest exact text has 15
+// digits or fewer keeps it; any other is rounded to 15 digits.
+int FifteenDigits(double value, std::string& digits) {
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+  int exponent = SplitScientific(std::string_view(buf, res.ptr - buf), digits);
+  if (digits.size() <= 15) return exponent;
+  res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+  return SplitScientific(std::string_view(buf, res.ptr - buf), digits);
+}
+
 }  // namespace
 
 std::string FormatNumber(double value) {
   if (value == 0) return "0";
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+  if (const double magnitude = std::fabs(value); magnitude >= 1e-5 && magnitude < 1e15) {
+    // Fast path: the shortest exact text in plain form, when it has no more
+    // than 15 significant digits.
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    int significant = 0;
+    bool leading = true;
+    for (const char* p = buf; p != res.ptr; ++p) {
+      if (*p < '0' || *p > '9') continue;
+      if (*p != '0') leading = false;
+      if (!leading) ++significant;
+    }
+    if (significant <= 15) return std::string(buf, res.ptr);
+  }
   std::string digits;
   int exponent = FifteenDigits(value, digits);
   std::string out = value < 0 ? "-" : "";
@@ -94,10 +116,22 @@ bool IsNumeric(std::string_view text) noexcept {
 
 double RoundHalfEven(double value, int decimals) {
   if (!std::isfinite(value)) return value;
-  // to_chars rounds the exact binary value, with exact halves to even.
+  static constexpr double kScales[] = {1, 10, 100, 1000, 10000};
+  if (decimals >= 0 && decimals <= 4) {
+    // Fast path: away from a half, the scaled product cannot land on the
+    // wrong side of it, and k / scale is the double nearest to the decimal.
+    const double scale = kScales[decimals];
+    const double y = value * scale;
+    const double floor = std::floor(y);
+    const double frac = y - floor;
+    if (std::fabs(y) < 1e8 && std::fabs(frac - 0.5) > 1e-6) {
+      const double rounded = (frac < 0.5 ? floor : floor + 1) / scale;
+      return rounded == 0 ? 0.0 : rounded;
+    }
+  }
+  // Near a half: to_chars rounds the exact binary value, exact halves to even.
   char buf[400];
-  auto res = std::to_chars(buf, buf + sizeof buf, value,
-                           std::chars_format::fixed, decimals);
+  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
   if (res.ec != std::errc()) return value;
   double rounded = 0;
   std::from_chars(buf, res.ptr, rounded);

@@ -83,7 +83,7 @@ pugi::xml_node FindField(pugi::xml_node node, const char* name) noexcept {
   return node.child(name);
 }
 
-std::string FieldText(pugi::xml_node node, const char* name) {
+std::string_view FieldView(pugi::xml_node node, const char* name) {
   pugi::xml_node field = node.child(name);
   if (!field) {
     std::string where = IsSystemNode(node) && node.first_attribute()
@@ -94,16 +94,25 @@ std::string FieldText(pugi::xml_node node, const char* name) {
   return field.text().get();
 }
 
+std::string FieldText(pugi::xml_node node, const char* name) {
+  return std::string(FieldView(node, name));
+}
+
 double FieldNumber(pugi::xml_node node, const char* name) {
-  const std::string text = FieldText(node, name);
+  const std::string_view text = FieldView(node, name);
   if (auto value = TryParseNumber(text)) return *value;
   pugi::xml_node description = node.child("description");
-  Raise(kErrTypeMismatch, std::string("the ") + name + " \"" + text + "\" of \"" +
+  Raise(kErrTypeMismatch, std::string("the ") + name + " \"" + std::string(text) + "\" of \"" +
                               (description ? description.text().get() : NodeId(node)) +
                               "\" is not a number");
 }
 
 void SetElementText(pugi::xml_node element, std::string_view text) {
+  pugi::xml_node only = element.first_child();
+  if (!text.empty() && only && only.type() == pugi::node_pcdata && !only.next_sibling()) {
+    only.set_value(std::string(text).c_str());
+    return;
+  }
   while (element.first_child()) element.remove_child(element.first_child());
   if (!text.empty())
     element.append_child(pugi::node_pcdata).set_value(std::string(text).c_str());
@@ -141,33 +150,46 @@ std::string NodeId(pugi::xml_node node) {
   return attr.value();
 }
 
-pugi::xml_node FindSystemNodeById(const pugi::xml_document& doc, std::string_view id) {
-  struct Finder : pugi::xml_tree_walker {
-    std::string_view id;
-    pugi::xml_node found;
-    bool for_each(pugi::xml_node& node) override {
-      if (IsSystemNode(node) && node.first_attribute() && id == node.first_attribute().value()) {
-        found = node;
-        return false;
-      }
-      return true;
+namespace {
+
+// Visits the SystemNode elements of the document in document order until
+// the visitor returns false. Iterative, so any depth is safe.
+template <typename Visitor>
+void ForEachSystemNode(const pugi::xml_document& doc, Visitor&& visit) {
+  pugi::xml_node cur = doc.first_child();
+  while (cur) {
+    if (IsSystemNode(cur) && !visit(cur)) return;
+    if (cur.first_child()) {
+      cur = cur.first_child();
+      continue;
     }
-  } finder;
-  finder.id = id;
-  const_cast<pugi::xml_document&>(doc).traverse(finder);
-  return finder.found;
+    while (cur && !cur.next_sibling()) cur = cur.parent();
+    if (!cur) return;
+    cur = cur.next_sibling();
+  }
+}
+
+}  // namespace
+
+pugi::xml_node FindSystemNodeById(const pugi::xml_document& doc, std::string_view id) {
+  pugi::xml_node found;
+  ForEachSystemNode(doc, [&](pugi::xml_node node) {
+    if (node.first_attribute() && id == node.first_attribute().value()) {
+      found = node;
+      return false;
+    }
+    return true;
+  });
+  return found;
 }
 
 std::vector<pugi::xml_node> AllSystemNodes(const pugi::xml_document& doc) {
-  struct Collector : pugi::xml_tree_walker {
-    std::vector<pugi::xml_node> nodes;
-    bool for_each(pugi::xml_node& node) override {
-      if (IsSystemNode(node)) nodes.push_back(node);
-      return true;
-    }
-  } collector;
-  const_cast<pugi::xml_document&>(doc).traverse(collector);
-  return std::move(collector.nodes);
+  std::vector<pugi::xml_node> nodes;
+  ForEachSystemNode(doc, [&](pugi::xml_node node) {
+    nodes.push_back(node);
+    return true;
+  });
+  return nodes;
 }
 
 std::vector<pugi::xml_node> ChildSystemNodes(pugi::xml_node element) {

@@ -46,6 +46,8 @@ bool IsSystemNode(pugi::xml_node element) noexcept;
 // The text of a field element (the first child element of that name); a
 // missing element fails with error 91.
 std::string FieldText(pugi::xml_node node, const char* name);
+// The same text as a view into the document, valid until the field changes.
+std::string_view FieldView(pugi::xml_node node, const char* name);
 // The number a field holds; text that is not a number fails with error 13
 // naming the field and the node.
 double FieldNumber(pugi::xml_node node, const char* name);

@@ -2,6 +2,7 @@
 // project's root, whose settings apply also to nodes of the trip document.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <pugixml.hpp>
@@ -9,19 +10,6 @@
 #include "project/program_state.h"
 
 namespace cv {
-
-struct CalcContext {
-  ProgramState& state;
-  pugi::xml_node projectRoot;
-  // The run SizeRunByMethod is sizing; only its size may be emptied when
-  // nothing on its path can grow.
-  pugi::xml_node sizingNode;
-
-  bool Tracing() const noexcept { return state.DebugMode; }
-  void Trace(const std::string& line) const {
-    if (state.DebugMode) state.Log.Write(line);
-  }
-};
 
 // The project's supply settings as the sizing reads them. The high-pressure
 // values are read only in a dual-pressure system and are 0 otherwise.
@@ -36,6 +24,22 @@ struct SupplyValues {
   double aHigh = 0;    // HighSupplyAllowablePressureDrop
 };
 
-SupplyValues ReadSupplyValues(const CalcContext& ctx);
+struct CalcContext {
+  ProgramState& state;
+  pugi::xml_node projectRoot;
+  // The run SizeRunByMethod is sizing; only its size may be emptied when
+  // nothing on its path can grow.
+  pugi::xml_node sizingNode;
+  // The supply settings do not change during a calculation: read once.
+  mutable std::optional<SupplyValues> supply = std::nullopt;
+
+  bool Tracing() const noexcept { return state.DebugMode; }
+  void Trace(const std::string& line) const {
+    if (state.DebugMode) state.Log.Write(line);
+  }
+};
+
+// The supply settings, read from the project root on first use.
+const SupplyValues& ReadSupplyValues(const CalcContext& ctx);
 
 }  // namespace cv

@@ -1,7 +1,6 @@
 #include "sizing/network_calculation.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -21,7 +20,7 @@ namespace cv {
 
 namespace {
 
-bool IsPassThrough(const std::string& kind) {
+bool IsPassThrough(std::string_view kind) {
   return kind == "Manifold" || kind == "Regulator" || kind == "Tee" || kind == "EFV";
 }
 
@@ -37,7 +36,7 @@ double SumLoads(pugi::xml_node node, bool write) {
     if (write) SetFieldText(node, "load", FormatNumber(sum));
     return sum;
   }
-  if (IsPassThrough(FieldText(node, "appliance"))) {
+  if (IsPassThrough(FieldView(node, "appliance"))) {
     if (write) SetFieldText(node, "load", FormatNumber(sum));
   } else {
     sum += FieldNumber(node, "load");
@@ -54,16 +53,24 @@ std::string OrderingKey(pugi::xml_node node) {
   return digits + "|" + NodeId(node);
 }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
+// The runs are visited in the order of their keys compared without regard
+// to case; the key is lowered once so that sorting compares plain bytes.
+struct OrderedRun {
+  std::string sortKey;
+  std::string id;
+};
+
+OrderedRun MakeOrderedRun(pugi::xml_node node) {
+  OrderedRun run{OrderingKey(node), NodeId(node)};
+  for (char& c : run.sortKey)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return run;
 }
 
 std::pair<pugi::xml_node, bool> FindUpstreamEFV(pugi::xml_node node) {
   for (pugi::xml_node cur = node;; cur = cur.parent()) {
     if (IsSystemRoot(cur)) return {cur, false};
-    if (FieldText(cur, "appliance") == "EFV") return {cur, true};
+    if (FieldView(cur, "appliance") == "EFV") return {cur, true};
   }
 }
 
@@ -74,19 +81,21 @@ void CalculateNodeSizes(pugi::xml_document& project, ProgramState& state) {
   pugi::xml_document& doc = state.TripFlowPass ? state.TripDocument : project;
   const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
 
-  std::vector<std::string> keys;
+  std::vector<OrderedRun> runs;
   std::unordered_map<std::string, pugi::xml_node> firstById;
   for (pugi::xml_node node : nodes) {
     firstById.emplace(NodeId(node), node);
-    if (IsApplianceOrRegulator(node)) keys.push_back(OrderingKey(node));
+    if (IsApplianceOrRegulator(node)) runs.push_back(MakeOrderedRun(node));
     if (!IsFixed(node))
       SetFieldText(node, "materialSize", SizeNameAt(0, FieldText(node, "material")));
   }
-  std::stable_sort(keys.begin(), keys.end(), LessIgnoringCase);
+  std::stable_sort(runs.begin(), runs.end(), [](const OrderedRun& a, const OrderedRun& b) {
+    return a.sortKey < b.sortKey;
+  });
 
   CalcContext ctx{state, ProjectRoot(project), {}};
-  for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-    auto found = firstById.find(it->substr(it->find('|') + 1));
+  for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
+    auto found = firstById.find(it->id);
     if (found == firstById.end()) continue;
     pugi::xml_node node = found->second;
     // The trip-flow pass sizes the runs behind an EFV and the high side.

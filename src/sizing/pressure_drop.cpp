@@ -39,18 +39,18 @@ int CheckedSizeIndex(std::string_view size, std::string_view material) {
 double NodeSegmentDrop(pugi::xml_node node, const CalcContext& ctx) {
   const double length = FieldNumber(node, "length");
   const double load = FieldNumber(node, "load");
-  const std::string material = FieldText(node, "material");
-  const std::string size = FieldText(node, "materialSize");
+  const std::string_view material = FieldView(node, "material");
+  const std::string_view size = FieldView(node, "materialSize");
   const std::string gasType = RootAttributeText(ctx.projectRoot, kAttrGasType);
   double dp = LawPressureDrop(load, length, material, size, gasType);
-  if (FieldText(node, "appliance") == "EFV") {
-    const EFVParameters& efv = ctx.state.EFVCollection.Get(FieldText(node, "ModelNumber"));
+  if (FieldView(node, "appliance") == "EFV") {
+    const EFVParameters& efv = ctx.state.EFVCollection.Get(FieldView(node, "ModelNumber"));
     dp += ctx.state.TripFlowPass ? efv.TripPresDrop : efv.NormalPresDrop;
   }
   return Round2(Checked(dp));
 }
 
-bool IsRegulator(pugi::xml_node node) { return FieldText(node, "appliance") == "Regulator"; }
+bool IsRegulator(pugi::xml_node node) { return FieldView(node, "appliance") == "Regulator"; }
 
 void WritePressures(pugi::xml_node node, double supply, double drop, double delivered) {
   SetFieldText(node, "SupplyPressure", FormatNumber(supply));
@@ -60,7 +60,8 @@ void WritePressures(pugi::xml_node node, double supply, double drop, double deli
 
 }  // namespace
 
-SupplyValues ReadSupplyValues(const CalcContext& ctx) {
+const SupplyValues& ReadSupplyValues(const CalcContext& ctx) {
+  if (ctx.supply) return *ctx.supply;
   const pugi::xml_node root = ctx.projectRoot;
   SupplyValues v;
   v.gasType = RootAttributeText(root, kAttrGasType);
@@ -73,7 +74,7 @@ SupplyValues ReadSupplyValues(const CalcContext& ctx) {
     v.pHigh = ParseNumber(RootAttributeText(root, kAttrHighSupplyPressure));
     v.aHigh = ParseNumber(RootAttributeText(root, kAttrHighSupplyAllowablePressureDrop));
   }
-  return v;
+  return ctx.supply.emplace(std::move(v));
 }
 
 double LawPressureDrop(double load, double length, std::string_view material,
@@ -108,7 +109,7 @@ double PressureDropToSource(pugi::xml_node node, bool segmentOnly, const CalcCon
     const pugi::xml_node parent = cur.parent();
     if (IsSystemRoot(parent) || IsRegulator(parent)) break;
   }
-  const SupplyValues supply = ReadSupplyValues(ctx);
+  const SupplyValues& supply = ReadSupplyValues(ctx);
   const bool belowSupply = IsSystemRoot(path.back().parent());
   // No run on the path is a regulator's parent, so they share one answer.
   const bool regulatorAbove = !belowSupply;
@@ -141,7 +142,7 @@ bool HasRegulatorAncestor(pugi::xml_node node) {
 
 bool IsApplianceOrRegulator(pugi::xml_node element) {
   if (!IsSystemNode(element)) return false;
-  const std::string kind = FieldText(element, "appliance");
+  const std::string_view kind = FieldView(element, "appliance");
   return kind != "Manifold" && kind != "Tee" && kind != "EFV";
 }
 

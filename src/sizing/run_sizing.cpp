@@ -77,7 +77,7 @@ std::string SizingFailureText(const std::string& nodeDescription,
 }
 
 bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
-  const SupplyValues supply = ReadSupplyValues(ctx);
+  const SupplyValues& supply = ReadSupplyValues(ctx);
   const std::string description = FieldText(node, "description");
   const double length = FieldNumber(node, "length");
   FieldText(node, "materialSize");
