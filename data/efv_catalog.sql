@@ -2,8 +2,11 @@
 -- drops in inches of water column, the units of the project document; the
 -- unit columns are carried along for the reader. Row order is the order of
 -- the model list; the fifth row is the model a new EFV starts with.
+-- ID carries no index: with one, "SELECT ID" would answer in the index's
+-- order and the model list would no longer follow the rows. The program
+-- refuses a catalogue whose IDs repeat.
 CREATE TABLE EFV_Parameters (
-  ID TEXT NOT NULL UNIQUE,
+  ID TEXT NOT NULL,
   model TEXT,
   operating_pres REAL,
   operating_pres_unit TEXT,

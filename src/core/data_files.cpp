@@ -18,8 +18,12 @@ std::string ProgramFolder() {
 
 std::string FindDataFile(const std::string& name) {
   std::error_code ec;
-  fs::path beside = fs::path(ProgramFolder()) / name;
-  if (fs::exists(beside, ec)) return beside.string();
+  const fs::path program = ProgramFolder();
+  // Beside the program (the build tree), then share/corvanta of the prefix
+  // the program is installed under, then the configured data folder.
+  for (const fs::path& candidate :
+       {program / name, program.parent_path() / "share" / "corvanta" / name})
+    if (fs::exists(candidate, ec)) return candidate.string();
   return (fs::path(CORVANTA_DATA_DIR) / name).string();
 }
 

@@ -10,6 +10,8 @@ std::string StandardDescription(int number) {
     case kErrOutOfRange: return "Subscript out of range";
     case kErrDivisionByZero: return "Division by zero";
     case kErrTypeMismatch: return "Type mismatch";
+    case kErrOutOfStack: return "Out of stack space";
+    case kErrInternal: return "Internal error";
     case kErrFileNotFound: return "File not found";
     case kErrFileAccess: return "Path/File access error";
     case kErrMissingElement: return "Object variable or With block variable not set";

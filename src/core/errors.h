@@ -16,9 +16,11 @@ enum ErrorNumber : int {
   kErrOutOfRange = 9,        // index out of range
   kErrDivisionByZero = 11,
   kErrTypeMismatch = 13,     // text that is not a number
+  kErrOutOfStack = 28,       // a network nested too deep
   kErrFileNotFound = 53,
   kErrFileAccess = 75,
   kErrMissingElement = 91,
+  kErrInternal = 51,
   kErrDuplicateKey = 457,
 };
 
@@ -60,6 +62,10 @@ auto WithContext(const char* qualifiedName, F&& f) -> decltype(f()) {
     throw;
   } catch (const std::bad_alloc&) {
     CvError e(kErrOutOfMemory, StandardDescription(kErrOutOfMemory));
+    e.AddContext(qualifiedName);
+    throw e;
+  } catch (const std::exception& other) {
+    CvError e(kErrInternal, StandardDescription(kErrInternal) + ": " + other.what());
     e.AddContext(qualifiedName);
     throw e;
   }

@@ -1,5 +1,6 @@
 #include "project/document.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
@@ -190,6 +191,29 @@ std::vector<pugi::xml_node> AllSystemNodes(const pugi::xml_document& doc) {
     return true;
   });
   return nodes;
+}
+
+int SystemNodeDepth(const pugi::xml_document& doc) {
+  // One walk in document order, counting SystemNode levels on the way down
+  // and up.
+  int depth = 0;
+  int deepest = 0;
+  pugi::xml_node cur = doc.first_child();
+  while (cur) {
+    if (IsSystemNode(cur)) deepest = std::max(deepest, ++depth);
+    if (cur.first_child()) {
+      cur = cur.first_child();
+      continue;
+    }
+    while (cur && !cur.next_sibling()) {
+      if (IsSystemNode(cur)) --depth;
+      cur = cur.parent();
+    }
+    if (!cur) break;
+    if (IsSystemNode(cur)) --depth;
+    cur = cur.next_sibling();
+  }
+  return deepest;
 }
 
 std::vector<pugi::xml_node> ChildSystemNodes(pugi::xml_node element) {

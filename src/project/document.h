@@ -71,6 +71,9 @@ pugi::xml_node FindSystemNodeById(const pugi::xml_document& doc, std::string_vie
 
 // All SystemNode elements in document order.
 std::vector<pugi::xml_node> AllSystemNodes(const pugi::xml_document& doc);
+// How deep SystemNode elements nest (0 without any, 1 for runs from the
+// gas supply).
+int SystemNodeDepth(const pugi::xml_document& doc);
 // The SystemNode children of an element, in document order.
 std::vector<pugi::xml_node> ChildSystemNodes(pugi::xml_node element);
 

@@ -200,6 +200,9 @@ void CalculateNetwork(pugi::xml_document& project, ProgramState& state) {
     if (state.EFVPresent && state.DebugMode)
       state.Log.Write("\r\n***** Executing Normal Flow Calculations *****\r\n");
     pugi::xml_node root = ProjectRoot(project);
+    if (SystemNodeDepth(project) > kMaxNetworkDepth)
+      Raise(kErrOutOfStack, "the network nests more than " + std::to_string(kMaxNetworkDepth) +
+                                " runs deep");
     AccumulateLoads(root);
     CalculateNodeSizes(project, state);
     if (state.EFVPresent) {

@@ -10,6 +10,10 @@
 
 namespace cv {
 
+// Networks nested deeper than this are refused (error 28): no real
+// building comes near it, and the walks over the tree recurse.
+inline constexpr int kMaxNetworkDepth = 2000;
+
 // Recalculates the project document in place. A run that cannot be sized
 // ends its pass after the message (LastSizingFailed is then set); any other
 // failure propagates as CvError, with what was written staying written.

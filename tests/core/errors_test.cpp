@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <stdexcept>
 #include <string>
 
 #include "support/raised_error.h"
@@ -30,6 +31,14 @@ TEST(Errors, OutOfMemoryBecomesErrorSeven) {
   ASSERT_TRUE(e);
   EXPECT_EQ(e->number(), cv::kErrOutOfMemory);
   EXPECT_EQ(e->description(), "mod.F Out of memory");
+}
+
+TEST(Errors, AnyOtherExceptionBecomesAnInternalError) {
+  auto e = cvtest::RaisedError(
+      [] { cv::WithContext("mod.F", []() -> int { throw std::out_of_range("position 9"); }); });
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->number(), cv::kErrInternal);
+  EXPECT_EQ(e->description(), "mod.F Internal error: position 9");
 }
 
 }  // namespace

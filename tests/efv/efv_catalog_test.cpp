@@ -150,3 +150,18 @@ TEST(GetEFVFlow, BlankArgumentsAndOtherKindsGiveZero) {
 }
 
 }  // namespace
+
+namespace {
+
+// The model list follows the rows of the shipped catalogue, so that the
+// model a new EFV starts with (position 4) is its fifth row.
+TEST(ShippedCatalogue, ListsItsModelsInRowOrder) {
+  cv::EFVCatalog catalog;
+  catalog.Load(cvtest::ProgramCatalogPath());
+  const std::vector<std::string> ids = cv::EFVCatalog::ReadModelIds(cvtest::ProgramCatalogPath());
+  EXPECT_EQ(ids, catalog.ModelIds());
+  ASSERT_GE(ids.size(), 5u);
+  EXPECT_EQ(ids[4], "CV-EFV-200");
+}
+
+}  // namespace

@@ -107,6 +107,17 @@ TEST(ProjectDocument, LookupsTakeTheFirstMatchInDocumentOrder) {
   EXPECT_EQ(cv::ChildSystemNodes(project.Root()).size(), 2u);
 }
 
+TEST(ProjectDocument, DepthCountsTheDeepestRunAcrossBranches) {
+  cvtest::TestProject project;
+  EXPECT_EQ(cv::SystemNodeDepth(project.Doc()), 0);
+  pugi::xml_node tee = project.Add(project.Root(), {.id = "1", .appliance = "Tee"});
+  pugi::xml_node branch = project.Add(tee, {.id = "2", .appliance = "Tee"});
+  project.Add(branch, {.id = "3", .appliance = "Range"});
+  project.Add(tee, {.id = "4", .appliance = "Dryer"});
+  project.Add(project.Root(), {.id = "5", .appliance = "Grill"});
+  EXPECT_EQ(cv::SystemNodeDepth(project.Doc()), 3);
+}
+
 TEST(ProjectDocument, TreeKeyGivesTheIdBeforeTheFirstBlank) {
   EXPECT_EQ(cv::IdFromTreeKey("7055475 Kitchen Range"), "7055475");
   EXPECT_EQ(cv::IdFromTreeKey("7055475"), "7055475");

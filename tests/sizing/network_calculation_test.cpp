@@ -219,6 +219,18 @@ TEST_F(Network, MissingElementOrModelFailsAndLeavesTheTripFlagClear) {
   EXPECT_EQ(cvtest::RaisedNumber([&] { project_.Calculate(); }), cv::kErrMissingElement);
 }
 
+TEST_F(Network, ANetworkNestedBeyondTheLimitIsRefusedWithoutCrashing) {
+  pugi::xml_node parent = Root();
+  for (int i = 0; i < cv::kMaxNetworkDepth; ++i)
+    parent = Add(parent, {.id = std::to_string(i), .appliance = "Tee", .length = "0"});
+  Add(parent, {.id = "leaf", .appliance = "Lamp", .load = "1", .length = "0"});
+  EXPECT_EQ(cv::SystemNodeDepth(project_.Doc()), cv::kMaxNetworkDepth + 1);
+  EXPECT_EQ(cvtest::RaisedNumber([&] { project_.Calculate(); }), cv::kErrOutOfStack);
+
+  parent.remove_child(project_.Node("leaf"));
+  EXPECT_EQ(cvtest::RaisedNumber([&] { project_.Calculate(); }), 0);
+}
+
 TEST_F(Network, TripDocumentIsSavedBesideATracedProject) {
   TraceInto("house.cv");
   pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .model = "EFV-K135"});

@@ -166,7 +166,7 @@ TEST_F(NewEFVTest, AFittingTurnedIntoAnEFVCountsTheLoadsBelowIt) {
   EXPECT_EQ(messages.Shown().size(), 1u);
   PressUpdate();
   ASSERT_EQ(messages.Shown().size(), 2u);
-  ExpectTripMessage("CV-EFV-350", "350");
+  ExpectTripMessage("CV-EFV-200", "200");
   EXPECT_EQ(Field(fitting, "appliance"), "Tee");
 }
 
