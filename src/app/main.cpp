@@ -1,7 +1,9 @@
 // Starts the window program: the application, the real seams, the main
 // window and its controllers, then the start-up sequence.
 #include <QApplication>
+#include <QIcon>
 
+#include "core/data_files.h"
 #include "ui/main_window.h"
 #include "ui/program.h"
 #include "ui/project_commands.h"
@@ -15,6 +17,7 @@ int main(int argc, char* argv[]) {
   cv::ui::QtPrinterDialogs printers;
   cv::ui::Seams seams{&messages, &files, &printers};
   cv::ui::MainWindow window(seams);
+  window.setWindowIcon(QIcon(QString::fromStdString(cv::FindDataFile("corvanta.png"))));
   messages.SetParent(&window);
   cv::ui::WireControllers(window, seams);
   if (!window.StartUp()) return 1;

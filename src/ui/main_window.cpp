@@ -20,7 +20,6 @@ namespace cv::ui {
 MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromLatin1(kProgramTitle));
-  setWindowIcon(QIcon());
   state_.Messages = seams_.messages;
   BuildPages();
   BuildMenus();

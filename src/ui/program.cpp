@@ -10,8 +10,6 @@ void WireControllers(MainWindow& window, Seams& seams) {
   // One line per controller.
   InstallProjectControllers(window, seams);
   AttachPrintingAndHelp(window, seams);
-  (void)window;
-  (void)seams;
 }
 
 }  // namespace cv::ui
