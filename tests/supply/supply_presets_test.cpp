@@ -21,14 +21,8 @@ TEST(SupplyPresets, ListsHoldTheTextsInPresetOrder) {
   EXPECT_TRUE(cv::SupplyPresets(0, 2).empty());
 }
 
-TEST(SupplyPresets, PsiPresetsAreMultiplesOf2773) {
-  EXPECT_EQ(cv::SupplyPresetPressure(0, 4, cv::kSupplyList), 55.46);
-  EXPECT_EQ(cv::SupplyPresetDrop(0, 4, cv::kSupplyList), 27.73);
-  EXPECT_EQ(cv::SupplyPresetPressure(1, 4, cv::kSupplyList), 138.65);
-  EXPECT_EQ(cv::SupplyPresetDrop(1, 4, cv::kSupplyList), 97.055);
-  EXPECT_EQ(cv::SupplyPresetPressure(0, 0, cv::kInternalList), 7);
-  EXPECT_EQ(cv::SupplyPresetDrop(1, 0, cv::kInternalList), 0.5);
-  // Cells no preset fills hold 0.
+// The preset values themselves are checked through the supply update.
+TEST(SupplyPresets, CellsNoPresetFillsHoldZero) {
   EXPECT_EQ(cv::SupplyPresetDrop(0, 8, cv::kSupplyList), 0);
   EXPECT_EQ(cv::SupplyPresetDrop(2, 0, cv::kSupplyList), 0);
   EXPECT_EQ(cv::SupplyPresetDrop(0, -1, cv::kSupplyList), 0);

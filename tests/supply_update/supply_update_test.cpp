@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+
 #include "core/errors.h"
 #include "project/document.h"
 
@@ -65,143 +68,123 @@ std::vector<std::string> Pressures(const SupplySettings& s) {
 
 using Strings = std::vector<std::string>;
 
-TEST(FixedMethodUpdate, FourteenInchPresetIsASinglePressureSystem) {
-  SupplySettings s = Accepted(Fixed(0, 3));
-  EXPECT_EQ(Pressures(s), (Strings{"0", "0", "14", "6"}));
-  EXPECT_FALSE(s.dualSystem);
-  EXPECT_EQ(s.unitSystem, "English");
-  EXPECT_EQ(s.version, "CVSystem-2.2.4-English");
-  EXPECT_EQ(s.calculationType, "Fixed Pressure Method");
-  EXPECT_EQ(s.gasType, "Natural Gas");
-  EXPECT_FALSE(s.internalLowSupplyDeliveryPressure) << "the fixed method leaves it alone";
+// What each method writes: presets of both gases, millibar and PSI boxes
+// converted to inches of water, the boxes a single system does not use
+// ignored.
+TEST(SupplyUpdate, AcceptedInputsWriteTheirPressuresAndDualState) {
+  struct Case {
+    const char* name;
+    SupplyPanelInput in;
+    Strings pressures;
+    bool dual;
+  };
+  const Case cases[] = {
+      {"14 In WC, a drop of exactly 6", Fixed(0, 3), {"0", "0", "14", "6"}, false},
+      {"natural gas 2 PSI", Fixed(0, 4, 0), {"55.46", "27.73", "7", "3"}, true},
+      {"propane 2 PSI", Fixed(1, 3, 0), {"55.46", "27.73", "11", "0.5"}, true},
+      {"propane 5 PSI", Fixed(1, 4, 0), {"138.65", "97.055", "11", "0.5"}, true},
+      {"user single", UserDefined(" 20 ", "2.5"), {"0", "0", "8.04402", "1.0055025"}, false},
+      {"user dual",
+       UserDefined("100", "20", true, "20", "2.5"),
+       {"40.2201", "8.04402", "8.04402", "1.0055025"},
+       true},
+      {"delivery dual, low values as typed",
+       Delivery(" 7.0 ", "5", true, "2", "1"),
+       {"55.46", "27.73", "7.0", "0"},
+       true},
+      {"delivery single", Delivery("7", "4", false, "abc", ""), {"0", "0", "7", "0"}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const SupplySettings s = Accepted(c.in);
+    EXPECT_EQ(Pressures(s), c.pressures);
+    EXPECT_EQ(s.dualSystem, c.dual);
+  }
 }
 
-TEST(FixedMethodUpdate, PsiPresetsAreDualForBothGases) {
-  SupplySettings natural = Accepted(Fixed(0, 4, 0));
-  EXPECT_EQ(Pressures(natural), (Strings{"55.46", "27.73", "7", "3"}));
-  EXPECT_TRUE(natural.dualSystem);
+TEST(SupplyUpdate, EachMethodWritesItsNameUnitsAndDeliveryPressure) {
+  SupplySettings fixed = Accepted(Fixed(0, 3));
+  EXPECT_EQ(fixed.unitSystem, "English");
+  EXPECT_EQ(fixed.version, "CVSystem-2.2.4-English");
+  EXPECT_EQ(fixed.calculationType, "Fixed Pressure Method");
+  EXPECT_EQ(fixed.gasType, "Natural Gas");
+  EXPECT_FALSE(fixed.internalLowSupplyDeliveryPressure) << "the fixed method leaves it alone";
+  EXPECT_EQ(Accepted(Fixed(1, 3, 0)).gasType, "Propane");
 
-  SupplySettings propane = Accepted(Fixed(1, 3, 0));
-  EXPECT_EQ(Pressures(propane), (Strings{"55.46", "27.73", "11", "0.5"}));
-  EXPECT_TRUE(propane.dualSystem);
-  EXPECT_EQ(propane.gasType, "Propane");
+  SupplyEvaluation user = EvaluateSupplyUpdate(UserDefined(" 20 ", "2.5"));
+  ASSERT_FALSE(user.failure);
+  EXPECT_EQ(user.settings.internalLowSupplyDeliveryPressure, "0");
+  EXPECT_EQ(user.settings.version, "CVSystem-2.2.4-Metric");
+  EXPECT_EQ(user.settings.unitSystem, "Metric");
+  EXPECT_EQ(user.settings.calculationType, "User Defined Method");
+  EXPECT_TRUE(user.internalDropSetToZero) << "the blank internal drop box becomes 0";
 
-  SupplySettings fivePsi = Accepted(Fixed(1, 4, 0));
-  EXPECT_EQ(Pressures(fivePsi), (Strings{"138.65", "97.055", "11", "0.5"}));
+  SupplySettings delivery = Accepted(Delivery(" 7.0 ", "5", true, "2", "1"));
+  EXPECT_EQ(delivery.internalLowSupplyDeliveryPressure, "5");
+  EXPECT_EQ(delivery.unitSystem, "English");
+  EXPECT_EQ(delivery.calculationType, "Delivery Pressure Method");
 }
 
-TEST(FixedMethodUpdate, AListWithoutSelectionIsRefusedInsteadOfWritingZeros) {
-  SupplyCheckFailure noSupply = Refused(Fixed(0, -1));
-  EXPECT_EQ(noSupply.message, "Error:  Supply Pressure must be selected!");
-  EXPECT_EQ(noSupply.focus, "cboSupplyPressure");
-  EXPECT_EQ(Refused(Fixed(1, 5)).focus, "cboSupplyPressure") << "propane has five presets";
-
-  SupplyCheckFailure noInternal = Refused(Fixed(0, 4, -1));
-  EXPECT_EQ(noInternal.message, "Error:  Internal Pressure must be selected!");
-  EXPECT_EQ(noInternal.focus, "cboInternalPressure");
-  // A single system does not use the internal list.
-  EXPECT_FALSE(EvaluateSupplyUpdate(Fixed(0, 2, -1)).failure);
-
-  SupplyPanelInput noGas = Fixed(-1, 1);
-  EXPECT_EQ(Refused(noGas).focus, "cboGasType");
+// The checks run in order and the first failure wins: its text and the box
+// that gets the focus. A null text or focus is not looked at.
+TEST(SupplyUpdate, RefusedInputsNameTheFirstFailingBox) {
+  const char* const zero = "Error:  Supply/Internal Pressure Drops must be greater than zero!";
+  const char* const notNumeric = "Error:  Supply Pressure is not numeric!";
+  struct Case {
+    SupplyPanelInput in;
+    const char* message;
+    const char* focus;
+  };
+  const Case cases[] = {
+      // A list without selection is refused instead of writing zeros.
+      {Fixed(0, -1), "Error:  Supply Pressure must be selected!", "cboSupplyPressure"},
+      {Fixed(1, 5), nullptr, "cboSupplyPressure"},  // propane has five presets
+      {Fixed(0, 4, -1), "Error:  Internal Pressure must be selected!", "cboInternalPressure"},
+      {Fixed(-1, 1), nullptr, "cboGasType"},
+      {UserDefined("", "x"), notNumeric, "txtMetricSupplyPressureDrop"},
+      {UserDefined("20", " "), "Error:  Allowable Pressure Drop is not numeric!",
+       "txtUserDefinedAllowablePressureDrop"},
+      {UserDefined("20", "2", true, "y", "x"),
+       "Error:  Internal Allowable Pressure Drop is not numeric!", "txtMetricInternalPressureDrop"},
+      {UserDefined("20", "2", true, "y", "1"), "Error:  Internal Supply Pressure is not numeric!",
+       "txtUserDefinedInternalLowSupplyPressureDrop"},
+      {UserDefined("20", "2", true, "20", "0"), zero, "txtMetricInternalPressureDrop"},
+      {UserDefined("0", "2"), zero, "txtMetricInternalPressureDrop"},
+      {UserDefined("-20", "2"), "Error:  Supply Pressure must not be negative!",
+       "txtMetricSupplyPressureDrop"},
+      {UserDefined("20", "-2"), "Error:  Allowable Pressure Drop must not be negative!", nullptr},
+      {UserDefined("20", "2", true, "-5", "1"),
+       "Error:  Internal Supply Pressure must not be negative!",
+       "txtUserDefinedInternalLowSupplyPressureDrop"},
+      {Delivery(" ", "x", true, "y", "z"), notNumeric,
+       "txtDeliveryPressureInternalLowSupplyPressure"},
+      {Delivery("7", "x", true, "y", "z"), notNumeric, "txtDeliveryPressureHighSupplyPressure"},
+      {Delivery("7", "x", true, "2", "z"), "Error:  Delivery Pressure is not numeric!", nullptr},
+      {Delivery("7", "4", true, "2", "z"), "Error:Allowable Pressure Drop is not numeric!",
+       "txtDeliveryPressureHighSupplyAllowedPressureDrop"},
+      {Delivery("7", "-4"), "Error:  Delivery Pressure must not be negative!",
+       "txtDeliveryPressureInternalLowDeliveryPressure"},
+      {Delivery("7", "4", true, "2", "-1"), nullptr,
+       "txtDeliveryPressureHighSupplyAllowedPressureDrop"},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE("case " + std::to_string(i));
+    const SupplyCheckFailure failure = Refused(cases[i].in);
+    if (cases[i].message) EXPECT_EQ(failure.message, cases[i].message);
+    if (cases[i].focus) EXPECT_EQ(failure.focus, cases[i].focus);
+  }
 }
 
-TEST(UserDefinedUpdate, SingleSystemConvertsMillibarToInchesOfWater) {
-  SupplyEvaluation e = EvaluateSupplyUpdate(UserDefined(" 20 ", "2.5"));
-  ASSERT_FALSE(e.failure);
-  EXPECT_EQ(Pressures(e.settings), (Strings{"0", "0", "8.04402", "1.0055025"}));
-  EXPECT_EQ(e.settings.internalLowSupplyDeliveryPressure, "0");
-  EXPECT_EQ(e.settings.version, "CVSystem-2.2.4-Metric");
-  EXPECT_EQ(e.settings.unitSystem, "Metric");
-  EXPECT_EQ(e.settings.calculationType, "User Defined Method");
-  EXPECT_FALSE(e.settings.dualSystem);
-  EXPECT_TRUE(e.internalDropSetToZero) << "the blank internal drop box becomes 0";
+TEST(SupplyUpdate, BoxesAndChecksASystemDoesNotUseAreIgnored) {
+  // A single system uses neither the internal list nor the internal boxes;
+  // a zero high allowable drop is not part of the zero check; a zero
+  // delivery is allowed.
+  for (const SupplyPanelInput& in : {Fixed(0, 2, -1), UserDefined("20", "2", false, "y", "x"),
+                                     UserDefined("20", "0"), Delivery("0", "0")})
+    EXPECT_FALSE(EvaluateSupplyUpdate(in).failure);
 }
 
-TEST(UserDefinedUpdate, DualSystemWritesEachBoxToItsAttribute) {
-  SupplySettings s = Accepted(UserDefined("100", "20", true, "20", "2.5"));
-  EXPECT_EQ(Pressures(s), (Strings{"40.2201", "8.04402", "8.04402", "1.0055025"}));
-  EXPECT_TRUE(s.dualSystem);
-}
-
-TEST(UserDefinedUpdate, ChecksRunInOrderAndTheFirstFailureWins) {
-  EXPECT_EQ(Refused(UserDefined("", "x")).message, "Error:  Supply Pressure is not numeric!");
-  EXPECT_EQ(Refused(UserDefined("", "x")).focus, "txtMetricSupplyPressureDrop");
-  SupplyCheckFailure drop = Refused(UserDefined("20", " "));
-  EXPECT_EQ(drop.message, "Error:  Allowable Pressure Drop is not numeric!");
-  EXPECT_EQ(drop.focus, "txtUserDefinedAllowablePressureDrop");
-  SupplyCheckFailure internalDrop = Refused(UserDefined("20", "2", true, "y", "x"));
-  EXPECT_EQ(internalDrop.message, "Error:  Internal Allowable Pressure Drop is not numeric!");
-  EXPECT_EQ(internalDrop.focus, "txtMetricInternalPressureDrop");
-  SupplyCheckFailure internalSupply = Refused(UserDefined("20", "2", true, "y", "1"));
-  EXPECT_EQ(internalSupply.message, "Error:  Internal Supply Pressure is not numeric!");
-  EXPECT_EQ(internalSupply.focus, "txtUserDefinedInternalLowSupplyPressureDrop");
-  // A single system does not look at the internal boxes.
-  EXPECT_FALSE(EvaluateSupplyUpdate(UserDefined("20", "2", false, "y", "x")).failure);
-}
-
-TEST(UserDefinedUpdate, ZeroSupplyOrDualInternalDropIsRefused) {
-  const char* zeroText = "Error:  Supply/Internal Pressure Drops must be greater than zero!";
-  SupplyCheckFailure dualZero = Refused(UserDefined("20", "2", true, "20", "0"));
-  EXPECT_EQ(dualZero.message, zeroText);
-  EXPECT_EQ(dualZero.focus, "txtMetricInternalPressureDrop");
-  SupplyCheckFailure supplyZero = Refused(UserDefined("0", "2"));
-  EXPECT_EQ(supplyZero.message, zeroText);
-  EXPECT_EQ(supplyZero.focus, "txtMetricInternalPressureDrop");
-  // A zero allowable drop of the high section is not part of that check.
-  EXPECT_FALSE(EvaluateSupplyUpdate(UserDefined("20", "0")).failure);
-}
-
-TEST(UserDefinedUpdate, NegativeValuesAreRefused) {
-  SupplyCheckFailure supply = Refused(UserDefined("-20", "2"));
-  EXPECT_EQ(supply.message, "Error:  Supply Pressure must not be negative!");
-  EXPECT_EQ(supply.focus, "txtMetricSupplyPressureDrop");
-  SupplyCheckFailure drop = Refused(UserDefined("20", "-2"));
-  EXPECT_EQ(drop.message, "Error:  Allowable Pressure Drop must not be negative!");
-  SupplyCheckFailure internal = Refused(UserDefined("20", "2", true, "-5", "1"));
-  EXPECT_EQ(internal.message, "Error:  Internal Supply Pressure must not be negative!");
-  EXPECT_EQ(internal.focus, "txtUserDefinedInternalLowSupplyPressureDrop");
-}
-
-TEST(DeliveryUpdate, DualSystemStoresPsiAsInchesOfWater) {
-  SupplySettings s = Accepted(Delivery(" 7.0 ", "5", true, "2", "1"));
-  EXPECT_EQ(Pressures(s), (Strings{"55.46", "27.73", "7.0", "0"})) << "low values as typed";
-  EXPECT_EQ(s.internalLowSupplyDeliveryPressure, "5");
-  EXPECT_TRUE(s.dualSystem);
-  EXPECT_EQ(s.unitSystem, "English");
-  EXPECT_EQ(s.calculationType, "Delivery Pressure Method");
-}
-
-TEST(DeliveryUpdate, SingleSystemIgnoresTheHighBoxes) {
-  SupplySettings s = Accepted(Delivery("7", "4", false, "abc", ""));
-  EXPECT_EQ(Pressures(s), (Strings{"0", "0", "7", "0"}));
-  EXPECT_FALSE(s.dualSystem);
-}
-
-TEST(DeliveryUpdate, ChecksRunInOrderWithTheirOwnTexts) {
-  SupplyCheckFailure low = Refused(Delivery(" ", "x", true, "y", "z"));
-  EXPECT_EQ(low.message, "Error:  Supply Pressure is not numeric!");
-  EXPECT_EQ(low.focus, "txtDeliveryPressureInternalLowSupplyPressure");
-  SupplyCheckFailure high = Refused(Delivery("7", "x", true, "y", "z"));
-  EXPECT_EQ(high.message, "Error:  Supply Pressure is not numeric!");
-  EXPECT_EQ(high.focus, "txtDeliveryPressureHighSupplyPressure");
-  SupplyCheckFailure delivery = Refused(Delivery("7", "x", true, "2", "z"));
-  EXPECT_EQ(delivery.message, "Error:  Delivery Pressure is not numeric!");
-  SupplyCheckFailure highDrop = Refused(Delivery("7", "4", true, "2", "z"));
-  EXPECT_EQ(highDrop.message, "Error:Allowable Pressure Drop is not numeric!");
-  EXPECT_EQ(highDrop.focus, "txtDeliveryPressureHighSupplyAllowedPressureDrop");
-}
-
-TEST(DeliveryUpdate, NegativeValuesAreRefused) {
-  SupplyCheckFailure delivery = Refused(Delivery("7", "-4"));
-  EXPECT_EQ(delivery.message, "Error:  Delivery Pressure must not be negative!");
-  EXPECT_EQ(delivery.focus, "txtDeliveryPressureInternalLowDeliveryPressure");
-  EXPECT_EQ(Refused(Delivery("7", "4", true, "2", "-1")).focus,
-            "txtDeliveryPressureHighSupplyAllowedPressureDrop");
-  EXPECT_FALSE(EvaluateSupplyUpdate(Delivery("0", "0")).failure) << "zero is allowed";
-}
-
-TEST(DeliveryUpdate, AHugePsiValueFailsInsteadOfWritingInfinity) {
+TEST(SupplyUpdate, AHugePsiValueFailsInsteadOfWritingInfinity) {
   try {
     EvaluateSupplyUpdate(Delivery("7", "4", true, "1e308", "1"));
     FAIL() << "expected an overflow";
