@@ -37,7 +37,6 @@ TEST(CommaLocale, NumberTextKeepsThePeriod) {
 }
 
 TEST(CommaLocale, ConversionsKeepThePeriod) {
-  EXPECT_EQ(cv::ConvertUnits("10", "Length", "Metric", "English"), "32.808399");
   EXPECT_EQ(cv::ConvertUnits("7", "Pressure", "English", "Metric"), "17.4042332067797");
   EXPECT_EQ(cv::ConvertUnits("2.5", "Pressure", "Metric", "English"), "1.0055025");
 }

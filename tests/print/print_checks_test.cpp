@@ -47,9 +47,4 @@ TEST(PrintChecks, FailedSizingRefusesPrintingThoughEveryRunHasASize) {
   EXPECT_FALSE(cv::PrintRefused(project.Doc(), project.State()));
 }
 
-TEST(PrintChecks, ErrorMessageHasTwoLineBreaksBeforeTheDescription) {
-  EXPECT_EQ(cv::PrintErrorMessage("File not found"),
-            "There was an error printing the project:\r\n\r\nFile not found");
-}
-
 }  // namespace
