@@ -17,8 +17,7 @@ class PanelTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    item = AddDevice(GasSupply(), QStringLiteral("Range"), QStringLiteral("Range"),
-                     QStringLiteral("50"), QStringLiteral("20"));
+    item = AddDevice(GasSupply(), "Range", "Range", "50", "20");
     messages.Clear();
     State().ProjectModified = false;
   }
@@ -36,37 +35,36 @@ class PanelTest : public MainWindowTest {
   QTreeWidgetItem* item = nullptr;
 };
 
-TEST_F(PanelTest, ALoadThatIsNotANumberIsRefused) {
-  Type("txtLoad", QStringLiteral("fifty"));
-  PressUpdate();
-  ExpectRefused("Load and length must be numeric...", "txtLoad");
-}
-
-TEST_F(PanelTest, ALengthThatIsNotANumberIsRefused) {
-  Type("txtLength", QStringLiteral(""));
-  PressUpdate();
-  ExpectRefused("Load and length must be numeric...", "txtLength");
+TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberIsRefused) {
+  for (const auto& [box, text] : {std::pair{"txtLoad", "fifty"}, {"txtLength", ""}}) {
+    SCOPED_TRACE(box);
+    Type(box, text);
+    PressUpdate();
+    ExpectRefused("Load and length must be numeric...", box);
+    Type(box, "20");
+    messages.Clear();
+  }
 }
 
 TEST_F(PanelTest, ANegativeValueIsRefusedAndZeroAccepted) {
-  Type("txtLength", QStringLiteral("-1"));
+  Type("txtLength", "-1");
   PressUpdate();
   ExpectRefused("Load and length must be greater than 0...", "txtLength");
   messages.Clear();
-  Type("txtLength", QStringLiteral("20"));
-  Type("txtLoad", QStringLiteral("0"));
+  Type("txtLength", "20");
+  Type("txtLoad", "0");
   PressUpdate();
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_EQ(Field(item, "load"), "0");
 }
 
 TEST_F(PanelTest, ChoosingAMaterialRefillsTheSizes) {
-  Choose("cboMaterial", QStringLiteral("Pipe"));
+  Choose("cboMaterial", "Pipe");
   EXPECT_EQ(Sizes()->count(), 10);
-  EXPECT_EQ(Sizes()->itemText(0), QStringLiteral("1/2\" SCHEDULE 40"));
+  EXPECT_EQ(Sizes()->itemText(0), "1/2\" SCHEDULE 40");
   EXPECT_FALSE(Sizes()->isEnabled());
   Find<QCheckBox>("chkFixedSize")->click();
-  Choose("cboMaterial", QStringLiteral("CORVANTA"));
+  Choose("cboMaterial", "CORVANTA");
   EXPECT_EQ(Sizes()->count(), 7);
   EXPECT_TRUE(Sizes()->isEnabled());
 }
@@ -82,26 +80,26 @@ TEST_F(PanelTest, FixingTheSizeKeepsTheSizeShown) {
 }
 
 TEST_F(PanelTest, FixingTheSizeOverAnUpdateTextTakesTheFirstSize) {
-  Sizes()->addItem(QStringLiteral("Press Update first"));
+  Sizes()->addItem("Press Update first");
   Sizes()->setCurrentIndex(Sizes()->count() - 1);
   Find<QCheckBox>("chkFixedSize")->click();
   EXPECT_EQ(Sizes()->currentIndex(), 0);
-  EXPECT_EQ(Sizes()->currentText(), QStringLiteral("10A CSST"));
+  EXPECT_EQ(Sizes()->currentText(), "10A CSST");
 }
 
 TEST_F(PanelTest, FixingTheSizeAfterAMaterialChangeNeverLeavesItEmpty) {
-  Choose("cboMaterial", QStringLiteral("Pipe"));
+  Choose("cboMaterial", "Pipe");
   Sizes()->clear();
-  Sizes()->addItem(QStringLiteral("25A CSST"));
+  Sizes()->addItem("25A CSST");
   Find<QCheckBox>("chkFixedSize")->click();
   EXPECT_EQ(Sizes()->currentIndex(), 0);
-  EXPECT_EQ(Sizes()->currentText(), QStringLiteral("1/2\" SCHEDULE 40"));
+  EXPECT_EQ(Sizes()->currentText(), "1/2\" SCHEDULE 40");
 }
 
 TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
   Click(GasSupply());
-  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), QStringLiteral("Gas Supply"));
-  EXPECT_EQ(Find<QLineEdit>("txtLoad")->text(), QStringLiteral("50"));
+  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), "Gas Supply");
+  EXPECT_EQ(Find<QLineEdit>("txtLoad")->text(), "50");
   EXPECT_TRUE(Find<QLabel>("lblParent")->text().isEmpty());
   for (const char* name : {"txtDescription", "txtLoad", "txtLength"})
     EXPECT_FALSE(Find<QWidget>(name)->isEnabled()) << name;
@@ -128,9 +126,8 @@ TEST(Icons, EveryImageKeyHasItsOwnPictureAtBothSizes) {
       images.push_back(image);
     }
   }
-  EXPECT_EQ(DeviceImage(QStringLiteral("Unknown Kind"), 16).toImage(),
-            DeviceImage(QStringLiteral("Other"), 16).toImage());
-  EXPECT_FALSE(DeviceIcon(QStringLiteral("Tee")).pixmap(16).isNull());
+  EXPECT_EQ(DeviceImage("Unknown Kind", 16).toImage(), DeviceImage("Other", 16).toImage());
+  EXPECT_FALSE(DeviceIcon("Tee").pixmap(16).isNull());
 }
 
 }  // namespace

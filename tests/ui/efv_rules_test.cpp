@@ -37,8 +37,8 @@ TEST_F(RulesTree, SeriesRuleLooksUpAndDownTheFirstChildChain) {
   EXPECT_FALSE(CanAddEFVAtThePresentNode(second));
   Node(first, "Valve", "EFV");
   EXPECT_FALSE(CanAddEFVAtThePresentNode(tee));
-  EXPECT_FALSE(CheckTreeviewForChildEFV(tee, QStringLiteral("EFV")));
-  EXPECT_TRUE(CheckTreeviewForChildEFV(tee, QStringLiteral("Regulator")));
+  EXPECT_FALSE(CheckTreeviewForChildEFV(tee, "EFV"));
+  EXPECT_TRUE(CheckTreeviewForChildEFV(tee, "Regulator"));
 }
 
 TEST_F(RulesTree, HighPressureRulesApplyOnlyToDualSystems) {
@@ -102,49 +102,40 @@ class DropTable : public RulesTree {
   QTreeWidgetItem* carried = Node(carrier, "Carried", "EFV");
 };
 
-TEST_F(DropTable, NothingHappensForTheGasSupplyOrAnItemOntoItself) {
-  EXPECT_EQ(DecideDrop(gas, lamp, false), DropOutcome::Nothing);
-  EXPECT_EQ(DecideDrop(lamp, lamp, false), DropOutcome::Nothing);
-}
-
-TEST_F(DropTable, AnEFVOntoAnEFVIsRefusedWithoutShowingTheTarget) {
-  EXPECT_EQ(DecideDrop(spareEFV, efv, false), DropOutcome::SeriesRefusedQuiet);
-}
-
-TEST_F(DropTable, AnEFVOnTheHighPressureSideOfADualSystemIsRefused) {
-  EXPECT_EQ(DecideDrop(spareEFV, lamp, true), DropOutcome::HighPressureRefused);
-  // The regulator itself counts as at or above the target.
+TEST_F(DropTable, EachRowDecidesItsOutcome) {
   QTreeWidgetItem* bareRegulator = Node(gas, "Bare", "Regulator");
-  EXPECT_EQ(DecideDrop(spareEFV, bareRegulator, true), DropOutcome::MoveIfEFVTripAllows);
-}
-
-TEST_F(DropTable, AnEFVInSeriesWithAnotherIsRefused) {
-  EXPECT_EQ(DecideDrop(spareEFV, underEFV, false), DropOutcome::SeriesRefused);
-  EXPECT_EQ(DecideDrop(spareEFV, carrier, false), DropOutcome::SeriesRefused);
-  EXPECT_EQ(DecideDrop(spareEFV, lamp, false), DropOutcome::MoveIfEFVTripAllows);
-}
-
-TEST_F(DropTable, ARegulatorMayNotStandBelowAnEFVInADualSystem) {
   QTreeWidgetItem* reg2 = Node(gas, "Reg2", "Regulator");
-  EXPECT_EQ(DecideDrop(reg2, underEFV, true), DropOutcome::HighPressureRefused);
-  EXPECT_EQ(DecideDrop(reg2, underEFV, false), DropOutcome::Move);
-  EXPECT_EQ(DecideDrop(reg2, lamp, true), DropOutcome::Move);
-}
-
-TEST_F(DropTable, ANodeOntoAnEFV) {
-  EXPECT_EQ(DecideDrop(carrier, efv, false), DropOutcome::SeriesRefused);
-  EXPECT_EQ(DecideDrop(lamp, efv, false), DropOutcome::MoveIfOntoEFVTripAllows);
-}
-
-TEST_F(DropTable, ASubtreeWithAnEFVOntoAnotherNode) {
-  EXPECT_EQ(DecideDrop(carrier, underEFV, false), DropOutcome::SeriesRefused);
-  EXPECT_EQ(DecideDrop(carrier, highTee, true), DropOutcome::HighPressureRefused);
-  EXPECT_EQ(DecideDrop(carrier, lowTee, true), DropOutcome::MoveIfParentOrTripAllows);
-}
-
-TEST_F(DropTable, AnyOtherDropWaitsForTheParentOrTripTest) {
-  EXPECT_EQ(DecideDrop(lamp, underEFV, true), DropOutcome::MoveIfParentOrTripAllows);
-  EXPECT_EQ(DecideDrop(lamp, gas, true), DropOutcome::MoveIfParentOrTripAllows);
+  using D = DropOutcome;
+  struct Row {
+    const char* what;
+    QTreeWidgetItem* dragged;
+    QTreeWidgetItem* target;
+    bool dual;
+    DropOutcome outcome;
+  };
+  const Row rows[] = {
+      {"the gas supply", gas, lamp, false, D::Nothing},
+      {"an item onto itself", lamp, lamp, false, D::Nothing},
+      {"an EFV onto an EFV, target not shown", spareEFV, efv, false, D::SeriesRefusedQuiet},
+      {"an EFV on the high side", spareEFV, lamp, true, D::HighPressureRefused},
+      // The regulator itself counts as at or above the target.
+      {"an EFV onto a regulator", spareEFV, bareRegulator, true, D::MoveIfEFVTripAllows},
+      {"an EFV below an EFV", spareEFV, underEFV, false, D::SeriesRefused},
+      {"an EFV onto an EFV chain", spareEFV, carrier, false, D::SeriesRefused},
+      {"an EFV elsewhere", spareEFV, lamp, false, D::MoveIfEFVTripAllows},
+      {"a regulator below an EFV, dual", reg2, underEFV, true, D::HighPressureRefused},
+      {"a regulator below an EFV, single", reg2, underEFV, false, D::Move},
+      {"a regulator on the high side", reg2, lamp, true, D::Move},
+      {"a subtree with an EFV onto an EFV", carrier, efv, false, D::SeriesRefused},
+      {"a node onto an EFV", lamp, efv, false, D::MoveIfOntoEFVTripAllows},
+      {"a subtree with an EFV below an EFV", carrier, underEFV, false, D::SeriesRefused},
+      {"a subtree with an EFV, high side", carrier, highTee, true, D::HighPressureRefused},
+      {"a subtree with an EFV, low side", carrier, lowTee, true, D::MoveIfParentOrTripAllows},
+      {"any other drop", lamp, underEFV, true, D::MoveIfParentOrTripAllows},
+      {"any other drop onto the supply", lamp, gas, true, D::MoveIfParentOrTripAllows},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(DecideDrop(row.dragged, row.target, row.dual), row.outcome) << row.what;
 }
 
 // The device kind list of the panel.
@@ -155,9 +146,9 @@ class KindChoice : public MainWindowTest {
 };
 
 TEST_F(KindChoice, AnAllowedEFVShowsTheModelListAtItsFifthModel) {
-  QTreeWidgetItem* tee = AddDevice(GasSupply(), QStringLiteral("Tee"), QStringLiteral("Tee"));
+  QTreeWidgetItem* tee = AddDevice(GasSupply(), "Tee", "Tee");
   Click(tee);
-  Choose("cboAppliance", QStringLiteral("EFV"));
+  Choose("cboAppliance", "EFV");
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_FALSE(Models()->isHidden());
   EXPECT_EQ(Models()->currentIndex(), 4);
@@ -165,48 +156,47 @@ TEST_F(KindChoice, AnAllowedEFVShowsTheModelListAtItsFifthModel) {
 }
 
 TEST_F(KindChoice, ASecondEFVOnThePathIsRefusedAndTheKindPutBack) {
-  QTreeWidgetItem* efv = AddDevice(GasSupply(), QStringLiteral("Valve"), QStringLiteral("EFV"));
-  QTreeWidgetItem* lamp =
-      AddDevice(efv, QStringLiteral("Lamp"), QStringLiteral("Lamp"), QStringLiteral("1"));
+  QTreeWidgetItem* efv = AddDevice(GasSupply(), "Valve", "EFV");
+  QTreeWidgetItem* lamp = AddDevice(efv, "Lamp", "Lamp", "1");
   Click(lamp);
   messages.Clear();
-  Choose("cboAppliance", QStringLiteral("EFV"));
+  Choose("cboAppliance", "EFV");
   ASSERT_EQ(messages.Shown().size(), 1u);
   EXPECT_EQ(messages.Last().text, kSeriesMessage);
   EXPECT_EQ(messages.Last().icon, cv::MessageIcon::None);
   EXPECT_EQ(messages.Last().EffectiveTitle(), "CORVANTA Sizing Program");
-  EXPECT_EQ(Kinds()->currentText(), QStringLiteral("Lamp"));
+  EXPECT_EQ(Kinds()->currentText(), "Lamp");
   EXPECT_TRUE(Models()->isHidden());
 }
 
 TEST_F(KindChoice, DualSystemRefusalsUseTheHighPressureMessage) {
-  QTreeWidgetItem* direct = AddDevice(GasSupply(), QStringLiteral("Direct"), QStringLiteral("Tee"));
-  QTreeWidgetItem* reg = AddDevice(GasSupply(), QStringLiteral("Reg"), QStringLiteral("Regulator"));
-  QTreeWidgetItem* efv = AddDevice(reg, QStringLiteral("Valve"), QStringLiteral("EFV"));
-  QTreeWidgetItem* below = AddDevice(efv, QStringLiteral("Below"), QStringLiteral("Tee"));
+  QTreeWidgetItem* direct = AddDevice(GasSupply(), "Direct", "Tee");
+  QTreeWidgetItem* reg = AddDevice(GasSupply(), "Reg", "Regulator");
+  QTreeWidgetItem* efv = AddDevice(reg, "Valve", "EFV");
+  QTreeWidgetItem* below = AddDevice(efv, "Below", "Tee");
   State().DualSystemFlag = true;
   messages.Clear();
   // No regulator above a node right below the gas supply.
   Click(direct);
-  Choose("cboAppliance", QStringLiteral("EFV"));
+  Choose("cboAppliance", "EFV");
   // The regulator itself cannot become an EFV.
   Click(reg);
-  Choose("cboAppliance", QStringLiteral("EFV"));
-  EXPECT_EQ(Kinds()->currentText(), QStringLiteral("Regulator"));
+  Choose("cboAppliance", "EFV");
+  EXPECT_EQ(Kinds()->currentText(), "Regulator");
   // Below an EFV a regulator is refused with the high-pressure message and
   // the list goes to its second entry.
   Click(below);
-  Choose("cboAppliance", QStringLiteral("Regulator"));
+  Choose("cboAppliance", "Regulator");
   EXPECT_EQ(Kinds()->currentIndex(), 1);
   ASSERT_EQ(messages.Shown().size(), 3u);
   for (const std::string& text : messages.Texts()) EXPECT_EQ(text, kHighPressureMessage);
 }
 
 TEST_F(KindChoice, AnyOtherKindHidesTheModelList) {
-  QTreeWidgetItem* efv = AddDevice(GasSupply(), QStringLiteral("Valve"), QStringLiteral("EFV"));
+  QTreeWidgetItem* efv = AddDevice(GasSupply(), "Valve", "EFV");
   Click(efv);
   EXPECT_FALSE(Models()->isHidden());
-  Choose("cboAppliance", QStringLiteral("Tee"));
+  Choose("cboAppliance", "Tee");
   EXPECT_TRUE(Models()->isHidden());
 }
 

@@ -14,22 +14,21 @@ class ExportTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    AddDevice(GasSupply(), QStringLiteral("Range"), QStringLiteral("Range"), QStringLiteral("65"),
-              QStringLiteral("12"));
+    AddDevice(GasSupply(), "Range", "Range", "65", "12");
     messages.Clear();
   }
-  void Export() { Window().MenuAction(QStringLiteral("ExportCalculations"))->trigger(); }
+  void Export() { Window().MenuAction("ExportCalculations")->trigger(); }
   QTemporaryDir dir;
 };
 
 TEST_F(ExportTest, TheWorkbookIsWrittenUnderTheChosenName) {
-  files.Answer(dir.filePath(QStringLiteral("calc")));
+  files.Answer(dir.filePath("calc"));
   Export();
   ASSERT_EQ(files.Requests().size(), 1u);
   EXPECT_TRUE(files.Requests()[0].save);
-  EXPECT_EQ(files.Requests()[0].filters, QStringList{QStringLiteral("Excel Workbook (*.xlsx)")});
+  EXPECT_EQ(files.Requests()[0].filters, QStringList{"Excel Workbook (*.xlsx)"});
   EXPECT_TRUE(messages.Shown().empty());
-  QFileInfo written(dir.filePath(QStringLiteral("calc.xlsx")));
+  QFileInfo written(dir.filePath("calc.xlsx"));
   EXPECT_TRUE(written.exists());
   EXPECT_GT(written.size(), 0);
 }
@@ -42,7 +41,7 @@ TEST_F(ExportTest, CancellingTheDialogWritesNothing) {
 }
 
 TEST_F(ExportTest, AFolderThatDoesNotExistIsReportedInTheStandardBox) {
-  files.Answer(dir.filePath(QStringLiteral("missing/calc.xlsx")));
+  files.Answer(dir.filePath("missing/calc.xlsx"));
   Export();
   ASSERT_EQ(messages.Shown().size(), 1u);
   EXPECT_EQ(messages.Last().text.rfind("Error Number: ", 0), 0u);

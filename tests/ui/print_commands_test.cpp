@@ -28,7 +28,7 @@ class PrintCommandsTest : public MainWindowTest {
 
   void SetUp() override {
     MainWindowTest::SetUp();
-    commands_ = Window().findChild<PrintCommands*>(QStringLiteral("PrintCommands"));
+    commands_ = Window().findChild<PrintCommands*>("PrintCommands");
     ASSERT_NE(commands_, nullptr);
     commands_->SetSurfaceFactory([this](QPrinter&) {
       surfaces_.push_back(std::make_shared<RecordingSurface>());
@@ -44,10 +44,9 @@ class PrintCommandsTest : public MainWindowTest {
 
   // A sized network: the supply, a tee and two appliances.
   void DrawSmallNetwork() {
-    QTreeWidgetItem* tee =
-        AddDevice(GasSupply(), QStringLiteral("Main tee"), QStringLiteral("Tee"));
-    AddDevice(tee, QStringLiteral("Kitchen range"), QStringLiteral("Range"), QStringLiteral("65"));
-    AddDevice(tee, QStringLiteral("Furnace"), QStringLiteral("Furnace"), QStringLiteral("100"));
+    QTreeWidgetItem* tee = AddDevice(GasSupply(), "Main tee", "Tee");
+    AddDevice(tee, "Kitchen range", "Range", "65");
+    AddDevice(tee, "Furnace", "Furnace", "100");
     messages.Clear();
   }
 
@@ -62,8 +61,8 @@ class PrintCommandsTest : public MainWindowTest {
 
 TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
   // A new node keeps no size until its update is calculated.
-  AddDevice(GasSupply(), QStringLiteral("Dryer"), QStringLiteral("Dryer"), QStringLiteral("20"));
-  SetFieldText(Node(Item(QStringLiteral("Dryer"))), "materialSize", "");
+  AddDevice(GasSupply(), "Dryer", "Dryer", "20");
+  SetFieldText(Node(Item("Dryer")), "materialSize", "");
   messages.Clear();
 
   for (const char* command : {"PrintDesignLayout", "PrintMaterialList", "PrintProject"})
@@ -77,10 +76,9 @@ TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
 }
 
 TEST_F(PrintCommandsTest, NetworkWhoseSizingFailedIsRefused) {
-  AddDevice(GasSupply(), QStringLiteral("Kiln"), QStringLiteral("Other"), QStringLiteral("5000"),
-            QStringLiteral("900"));
+  AddDevice(GasSupply(), "Kiln", "Other", "5000", "900");
   ASSERT_TRUE(State().LastSizingFailed);
-  ASSERT_FALSE(Field(Item(QStringLiteral("Kiln")), "materialSize").empty());
+  ASSERT_FALSE(Field(Item("Kiln"), "materialSize").empty());
   messages.Clear();
 
   Menu("PrintDesignLayout");
@@ -88,26 +86,12 @@ TEST_F(PrintCommandsTest, NetworkWhoseSizingFailedIsRefused) {
   EXPECT_TRUE(surfaces_.empty());
 }
 
-TEST_F(PrintCommandsTest, EntireProjectPrintsLayoutThenMaterialListAfterOneDialog) {
-  DrawSmallNetwork();
-  Menu("PrintProject");
-  EXPECT_TRUE(messages.Shown().empty());
-  EXPECT_EQ(printers.ConfirmCount(), 1);
-  RecordingSurface& surface = Only();
-  ASSERT_EQ(surface.DocumentsEnded(), 2);
-  const std::vector<std::string> layout = surface.TextsOn(0, 0);
-  const std::vector<std::string> list = surface.TextsOn(1, 0);
-  EXPECT_NE(std::find(layout.begin(), layout.end(), "System Layout"), layout.end());
-  EXPECT_NE(std::find(layout.begin(), layout.end(), "Kitchen range  [2] "), layout.end());
-  EXPECT_NE(std::find(list.begin(), list.end(), "Material List"), list.end());
-  for (const std::vector<std::string>* document : {&layout, &list})
-    EXPECT_EQ(std::count(document->begin(), document->end(), "System Settings"), 1);
-}
-
-TEST_F(PrintCommandsTest, CopyCountOfTwoSendsTwoDocumentsPerJobAndIsKept) {
+TEST_F(PrintCommandsTest, EntireProjectSendsLayoutsThenMaterialListsInTheirCopies) {
   DrawSmallNetwork();
   commands_->Printer().setCopyCount(2);
   Menu("PrintProject");
+  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_EQ(printers.ConfirmCount(), 1) << "one dialog for both jobs";
   RecordingSurface& surface = Only();
   EXPECT_EQ(surface.DocumentsEnded(), 4);
   // Two layouts, then two material lists.
@@ -116,6 +100,7 @@ TEST_F(PrintCommandsTest, CopyCountOfTwoSendsTwoDocumentsPerJobAndIsKept) {
     const bool list = document >= 2;
     EXPECT_EQ(std::count(texts.begin(), texts.end(), list ? "Material List" : "System Layout"), 1)
         << document;
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "System Settings"), 1) << document;
     const auto first = std::find_if(surface.Items().begin(), surface.Items().end(),
                                     [&](const Drawn& d) { return d.document == document; });
     ASSERT_NE(first, surface.Items().end());
@@ -158,7 +143,7 @@ TEST_F(PrintCommandsTest, SettingsBlockShowsTheProjectAndTheSupplyPanelsLists) {
 
 TEST_F(PrintCommandsTest, MaterialListPrintoutHoldsTheListOfTheNetworkPrinted) {
   DrawSmallNetwork();
-  Window().MaterialsText()->setPlainText(QStringLiteral("stale text"));
+  Window().MaterialsText()->setPlainText("stale text");
   Menu("PrintMaterialList");
   std::vector<std::string> printed;
   for (const Drawn& d : Only().ItemsOf(Drawn::Kind::Text))

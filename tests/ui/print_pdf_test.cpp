@@ -21,7 +21,7 @@ namespace {
 // tool is missing or fails.
 QString PdfText(const QString& path) {
   QProcess tool;
-  tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  tool.start("pdftotext", {"-layout", path, "-"});
   if (!tool.waitForFinished(-1) || tool.exitCode() != 0) return {};
   return QString::fromUtf8(tool.readAllStandardOutput());
 }
@@ -31,10 +31,9 @@ int PageCount(const QString& text) { return static_cast<int>(text.count(QLatin1C
 // How often the words stand on one line of the text, blanks between them
 // counting as one.
 int Occurrences(const QString& text, const QString& words) {
-  static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
-  return static_cast<int>(QString(text)
-                              .replace(blanks, QStringLiteral(" "))
-                              .count(QString(words).replace(blanks, QStringLiteral(" "))));
+  static const QRegularExpression blanks("[ \\t]+");
+  return static_cast<int>(
+      QString(text).replace(blanks, " ").count(QString(words).replace(blanks, " ")));
 }
 
 class PdfPrintTest : public MainWindowTest {
@@ -42,7 +41,7 @@ class PdfPrintTest : public MainWindowTest {
   void Wire(MainWindow& window, Seams& s) override { WireControllers(window, s); }
 
   void SetUp() override {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
       GTEST_SKIP() << "pdftotext is not installed";
     MainWindowTest::SetUp();
     ASSERT_TRUE(dir_.isValid());
@@ -56,20 +55,17 @@ class PdfPrintTest : public MainWindowTest {
     return path;
   }
 
-  PrintCommands& Commands() {
-    return *Window().findChild<PrintCommands*>(QStringLiteral("PrintCommands"));
-  }
+  PrintCommands& Commands() { return *Window().findChild<PrintCommands*>("PrintCommands"); }
 
   QTemporaryDir dir_;
 };
 
 TEST_F(PdfPrintTest, EntireProjectGivesALayoutPageAndAMaterialListPage) {
-  QTreeWidgetItem* tee = AddDevice(GasSupply(), QStringLiteral("Main tee"), QStringLiteral("Tee"));
-  AddDevice(tee, QStringLiteral("Kitchen range"), QStringLiteral("Range"), QStringLiteral("65"));
-  AddDevice(tee, QStringLiteral("Water heater"), QStringLiteral("Water Heater"),
-            QStringLiteral("40"));
-  const QString pdf = ToPdf(Commands().Printer(), QStringLiteral("project.pdf"));
-  Window().MenuAction(QStringLiteral("PrintProject"))->trigger();
+  QTreeWidgetItem* tee = AddDevice(GasSupply(), "Main tee", "Tee");
+  AddDevice(tee, "Kitchen range", "Range", "65");
+  AddDevice(tee, "Water heater", "Water Heater", "40");
+  const QString pdf = ToPdf(Commands().Printer(), "project.pdf");
+  Window().MenuAction("PrintProject")->trigger();
   ASSERT_TRUE(messages.Shown().empty()) << messages.Texts().front();
 
   const QString text = PdfText(pdf);
@@ -78,18 +74,16 @@ TEST_F(PdfPrintTest, EntireProjectGivesALayoutPageAndAMaterialListPage) {
   for (const char* expected : {"System Settings", "System Layout", "Gas Supply", "Main tee  [1]",
                                "Kitchen range  [2]", "Water heater  [3]", "Gas Type: Natural Gas"})
     EXPECT_EQ(Occurrences(pages[0], QLatin1String(expected)), 1) << expected;
-  EXPECT_EQ(Occurrences(pages[1], QStringLiteral("Material List")), 1);
-  EXPECT_EQ(Occurrences(pages[1], QStringLiteral("System Settings")), 1);
+  EXPECT_EQ(Occurrences(pages[1], "Material List"), 1);
+  EXPECT_EQ(Occurrences(pages[1], "System Settings"), 1);
 }
 
 TEST_F(PdfPrintTest, LongLayoutRunsOverPagesWithEveryNodeReadable) {
-  QTreeWidgetItem* manifold =
-      AddDevice(GasSupply(), QStringLiteral("Manifold"), QStringLiteral("Manifold"));
+  QTreeWidgetItem* manifold = AddDevice(GasSupply(), "Manifold", "Manifold");
   for (int i = 1; i <= 30; ++i)
-    AddDevice(manifold, QStringLiteral("Lamp %1").arg(i), QStringLiteral("Lamp"),
-              QStringLiteral("2"), QStringLiteral("5"));
-  const QString pdf = ToPdf(Commands().Printer(), QStringLiteral("layout.pdf"));
-  Window().MenuAction(QStringLiteral("PrintDesignLayout"))->trigger();
+    AddDevice(manifold, QStringLiteral("Lamp %1").arg(i), "Lamp", "2", "5");
+  const QString pdf = ToPdf(Commands().Printer(), "layout.pdf");
+  Window().MenuAction("PrintDesignLayout")->trigger();
   ASSERT_TRUE(messages.Shown().empty());
 
   const QString text = PdfText(pdf);
@@ -98,24 +92,24 @@ TEST_F(PdfPrintTest, LongLayoutRunsOverPagesWithEveryNodeReadable) {
     const QString label = QStringLiteral("Lamp %1  [%2]").arg(i).arg(i + 1);
     EXPECT_EQ(Occurrences(text, label), 1) << label.toStdString();
   }
-  EXPECT_EQ(Occurrences(text, QStringLiteral("System Settings")), 1);
+  EXPECT_EQ(Occurrences(text, "System Settings"), 1);
 }
 
 TEST_F(PdfPrintTest, HelpPrintoutHasTheTitleAndTheText) {
   QTemporaryDir dir;
-  const QString helpPath = dir.filePath(QStringLiteral("CVSizeHelp.txt"));
+  const QString helpPath = dir.filePath("CVSizeHelp.txt");
   QFile file(helpPath);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("Drawing the network\r\nSize\tLength\r\n");
   file.close();
   HelpWindow help(seams, helpPath);
-  const QString pdf = ToPdf(help.Printer(), QStringLiteral("help.pdf"));
+  const QString pdf = ToPdf(help.Printer(), "help.pdf");
   help.cmdPrint->click();
   const QString text = PdfText(pdf);
   EXPECT_EQ(PageCount(text), 1);
-  EXPECT_EQ(Occurrences(text, QStringLiteral("CORVANTA Sizer Help")), 1);
-  EXPECT_EQ(Occurrences(text, QStringLiteral("Drawing the network")), 1);
-  EXPECT_EQ(Occurrences(text, QStringLiteral("Size Length")), 1);
+  EXPECT_EQ(Occurrences(text, "CORVANTA Sizer Help"), 1);
+  EXPECT_EQ(Occurrences(text, "Drawing the network"), 1);
+  EXPECT_EQ(Occurrences(text, "Size Length"), 1);
 }
 
 }  // namespace

@@ -2,21 +2,21 @@
 // message boxes and file dialogs answered by the test.
 #include "ui/project_commands.h"
 
-#include <csignal>
-#include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <sys/resource.h>
-#include <unistd.h>
+#include <csignal>
+#include <filesystem>
 
 #include "main_window_fixture.h"
 #include "project/document.h"
@@ -53,7 +53,9 @@ class ProjectCommandsTest : public MainWindowTest {
   void Menu(const char* name) { Window().MenuAction(QString::fromLatin1(name))->trigger(); }
   std::string DocText() { return SerializeDocument(Doc()); }
   std::string Caption() { return Window().windowTitle().toStdString(); }
-  std::string Path(const std::string& name) { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+  std::string Path(const std::string& name) {
+    return dir.filePath(QString::fromStdString(name)).toStdString();
+  }
   int SaveDialogs() {
     int count = 0;
     for (const auto& request : files.Requests()) count += request.save ? 1 : 0;
@@ -63,10 +65,9 @@ class ProjectCommandsTest : public MainWindowTest {
 
   // A tee with two furnaces, drawn in the tree as the user does.
   void DrawNetwork() {
-    QTreeWidgetItem* tee = AddDevice(GasSupply(), QStringLiteral("Tee"), QStringLiteral("Tee"),
-                                     QStringLiteral("0"), QStringLiteral("20"));
-    AddDevice(tee, QStringLiteral("Furnace 1"), QStringLiteral("Furnace"), QStringLiteral("40"));
-    AddDevice(tee, QStringLiteral("Furnace 2"), QStringLiteral("Furnace"), QStringLiteral("75.5"));
+    QTreeWidgetItem* tee = AddDevice(GasSupply(), "Tee", "Tee", "0", "20");
+    AddDevice(tee, "Furnace 1", "Furnace", "40");
+    AddDevice(tee, "Furnace 2", "Furnace", "75.5");
     ASSERT_TRUE(State().ProjectModified);
     messages.Clear();
   }
@@ -280,8 +281,9 @@ TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
        "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView "},
       {"nomethod.cv", Replace(good, "<calculationType>Fixed Pressure Method</calculationType>", ""),
        "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView "},
-      {"text.cv", Replace(good, "HighSupplyAllowablePressureDrop=\"0\"",
-                          "HighSupplyAllowablePressureDrop=\"abc\""),
+      {"text.cv",
+       Replace(good, "HighSupplyAllowablePressureDrop=\"0\"",
+               "HighSupplyAllowablePressureDrop=\"abc\""),
        "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView "},
   };
   for (const Bad& bad : bads) {
@@ -310,8 +312,8 @@ TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
     }
     messages.Clear();
   }
-  const std::string expected = "Error loading project file \"" + Path("missing.cv") +
-                               "\"\n\nA new project will be opened.";
+  const std::string expected =
+      "Error loading project file \"" + Path("missing.cv") + "\"\n\nA new project will be opened.";
   DrawNetwork();
   State().ProjectModified = false;
   Open(Path("missing.cv"));

