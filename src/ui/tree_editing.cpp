@@ -273,6 +273,7 @@ void MainWindow::ResetToNewProject() {
   BuildNewProject(document_);
   state_.EFVPresent = false;
   state_.DualSystemFlag = false;
+  state_.LastSizingFailed = false;
   ClickNode(gasSupply);
   state_.ProjectModified = false;
 }

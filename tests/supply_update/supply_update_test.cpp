@@ -170,8 +170,12 @@ TEST(SupplyUpdate, RefusedInputsNameTheFirstFailingBox) {
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE("case " + std::to_string(i));
     const SupplyCheckFailure failure = Refused(cases[i].in);
-    if (cases[i].message) EXPECT_EQ(failure.message, cases[i].message);
-    if (cases[i].focus) EXPECT_EQ(failure.focus, cases[i].focus);
+    if (cases[i].message) {
+      EXPECT_EQ(failure.message, cases[i].message);
+    }
+    if (cases[i].focus) {
+      EXPECT_EQ(failure.focus, cases[i].focus);
+    }
   }
 }
 

@@ -84,6 +84,15 @@ TEST_F(PrintCommandsTest, NetworkWhoseSizingFailedIsRefused) {
   Menu("PrintDesignLayout");
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{kCorrect});
   EXPECT_TRUE(surfaces_.empty());
+
+  // A new project starts without the failure of the one before it.
+  messages.Clear();
+  messages.Answer(cv::MessageAnswer::No);  // to the offer to save
+  Menu("New");
+  EXPECT_FALSE(State().LastSizingFailed);
+  messages.Clear();
+  Menu("PrintDesignLayout");
+  EXPECT_TRUE(messages.Texts().empty());
 }
 
 TEST_F(PrintCommandsTest, EntireProjectSendsLayoutsThenMaterialListsInTheirCopies) {
