@@ -5,6 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 jobs=$(nproc)
+# The sources keep the project's format (.clang-format).
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+  echo "format check passed"
+fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")

@@ -1,11 +1,11 @@
 // Build step: turns the readable catalogue SQL into the SQLite file the
 // programs read. Usage: corvanta-make-catalog SQL_FILE DB_FILE
+#include <sqlite3.h>
+
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
-
-#include <sqlite3.h>
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -71,7 +71,8 @@ class Builder {
   int nextId_;
 };
 
-const Supply kNaturalGasStandard{"CVSystem-2.2.4-English", "Natural Gas", "0", "0", "7", "0", "0.5"};
+const Supply kNaturalGasStandard{
+    "CVSystem-2.2.4-English", "Natural Gas", "0", "0", "7", "0", "0.5"};
 
 // A natural-gas house on the standard preset: a steel main to a manifold
 // that feeds every appliance on its own tubing home run.

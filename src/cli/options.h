@@ -9,9 +9,9 @@ namespace cv::cli {
 
 struct Options {
   std::string projectPath;
-  std::string catalogPath;   // empty: the default catalogue
-  std::string outputPath;    // empty: the calculated document goes to stdout
-  std::string debugLogPath;  // set: trace the calculation into this file
+  std::string catalogPath;    // empty: the default catalogue
+  std::string outputPath;     // empty: the calculated document goes to stdout
+  std::string debugLogPath;   // set: trace the calculation into this file
   bool materialList = false;  // print the material list instead
   bool table = false;         // print the calculation table instead
   std::string xlsxPath;       // write the calculation table as a workbook

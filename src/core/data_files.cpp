@@ -1,9 +1,9 @@
 #include "core/data_files.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
-
-#include <unistd.h>
 
 namespace cv {
 

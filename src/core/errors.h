@@ -10,13 +10,13 @@ namespace cv {
 
 // The classic run-time numbers the program reports.
 enum ErrorNumber : int {
-  kErrInvalidArgument = 5,   // invalid argument, unknown catalogue key
+  kErrInvalidArgument = 5,  // invalid argument, unknown catalogue key
   kErrOverflow = 6,
   kErrOutOfMemory = 7,
-  kErrOutOfRange = 9,        // index out of range
+  kErrOutOfRange = 9,  // index out of range
   kErrDivisionByZero = 11,
-  kErrTypeMismatch = 13,     // text that is not a number
-  kErrOutOfStack = 28,       // a network nested too deep
+  kErrTypeMismatch = 13,  // text that is not a number
+  kErrOutOfStack = 28,    // a network nested too deep
   kErrFileNotFound = 53,
   kErrFileAccess = 75,
   kErrMissingElement = 91,

@@ -80,10 +80,8 @@ std::string FormatNumber(double value) {
 }
 
 std::string_view TrimBlanks(std::string_view text) noexcept {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-    text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-    text.remove_suffix(1);
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
 }
 
@@ -93,14 +91,13 @@ std::optional<double> TryParseNumber(std::string_view text) noexcept {
   if (text.empty() || text.front() == '+') return std::nullopt;
   // from_chars would accept "inf" and "nan"; a typed number never is one.
   for (char c : text)
-    if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' ||
-          c == 'e' || c == 'E' || c == '+'))
+    if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == 'e' ||
+          c == 'E' || c == '+'))
       return std::nullopt;
   double value = 0;
-  auto res = std::from_chars(text.data(), text.data() + text.size(), value,
-                             std::chars_format::general);
-  if (res.ec != std::errc() || res.ptr != text.data() + text.size())
-    return std::nullopt;
+  auto res =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (res.ec != std::errc() || res.ptr != text.data() + text.size()) return std::nullopt;
   return value;
 }
 
@@ -110,9 +107,7 @@ double ParseNumber(std::string_view text) {
   return *value;
 }
 
-bool IsNumeric(std::string_view text) noexcept {
-  return TryParseNumber(text).has_value();
-}
+bool IsNumeric(std::string_view text) noexcept { return TryParseNumber(text).has_value(); }
 
 double RoundHalfEven(double value, int decimals) {
   if (!std::isfinite(value)) return value;

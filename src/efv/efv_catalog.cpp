@@ -1,9 +1,9 @@
 #include "efv/efv_catalog.h"
 
+#include <sqlite3.h>
+
 #include <filesystem>
 #include <memory>
-
-#include <sqlite3.h>
 
 #include "core/errors.h"
 #include "core/number_text.h"
@@ -23,13 +23,11 @@ using Stmt = std::unique_ptr<sqlite3_stmt, StmtCloser>;
 
 Db OpenReadOnly(const std::string& path) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec))
-    Raise(kErrFileNotFound, "EFV catalogue " + path);
+  if (!std::filesystem::is_regular_file(path, ec)) Raise(kErrFileNotFound, "EFV catalogue " + path);
   sqlite3* raw = nullptr;
   int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
   Db db(raw);
-  if (rc != SQLITE_OK)
-    Raise(kErrFileAccess, "EFV catalogue " + path + ": " + sqlite3_errstr(rc));
+  if (rc != SQLITE_OK) Raise(kErrFileAccess, "EFV catalogue " + path + ": " + sqlite3_errstr(rc));
   return db;
 }
 
@@ -61,10 +59,13 @@ class Row {
   double Number(const char* name) const {
     const int column = Column(name);
     switch (sqlite3_column_type(stmt_, column)) {
-      case SQLITE_NULL: return 0;
+      case SQLITE_NULL:
+        return 0;
       case SQLITE_INTEGER:
-      case SQLITE_FLOAT: return sqlite3_column_double(stmt_, column);
-      default: return ParseNumber(Text(name));
+      case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt_, column);
+      default:
+        return ParseNumber(Text(name));
     }
   }
 
@@ -132,9 +133,7 @@ const EFVParameters& EFVCatalog::Get(std::string_view id) const {
   return models_[it->second];
 }
 
-bool EFVCatalog::Contains(std::string_view id) const {
-  return index_.count(std::string(id)) != 0;
-}
+bool EFVCatalog::Contains(std::string_view id) const { return index_.count(std::string(id)) != 0; }
 
 int EFVCatalog::FindEFVIndex(std::string_view id) const noexcept {
   auto it = index_.find(std::string(id));

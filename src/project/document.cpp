@@ -1,5 +1,9 @@
 #include "project/document.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -10,10 +14,6 @@
 #include <fstream>
 #include <random>
 #include <sstream>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/errors.h"
 #include "core/number_text.h"
@@ -115,8 +115,7 @@ void SetElementText(pugi::xml_node element, std::string_view text) {
     return;
   }
   while (element.first_child()) element.remove_child(element.first_child());
-  if (!text.empty())
-    element.append_child(pugi::node_pcdata).set_value(std::string(text).c_str());
+  if (!text.empty()) element.append_child(pugi::node_pcdata).set_value(std::string(text).c_str());
 }
 
 void SetFieldText(pugi::xml_node node, const char* name, std::string_view text) {
@@ -227,8 +226,8 @@ std::string IdFromTreeKey(std::string_view key) {
 }
 
 std::string DrawNewNodeId(const pugi::xml_document& doc) {
-  static std::mt19937 generator(static_cast<unsigned>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  static std::mt19937 generator(
+      static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
   std::uniform_real_distribution<float> fraction(0.0f, 1.0f);
   for (;;) {
     // A single-precision fraction such as 0.7055475 gives the id 7055475.

@@ -5,11 +5,10 @@
 #pragma once
 
 #include <functional>
+#include <pugixml.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <pugixml.hpp>
 
 namespace cv {
 

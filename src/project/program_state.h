@@ -2,9 +2,8 @@
 // the command-line tool each hold their own, and so does every test.
 #pragma once
 
-#include <string>
-
 #include <pugixml.hpp>
+#include <string>
 
 #include "core/messages.h"
 #include "efv/efv_catalog.h"

@@ -12,9 +12,8 @@ std::string UnitSystemFromVersion(std::string_view version) {
   size_t second = version.find('-', first + 1);
   if (second == std::string_view::npos) return "English";
   size_t third = version.find('-', second + 1);
-  return std::string(version.substr(second + 1, third == std::string_view::npos
-                                                    ? std::string_view::npos
-                                                    : third - second - 1));
+  return std::string(version.substr(
+      second + 1, third == std::string_view::npos ? std::string_view::npos : third - second - 1));
 }
 
 void DeriveStateFromDocument(const pugi::xml_document& doc, ProgramState& state) {

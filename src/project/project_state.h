@@ -2,10 +2,9 @@
 // holds an EFV and whether it is a dual-pressure system.
 #pragma once
 
+#include <pugixml.hpp>
 #include <string>
 #include <string_view>
-
-#include <pugixml.hpp>
 
 #include "project/program_state.h"
 

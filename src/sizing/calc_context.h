@@ -3,9 +3,8 @@
 #pragma once
 
 #include <optional>
-#include <string>
-
 #include <pugixml.hpp>
+#include <string>
 
 #include "project/program_state.h"
 
@@ -17,11 +16,11 @@ struct SupplyValues {
   std::string gasType;
   std::string method;  // the root's calculationType
   bool dual = false;
-  double pLow = 0;     // InternalLowSupplyPressure
-  double aLow = 0;     // InternalLowSupplyAllowablePressureDrop
-  double dLow = 0;     // InternalLowSupplyDeliveryPressure
-  double pHigh = 0;    // HighSupplyPressure
-  double aHigh = 0;    // HighSupplyAllowablePressureDrop
+  double pLow = 0;   // InternalLowSupplyPressure
+  double aLow = 0;   // InternalLowSupplyAllowablePressureDrop
+  double dLow = 0;   // InternalLowSupplyDeliveryPressure
+  double pHigh = 0;  // HighSupplyPressure
+  double aHigh = 0;  // HighSupplyAllowablePressureDrop
 };
 
 struct CalcContext {

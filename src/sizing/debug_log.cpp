@@ -28,8 +28,7 @@ void DebugLog::Restart(bool debugMode, const std::string& projectPath) {
   if (path_.empty()) return;
   std::error_code ec;
   if (!std::filesystem::exists(path_, ec)) return;
-  if (!std::filesystem::remove(path_, ec) && ec)
-    Raise(kErrFileAccess, path_ + ": " + ec.message());
+  if (!std::filesystem::remove(path_, ec) && ec) Raise(kErrFileAccess, path_ + ": " + ec.message());
   if (debugMode) {
     const std::string name = std::filesystem::path(projectPath).filename().string();
     Append("CORVANTA Sizing Application - " + name + " - " + Now() + "\r\n");

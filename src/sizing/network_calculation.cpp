@@ -89,9 +89,8 @@ void CalculateNodeSizes(pugi::xml_document& project, ProgramState& state) {
     if (!IsFixed(node))
       SetFieldText(node, "materialSize", SizeNameAt(0, FieldText(node, "material")));
   }
-  std::stable_sort(runs.begin(), runs.end(), [](const OrderedRun& a, const OrderedRun& b) {
-    return a.sortKey < b.sortKey;
-  });
+  std::stable_sort(runs.begin(), runs.end(),
+                   [](const OrderedRun& a, const OrderedRun& b) { return a.sortKey < b.sortKey; });
 
   CalcContext ctx{state, ProjectRoot(project), {}};
   for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
@@ -181,9 +180,7 @@ double AddLoads(pugi::xml_node node) {
   return WithContext("modTreeFunctions.AddLoads", [&] { return SumLoads(node, false); });
 }
 
-bool IsTerminatingNode(pugi::xml_node node) noexcept {
-  return !node.child(kSystemNodeName);
-}
+bool IsTerminatingNode(pugi::xml_node node) noexcept { return !node.child(kSystemNodeName); }
 
 std::string TripDocumentPath(const std::string& projectPath) {
   std::filesystem::path path(projectPath);
@@ -201,8 +198,8 @@ void CalculateNetwork(pugi::xml_document& project, ProgramState& state) {
       state.Log.Write("\r\n***** Executing Normal Flow Calculations *****\r\n");
     pugi::xml_node root = ProjectRoot(project);
     if (SystemNodeDepth(project) > kMaxNetworkDepth)
-      Raise(kErrOutOfStack, "the network nests more than " + std::to_string(kMaxNetworkDepth) +
-                                " runs deep");
+      Raise(kErrOutOfStack,
+            "the network nests more than " + std::to_string(kMaxNetworkDepth) + " runs deep");
     AccumulateLoads(root);
     CalculateNodeSizes(project, state);
     if (state.EFVPresent) {

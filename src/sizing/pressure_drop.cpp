@@ -77,8 +77,8 @@ const SupplyValues& ReadSupplyValues(const CalcContext& ctx) {
   return ctx.supply.emplace(std::move(v));
 }
 
-double LawPressureDrop(double load, double length, std::string_view material,
-                       std::string_view size, std::string_view gasType) {
+double LawPressureDrop(double load, double length, std::string_view material, std::string_view size,
+                       std::string_view gasType) {
   const bool natural = gasType == kNaturalGas;
   if (!natural && gasType != kPropane) return 0;
   const double q = size.substr(0, 3) == "32A" ? load / k32ALoadDivisor : load;

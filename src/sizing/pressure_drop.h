@@ -3,9 +3,8 @@
 // path from the gas source (the gas supply or the nearest regulator).
 #pragma once
 
-#include <string_view>
-
 #include <pugixml.hpp>
+#include <string_view>
 
 #include "sizing/calc_context.h"
 
@@ -14,8 +13,8 @@ namespace cv {
 // The unrounded drop of a run of the law, in inches of water column.
 // A size outside the material's list fails with error 9; a negative load or
 // an overflow with errors 5 and 6. Unknown materials and gases give 0.
-double LawPressureDrop(double load, double length, std::string_view material,
-                       std::string_view size, std::string_view gasType);
+double LawPressureDrop(double load, double length, std::string_view material, std::string_view size,
+                       std::string_view gasType);
 
 // segmentOnly: the node's rounded drop, EFV drop included; nothing written.
 // Otherwise the rounded cumulative drop from the node's source, writing

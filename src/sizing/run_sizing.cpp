@@ -58,12 +58,12 @@ std::string NodeReport(pugi::xml_node node, bool trip) {
   report += "\r\nSupply Pressure: " + FieldText(node, "SupplyPressure");
   report += "\r\nPressureDrop: " + FieldText(node, "PressureDrop");
   report += "\r\nDeliveryPressure: " + FieldText(node, "DeliveredPressure");
-  report += std::string(trip ? "\r\nTrip" : "\r\nNormal") + " Load at This Node: " +
-            FieldText(node, "load");
+  report += std::string(trip ? "\r\nTrip" : "\r\nNormal") +
+            " Load at This Node: " + FieldText(node, "load");
   report += "\r\nLength: " + FieldText(node, "length");
   report += "\r\nMaterial: " + FieldText(node, "material");
-  report += std::string(trip ? "\r\nTrip" : "\r\nNormal") + " MaterialSize: " +
-            FieldText(node, "materialSize");
+  report += std::string(trip ? "\r\nTrip" : "\r\nNormal") +
+            " MaterialSize: " + FieldText(node, "materialSize");
   return report;
 }
 

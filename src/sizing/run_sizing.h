@@ -2,9 +2,8 @@
 // the upsizing along its path until it is or nothing can grow any more.
 #pragma once
 
-#include <string>
-
 #include <pugixml.hpp>
+#include <string>
 
 #include "sizing/calc_context.h"
 

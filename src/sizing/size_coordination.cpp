@@ -70,7 +70,8 @@ bool CoordinateParentSize(pugi::xml_node node, const CalcContext& ctx) {
       (parentBigger || parentIsSupply || parentAtMax || parentFixed || parentIsRegulator)) {
     ctx.Trace(who +
               " - Either parent device is the gas supply, a regulator, has a higher capacity, "
-              "or has a fixed size. Increasing the current node's size from " + size);
+              "or has a fixed size. Increasing the current node's size from " +
+              size);
     SetFieldText(node, "materialSize", SizeNameAt(i + 1, material));
     return true;
   }
@@ -83,7 +84,8 @@ bool CoordinateParentSize(pugi::xml_node node, const CalcContext& ctx) {
     if (!nodeFixed && node == ctx.sizingNode) SetFieldText(node, "materialSize", "");
     return false;
   }
-  ctx.Trace(who + " - The current node's size is at maximum Increasing the parent node's size from " +
+  ctx.Trace(who +
+            " - The current node's size is at maximum Increasing the parent node's size from " +
             parentSize + " and setting current node's size to the minimum");
   if (!nodeFixed) SetFieldText(node, "materialSize", SizeNameAt(0, material));
   return CoordinateParentSize(parent, ctx);

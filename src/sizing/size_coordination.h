@@ -4,9 +4,8 @@
 // run falls back to its smallest size, like the digits of a counter.
 #pragma once
 
-#include <string_view>
-
 #include <pugixml.hpp>
+#include <string_view>
 
 #include "sizing/calc_context.h"
 

@@ -17,10 +17,9 @@ inline constexpr std::array<std::string_view, 13> kDeviceKinds = {
 inline constexpr std::array<std::string_view, 7> kCsstSizes = {
     "10A CSST", "15A CSST", "20A CSST", "25A CSST", "32A CSST", "38A CSST", "50A CSST"};
 inline constexpr std::array<std::string_view, 10> kPipeSizes = {
-    "1/2\" SCHEDULE 40",   "3/4\" SCHEDULE 40", "1\" SCHEDULE 40",
-    "1-1/4\" SCHEDULE 40", "1-1/2\" SCHEDULE 40", "2\" SCHEDULE 40",
-    "2-1/2\" SCHEDULE 40", "3\" SCHEDULE 40",   "3-1/2\" SCHEDULE 40",
-    "4\" SCHEDULE 40"};
+    "1/2\" SCHEDULE 40",   "3/4\" SCHEDULE 40", "1\" SCHEDULE 40",     "1-1/4\" SCHEDULE 40",
+    "1-1/2\" SCHEDULE 40", "2\" SCHEDULE 40",   "2-1/2\" SCHEDULE 40", "3\" SCHEDULE 40",
+    "3-1/2\" SCHEDULE 40", "4\" SCHEDULE 40"};
 
 inline constexpr std::string_view kCorvanta = "CORVANTA";
 inline constexpr std::string_view kPipe = "Pipe";
@@ -41,8 +40,8 @@ inline constexpr std::array<CsstFlowConstant, 7> kCsstFlowConstants = {{
     {2.29e-09, 2.1215},
 }};
 // Inside diameters of the schedule-40 pipe sizes, inches.
-inline constexpr std::array<double, 10> kPipeInsideDiameters = {
-    0.622, 0.824, 1.049, 1.38, 1.61, 2.067, 2.469, 3.068, 3.548, 4.026};
+inline constexpr std::array<double, 10> kPipeInsideDiameters = {0.622, 0.824, 1.049, 1.38,  1.61,
+                                                                2.067, 2.469, 3.068, 3.548, 4.026};
 
 // Index of a name in its list, or -1; names compare exactly.
 int GasTypeIndexOf(std::string_view name) noexcept;

@@ -6,9 +6,12 @@ namespace cv {
 
 const char* CalculationTypeText(SupplyMethod method) noexcept {
   switch (method) {
-    case SupplyMethod::Fixed: return kFixedPressureMethod;
-    case SupplyMethod::UserDefined: return kUserDefinedMethod;
-    case SupplyMethod::Delivery: break;
+    case SupplyMethod::Fixed:
+      return kFixedPressureMethod;
+    case SupplyMethod::UserDefined:
+      return kUserDefinedMethod;
+    case SupplyMethod::Delivery:
+      break;
   }
   return kDeliveryPressureMethod;
 }

@@ -29,8 +29,7 @@ StoredPressures ReadStoredPressures(pugi::xml_node root) {
           RootAttributeText(root, kAttrInternalLowSupplyAllowablePressureDrop)};
 }
 
-void FixedMethodValues(const std::string& gasType, const StoredPressures& p,
-                       SupplyPanelValues& v) {
+void FixedMethodValues(const std::string& gasType, const StoredPressures& p, SupplyPanelValues& v) {
   ClearUserDefinedInputs(v.boxes);
   ClearDeliveryInputs(v.boxes);
   const double highDrop = ParseNumber(p.highAllowableDrop);
@@ -74,7 +73,8 @@ void DeliveryValues(const StoredPressures& p, SupplyPanelValues& v) {
   v.chkDeliveryDualPressure = v.dualSystem;
   if (v.dualSystem) {
     // The high-pressure section is shown in PSI.
-    b.txtDeliveryPressureHighSupplyPressure = FormatNumber(ParseNumber(p.highSupply) / kInchesWcPerPsi);
+    b.txtDeliveryPressureHighSupplyPressure =
+        FormatNumber(ParseNumber(p.highSupply) / kInchesWcPerPsi);
     b.txtDeliveryPressureHighSupplyAllowedPressureDrop =
         FormatNumber(ParseNumber(p.highAllowableDrop) / kInchesWcPerPsi);
   }
@@ -95,9 +95,15 @@ SupplyPanelValues SupplyPanelFromDocument(const pugi::xml_document& doc) {
   v.method = MethodFromCalculationType(FieldText(root, "calculationType"));
   v.dualSystem = FieldText(root, "DualSystem") == "True";
   switch (v.method) {
-    case SupplyMethod::Fixed: FixedMethodValues(gasType, stored, v); break;
-    case SupplyMethod::UserDefined: UserDefinedValues(stored, v); break;
-    case SupplyMethod::Delivery: DeliveryValues(stored, v); break;
+    case SupplyMethod::Fixed:
+      FixedMethodValues(gasType, stored, v);
+      break;
+    case SupplyMethod::UserDefined:
+      UserDefinedValues(stored, v);
+      break;
+    case SupplyMethod::Delivery:
+      DeliveryValues(stored, v);
+      break;
   }
   return v;
 }

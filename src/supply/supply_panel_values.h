@@ -4,9 +4,8 @@
 #pragma once
 
 #include <optional>
-#include <string>
-
 #include <pugixml.hpp>
+#include <string>
 
 #include "supply/supply_boxes.h"
 

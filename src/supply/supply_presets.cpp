@@ -36,10 +36,10 @@ const SupplyPreset* PresetAt(int gasIndex, int preset, int list) noexcept {
 }  // namespace
 
 const std::vector<SupplyPreset>& SupplyPresets(int gasIndex, int list) {
-  if (gasIndex == 0) return list == kSupplyList ? kNaturalSupply
-                            : list == kInternalList ? kNaturalInternal : kNone;
-  if (gasIndex == 1) return list == kSupplyList ? kPropaneSupply
-                            : list == kInternalList ? kPropaneInternal : kNone;
+  if (gasIndex == 0)
+    return list == kSupplyList ? kNaturalSupply : list == kInternalList ? kNaturalInternal : kNone;
+  if (gasIndex == 1)
+    return list == kSupplyList ? kPropaneSupply : list == kInternalList ? kPropaneInternal : kNone;
   return kNone;
 }
 

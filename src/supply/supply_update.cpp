@@ -28,7 +28,8 @@ struct BoxRule {
 
 std::optional<SupplyCheckFailure> FirstNotNumeric(std::initializer_list<BoxRule> rules) {
   for (const BoxRule& rule : rules)
-    if (rule.applies && !IsNumeric(rule.text)) return SupplyCheckFailure{rule.numericMessage, rule.box};
+    if (rule.applies && !IsNumeric(rule.text))
+      return SupplyCheckFailure{rule.numericMessage, rule.box};
   return std::nullopt;
 }
 
@@ -97,7 +98,8 @@ void EvaluateUserDefined(const SupplyPanelInput& in, SupplyEvaluation& out) {
        "Error:  Supply Pressure is not numeric!"},
       {true, b.txtUserDefinedAllowablePressureDrop, "txtUserDefinedAllowablePressureDrop",
        "Allowable Pressure Drop", "Error:  Allowable Pressure Drop is not numeric!"},
-      {dual, b.txtMetricInternalPressureDrop, "txtMetricInternalPressureDrop", "Internal Allowable Pressure Drop",
+      {dual, b.txtMetricInternalPressureDrop, "txtMetricInternalPressureDrop",
+       "Internal Allowable Pressure Drop",
        "Error:  Internal Allowable Pressure Drop is not numeric!"},
       {dual, b.txtUserDefinedInternalLowSupplyPressureDrop,
        "txtUserDefinedInternalLowSupplyPressureDrop", "Internal Supply Pressure",
@@ -110,9 +112,9 @@ void EvaluateUserDefined(const SupplyPanelInput& in, SupplyEvaluation& out) {
   out.internalDropSetToZero = TrimBlanks(b.txtMetricInternalPressureDrop).empty();
   if (ParseNumber(b.txtMetricSupplyPressureDrop) == 0 ||
       (dual && ParseNumber(b.txtMetricInternalPressureDrop) == 0)) {
-    out.failure = SupplyCheckFailure{
-        "Error:  Supply/Internal Pressure Drops must be greater than zero!",
-        "txtMetricInternalPressureDrop"};
+    out.failure =
+        SupplyCheckFailure{"Error:  Supply/Internal Pressure Drops must be greater than zero!",
+                           "txtMetricInternalPressureDrop"};
     return;
   }
   out.failure = FirstNegative(rules);
@@ -180,9 +182,15 @@ SupplyEvaluation EvaluateSupplyUpdate(const SupplyPanelInput& input) {
     return out;
   }
   switch (input.method) {
-    case SupplyMethod::Fixed: EvaluateFixed(input, out); break;
-    case SupplyMethod::UserDefined: EvaluateUserDefined(input, out); break;
-    case SupplyMethod::Delivery: EvaluateDelivery(input, out); break;
+    case SupplyMethod::Fixed:
+      EvaluateFixed(input, out);
+      break;
+    case SupplyMethod::UserDefined:
+      EvaluateUserDefined(input, out);
+      break;
+    case SupplyMethod::Delivery:
+      EvaluateDelivery(input, out);
+      break;
   }
   if (out.failure) return out;
   out.settings.version = SupplyVersionText(out.settings.unitSystem);

@@ -3,10 +3,9 @@
 // read what they were shown.
 #pragma once
 
-#include <optional>
-
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "core/messages.h"
 
@@ -16,9 +15,8 @@ class QWidget;
 namespace cv::ui {
 
 // The file filter of the project dialogs; the second entry is preselected.
-inline const QStringList kProjectFilters = {
-    QStringLiteral("All Files (*.*)"),
-    QStringLiteral("CORVANTA Sizing Project Files (*.cv)")};
+inline const QStringList kProjectFilters = {QStringLiteral("All Files (*.*)"),
+                                            QStringLiteral("CORVANTA Sizing Project Files (*.cv)")};
 
 class FileDialogs {
  public:

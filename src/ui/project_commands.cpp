@@ -28,7 +28,8 @@ ProjectCommands::ProjectCommands(MainWindow& window, SupplyPanel& panel, FileDia
 void ProjectCommands::ShowProjectCaption() {
   // The name part is empty when no file exists at the path.
   const QFileInfo file(QFile::decodeName(window_.State().ProjectPath.c_str()));
-  window_.SetCaption(QString::fromLatin1(kCaptionPrefix) + (file.exists() ? file.fileName() : QString()));
+  window_.SetCaption(QString::fromLatin1(kCaptionPrefix) +
+                     (file.exists() ? file.fileName() : QString()));
 }
 
 void ProjectCommands::ShowFailure(const std::string& text) {
@@ -37,9 +38,9 @@ void ProjectCommands::ShowFailure(const std::string& text) {
 
 bool ProjectCommands::OfferToSave() {
   if (!window_.State().ProjectModified) return true;
-  const MessageAnswer answer = window_.Messages().Show({"Would you like to save your current project?",
-                                                       "Save Project?", MessageButtons::YesNoCancel,
-                                                       MessageIcon::None});
+  const MessageAnswer answer =
+      window_.Messages().Show({"Would you like to save your current project?", "Save Project?",
+                               MessageButtons::YesNoCancel, MessageIcon::None});
   if (answer == MessageAnswer::Cancel) return false;
   // A cancelled Save As dialog lets the command go on; a save that failed
   // stops it, so the changes the user wanted to keep stay open.
@@ -91,9 +92,9 @@ void ProjectCommands::XMLOnTreeView(const std::string& path) {
   window_.ClearTree();
   pugi::xml_document loaded;
   if (LoadDocumentFile(loaded, path).status != LoadStatus::Ok) {
-    window_.Messages().Show({"Error loading project file \"" + path +
-                                 "\"\n\nA new project will be opened.",
-                             "Error", MessageButtons::Ok, MessageIcon::Exclamation});
+    window_.Messages().Show(
+        {"Error loading project file \"" + path + "\"\n\nA new project will be opened.", "Error",
+         MessageButtons::Ok, MessageIcon::Exclamation});
     StartNewProject();
     return;
   }
@@ -142,9 +143,9 @@ ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
   if (!chosen) return SaveOutcome::Cancelled;
   const std::string path = LocalPath(*chosen);
   if (QFileInfo::exists(*chosen)) {
-    const MessageAnswer answer = window_.Messages().Show(
-        {"Overwrite file '" + chosen->toStdString() + "'?", "Confirm save", MessageButtons::YesNo,
-         MessageIcon::None});
+    const MessageAnswer answer =
+        window_.Messages().Show({"Overwrite file '" + chosen->toStdString() + "'?", "Confirm save",
+                                 MessageButtons::YesNo, MessageIcon::None});
     if (answer != MessageAnswer::Yes) return SaveOutcome::Cancelled;
   }
   // The project keeps its old path when the new file could not be written.

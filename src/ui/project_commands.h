@@ -8,12 +8,11 @@
 // of the failed file is dropped first, so nothing is ever saved over it.
 #pragma once
 
-#include <string>
-
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <pugixml.hpp>
+#include <string>
 
 #include "ui/dialogs.h"
 

@@ -27,9 +27,12 @@ void Enable(std::initializer_list<QWidget*> widgets, bool enabled) {
 
 }  // namespace
 
-SupplyPanel::SupplyPanel(pugi::xml_document& document, ProgramState& state,
-                         MessageSink& messages, Hooks hooks, QWidget* parent)
-    : QWidget(parent), document_(document), state_(state), messages_(messages),
+SupplyPanel::SupplyPanel(pugi::xml_document& document, ProgramState& state, MessageSink& messages,
+                         Hooks hooks, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      state_(state),
+      messages_(messages),
       hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("SupplyPanel"));
   LayOut();
@@ -77,7 +80,8 @@ void SupplyPanel::cboGasType_Click() {
 }
 
 void SupplyPanel::cboSupplyPressure_Click() {
-  const bool high = IsHighPressurePreset(cboGasType->currentIndex(), cboSupplyPressure->currentIndex());
+  const bool high =
+      IsHighPressurePreset(cboGasType->currentIndex(), cboSupplyPressure->currentIndex());
   ShowFixedInternalPressure(high);
 }
 
@@ -240,14 +244,17 @@ SupplyPanelInput SupplyPanel::Input() const {
 void SupplyPanel::cmdUpdateSupplyParameters_Click() {
   try {
     const SupplyEvaluation evaluation = EvaluateSupplyUpdate(Input());
-    if (evaluation.internalDropSetToZero) txtMetricInternalPressureDrop->setText(QStringLiteral("0"));
+    if (evaluation.internalDropSetToZero)
+      txtMetricInternalPressureDrop->setText(QStringLiteral("0"));
     if (evaluation.failure)
       RefuseUpdate(*evaluation.failure);
     else
       WriteUpdate(evaluation.settings);
   } catch (const CvError& e) {
-    if (hooks_.reportError) hooks_.reportError(e);
-    else messages_.Show({StandardErrorText(e), "", MessageButtons::Ok, MessageIcon::None});
+    if (hooks_.reportError)
+      hooks_.reportError(e);
+    else
+      messages_.Show({StandardErrorText(e), "", MessageButtons::Ok, MessageIcon::None});
   }
 }
 

@@ -8,9 +8,8 @@
 // showing the first node) is the window's and reaches it through Hooks.
 #pragma once
 
-#include <functional>
-
 #include <QWidget>
+#include <functional>
 #include <pugixml.hpp>
 
 #include "core/errors.h"
@@ -41,8 +40,8 @@ class SupplyPanel : public QWidget {
     std::function<void(const CvError&)> reportError;  // the "Error Number" box
   };
 
-  SupplyPanel(pugi::xml_document& document, ProgramState& state, MessageSink& messages,
-              Hooks hooks, QWidget* parent = nullptr);
+  SupplyPanel(pugi::xml_document& document, ProgramState& state, MessageSink& messages, Hooks hooks,
+              QWidget* parent = nullptr);
 
   // Start-up: fills cboGasType, selects Natural Gas and fills the presets.
   void FillLists();

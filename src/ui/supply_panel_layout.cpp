@@ -82,8 +82,8 @@ void SupplyPanel::BuildMethodChoice() {
   cboGasType = Named(new QComboBox, "cboGasType");
   optUnitType = Named(new QButtonGroup(this), "optUnitType");
   optUnitType0 = Named(new QRadioButton(tr("Fixed Pressure Drop Method")), "optUnitType0");
-  optUnitType1 = Named(new QRadioButton(tr("User-Defined Pressure Drop Method (Metric mb)")),
-                       "optUnitType1");
+  optUnitType1 =
+      Named(new QRadioButton(tr("User-Defined Pressure Drop Method (Metric mb)")), "optUnitType1");
   optUnitType2 = Named(new QRadioButton(tr("Delivery Pressure Method")), "optUnitType2");
   optUnitType->addButton(optUnitType0, 0);
   optUnitType->addButton(optUnitType1, 1);
@@ -102,7 +102,8 @@ void SupplyPanel::BuildFixedFrames() {
 }
 
 void SupplyPanel::BuildUserDefinedFrames() {
-  chkMetricDualPressure = Named(new QCheckBox(tr("Dual Pressure System?")), "chkMetricDualPressure");
+  chkMetricDualPressure =
+      Named(new QCheckBox(tr("Dual Pressure System?")), "chkMetricDualPressure");
   fraHighUserdefined = Frame("fraHighUserdefined", tr("Low Pressure"));
   txtMetricSupplyPressureDrop = Box("txtMetricSupplyPressureDrop");
   txtUserDefinedAllowablePressureDrop = Box("txtUserDefinedAllowablePressureDrop");
@@ -133,12 +134,13 @@ void SupplyPanel::BuildDeliveryFrames() {
   txtDeliveryPressureHighSupplyPressure = Box("txtDeliveryPressureHighSupplyPressure");
   txtDeliveryPressureHighSupplyAllowedPressureDrop =
       Box("txtDeliveryPressureHighSupplyAllowedPressureDrop");
-  AddRow(fraHighDeliveryPressureParms, tr("Supply Pressure:"), txtDeliveryPressureHighSupplyPressure,
-         tr("PSI"));
+  AddRow(fraHighDeliveryPressureParms, tr("Supply Pressure:"),
+         txtDeliveryPressureHighSupplyPressure, tr("PSI"));
   AddRow(fraHighDeliveryPressureParms, tr("Allowable Pressure Drop:"),
          txtDeliveryPressureHighSupplyAllowedPressureDrop, tr("PSI"));
   fraLowDeliveryPressureParms = Frame("fraLowDeliveryPressureParms", tr("Low Pressure"));
-  txtDeliveryPressureInternalLowSupplyPressure = Box("txtDeliveryPressureInternalLowSupplyPressure");
+  txtDeliveryPressureInternalLowSupplyPressure =
+      Box("txtDeliveryPressureInternalLowSupplyPressure");
   txtDeliveryPressureInternalLowDeliveryPressure =
       Box("txtDeliveryPressureInternalLowDeliveryPressure");
   AddRow(fraLowDeliveryPressureParms, tr("Supply Pressure:"),
