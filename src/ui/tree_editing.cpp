@@ -252,6 +252,9 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
 }
 
 void MainWindow::Calculate() {
+  // An edit may just have made or removed the network's only EFV: the trip
+  // flow pass must follow the network as it now is, not as it was.
+  SetEFVPresence(document_, state_);
   CalculateNetwork(document_, state_);
   ShowCalculatedValues();
 }

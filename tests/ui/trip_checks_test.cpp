@@ -168,6 +168,25 @@ TEST_F(NewEFVTest, AFittingTurnedIntoAnEFVCountsTheLoadsBelowIt) {
   EXPECT_EQ(Field(fitting, "appliance"), "Tee");
 }
 
+class FirstEFVTest : public MainWindowTest {};
+
+TEST_F(FirstEFVTest, TheUpdateThatMakesTheFirstEFVSizesAtItsTripFlow) {
+  // A small load behind a valve that trips only at 800 kBTU: the trip-flow
+  // pass needs bigger runs than the normal one.
+  QTreeWidgetItem* valve = AddDevice(GasSupply(), "Valve", "Tee", "0", "40");
+  AddDevice(valve, "Lamp", "Lamp", "5", "40");
+  Click(valve);
+  messages.Clear();
+  Choose("cboAppliance", "EFV");
+  Choose("cboEFV", "CV-EFV-800");
+  PressUpdate();
+  ASSERT_EQ(Field(valve, "appliance"), "EFV");
+  const std::string shown = cv::SerializeDocument(Window().Document());
+  ASSERT_TRUE(Window().Recalculate());
+  EXPECT_EQ(cv::SerializeDocument(Window().Document()), shown);
+  EXPECT_NE(Field(valve, "materialSize"), "10A CSST");
+}
+
 class DropTripTest : public TripTest {};
 
 TEST_F(DropTripTest, ANodeDroppedOntoAnEFVMustFitItsTripFlow) {
