@@ -74,12 +74,12 @@ std::pair<pugi::xml_node, bool> FindUpstreamEFV(pugi::xml_node node) {
   }
 }
 
-// One sizing pass over the project document, or over the trip document
-// while the trip-flow pass runs.
-void CalculateNodeSizes(pugi::xml_document& project, ProgramState& state) {
+// One sizing pass over the runs of the project document, or of the trip
+// document while the trip-flow pass runs. A calculation changes no
+// document's structure, so each list of runs is collected once.
+void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node projectRoot,
+                        ProgramState& state) {
   state.Log.RestartNumbering();
-  pugi::xml_document& doc = state.TripFlowPass ? state.TripDocument : project;
-  const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
 
   std::vector<OrderedRun> runs;
   std::unordered_map<std::string, pugi::xml_node> firstById;
@@ -92,7 +92,7 @@ void CalculateNodeSizes(pugi::xml_document& project, ProgramState& state) {
   std::stable_sort(runs.begin(), runs.end(),
                    [](const OrderedRun& a, const OrderedRun& b) { return a.sortKey < b.sortKey; });
 
-  CalcContext ctx{state, ProjectRoot(project), {}};
+  CalcContext ctx{state, projectRoot, {}};
   for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
     auto found = firstById.find(it->id);
     if (found == firstById.end()) continue;
@@ -138,9 +138,8 @@ std::string MergeEntry(pugi::xml_node node, const std::string& material, const s
 }
 
 // Keeps the larger of the normal-pass and trip-pass size of every run.
-void CompareandSetLargePipeSize(pugi::xml_document& project, ProgramState& state) {
-  const std::vector<pugi::xml_node> normalNodes = AllSystemNodes(project);
-  const std::vector<pugi::xml_node> tripNodes = AllSystemNodes(state.TripDocument);
+void CompareandSetLargePipeSize(const std::vector<pugi::xml_node>& normalNodes,
+                                const std::vector<pugi::xml_node>& tripNodes, ProgramState& state) {
   for (size_t i = 0; i < normalNodes.size() && i < tripNodes.size(); ++i) {
     const std::string normalSize = FieldText(normalNodes[i], "materialSize");
     const std::string normalMaterial = FieldText(normalNodes[i], "material");
@@ -157,18 +156,20 @@ void CompareandSetLargePipeSize(pugi::xml_document& project, ProgramState& state
   }
 }
 
-void RunTripFlowPass(pugi::xml_document& project, ProgramState& state) {
+void RunTripFlowPass(const pugi::xml_document& project,
+                     const std::vector<pugi::xml_node>& projectNodes, ProgramState& state) {
   if (state.DebugMode) state.Log.Write("\r\n***** Executing Trip Flow Calculations *****\r\n");
   state.TripDocument.reset(project);
   state.TripFlowPass = true;
   pugi::xml_node tripRoot = ProjectRoot(state.TripDocument);
   WithContext("modTreeFunctions.SetMaxTripFlow", [&] { SetMaxTripFlow(tripRoot, state); });
   if (state.DualSystemFlag) HighSideLoadTotal(tripRoot);
-  CalculateNodeSizes(project, state);
+  const std::vector<pugi::xml_node> tripNodes = AllSystemNodes(state.TripDocument);
+  CalculateNodeSizes(tripNodes, ProjectRoot(project), state);
   if (state.DebugMode && !TrimBlanks(state.ProjectPath).empty())
     SaveDocumentFile(state.TripDocument, TripDocumentPath(state.ProjectPath));
   WithContext("modTreeFunctions.CompareandSetLargePipeSize",
-              [&] { CompareandSetLargePipeSize(project, state); });
+              [&] { CompareandSetLargePipeSize(projectNodes, tripNodes, state); });
   state.TripFlowPass = false;
 }
 
@@ -201,17 +202,18 @@ void CalculateNetwork(pugi::xml_document& project, ProgramState& state) {
       Raise(kErrOutOfStack,
             "the network nests more than " + std::to_string(kMaxNetworkDepth) + " runs deep");
     AccumulateLoads(root);
-    CalculateNodeSizes(project, state);
+    const std::vector<pugi::xml_node> nodes = AllSystemNodes(project);
+    CalculateNodeSizes(nodes, root, state);
     if (state.EFVPresent) {
       try {
-        RunTripFlowPass(project, state);
+        RunTripFlowPass(project, nodes, state);
       } catch (...) {
         state.TripFlowPass = false;
         throw;
       }
     }
     CalcContext ctx{state, root, {}};
-    for (pugi::xml_node node : AllSystemNodes(project))
+    for (pugi::xml_node node : nodes)
       if (IsApplianceOrRegulator(node)) PressureDropToSource(node, false, ctx);
   });
 }
