@@ -84,6 +84,10 @@ pugi::xml_node FindField(pugi::xml_node node, const char* name) noexcept {
   return node.child(name);
 }
 
+bool IsSizeFixed(pugi::xml_node node) noexcept {
+  return std::string_view(node.child("materialSizeFixed").text().get()) == "1";
+}
+
 std::string_view FieldView(pugi::xml_node node, const char* name) {
   pugi::xml_node field = node.child(name);
   if (!field) {

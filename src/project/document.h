@@ -50,6 +50,9 @@ std::string_view FieldView(pugi::xml_node node, const char* name);
 // The number a field holds; text that is not a number fails with error 13
 // naming the field and the node.
 double FieldNumber(pugi::xml_node node, const char* name);
+// True when the user fixed the node's size: its materialSizeFixed is "1".
+// A missing element means the size is not fixed.
+bool IsSizeFixed(pugi::xml_node node) noexcept;
 // The field element, or an empty handle when it is missing.
 pugi::xml_node FindField(pugi::xml_node node, const char* name) noexcept;
 // Replaces a field's text; a missing element fails with error 91. An empty

@@ -24,11 +24,6 @@ bool IsPassThrough(std::string_view kind) {
   return kind == "Manifold" || kind == "Regulator" || kind == "Tee" || kind == "EFV";
 }
 
-bool IsFixed(pugi::xml_node node) {
-  pugi::xml_node field = FindField(node, "materialSizeFixed");
-  return field && std::string_view(field.text().get()) == "1";
-}
-
 double SumLoads(pugi::xml_node node, bool write) {
   double sum = 0;
   for (pugi::xml_node child : node.children(kSystemNodeName)) sum += SumLoads(child, write);
@@ -86,7 +81,7 @@ void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node
   for (pugi::xml_node node : nodes) {
     firstById.emplace(NodeId(node), node);
     if (IsApplianceOrRegulator(node)) runs.push_back(MakeOrderedRun(node));
-    if (!IsFixed(node))
+    if (!IsSizeFixed(node))
       SetFieldText(node, "materialSize", SizeNameAt(0, FieldText(node, "material")));
   }
   std::stable_sort(runs.begin(), runs.end(),

@@ -45,11 +45,6 @@ Test Evaluate(pugi::xml_node node, const SupplyValues& s, bool lowSide, const Ca
   return t;
 }
 
-bool IsFixed(pugi::xml_node node) {
-  pugi::xml_node field = FindField(node, "materialSizeFixed");
-  return field && std::string_view(field.text().get()) == "1";
-}
-
 std::string NodeReport(pugi::xml_node node, bool trip) {
   const pugi::xml_node parent = node.parent();
   std::string report = "Current Node: " + FieldText(node, "appliance") + "\r\n";
@@ -101,7 +96,7 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
                 " > " + FormatNumber(Round2(t.limit)) + ").  Upsizing nodes...");
       if (!CoordinateParentSize(node, ctx)) {
         // A size the user fixed is never replaced.
-        if (!IsFixed(node)) {
+        if (!IsSizeFixed(node)) {
           const std::string material = FieldText(node, "material");
           SetFieldText(node, "materialSize", upsized ? saved : SmallestSizeFallback(material));
         }

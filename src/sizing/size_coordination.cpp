@@ -14,11 +14,6 @@ namespace {
 constexpr double kReferenceLoad = 500;
 constexpr double kReferenceLength = 100;
 
-bool IsFixed(pugi::xml_node node) {
-  pugi::xml_node field = FindField(node, "materialSizeFixed");
-  return field && std::string_view(field.text().get()) == "1";
-}
-
 double ReferenceDrop(std::string_view size, std::string_view material, std::string_view gas) {
   return Round2(LawPressureDrop(kReferenceLoad, kReferenceLength, material, size, gas));
 }
@@ -37,7 +32,7 @@ bool CoordinateParentSize(pugi::xml_node node, const CalcContext& ctx) {
   const std::string description = FieldText(node, "description");
   const std::string material = FieldText(node, "material");
   const std::string size = FieldText(node, "materialSize");
-  const bool nodeFixed = IsFixed(node);
+  const bool nodeFixed = IsSizeFixed(node);
   const int i = SizeIndexOf(size, material);
 
   const pugi::xml_node parent = node.parent();
@@ -50,7 +45,7 @@ bool CoordinateParentSize(pugi::xml_node node, const CalcContext& ctx) {
     parentKind = FieldText(parent, "appliance");
     parentMaterial = FieldText(parent, "material");
     parentSize = FieldText(parent, "materialSize");
-    parentFixed = IsFixed(parent);
+    parentFixed = IsSizeFixed(parent);
     if (parentSize.empty()) {
       parentSize = SmallestSizeFallback(parentMaterial);
       SetFieldText(parent, "materialSize", parentSize);

@@ -99,9 +99,7 @@ void MainWindow::ShowNodeInPanel(pugi::xml_node node) {
   const std::string material = FieldText(node, "material");
   SetListPosition(p.cboMaterial, MaterialIndexOf(material), [&p] { p.cboMaterial_Click(); });
   p.RefreshMaterialSizes();
-  pugi::xml_node fixed = FindField(node, "materialSizeFixed");
-  SetCheckValue(p.chkFixedSize, fixed && std::string(fixed.text().get()) == "1",
-                [&p] { p.chkFixedSize_Click(); });
+  SetCheckValue(p.chkFixedSize, IsSizeFixed(node), [&p] { p.chkFixedSize_Click(); });
   const int sizeIndex = SizeIndexOf(FieldText(node, "materialSize"), material);
   SetListPositionQuietly(p.cboMaterialSize, sizeIndex >= 0 ? sizeIndex : 0);
   SetListPosition(p.cboAppliance, DeviceKindIndexOf(FieldText(node, "appliance")),
