@@ -32,9 +32,11 @@ struct CalcContext {
   // The supply settings do not change during a calculation: read once.
   mutable std::optional<SupplyValues> supply = std::nullopt;
 
-  bool Tracing() const noexcept { return state.DebugMode; }
-  void Trace(const std::string& line) const {
-    if (state.DebugMode) state.Log.Write(line);
+  // Writes the line the callable builds, which is built only while the
+  // trace is on: sizing runs far more often untraced.
+  template <typename BuildLine>
+  void Trace(BuildLine&& line) const {
+    if (state.DebugMode) state.Log.Write(line());
   }
 };
 

@@ -77,7 +77,7 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
   const double length = FieldNumber(node, "length");
   FieldText(node, "materialSize");
   FieldText(node, "appliance");
-  const std::string who = "Node: " + description;
+  const auto who = [&] { return "Node: " + description; };
   const bool knownMethod = supply.method == kFixedPressureMethod ||
                            supply.method == kUserDefinedMethod ||
                            supply.method == kDeliveryPressureMethod;
@@ -87,13 +87,17 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
     ctx.sizingNode = node;
     const bool lowSide = !supply.dual || HasRegulatorAncestor(node);
     t = Evaluate(node, supply, lowSide, ctx);
-    ctx.Trace(who + " - Initial pressure drop to source = " + FormatNumber(t.cum));
-    ctx.Trace(who + " - Initial Delivery Pressure = " + FormatNumber(t.delivered));
+    ctx.Trace(
+        [&] { return who() + " - Initial pressure drop to source = " + FormatNumber(t.cum); });
+    ctx.Trace(
+        [&] { return who() + " - Initial Delivery Pressure = " + FormatNumber(t.delivered); });
     std::string saved;
     bool upsized = false;
     while (Round2(t.limit) < Round2(t.value)) {
-      ctx.Trace(who + " - Pressure drop to source too high (" + FormatNumber(Round2(t.value)) +
-                " > " + FormatNumber(Round2(t.limit)) + ").  Upsizing nodes...");
+      ctx.Trace([&] {
+        return who() + " - Pressure drop to source too high (" + FormatNumber(Round2(t.value)) +
+               " > " + FormatNumber(Round2(t.limit)) + ").  Upsizing nodes...";
+      });
       if (!CoordinateParentSize(node, ctx)) {
         // A size the user fixed is never replaced.
         if (!IsSizeFixed(node)) {
@@ -112,18 +116,22 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
       }
       saved = FieldText(node, "materialSize");
       upsized = true;
-      ctx.Trace(who + " - Upsize finished.  New node material size = " + saved);
+      ctx.Trace([&] { return who() + " - Upsize finished.  New node material size = " + saved; });
       t = Evaluate(node, supply, lowSide, ctx);
-      ctx.Trace(who + " - New pressure drop to source = " + FormatNumber(t.cum));
-      ctx.Trace(who + " - New Delivery Pressure = " + FormatNumber(t.delivered));
+      ctx.Trace([&] { return who() + " - New pressure drop to source = " + FormatNumber(t.cum); });
+      ctx.Trace([&] { return who() + " - New Delivery Pressure = " + FormatNumber(t.delivered); });
     }
     tested = true;
   }
   if (tested) {
-    ctx.Trace(who + " - Finished with valid pressure drop to source = " + FormatNumber(t.cum));
-    ctx.Trace(who + " - Finished with valid Delivery Pressure = " + FormatNumber(t.delivered));
+    ctx.Trace([&] {
+      return who() + " - Finished with valid pressure drop to source = " + FormatNumber(t.cum);
+    });
+    ctx.Trace([&] {
+      return who() + " - Finished with valid Delivery Pressure = " + FormatNumber(t.delivered);
+    });
   }
-  if (ctx.Tracing()) ctx.Trace(NodeReport(node, ctx.state.TripFlowPass));
+  ctx.Trace([&] { return NodeReport(node, ctx.state.TripFlowPass); });
   return true;
 }
 

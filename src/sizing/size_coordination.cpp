@@ -56,32 +56,40 @@ bool CoordinateParentSize(pugi::xml_node node, const CalcContext& ctx) {
   const std::string gasType = RootAttributeText(ctx.projectRoot, kAttrGasType);
   const bool parentBigger =
       ParentHasHigherCapacity(size, material, parentSize, parentMaterial, gasType);
-  const std::string who = "Node: " + description + " | Parent: " + parentDescription;
-  ctx.Trace(who + " - Parent size = " + parentSize + " / Node size = " + size +
-            " Parent bigger = " + (parentBigger ? "True" : "False"));
+  const auto who = [&] { return "Node: " + description + " | Parent: " + parentDescription; };
+  ctx.Trace([&] {
+    return who() + " - Parent size = " + parentSize + " / Node size = " + size +
+           " Parent bigger = " + (parentBigger ? "True" : "False");
+  });
 
   const bool nodeCanGrow = IsSizeIndexInRange(i + 1, material) && !nodeFixed;
   if (nodeCanGrow &&
       (parentBigger || parentIsSupply || parentAtMax || parentFixed || parentIsRegulator)) {
-    ctx.Trace(who +
-              " - Either parent device is the gas supply, a regulator, has a higher capacity, "
-              "or has a fixed size. Increasing the current node's size from " +
-              size);
+    ctx.Trace([&] {
+      return who() +
+             " - Either parent device is the gas supply, a regulator, has a higher capacity, "
+             "or has a fixed size. Increasing the current node's size from " +
+             size;
+    });
     SetFieldText(node, "materialSize", SizeNameAt(i + 1, material));
     return true;
   }
   if (parentIsSupply || parentIsRegulator) {
-    ctx.Trace(who +
-              " - ERROR!! Both the current node's size and parent node's size are at maximum, "
-              "or one is maxed and one is a fixed size... Erroring out program!!");
+    ctx.Trace([&] {
+      return who() +
+             " - ERROR!! Both the current node's size and parent node's size are at maximum, "
+             "or one is maxed and one is a fixed size... Erroring out program!!";
+    });
     // An ancestor reached by a carry keeps the size it has; only the run
     // being sized is emptied, and its sizing puts a valid size back.
     if (!nodeFixed && node == ctx.sizingNode) SetFieldText(node, "materialSize", "");
     return false;
   }
-  ctx.Trace(who +
-            " - The current node's size is at maximum Increasing the parent node's size from " +
-            parentSize + " and setting current node's size to the minimum");
+  ctx.Trace([&] {
+    return who() +
+           " - The current node's size is at maximum Increasing the parent node's size from " +
+           parentSize + " and setting current node's size to the minimum";
+  });
   if (!nodeFixed) SetFieldText(node, "materialSize", SizeNameAt(0, material));
   return CoordinateParentSize(parent, ctx);
 }
