@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "sizing/network_calculation.h"
 #include "sizing/units.h"
 #include "ui/efv_rules.h"
@@ -51,12 +52,8 @@ TripResult CheckTripFlow(double total, const std::string& modelId, const TripCon
 }
 
 bool SetEFVPresence(const pugi::xml_document& doc, ProgramState& state) {
-  return WithContext("modTreeFunctions.SetEFVPresence", [&] {
-    for (pugi::xml_node node : AllSystemNodes(doc)) {
-      if (FieldText(node, "appliance") == "EFV") return state.EFVPresent = true;
-    }
-    return state.EFVPresent = false;
-  });
+  return WithContext("modTreeFunctions.SetEFVPresence",
+                     [&] { return state.EFVPresent = DocumentHasEFV(doc); });
 }
 
 bool CompareEFVTripflowToLoads(QTreeWidgetItem* selected, const QString& typedLoad,
