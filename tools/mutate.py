@@ -2,8 +2,9 @@
 """Mutation check: do the tests catch realistic faults?
 
 Puts each fault of a list (tools/mutate_faults.txt) into the sources, one at a
-time, rebuilds the test programs, runs them until the first one fails, and
-puts the file back. Prints the faults no test caught and the score.
+time, rebuilds and runs the test programs one by one until the first one
+fails, and puts the file back. Prints the faults no test caught and the
+score.
 
     tools/mutate.py                      # every fault
     tools/mutate.py --only tubing-propane-divisor,trip-high-side
@@ -172,12 +173,23 @@ def run_program(program, timeout):
         raise
 
 
-def run_tests(programs, first, timeout):
-    """Runs the programs until one fails; returns (outcome, program name)."""
-    ordered = sorted(programs, key=lambda p: p.name != first)
-    deadline = time.monotonic() + timeout
-    for program in ordered:
-        outcome = run_program(program, deadline - time.monotonic())
+def ordered_programs(programs, first, folder):
+    """The program that caught the fault last time, then those named after
+    the fault's folder of src/, then the rest (core before window tests)."""
+    return sorted(programs, key=lambda p: (p.name != first, folder not in p.name))
+
+
+def run_tests(top, build_dir, jobs, programs, timeout):
+    """Builds and runs the programs one by one until one fails; returns
+    (outcome, program name). Only the programs run are linked again."""
+    left = timeout  # the builds do not count against the time limit
+    for program in programs:
+        if build_dir and not build(top, build_dir, jobs, [program.name],
+                                   build_dir / "mutate-fault-build.log"):
+            return "build-failed", program.name
+        started = time.monotonic()
+        outcome = run_program(program, left)
+        left -= time.monotonic() - started
         if outcome != "pass":
             return outcome, program.name
     return "pass", ""
@@ -205,7 +217,7 @@ def main():
     parser.add_argument("--build-dir", default=str(top / "build-mutate"))
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--timeout", type=int, default=300,
-                        help="seconds the tests of one fault may run (default 300)")
+                        help="seconds the test programs of one fault may run (default 300)")
     parser.add_argument("--only", help="comma-separated fault ids")
     parser.add_argument("--results", help="write one line per fault: id, outcome, program")
     parser.add_argument("--compare", help="a results file of an earlier run: report the faults "
@@ -227,8 +239,7 @@ def main():
     if not build(top, build_dir, args.jobs, log=build_dir / "mutate-build.log"):
         sys.exit(f"mutate: the unchanged tree does not build; see {build_dir}/mutate-build.log")
     programs = test_programs(build_dir)
-    targets = [p.name for p in programs]
-    outcome, name = run_tests(programs, "", args.timeout * 4)
+    outcome, name = run_tests(top, None, args.jobs, programs, args.timeout * 4)
     if outcome != "pass":
         sys.exit(f"mutate: {name} fails on the unchanged tree ({outcome}); fix that first")
     # The program that caught a fault last time runs first next time.
@@ -243,10 +254,9 @@ def main():
             file = top / f.path
             try:
                 file.write_text(file.read_text().replace(f.old_text, f.new_text, 1))
-                if build(top, build_dir, args.jobs, targets, build_dir / "mutate-fault-build.log"):
-                    outcome, name = run_tests(programs, memory.get(f.ident, ""), args.timeout)
-                else:
-                    outcome, name = "build-failed", ""
+                folder = Path(f.path).parts[1] if len(Path(f.path).parts) > 2 else ""
+                order = ordered_programs(programs, memory.get(f.ident, ""), folder)
+                outcome, name = run_tests(top, build_dir, args.jobs, order, args.timeout)
             finally:
                 restore(top, f.path)
             results[f.ident] = (outcome, name)
