@@ -35,13 +35,20 @@ Derived Derive(const cvtest::SupplySettings& settings, bool efvEnabled = false) 
 }
 
 TEST(DeriveStateFromDocument, FixedMethodIsDualByItsHighSideDropAlone) {
-  cvtest::SupplySettings single;
-  single.dual = true;  // DualSystem says "True", the drop says single
-  EXPECT_FALSE(Derive(single).dual);
-
-  cvtest::SupplySettings dual = cvtest::TwoPsiDualSupply();
-  dual.dual = false;
-  EXPECT_TRUE(Derive(dual).dual);
+  struct Case {
+    const char* highPressure;
+    const char* highDrop;
+    bool dualElement;
+    bool dual;
+  };
+  for (const Case& c : {Case{"0", "0", true, false}, Case{"55.46", "0", true, false},
+                        Case{"0", "27.73", false, true}, Case{"55.46", "27.73", false, true}}) {
+    cvtest::SupplySettings s;
+    s.highSupplyPressure = c.highPressure;
+    s.highAllowableDrop = c.highDrop;
+    s.dual = c.dualElement;
+    EXPECT_EQ(Derive(s).dual, c.dual) << c.highPressure << " " << c.highDrop;
+  }
 }
 
 TEST(DeriveStateFromDocument, OtherMethodsFollowTheDualSystemElement) {

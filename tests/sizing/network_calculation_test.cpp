@@ -137,18 +137,32 @@ TEST_F(Network, FixedSizeSurvivesBothPasses) {
   EXPECT_TRUE(project_.State().LastSizingFailed);
 }
 
-TEST_F(Network, DualTripPassTotalsTheHighSide) {
+TEST_F(Network, DualTripPassSizesTheHighSideThatNoEFVFeeds) {
   cvtest::TestProject dual(cvtest::TwoPsiDualSupply());
   dual.LoadReferenceCatalog();
-  pugi::xml_node reg = dual.Add(dual.Root(), {.id = "R", .appliance = "Regulator"});
+  // 50 kBTU/h over 100 ft keeps 10A within the high side's drop; the
+  // valve's trip flow of 135 needs 15A.
+  pugi::xml_node reg =
+      dual.Add(dual.Root(), {.id = "R", .appliance = "Regulator", .length = "100"});
   pugi::xml_node efv = dual.Add(reg, {.id = "E", .appliance = "EFV", .model = "EFV-K135"});
   dual.Add(efv, {.id = "G", .appliance = "Range", .load = "50"});
   dual.Add(dual.Root(), {.id = "F", .appliance = "Furnace", .load = "40"});
   dual.Calculate();
-  const pugi::xml_document& trip = dual.State().TripDocument;
+  EXPECT_EQ(dual.Size("R"), "15A CSST");
   // The regulator's trip load plus the furnace's own load.
-  EXPECT_EQ(cv::FieldText(cv::ProjectRoot(trip), "load"), "175");
+  EXPECT_EQ(cv::FieldText(cv::ProjectRoot(dual.State().TripDocument), "load"), "175");
   EXPECT_EQ(cv::FieldText(dual.Root(), "load"), "90");
+}
+
+TEST_F(Network, FittingBehindAnEFVCarriesTheLargestTripFlowOfItsBranches) {
+  pugi::xml_node efv = Add(Root(), {.id = "E", .appliance = "EFV", .model = "EFV-K135"});
+  pugi::xml_node tee = Add(efv, {.id = "T", .appliance = "Tee"});
+  Add(tee, {.id = "G", .appliance = "Grill", .load = "20"});
+  Add(tee, {.id = "L", .appliance = "Lamp", .load = "5"});
+  project_.Calculate();
+  const pugi::xml_document& trip = project_.State().TripDocument;
+  for (const char* id : {"T", "E"})
+    EXPECT_EQ(cv::FieldText(cv::FindSystemNodeById(trip, id), "load"), "135") << id;
 }
 
 TEST_F(Network, FailedRunEndsThePassButEveryRunGetsPressures) {
