@@ -9,11 +9,8 @@
 #include <sstream>
 
 #include "core/number_text.h"
-#include "efv/efv_catalog.h"
 #include "project/document.h"
 #include "sizing/network_calculation.h"
-#include "sizing/units.h"
-#include "support/catalog_db.h"
 #include "support/files.h"
 #include "support/project_builder.h"
 #include "support/reference_files.h"
@@ -34,23 +31,6 @@ TEST(CommaLocale, NumberTextKeepsThePeriod) {
   EXPECT_EQ(cv::ParseNumber(" 27.73 "), 27.73);
   EXPECT_FALSE(cv::IsNumeric("6,5"));
   EXPECT_EQ(cv::Round2(0.375), 0.38);
-}
-
-TEST(CommaLocale, ConversionsKeepThePeriod) {
-  EXPECT_EQ(cv::ConvertUnits("7", "Pressure", "English", "Metric"), "17.4042332067797");
-  EXPECT_EQ(cv::ConvertUnits("2.5", "Pressure", "Metric", "English"), "1.0055025");
-}
-
-TEST(CommaLocale, CatalogueNumbersStoredAsTextAreRead) {
-  cvtest::TempDir dir;
-  const std::string db = dir.File("text.db");
-  cvtest::WriteDatabase(db, std::string(cvtest::kCreateCatalogTable) +
-                                "INSERT INTO EFV_Parameters VALUES ('A', 'm', '7', 'in WC', "
-                                "'kBTU/h', '91.5', '0.199', 'in WC', '135', '1.92');");
-  cv::EFVCatalog catalog;
-  catalog.Load(db);
-  EXPECT_EQ(catalog.Get("A").NormalPresDrop, 0.199);
-  EXPECT_EQ(catalog.Get("A").NormalFlow, 91.5);
 }
 
 TEST(CommaLocale, CalculatedDocumentIsUnchanged) {

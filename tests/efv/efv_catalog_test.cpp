@@ -67,18 +67,6 @@ TEST_F(Catalogue, NullColumnsBecomeZeroOrOneBlank) {
   EXPECT_EQ(x.NormalFlow, 10);
 }
 
-TEST_F(Catalogue, AnyNumberOfModelsIsKeptAndFound) {
-  std::vector<cvtest::CatalogRow> rows;
-  for (int i = 0; i < 40; ++i) rows.push_back({"EFV-" + std::to_string(i), 1, 0.1, 50.0 + i, 1});
-  cvtest::WriteCatalog(Db(), rows);
-  catalog_.Load(Db());
-  ASSERT_EQ(catalog_.Models().size(), 40u);
-  EXPECT_EQ(catalog_.FindEFVIndex("EFV-0"), 0);
-  EXPECT_EQ(catalog_.FindEFVIndex("EFV-20"), 20);  // the 21st row
-  EXPECT_EQ(catalog_.FindEFVIndex("EFV-39"), 39);  // the last
-  EXPECT_EQ(catalog_.Get("EFV-39").TripFlow, 89);
-}
-
 TEST_F(Catalogue, IdentifiersCompareExactly) {
   cvtest::WriteCatalog(Db(), {{"EFV-K135", 91.5, 0.2, 135, 1.9}});
   catalog_.Load(Db());
@@ -147,21 +135,6 @@ TEST(GetEFVFlow, BlankArgumentsAndOtherKindsGiveZero) {
   ASSERT_TRUE(e);
   EXPECT_EQ(e->number(), cv::kErrInvalidArgument);
   EXPECT_EQ(e->description().rfind("modTreeFunctions.GetEFVFlow ", 0), 0u);
-}
-
-}  // namespace
-
-namespace {
-
-// The model list follows the rows of the shipped catalogue, so that the
-// model a new EFV starts with (position 4) is its fifth row.
-TEST(ShippedCatalogue, ListsItsModelsInRowOrder) {
-  cv::EFVCatalog catalog;
-  catalog.Load(cvtest::ProgramCatalogPath());
-  const std::vector<std::string> ids = cv::EFVCatalog::ReadModelIds(cvtest::ProgramCatalogPath());
-  EXPECT_EQ(ids, catalog.ModelIds());
-  ASSERT_GE(ids.size(), 5u);
-  EXPECT_EQ(ids[4], "CV-EFV-200");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The help printout: word wrap between the margins, tab stops, line feeds,
-// long words, page breaks, and the title of the document.
+// long words and page breaks.
 #include "reports/print_wrapped_text.h"
 
 #include <gtest/gtest.h>
@@ -92,28 +92,6 @@ TEST_F(WrappedText, BreaksThePageWhereLinesReachTheBottom) {
   ASSERT_NE(next, words.end());
   EXPECT_EQ(next->y, cv::kContinuationTop);
   EXPECT_EQ(next->x, 1100);
-}
-
-TEST(HelpDocument, EmptyTextPrintsTheTitleOnly) {
-  cvtest::RecordingSurface surface;
-  cv::PrintHelpDocument(surface, "");
-  ASSERT_EQ(surface.Texts(), std::vector<std::string>{"CORVANTA Sizer Help"});
-  const Drawn title = surface.Items().front();
-  EXPECT_EQ(std::vector<double>({title.x, title.y}), std::vector<double>({1000, 1000}));
-  EXPECT_TRUE(title.bold);
-  EXPECT_TRUE(title.underline);
-  EXPECT_EQ(title.fontSize, 16);
-  EXPECT_EQ(surface.DocumentsEnded(), 1);
-}
-
-TEST(HelpDocument, TextStartsBelowTheTitleInPlainType) {
-  cvtest::RecordingSurface surface;
-  cv::PrintHelpDocument(surface, "Drawing\r\n");
-  const Drawn word = *surface.FindText("Drawing");
-  EXPECT_EQ(std::vector<double>({word.x, word.y}), std::vector<double>({1100, 2300}));
-  EXPECT_FALSE(word.bold);
-  EXPECT_FALSE(word.underline);
-  EXPECT_EQ(word.fontSize, 10);
 }
 
 }  // namespace

@@ -118,12 +118,6 @@ TEST(ProjectDocument, DepthCountsTheDeepestRunAcrossBranches) {
   EXPECT_EQ(cv::SystemNodeDepth(project.Doc()), 3);
 }
 
-TEST(ProjectDocument, TreeKeyGivesTheIdBeforeTheFirstBlank) {
-  EXPECT_EQ(cv::IdFromTreeKey("7055475 Kitchen Range"), "7055475");
-  EXPECT_EQ(cv::IdFromTreeKey("7055475"), "7055475");
-  EXPECT_EQ(cv::IdFromTreeKey(" Kitchen"), "");
-}
-
 TEST(ProjectDocument, DrawnIdsAreDigitsAndNotInUse) {
   pugi::xml_document doc;
   cv::BuildNewProject(doc);

@@ -103,19 +103,14 @@ TEST_F(Trace, UpsizingIsExplainedStepByStep) {
   project_.State().DebugMode = true;
   project_.Calculate();
   const std::string log = Log();
+  // The numbers of each step, and the run as it ends.
   for (const char* line :
        {"Node: Range 1 - Pressure drop to source too high (3.43 > 0.5).  Upsizing nodes...\r\n",
-        "Node: Range 1 | Parent: Gas Supply - Parent size =  / Node size = 10A CSST "
-        "Parent bigger = True\r\n",
-        "Node: Range 1 | Parent: Gas Supply - Either parent device is the gas supply, a "
-        "regulator, has a higher capacity, or has a fixed size. Increasing the current node's "
-        "size from 10A CSST\r\n",
         "Node: Range 1 - Upsize finished.  New node material size = 15A CSST\r\n",
         "Node: Range 1 - New pressure drop to source = 0.8\r\n",
-        "Node: Range 1 - New Delivery Pressure = 6.2\r\n",
-        "Current Node: Range\r\nParent Node: Gas Supply \r\nSupply Pressure: 7\r\n"
-        "PressureDrop: 0.19\r\nDeliveryPressure: 6.81\r\nNormal Load at This Node: 120\r\n"
-        "Length: 10\r\nMaterial: CORVANTA\r\nNormal MaterialSize: 20A CSST\r\n"}) {
+        "Supply Pressure: 7\r\nPressureDrop: 0.19\r\nDeliveryPressure: 6.81\r\n"
+        "Normal Load at This Node: 120\r\nLength: 10\r\nMaterial: CORVANTA\r\n"
+        "Normal MaterialSize: 20A CSST\r\n"}) {
     EXPECT_NE(log.find(line), std::string::npos) << line;
   }
 }

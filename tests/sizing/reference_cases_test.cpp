@@ -34,18 +34,6 @@ TEST_P(ReferenceCase, ResultIsStableUnderRecalculation) {
   EXPECT_EQ(again.document, cvtest::ReadFile(File("expected.cv")));
 }
 
-TEST_P(ReferenceCase, EveryRunOfAKnownMaterialHasAValidSize) {
-  pugi::xml_document doc;
-  ASSERT_TRUE(cv::LoadDocumentText(doc, cvtest::ReadFile(File("expected.cv"))));
-  for (pugi::xml_node node : cv::AllSystemNodes(doc)) {
-    const std::string material = cv::FieldText(node, "material");
-    if (material == "CORVANTA" || material == "Pipe") {
-      EXPECT_GE(cv::SizeIndexOf(cv::FieldText(node, "materialSize"), material), 0)
-          << "node " << cv::NodeId(node);
-    }
-  }
-}
-
 INSTANTIATE_TEST_SUITE_P(Reference, ReferenceCase,
                          ::testing::ValuesIn(cvtest::SubfolderNames(ReferenceDir())),
                          [](const auto& info) { return info.param; });

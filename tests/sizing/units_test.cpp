@@ -38,11 +38,4 @@ TEST(ConvertUnits, UnknownNamesGiveEmptyTextAndBadValuesFail) {
             cv::kErrOverflow);
 }
 
-TEST(UnitCaptions, AnythingButEnglishShowsMetricUnits) {
-  EXPECT_EQ(cv::LoadUnitCaption("English"), "kBTU");
-  EXPECT_EQ(cv::LengthUnitCaption("English"), "ft");
-  EXPECT_EQ(cv::LoadUnitCaption("Metric"), "kCal");
-  EXPECT_EQ(cv::LengthUnitCaption(""), "m");
-}
-
 }  // namespace

