@@ -17,18 +17,4 @@ TEST(ExampleProjects, GeneratorWritesExactlyTheCommittedFiles) {
         << name;
 }
 
-TEST(ExampleProjects, SizerReportsEachWithItsStatus) {
-  for (const std::string& name : cvtest::ExampleNames()) {
-    SCOPED_TRACE(name);
-    const std::string stem = cvtest::TestDataDir() + "/examples/" + name.substr(0, name.size() - 3);
-    const std::string expectedErr = cvtest::ReadOptionalFile(stem + ".expected.stderr");
-    const cvtest::ProgramResult r = cvtest::RunProgram(
-        cvtest::SizerPath(),
-        {"--catalog", cvtest::ProgramCatalogPath(), cvtest::ExamplesDir() + "/" + name});
-    EXPECT_EQ(r.status, expectedErr.empty() ? 0 : 3);
-    EXPECT_EQ(r.err, expectedErr);
-    EXPECT_EQ(r.out, cvtest::ReadFile(stem + ".expected.cv"));
-  }
-}
-
 }  // namespace

@@ -1,6 +1,6 @@
 // The material list and the calculation table of calculated projects, each
-// compared with the result kept for it: reference projects (a folder each
-// under tests/data/reports/reference) and the example projects.
+// compared with the result kept for it (a folder each under
+// tests/data/reports/reference).
 #include <gtest/gtest.h>
 
 #include "project/document.h"
@@ -27,12 +27,6 @@ std::vector<ReportCase> AllCases() {
   for (const std::string& name : cvtest::SubfolderNames(reference))
     cases.push_back({name, reference + name + "/input.cv", reference + name + "/expected",
                      cvtest::ReferenceCatalogPath()});
-  for (const std::string& file : cvtest::ExampleNames()) {
-    const std::string stem = file.substr(0, file.size() - 3);
-    cases.push_back({stem, cvtest::ExamplesDir() + "/" + file,
-                     cvtest::TestDataDir() + "/reports/examples/" + stem,
-                     cvtest::ProgramCatalogPath()});
-  }
   return cases;
 }
 

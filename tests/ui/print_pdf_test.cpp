@@ -1,15 +1,12 @@
-// Real printouts: the Print menu and the help window print through QPrinter
-// into a PDF file, which is read back with pdftotext.
-#include <QDir>
+// A real printout: the Print menu prints through QPrinter into a PDF file,
+// which is read back with pdftotext.
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "main_window_fixture.h"
-#include "ui/help_window.h"
 #include "ui/print_commands.h"
 #include "ui/program.h"
 #include "ui/small_windows.h"
@@ -76,40 +73,6 @@ TEST_F(PdfPrintTest, EntireProjectGivesALayoutPageAndAMaterialListPage) {
     EXPECT_EQ(Occurrences(pages[0], QLatin1String(expected)), 1) << expected;
   EXPECT_EQ(Occurrences(pages[1], "Material List"), 1);
   EXPECT_EQ(Occurrences(pages[1], "System Settings"), 1);
-}
-
-TEST_F(PdfPrintTest, LongLayoutRunsOverPagesWithEveryNodeReadable) {
-  QTreeWidgetItem* manifold = AddDevice(GasSupply(), "Manifold", "Manifold");
-  for (int i = 1; i <= 30; ++i)
-    AddDevice(manifold, QStringLiteral("Lamp %1").arg(i), "Lamp", "2", "5");
-  const QString pdf = ToPdf(Commands().Printer(), "layout.pdf");
-  Window().MenuAction("PrintDesignLayout")->trigger();
-  ASSERT_TRUE(messages.Shown().empty());
-
-  const QString text = PdfText(pdf);
-  EXPECT_GE(PageCount(text), 2);
-  for (int i = 1; i <= 30; ++i) {
-    const QString label = QStringLiteral("Lamp %1  [%2]").arg(i).arg(i + 1);
-    EXPECT_EQ(Occurrences(text, label), 1) << label.toStdString();
-  }
-  EXPECT_EQ(Occurrences(text, "System Settings"), 1);
-}
-
-TEST_F(PdfPrintTest, HelpPrintoutHasTheTitleAndTheText) {
-  QTemporaryDir dir;
-  const QString helpPath = dir.filePath("CVSizeHelp.txt");
-  QFile file(helpPath);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("Drawing the network\r\nSize\tLength\r\n");
-  file.close();
-  HelpWindow help(seams, helpPath);
-  const QString pdf = ToPdf(help.Printer(), "help.pdf");
-  help.cmdPrint->click();
-  const QString text = PdfText(pdf);
-  EXPECT_EQ(PageCount(text), 1);
-  EXPECT_EQ(Occurrences(text, "CORVANTA Sizer Help"), 1);
-  EXPECT_EQ(Occurrences(text, "Drawing the network"), 1);
-  EXPECT_EQ(Occurrences(text, "Size Length"), 1);
 }
 
 }  // namespace
