@@ -3,103 +3,90 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/project_builder.h"
 
 namespace {
 
-class Coordination : public ::testing::Test {
- protected:
-  pugi::xml_node Add(pugi::xml_node parent, const std::string& id, const std::string& size,
-                     bool fixed = false, const std::string& appliance = "Tee") {
-    return project_.Add(parent, {.id = id, .appliance = appliance, .size = size, .fixed = fixed});
-  }
-  // One step for the run being sized.
-  bool Step(pugi::xml_node node) {
-    cv::CalcContext ctx{project_.State(), project_.Root(), node};
-    return cv::CoordinateParentSize(node, ctx);
-  }
-
-  cvtest::TestProject project_;
+// One run of a chain from the gas supply down.
+struct Link {
+  const char* size;
+  bool fixed = false;
+  const char* kind = "Tee";
+  const char* material = "CORVANTA";
 };
 
-TEST_F(Coordination, RunGrowsBelowABiggerParent) {
-  pugi::xml_node parent = Add(project_.Root(), "P", "20A CSST");
-  EXPECT_TRUE(Step(Add(parent, "N", "10A CSST")));
-  EXPECT_EQ(project_.Size("N"), "15A CSST");
-  EXPECT_EQ(project_.Size("P"), "20A CSST");
-}
+struct Case {
+  const char* what;
+  std::vector<Link> chain;  // the last run is the one being sized
+  bool grew;
+  std::vector<std::string> sizesAfter;
+};
 
-TEST_F(Coordination, EqualParentGrowsFirstAndTheRunStartsAgain) {
-  pugi::xml_node parent = Add(project_.Root(), "P", "15A CSST");
-  EXPECT_TRUE(Step(Add(parent, "N", "15A CSST")));
-  EXPECT_EQ(project_.Size("P"), "20A CSST");
-  EXPECT_EQ(project_.Size("N"), "10A CSST");
-}
+const char* const k50 = "50A CSST";
+const Case kCases[] = {
+    {"run grows below a bigger parent",
+     {{"20A CSST"}, {"10A CSST"}},
+     true,
+     {"20A CSST", "15A CSST"}},
+    {"equal parent grows first, the run starts again",
+     {{"15A CSST"}, {"15A CSST"}},
+     true,
+     {"20A CSST", "10A CSST"}},
+    {"carry climbs to the first run that may grow",
+     {{"10A CSST"}, {k50}, {k50}},
+     true,
+     {"15A CSST", "10A CSST", "10A CSST"}},
+    {"top run at its largest is emptied", {{k50}}, false, {""}},
+    {"ancestor reached by a carry keeps its size", {{k50}, {k50}}, false, {k50, "10A CSST"}},
+    {"regulator is never enlarged",
+     {{"10A CSST", false, "Regulator"}, {"25A CSST"}},
+     true,
+     {"10A CSST", "32A CSST"}},
+    {"regulator above a run at its largest",
+     {{"10A CSST", false, "Regulator"}, {k50}},
+     false,
+     {"10A CSST", ""}},
+    {"fixed run makes its parent grow",
+     {{"20A CSST"}, {"10A CSST", true}},
+     true,
+     {"25A CSST", "10A CSST"}},
+    {"fixed run below the supply keeps its size", {{"15A CSST", true}}, false, {"15A CSST"}},
+    {"run outgrows a fixed parent",
+     {{"10A CSST", true}, {"20A CSST"}},
+     true,
+     {"10A CSST", "25A CSST"}},
+    // 2-1/2" pipe (0.04) already carries more than 50A tubing (0.12).
+    {"run outgrows a parent at its largest",
+     {{k50}, {"2-1/2\" SCHEDULE 40", false, "Tee", "Pipe"}},
+     true,
+     {k50, "3\" SCHEDULE 40"}},
+    // The half-inch pipe (35.9) is not bigger than 20A tubing (35.82).
+    {"parent without a size starts at its smallest",
+     {{"", false, "Tee", "Pipe"}, {"20A CSST"}},
+     true,
+     {"3/4\" SCHEDULE 40", "10A CSST"}},
+};
 
-TEST_F(Coordination, CarryClimbsToTheFirstRunThatMayGrow) {
-  pugi::xml_node a = Add(project_.Root(), "A", "10A CSST");
-  pugi::xml_node b = Add(a, "B", "50A CSST");
-  EXPECT_TRUE(Step(Add(b, "C", "50A CSST")));
-  EXPECT_EQ(project_.Size("A"), "15A CSST");
-  EXPECT_EQ(project_.Size("B"), "10A CSST");
-  EXPECT_EQ(project_.Size("C"), "10A CSST");
-}
-
-TEST_F(Coordination, TopRunAtItsLargestSizeEndsTheClimb) {
-  // The run being sized is emptied for its caller to repair ...
-  pugi::xml_node top = Add(project_.Root(), "A", "50A CSST");
-  EXPECT_FALSE(Step(top));
-  EXPECT_EQ(project_.Size("A"), "");
-
-  // ... but an ancestor reached by a carry keeps its size.
-  pugi::xml_node a = Add(project_.Root(), "A2", "50A CSST");
-  EXPECT_FALSE(Step(Add(a, "B2", "50A CSST")));
-  EXPECT_EQ(project_.Size("A2"), "50A CSST");
-  EXPECT_EQ(project_.Size("B2"), "10A CSST");
-}
-
-TEST_F(Coordination, RegulatorIsNeverEnlargedForItsRuns) {
-  pugi::xml_node reg = Add(project_.Root(), "R", "10A CSST", false, "Regulator");
-  EXPECT_TRUE(Step(Add(reg, "N", "25A CSST")));
-  EXPECT_EQ(project_.Size("N"), "32A CSST");
-  EXPECT_FALSE(Step(Add(reg, "M", "50A CSST")));
-  EXPECT_EQ(project_.Size("R"), "10A CSST");
-}
-
-TEST_F(Coordination, FixedRunMakesItsParentGrow) {
-  pugi::xml_node parent = Add(project_.Root(), "P", "20A CSST");
-  EXPECT_TRUE(Step(Add(parent, "N", "10A CSST", true)));
-  EXPECT_EQ(project_.Size("N"), "10A CSST");
-  EXPECT_EQ(project_.Size("P"), "25A CSST");
-}
-
-TEST_F(Coordination, FixedRunBelowTheSupplyKeepsItsSizeWhenNothingCanGrow) {
-  EXPECT_FALSE(Step(Add(project_.Root(), "N", "15A CSST", true)));
-  EXPECT_EQ(project_.Size("N"), "15A CSST");
-}
-
-TEST_F(Coordination, ParentAtMaximumOrFixedLetsTheRunOutgrowIt) {
-  pugi::xml_node fixedParent = Add(project_.Root(), "P", "10A CSST", true);
-  EXPECT_TRUE(Step(Add(fixedParent, "N", "20A CSST")));
-  EXPECT_EQ(project_.Size("N"), "25A CSST");
-  EXPECT_EQ(project_.Size("P"), "10A CSST");
-
-  // 2-1/2" pipe (0.04) already carries more than 50A tubing (0.12).
-  pugi::xml_node maxParent = Add(project_.Root(), "Q", "50A CSST");
-  pugi::xml_node pipe =
-      project_.Add(maxParent, {.id = "M", .material = "Pipe", .size = "2-1/2\" SCHEDULE 40"});
-  EXPECT_TRUE(Step(pipe));
-  EXPECT_EQ(project_.Size("M"), "3\" SCHEDULE 40");
-}
-
-TEST_F(Coordination, ParentWithoutSizeStartsAtItsSmallest) {
-  pugi::xml_node parent =
-      project_.Add(project_.Root(), {.id = "P", .appliance = "Tee", .material = "Pipe"});
-  // The half-inch pipe (35.9) is not bigger than 20A tubing (35.82).
-  EXPECT_TRUE(Step(Add(parent, "N", "20A CSST")));
-  EXPECT_EQ(project_.Size("P"), "3/4\" SCHEDULE 40");
-  EXPECT_EQ(project_.Size("N"), "10A CSST");
+TEST(Coordination, OneStepForTheRunBeingSized) {
+  for (const Case& c : kCases) {
+    cvtest::TestProject project;
+    pugi::xml_node run = project.Root();
+    for (size_t i = 0; i < c.chain.size(); ++i) {
+      const Link& l = c.chain[i];
+      run = project.Add(run, {.id = std::to_string(i),
+                              .appliance = l.kind,
+                              .material = l.material,
+                              .size = l.size,
+                              .fixed = l.fixed});
+    }
+    cv::CalcContext ctx{project.State(), project.Root(), run};
+    EXPECT_EQ(cv::CoordinateParentSize(run, ctx), c.grew) << c.what;
+    std::vector<std::string> sizes;
+    for (size_t i = 0; i < c.chain.size(); ++i) sizes.push_back(project.Size(std::to_string(i)));
+    EXPECT_EQ(sizes, c.sizesAfter) << c.what;
+  }
 }
 
 TEST(ParentHasHigherCapacity, ComparesRoundedDropsAcrossMaterials) {
