@@ -63,36 +63,6 @@ TEST_F(SmallNetwork, DrawsEachNodeWithTheImageOfItsKindInAnyLetterCase) {
             (std::vector<std::string>{"kestLogo", "Tee", "Furnace", "Water Heater", "kestLogo"}));
 }
 
-TEST_F(SmallNetwork, PlacesChildrenAndConnectorsBelowTheirParent) {
-  Draw();
-  const double row = cvtest::RecordingSurface::LineHeight(10);
-  const Drawn supply = *surface_.FindText("Gas Supply");
-  const Drawn tee = *surface_.FindText("Tee  [1] ");
-  const Drawn furnace = *surface_.FindText("Furnace  [2] ");
-  const Drawn heater = *surface_.FindText("Heater  [3] ");
-  EXPECT_EQ(supply.x, 2400);
-  EXPECT_EQ(supply.y, 4000);
-  // A child row starts ten image heights (16 px) below the row above.
-  EXPECT_EQ(tee.x, 2900);
-  EXPECT_EQ(tee.y, 4000 + row + 160);
-  EXPECT_EQ(furnace.x, 3400);
-  EXPECT_EQ(furnace.y, tee.y + row + 160);
-  EXPECT_EQ(heater.y, furnace.y + row + 160);
-
-  // The first connector runs down from the supply's label to the elbow and
-  // then right to the child's corner.
-  const std::vector<Drawn> lines = surface_.ItemsOf(Drawn::Kind::Line);
-  ASSERT_EQ(lines.size(), 8u);
-  EXPECT_EQ(std::vector<double>({lines[0].x, lines[0].y, lines[0].x2, lines[0].y2}),
-            std::vector<double>({2250, 4000 + row, 2250, 4000 + 2 * row}));
-  EXPECT_EQ(std::vector<double>({lines[1].x, lines[1].y, lines[1].x2, lines[1].y2}),
-            std::vector<double>({2250, 4000 + 2 * row, 2500, 4000 + 2 * row}));
-  // The Sauna's connector starts at the supply's label too, below the tee.
-  EXPECT_EQ(lines[6].x, 2250);
-  EXPECT_EQ(lines[6].y, 4000 + row);
-  EXPECT_GT(lines[6].y2, heater.y);
-}
-
 cv::PrintHeader Header() {
   cv::PrintHeader h;
   h.projectPath = "/tmp/p.cv";

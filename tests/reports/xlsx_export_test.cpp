@@ -127,13 +127,6 @@ TEST_F(XlsxExport, BoldWrappedHeadersRuledCellsAndFittedColumns) {
   EXPECT_GT(book.Row(1).attribute("ht").as_double(), cv::kLineHeight);
 }
 
-TEST_F(XlsxExport, MetricHeadersOverAnEmptyNetwork) {
-  const Workbook book = Export(cv::CalculationTable{{cv::CalculationRow{}}}, true);
-  EXPECT_EQ(book.Text("D1"), "Load on Run (kCal)");
-  EXPECT_EQ(book.Text("J1"), "Delivered Pressure (mb)");
-  EXPECT_FALSE(book.Cell("A2"));
-}
-
 TEST_F(XlsxExport, FailedExportLeavesTheEarlierFileAlone) {
   const char* const procedure = "modSummaryFuntions.ExportCalculationTable";
   cvtest::WriteFile(path, "earlier");

@@ -189,28 +189,6 @@ TEST_F(DualPressureWalk, HighSideStartsFromTheHighPressureAndLowSideFromTheRegul
   EXPECT_EQ(Pressures("R"), (P{"55.46", "0", "55.46"}));
 }
 
-TEST(NodeTests, RegulatorAncestryAndSides) {
-  cvtest::TestProject project;
-  pugi::xml_node reg = project.Add(project.Root(), {.id = "R", .appliance = "Regulator"});
-  pugi::xml_node tee = project.Add(reg, {.id = "T", .appliance = "Tee"});
-  pugi::xml_node range = project.Add(tee, {.id = "G", .appliance = "Range"});
-  pugi::xml_node efv = project.Add(project.Root(), {.id = "E", .appliance = "EFV"});
-
-  EXPECT_FALSE(cv::HasRegulatorAncestor(reg));  // its own device does not count
-  EXPECT_TRUE(cv::HasRegulatorAncestor(tee));
-  EXPECT_TRUE(cv::HasRegulatorAncestor(range));
-  EXPECT_TRUE(cv::IsHighPressureSideNode(reg));
-  EXPECT_TRUE(cv::IsHighPressureSideNode(efv));
-  EXPECT_FALSE(cv::IsHighPressureSideNode(range));
-  EXPECT_FALSE(cv::IsHighPressureSideNode(project.Root()));
-
-  EXPECT_TRUE(cv::IsApplianceOrRegulator(reg));
-  EXPECT_TRUE(cv::IsApplianceOrRegulator(range));
-  EXPECT_FALSE(cv::IsApplianceOrRegulator(tee));
-  EXPECT_FALSE(cv::IsApplianceOrRegulator(efv));
-  EXPECT_FALSE(cv::IsApplianceOrRegulator(project.Root()));
-}
-
 TEST(NodeTests, HighSideLoadStopsAtRegulators) {
   cvtest::TestProject project;
   pugi::xml_node tee = project.Add(project.Root(), {.id = "T", .appliance = "Tee", .load = "-1"});

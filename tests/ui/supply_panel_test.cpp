@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <functional>
 #include <memory>
 
 #include "project/document.h"
@@ -155,89 +154,6 @@ TEST_F(SupplyPanelTest, ABrokenDocumentIsReportedAsARunTimeError) {
   ASSERT_EQ(reported.size(), 1u);
   EXPECT_NE(reported[0].find("Error Number: 91"), std::string::npos);
   EXPECT_FALSE(state.ProjectModified);
-}
-
-// Each configuration set through the panel, updated, and shown again by a
-// second panel from the document, reads back the same.
-TEST_F(SupplyPanelTest, LoadingShowsEachMethodAndDualStateAgain) {
-  struct Case {
-    const char* name;
-    std::function<void(SupplyPanel&)> set;
-  };
-  const std::vector<Case> cases = {
-      {"propane 2 PSI",
-       [](SupplyPanel& p) {
-         Choose(p.cboGasType, 1);
-         Choose(p.cboSupplyPressure, 3);
-       }},
-      {"user dual",
-       [](SupplyPanel& p) {
-         p.optUnitType1->click();
-         p.chkMetricDualPressure->click();
-         Type(p.txtMetricSupplyPressureDrop, "100");
-         Type(p.txtUserDefinedAllowablePressureDrop, "20");
-         Type(p.txtUserDefinedInternalLowSupplyPressureDrop, "20");
-         Type(p.txtMetricInternalPressureDrop, "2.5");
-       }},
-      {"delivery dual",
-       [](SupplyPanel& p) {
-         p.optUnitType2->click();
-         p.chkDeliveryDualPressure->click();
-         Type(p.txtDeliveryPressureHighSupplyPressure, "5");
-         Type(p.txtDeliveryPressureHighSupplyAllowedPressureDrop, "3.5");
-         Type(p.txtDeliveryPressureInternalLowSupplyPressure, "7");
-         Type(p.txtDeliveryPressureInternalLowDeliveryPressure, "4.5");
-       }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    BuildNewProject(doc);
-    panel->ResetForNewProject();
-    c.set(*panel);
-    Update();
-    ASSERT_TRUE(messages.Shown().empty()) << messages.Shown().front().text;
-
-    ProgramState loadedState;
-    SupplyPanel loaded(doc, loadedState, messages, {});
-    loaded.FillLists();
-    loaded.ResetForNewProject();
-    loaded.ShowLoaded(SupplyPanelFromDocument(doc));
-    const SupplyPanelInput a = panel->Input(), b = loaded.Input();
-    EXPECT_EQ(b.method, a.method);
-    EXPECT_EQ(b.gasIndex, a.gasIndex);
-    if (a.method == SupplyMethod::Fixed) {
-      EXPECT_EQ(b.supplyPreset, a.supplyPreset);
-    }
-    // Method switches and New leave the dual check boxes as they are, so
-    // only the one of the method in use must agree.
-    if (a.method == SupplyMethod::UserDefined) {
-      EXPECT_EQ(b.chkMetricDualPressure, a.chkMetricDualPressure);
-    }
-    if (a.method == SupplyMethod::Delivery) {
-      EXPECT_EQ(b.chkDeliveryDualPressure, a.chkDeliveryDualPressure);
-    }
-    EXPECT_EQ(b.boxes.txtMetricSupplyPressureDrop, a.boxes.txtMetricSupplyPressureDrop);
-    EXPECT_EQ(b.boxes.txtDeliveryPressureHighSupplyPressure,
-              a.boxes.txtDeliveryPressureHighSupplyPressure);
-    EXPECT_EQ(b.boxes.txtDeliveryPressureInternalLowDeliveryPressure,
-              a.boxes.txtDeliveryPressureInternalLowDeliveryPressure);
-    std::vector<const char*> names = {"fraLowFixedpressure", "txtMetricSupplyPressureDrop",
-                                      "cboSupplyPressure",
-                                      "txtDeliveryPressureInternalLowSupplyPressure"};
-    if (a.method == SupplyMethod::UserDefined) names.push_back("fraLowUserdefined");
-    if (a.method == SupplyMethod::Delivery) names.push_back("fraHighDeliveryPressureParms");
-    for (const char* name : names) {
-      auto* shown = loaded.findChild<QWidget*>(name);
-      auto* typed = panel->findChild<QWidget*>(name);
-      EXPECT_EQ(shown->isHidden(), typed->isHidden()) << name;
-      EXPECT_EQ(shown->isEnabled(), typed->isEnabled()) << name;
-    }
-    // Updating the loaded panel unchanged writes the same document.
-    const std::string written = SerializeDocument(doc);
-    loaded.cmdUpdateSupplyParameters->click();
-    EXPECT_EQ(SerializeDocument(doc), written);
-    messages.Clear();
-  }
 }
 
 TEST_F(SupplyPanelTest, NewProjectResetDisablesEveryBox) {

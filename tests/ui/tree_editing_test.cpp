@@ -79,13 +79,6 @@ TEST_F(UpdateNodeTest, StoresThePanelRenamesTheItemAndShowsTheNewSize) {
   EXPECT_TRUE(State().ProjectModified);
 }
 
-TEST_F(UpdateNodeTest, AnOtherNodeShowsTheOtherImageAfterItsUpdate) {
-  QTreeWidgetItem* item = Add(GasSupply());
-  EXPECT_EQ(ItemImageKey(item), "kestLogo");
-  PressUpdate();
-  EXPECT_EQ(ItemImageKey(Window().SelectedItem()), "Other");
-}
-
 TEST_F(UpdateNodeTest, MetricValuesAreStoredInEnglishUnits) {
   State().UnitSystem = "Metric";
   QTreeWidgetItem* item = AddDevice(GasSupply(), "Boiler", "Boiler", "10", "10");

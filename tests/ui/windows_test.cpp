@@ -41,12 +41,6 @@ class HelpWindowTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(HelpWindowTest, ShowsTheFileReadOnly) {
-  HelpWindow help(seams, WriteTemp(dir, "Drawing\r\n\tTee\r\n"));
-  EXPECT_EQ(help.txtHelp->toPlainText(), "Drawing\n\tTee\n");
-  EXPECT_TRUE(help.txtHelp->isReadOnly());
-}
-
 TEST_F(HelpWindowTest, MissingOrUnreadableFileGivesAOneLineNote) {
   const QString missing = dir.filePath("CVSizeHelp.txt");
   HelpWindow help(seams, missing);
@@ -55,14 +49,6 @@ TEST_F(HelpWindowTest, MissingOrUnreadableFileGivesAOneLineNote) {
   HelpWindow folder(seams, dir.path());
   EXPECT_EQ(folder.txtHelp->toPlainText(), MissingHelpNote(dir.path()));
   EXPECT_TRUE(messages.Shown().empty()) << "no box: the program goes on";
-}
-
-TEST_F(HelpWindowTest, CancelledPrintDialogPrintsNothing) {
-  HelpWindow help(seams, WriteTemp(dir, "text"));
-  printers.Answer(false);
-  help.cmdPrint->click();
-  EXPECT_EQ(printers.ConfirmCount(), 1);
-  EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST(AboutWindow, DebugButtonNamesTheNewStateAndTwoClicksRestoreIt) {
