@@ -285,6 +285,12 @@ TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
        Replace(good, "HighSupplyAllowablePressureDrop=\"0\"",
                "HighSupplyAllowablePressureDrop=\"abc\""),
        "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView "},
+      {"twice.cv",
+       Replace(good, "gasType=\"Natural Gas\"", "gasType=\"Natural Gas\" gasType=\"x\""),
+       "Error loading project file"},
+      {"nested.cv", Replace(good, "<load>0</load>", "<load>0<SystemNode id=\"9\"/></load>"),
+       "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView Invalid procedure "
+       "call or argument: the node 9 stands inside the field load of CVSystem"},
   };
   for (const Bad& bad : bads) {
     SCOPED_TRACE(bad.name);
