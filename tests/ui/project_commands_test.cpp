@@ -328,6 +328,24 @@ TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
   EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Exclamation);
 }
 
+TEST_F(ProjectCommandsTest, ARepeatedIdIsMendedAndToldOnceOnOpening) {
+  DrawNetwork();
+  SaveAs(Path("twins.cv"));
+  std::string text = DocText();
+  const std::string second = NodeId(ChildSystemNodes(ChildSystemNodes(ProjectRoot(Doc()))[0])[1]);
+  const std::string first = NodeId(ChildSystemNodes(ChildSystemNodes(ProjectRoot(Doc()))[0])[0]);
+  text.replace(text.find("id=\"" + second), second.size() + 4, "id=\"" + first);
+  WriteFile(Path("twins.cv"), text);
+  Open(Path("twins.cv"));
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(
+      messages.Shown()[0].text.rfind(
+          "The project held two nodes with the id " + first + "; the second was given the id ", 0),
+      0u)
+      << messages.Shown()[0].text;
+  EXPECT_EQ(Window().Tree()->topLevelItem(0)->child(0)->childCount(), 2);
+}
+
 TEST_F(ProjectCommandsTest, AFileNamedOnTheCommandLineIsOpened) {
   DrawNetwork();
   SaveAs(Path("start.cv"));
