@@ -16,3 +16,5 @@ cmake --build build -j"$jobs"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCORVANTA_SANITIZE=ON -DCORVANTA_BUILD_UI=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ctest --output-on-failure -j"$jobs" -L core)
+# A minute of fuzzing: load, calculate, save, reload and the reports.
+tools/run-fuzzer.sh 60

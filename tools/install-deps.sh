@@ -8,6 +8,7 @@ packages=(
   libpugixml-dev libsqlite3-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev
   xvfb xauth poppler-utils unzip locales
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/options.h"
+#include "cli/output_paths.h"
 #include "cli/report_output.h"
 #include "core/data_files.h"
 #include "core/errors.h"
@@ -43,11 +44,12 @@ int Run(const cv::cli::Options& options) {
                                                        : options.catalogPath);
   pugi::xml_document doc;
   cv::LoadResult loaded = cv::LoadDocumentFile(doc, options.projectPath);
-  if (loaded.status != cv::LoadStatus::Ok) {
+  if (!loaded) {
     std::cerr << "Error loading project file \"" << options.projectPath << "\"\n"
               << loaded.reason << "\n";
     return 1;
   }
+  for (const std::string& note : loaded.notes) std::cerr << note << "\n";
   std::error_code ec;
   state.ProjectPath = std::filesystem::absolute(options.projectPath, ec).string();
   if (!options.debugLogPath.empty()) {
@@ -79,6 +81,10 @@ int main(int argc, char** argv) {
   if (options->help) {
     std::cout << cv::cli::kUsage;
     return 0;
+  }
+  if (const std::string conflict = cv::cli::OutputPathConflict(*options); !conflict.empty()) {
+    std::cerr << "corvanta-size: " << conflict << "\n";
+    return 2;
   }
   try {
     return Run(*options);

@@ -27,6 +27,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       error = args[i] + " needs a value";
       return false;
     }
+    if (args[i + 1].empty()) {
+      error = args[i] + " needs a file name, not an empty text";
+      return false;
+    }
     into = args[++i];
     return true;
   };

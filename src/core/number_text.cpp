@@ -86,7 +86,13 @@ std::string_view TrimBlanks(std::string_view text) noexcept {
 }
 
 std::optional<double> TryParseNumber(std::string_view text) noexcept {
-  text = TrimBlanks(text);
+  // All the white space XML allows around a value: a field may end in a
+  // line break.
+  constexpr std::string_view kXmlSpace = " \t\r\n";
+  const size_t first = text.find_first_not_of(kXmlSpace);
+  text = first == std::string_view::npos
+             ? std::string_view()
+             : text.substr(first, text.find_last_not_of(kXmlSpace) - first + 1);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty() || text.front() == '+') return std::nullopt;
   // from_chars would accept "inf" and "nan"; a typed number never is one.

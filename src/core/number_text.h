@@ -12,7 +12,8 @@ namespace cv {
 // 7, 6.5, 0.12, 27.73, -1.5; "0" for zero (also negative zero).
 std::string FormatNumber(double value);
 
-// Reads a decimal number; blanks around it are allowed, a leading "+" too.
+// Reads a decimal number; white space around it (blank, tab, line feed,
+// carriage return) is allowed, a leading "+" too.
 // Empty or blank text, or anything else, is not a number.
 std::optional<double> TryParseNumber(std::string_view text) noexcept;
 

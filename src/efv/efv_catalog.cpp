@@ -73,6 +73,11 @@ class Row {
   sqlite3_stmt* stmt_;
 };
 
+constexpr const char* kCatalogColumns[] = {
+    "ID",        "model",         "operating_pres",   "operating_pres_unit",
+    "flow_unit", "normal_flow",   "normal_pres_drop", "pres_drop_unit",
+    "trip_flow", "trip_pres_drop"};
+
 bool Step(sqlite3* db, sqlite3_stmt* stmt) {
   int rc = sqlite3_step(stmt);
   if (rc == SQLITE_ROW) return true;
@@ -87,6 +92,9 @@ void EFVCatalog::Load(const std::string& databasePath) {
     Clear();
     Db db = OpenReadOnly(databasePath);
     Stmt stmt = Prepare(db.get(), "select * from EFV_Parameters");
+    // Every column is looked for before the first row, so that a table
+    // without rows is judged as one with rows would be.
+    for (const char* column : kCatalogColumns) Row(stmt.get()).Column(column);
     while (Step(db.get(), stmt.get())) {
       Row row(stmt.get());
       if (row.IsNull("ID")) Raise(kErrTypeMismatch, "an EFV model without ID");

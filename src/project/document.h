@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_writes.h"
+
 namespace cv {
 
 inline constexpr const char* kRootName = "CVSystem";
@@ -89,21 +91,24 @@ std::string DrawNewNodeId(const pugi::xml_document& doc);
 // The file form: no declaration, no whitespace between elements, UTF-8.
 std::string SerializeDocument(const pugi::xml_document& doc);
 
-enum class LoadStatus { Ok, NoFile, NotReadable };
+enum class LoadStatus { Ok, NoFile, NotReadable, Refused };
 struct LoadResult {
   LoadStatus status = LoadStatus::Ok;
-  std::string reason;  // what went wrong, for NotReadable
+  std::string reason;              // what went wrong, unless Ok
+  std::vector<std::string> notes;  // what loading mended, to tell the user once
+
+  explicit operator bool() const noexcept { return status == LoadStatus::Ok; }
 };
 // Loads a project file into doc (replacing its content). A declaration and
-// whitespace between elements are accepted.
+// whitespace between elements are accepted. Text that is not well-formed
+// (also an attribute given twice) cannot be read; a SystemNode inside a
+// field is refused, naming both. Each field is read as its whole text (its
+// pieces around comments joined); a later node that repeats an id is given
+// a new one, with a note. A failure leaves doc empty.
 LoadResult LoadDocumentFile(pugi::xml_document& doc, const std::string& path);
-bool LoadDocumentText(pugi::xml_document& doc, std::string_view text);
+LoadResult LoadDocumentText(pugi::xml_document& doc, std::string_view text);
 
-// Writes the document to path through a temporary file in the same folder
-// that replaces the old file only once it is complete; a failure (error 75)
-// leaves any previous file untouched.
+// Writes the document to path the safe way of WriteFileReplacing.
 void SaveDocumentFile(const pugi::xml_document& doc, const std::string& path);
-// Writes text to path the same safe way.
-void WriteFileReplacing(const std::string& path, std::string_view text);
 
 }  // namespace cv

@@ -16,6 +16,7 @@
 #include "core/number_text.h"
 #include "project/document.h"
 #include "reports/sheet_layout.h"
+#include "reports/xml_text.h"
 
 namespace cv {
 
@@ -81,7 +82,7 @@ void WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const std::st
   const auto number = TryParseNumber(text);
   if (number && std::isfinite(*number))
     return Check(worksheet_write_number(sheet, row, col, *number, format));
-  Check(worksheet_write_string(sheet, row, col, text.c_str(), format));
+  Check(worksheet_write_string(sheet, row, col, XmlSafeText(text).c_str(), format));
 }
 
 void WriteSheet(lxw_worksheet* sheet, const Formats& formats, const CalculationTable& table,
@@ -152,7 +153,7 @@ void ExportCalculationTable(const CalculationTable& table, bool metric, const st
 }
 
 std::string SheetNameForProject(const std::string& projectPath) {
-  std::string name = std::filesystem::path(projectPath).stem().string();
+  std::string name = XmlSafeText(std::filesystem::path(projectPath).stem().string());
   for (char& c : name)
     if (IsForbiddenInSheetName(static_cast<unsigned char>(c))) c = '_';
   name = WithoutApostrophesAround(

@@ -1,12 +1,16 @@
 #include "sizing/debug_log.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 
 #include "core/errors.h"
+#include "core/file_writes.h"
 
 namespace cv {
 
@@ -26,13 +30,22 @@ std::string Now() {
 void DebugLog::Restart(bool debugMode, const std::string& projectPath) {
   lineNumber_ = 0;
   if (path_.empty()) return;
-  std::error_code ec;
-  if (!std::filesystem::exists(path_, ec)) return;
-  if (!std::filesystem::remove(path_, ec) && ec) Raise(kErrFileAccess, path_ + ": " + ec.message());
-  if (debugMode) {
-    const std::string name = std::filesystem::path(projectPath).filename().string();
-    Append("CORVANTA Sizing Application - " + name + " - " + Now() + "\r\n");
+  if (!debugMode) {
+    // With tracing off an old log goes; only a plain file, never a link,
+    // device or folder that stands at the path.
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path_, ec)) &&
+        !std::filesystem::remove(path_, ec) && ec)
+      Raise(kErrFileAccess, path_ + ": " + ec.message());
+    return;
   }
+  // The log is emptied in place, never unlinked, so that the path may name
+  // a device such as /dev/null; a missing log is left to the first line.
+  const int fd = ::open(path_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) return;
+  if (fd < 0) Raise(kErrFileAccess, path_ + ": " + std::strerror(errno));
+  const std::string name = std::filesystem::path(projectPath).filename().string();
+  WriteAndClose(fd, "CORVANTA Sizing Application - " + name + " - " + Now() + "\r\n", path_);
 }
 
 void DebugLog::Write(const std::string& message) {
@@ -42,9 +55,9 @@ void DebugLog::Write(const std::string& message) {
 }
 
 void DebugLog::Append(const std::string& text) {
-  std::ofstream out(path_, std::ios::binary | std::ios::app);
-  if (!out || !out.write(text.data(), static_cast<std::streamsize>(text.size())))
-    Raise(kErrFileAccess, path_ + ": " + std::strerror(errno));
+  const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) Raise(kErrFileAccess, path_ + ": " + std::strerror(errno));
+  WriteAndClose(fd, text, path_);
 }
 
 }  // namespace cv

@@ -13,14 +13,16 @@ class DebugLog {
   void SetPath(std::string path) { path_ = std::move(path); }
   const std::string& Path() const noexcept { return path_; }
 
-  // Starts the file afresh: line numbers from 0; an existing file is
-  // deleted and, while tracing is on, a new one gets the header line.
+  // Starts the file afresh: line numbers from 0; while tracing is on an
+  // existing file is emptied in place and gets the header line, while it
+  // is off an existing plain file is deleted. Nothing else is unlinked.
   void Restart(bool debugMode, const std::string& projectPath);
   // Only the line numbers restart (each sizing pass counts from 0).
   void RestartNumbering() noexcept { lineNumber_ = 0; }
 
   // Appends "N) message" with CR LF and counts the line. Callers test
-  // DebugMode first. A file that cannot be written fails with error 75.
+  // DebugMode first. A write, or a close, that fails (a full disk, a
+  // folder at the path) fails with error 75.
   void Write(const std::string& message);
 
   int LineNumber() const noexcept { return lineNumber_; }

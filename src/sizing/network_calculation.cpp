@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "project/document.h"
 #include "sizing/calc_context.h"
+#include "sizing/input_checks.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/run_sizing.h"
 #include "sizing/tables.h"
@@ -196,6 +197,7 @@ void CalculateNetwork(pugi::xml_document& project, ProgramState& state) {
     if (SystemNodeDepth(project) > kMaxNetworkDepth)
       Raise(kErrOutOfStack,
             "the network nests more than " + std::to_string(kMaxNetworkDepth) + " runs deep");
+    CheckRunInputs(project);
     AccumulateLoads(root);
     const std::vector<pugi::xml_node> nodes = AllSystemNodes(project);
     CalculateNodeSizes(nodes, root, state);

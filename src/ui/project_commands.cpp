@@ -18,6 +18,12 @@ namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
 }  // namespace
 
 ProjectCommands::ProjectCommands(MainWindow& window, SupplyPanel& panel, FileDialogs& files)
@@ -91,7 +97,10 @@ void ProjectCommands::OpenFile(const QString& path) {
 void ProjectCommands::XMLOnTreeView(const std::string& path) {
   window_.ClearTree();
   pugi::xml_document loaded;
-  if (LoadDocumentFile(loaded, path).status != LoadStatus::Ok) {
+  const LoadResult result = LoadDocumentFile(loaded, path);
+  if (result.status == LoadStatus::Refused)
+    WithContext("modGlobals.XMLOnTreeView", [&] { Raise(kErrInvalidArgument, result.reason); });
+  if (!result) {
     window_.Messages().Show(
         {"Error loading project file \"" + path + "\"\n\nA new project will be opened.", "Error",
          MessageButtons::Ok, MessageIcon::Exclamation});
@@ -99,6 +108,9 @@ void ProjectCommands::XMLOnTreeView(const std::string& path) {
     return;
   }
   WithContext("modGlobals.XMLOnTreeView", [&] { ShowLoadedProject(std::move(loaded)); });
+  if (!result.notes.empty())
+    window_.Messages().Show(
+        {JoinLines(result.notes), "", MessageButtons::Ok, MessageIcon::Information});
 }
 
 void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {

@@ -51,6 +51,8 @@ TEST(ParseNumber, AcceptsDecimalTextWithBlanksAround) {
   EXPECT_EQ(cv::ParseNumber("+3"), 3);
   EXPECT_EQ(cv::ParseNumber(".5"), 0.5);
   EXPECT_EQ(cv::ParseNumber("1e3"), 1000);
+  EXPECT_EQ(cv::ParseNumber("7\n"), 7);  // a field that ends in a line break
+  EXPECT_EQ(cv::ParseNumber("\r\n 7.5\t\r\n"), 7.5);
 }
 
 TEST(ParseNumber, RefusesTextThatIsNoNumber) {

@@ -99,6 +99,10 @@ TEST_F(Catalogue, BrokenDatabasesFailWithClearNumbers) {
                         "INSERT INTO EFV_Parameters VALUES ('A', 'm');");
   EXPECT_EQ(LoadError(), cv::kErrInvalidArgument);
   EXPECT_NE(description_.find("operating_pres"), std::string::npos) << description_;
+  // Without rows the missing columns are found all the same.
+  cvtest::WriteDatabase(Db(), "CREATE TABLE EFV_Parameters (model TEXT);");
+  EXPECT_EQ(LoadError(), cv::kErrInvalidArgument);
+  EXPECT_NE(description_.find("ID"), std::string::npos) << description_;
 
   WriteRows({"NULL, 'm', 7, 'u', 'u', 1, 0.1, 'u', 10, 1"});
   EXPECT_NE(LoadError(), 0);

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -78,6 +80,62 @@ TEST(ProjectFile, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(entries, 1) << "a temporary file was left behind";
   EXPECT_EQ(cvtest::RaisedNumber([&] { cv::SaveDocumentFile(doc, dir.File("no/such/house.cv")); }),
             cv::kErrFileAccess);
+}
+
+}  // namespace
+
+namespace {
+
+// Saving replaces the file's content, never the file's nature: a private
+// file stays private, a link stays a link, a long name can be saved.
+TEST(ProjectFile, SavingKeepsTheFileItReplaces) {
+  cvtest::TempDir dir;
+  pugi::xml_document doc;
+  cv::BuildNewProject(doc);
+  const mode_t mask = ::umask(022);
+  struct Case {
+    std::string name;
+    mode_t before;  // 0: no file yet
+    mode_t after;
+  } cases[] = {
+      {"private.cv", 0600, 0600},
+      {"shared.cv", 0664, 0664},
+      {"new.cv", 0, 0644},
+      {std::string(251, 'n') + ".cv", 0, 0644},  // 254 bytes: legal, near the limit
+  };
+  for (const Case& c : cases) {
+    const std::string path = dir.File(c.name);
+    if (c.before != 0) {
+      cvtest::WriteFile(path, "old");
+      fs::permissions(path, static_cast<fs::perms>(c.before));
+    }
+    cv::SaveDocumentFile(doc, path);
+    EXPECT_EQ(cvtest::ReadFile(path), cv::SerializeDocument(doc)) << c.name.size();
+    EXPECT_EQ(static_cast<mode_t>(fs::status(path).permissions()), c.after) << c.name.size();
+  }
+  ::umask(mask);
+
+  fs::create_symlink("private.cv", dir.File("link.cv"));
+  cv::SetFieldText(cv::ProjectRoot(doc), "load", "5");
+  cv::SaveDocumentFile(doc, dir.File("link.cv"));
+  EXPECT_TRUE(fs::is_symlink(dir.File("link.cv")));
+  EXPECT_EQ(cvtest::ReadFile(dir.File("private.cv")), cv::SerializeDocument(doc));
+  EXPECT_EQ(static_cast<mode_t>(fs::status(dir.File("private.cv")).permissions()), 0600u);
+}
+
+// Root reads any file; a file system user without rights shows the refusal.
+TEST(ProjectFile, AFileWithoutReadPermissionIsNotReportedAsMissing) {
+  cvtest::TempDir dir;
+  fs::permissions(dir.Path(), fs::perms::owner_all | fs::perms::others_exec);
+  const std::string path = dir.File("locked.cv");
+  cvtest::WriteFile(path, "<CVSystem/>");
+  fs::permissions(path, fs::perms::none);
+  const uid_t before = static_cast<uid_t>(::setfsuid(65534));
+  pugi::xml_document doc;
+  const cv::LoadResult result = cv::LoadDocumentFile(doc, path);
+  ::setfsuid(before);
+  EXPECT_EQ(result.status, cv::LoadStatus::NotReadable);
+  EXPECT_EQ(result.reason, "Permission denied");
 }
 
 }  // namespace

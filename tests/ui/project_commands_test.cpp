@@ -264,6 +264,12 @@ TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
        Replace(good, "HighSupplyAllowablePressureDrop=\"0\"",
                "HighSupplyAllowablePressureDrop=\"abc\""),
        "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView "},
+      {"twice.cv",
+       Replace(good, "gasType=\"Natural Gas\"", "gasType=\"Natural Gas\" gasType=\"x\""),
+       "Error loading project file"},
+      {"nested.cv", Replace(good, "<load>0</load>", "<load>0<SystemNode id=\"9\"/></load>"),
+       "There was an error opening the project:\n\nmodGlobals.XMLOnTreeView Invalid procedure "
+       "call or argument: the node 9 stands inside the field load of CVSystem"},
   };
   for (const Bad& bad : bads) {
     SCOPED_TRACE(bad.name);
@@ -299,6 +305,24 @@ TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
   ASSERT_EQ(messages.Shown().size(), 1u);
   EXPECT_EQ(messages.Shown()[0].text, expected);
   EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Exclamation);
+}
+
+TEST_F(ProjectCommandsTest, ARepeatedIdIsMendedAndToldOnceOnOpening) {
+  DrawNetwork();
+  SaveAs(Path("twins.cv"));
+  std::string text = DocText();
+  const std::string second = NodeId(ChildSystemNodes(ChildSystemNodes(ProjectRoot(Doc()))[0])[1]);
+  const std::string first = NodeId(ChildSystemNodes(ChildSystemNodes(ProjectRoot(Doc()))[0])[0]);
+  text.replace(text.find("id=\"" + second), second.size() + 4, "id=\"" + first);
+  WriteFile(Path("twins.cv"), text);
+  Open(Path("twins.cv"));
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(
+      messages.Shown()[0].text.rfind(
+          "The project held two nodes with the id " + first + "; the second was given the id ", 0),
+      0u)
+      << messages.Shown()[0].text;
+  EXPECT_EQ(Window().Tree()->topLevelItem(0)->child(0)->childCount(), 2);
 }
 
 TEST_F(ProjectCommandsTest, AFileNamedOnTheCommandLineIsOpened) {

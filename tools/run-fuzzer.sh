@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the fuzz target with clang (AddressSanitizer, UndefinedBehaviorSanitizer)
+# and runs it for the given number of seconds (default 60) over the example
+# and reference projects. New inputs it finds go to build-fuzz/corpus; an
+# input that fails is written to build-fuzz/ as crash-*, leak-* or timeout-*.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCORVANTA_FUZZ=ON -DCORVANTA_BUILD_UI=OFF -DCORVANTA_BUILD_TESTS=OFF >/dev/null
+cmake --build build-fuzz -j"$(nproc)" --target corvanta-fuzz-project
+mkdir -p build-fuzz/corpus
+build-fuzz/corvanta-fuzz-project -max_total_time="$seconds" -print_final_stats=1 \
+  -dict=tests/fuzz/project.dict -artifact_prefix=build-fuzz/ \
+  build-fuzz/corpus examples tests/data/reference
