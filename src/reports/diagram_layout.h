@@ -24,6 +24,11 @@ inline constexpr CanvasFont kDiagramTitleFont{9, true};   // the description
 inline constexpr CanvasFont kDiagramLabelFont{8, false};  // run, load, pressure
 inline constexpr double kDiagramMinimumPoints = 6;
 
+// Inside a box: the padding around its content and the icon's size; the
+// description starts right of the icon, the load and pressure below it.
+inline constexpr double kDiagramPadding = 80;
+inline constexpr double kDiagramIconSize = 300;
+
 struct DiagramRect {
   double x = 0;
   double y = 0;
@@ -34,6 +39,11 @@ struct DiagramRect {
 };
 
 enum class DiagramMark { None, Regulator, Efv };
+// The tag's text: "REG", "EFV", or empty; and the width of the tag that
+// holds it (0 for none).
+std::string_view DiagramMarkText(DiagramMark mark) noexcept;
+double DiagramTagWidth(DiagramMark mark) noexcept;
+inline constexpr double kDiagramTagPadding = 40;
 
 struct DiagramBox {
   std::string nodeId;  // the SystemNode's id; "CVSystem" for the gas supply
@@ -47,7 +57,7 @@ struct DiagramBox {
   // the run's line with its top left corner at (labelX, labelY).
   std::string sizeText;
   std::string lengthText;
-  std::string runLabel;  // sizeText + "  " + lengthText
+  std::string runLabel;  // sizeText + "  " + lengthText, or the one that is set
   double labelX = 0;
   double labelY = 0;
   // For appliances: the load and the delivered pressure ("40 kBTU",

@@ -65,6 +65,12 @@ class PrintSurface {
   virtual void FillBox(double x, double y, double width, double height, Colour colour) {
     (void)x, (void)y, (void)width, (void)height, (void)colour;
   }
+  // Keeps drawing inside the rectangle until ClearClip; a surface that
+  // cannot clip draws everything.
+  virtual void SetClip(double x, double y, double width, double height) {
+    (void)x, (void)y, (void)width, (void)height;
+  }
+  virtual void ClearClip() {}
 
   // Ends the page; drawing goes on at the top of the next one.
   virtual void NewPage() = 0;
