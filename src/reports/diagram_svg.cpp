@@ -117,20 +117,15 @@ class SvgCanvas : public DiagramCanvas {
     out_ += '<';
     out_ += tag;
   }
-  void Attr(const char* name, double value) {
+  void Attr(const char* name, std::string_view value) {
     out_ += ' ';
     out_ += name;
     out_ += "=\"";
-    out_ += Number(value);
+    out_ += value;
     out_ += '"';
   }
-  void Attr(const char* name, Colour colour) {
-    out_ += ' ';
-    out_ += name;
-    out_ += "=\"";
-    out_ += Hex(colour);
-    out_ += '"';
-  }
+  void Attr(const char* name, double value) { Attr(name, Number(value)); }
+  void Attr(const char* name, Colour colour) { Attr(name, Hex(colour)); }
   void Rect(double x, double y, double width, double height) {
     Open("rect");
     Attr("x", x);
