@@ -32,11 +32,12 @@ bool IsApplianceKind(std::string_view kind) noexcept {
 NodeTexts DiagramNodeTexts(pugi::xml_node node, bool metric) {
   NodeTexts texts;
   texts.size = FieldText(node, "materialSize");
-  texts.length = metric ? Reading(FieldView(node, "length"), kLengthFactor, 1, "m")
-                        : Reading(FieldView(node, "length"), 1, 1, "ft");
+  const std::string_view units = metric ? kMetric : kEnglish;
+  texts.length =
+      Reading(FieldView(node, "length"), metric ? kLengthFactor : 1, 1, LengthUnitCaption(units));
   if (!IsApplianceKind(FieldView(node, "appliance"))) return texts;
-  texts.load = metric ? Reading(FieldView(node, "load"), kLoadFactor, 1, "kCal")
-                      : Reading(FieldView(node, "load"), 1, 1, "kBTU");
+  texts.load =
+      Reading(FieldView(node, "load"), metric ? kLoadFactor : 1, 1, LoadUnitCaption(units));
   const std::string_view delivered = FieldView(node, "DeliveredPressure");
   texts.pressure =
       metric ? Reading(delivered, kPressureFactor, 2, "mb") : Reading(delivered, 1, 2, "in WC");

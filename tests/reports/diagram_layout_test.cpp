@@ -124,13 +124,17 @@ std::string Dump(const cv::DiagramLayout& layout) {
   return out.str();
 }
 
-TEST(DiagramLayout, ExampleHouseMatchesItsReference) {
-  cvtest::TestProject project;
-  ASSERT_EQ(cv::LoadDocumentFile(project.Doc(), cvtest::ExamplesDir() + "/house.cv").status,
-            cv::LoadStatus::Ok);
-  project.Calculate();
-  EXPECT_EQ(Dump(cv::LayOutDiagram(project.Doc(), {"1250"})),
-            cvtest::ReadFile(cvtest::TestDataDir() + "/diagram/house.layout.txt"));
+// An English and a metric example, each with one run marked failed.
+TEST(DiagramLayout, ExamplesMatchTheirReferences) {
+  for (const auto& [example, failed] :
+       {std::pair{"house", "1250"}, {"metric_user_defined", "5622"}}) {
+    cvtest::TestProject project;
+    const std::string path = cvtest::ExamplesDir() + "/" + example + ".cv";
+    ASSERT_EQ(cv::LoadDocumentFile(project.Doc(), path).status, cv::LoadStatus::Ok);
+    project.Calculate();
+    EXPECT_EQ(Dump(cv::LayOutDiagram(project.Doc(), {failed})),
+              cvtest::ReadFile(cvtest::TestDataDir() + "/diagram/" + example + ".layout.txt"));
+  }
 }
 
 }  // namespace
