@@ -43,6 +43,14 @@ TEST_F(SizerRuns, RunThatCannotBeSizedGivesItsMessageAndStatusThree) {
   EXPECT_EQ(ReadFile(dir_.File("out.cv")), ReadFile(Reference("case_0002", "expected.cv")));
 }
 
+TEST_F(SizerRuns, DiagramOptionWritesTheDrawingInsteadOfTheProject) {
+  const cvtest::ProgramResult r =
+      Size({"--diagram", "net.svg", Reference("case_0041", "input.cv")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(ReadFile(dir_.File("net.svg")).find("</svg>"), std::string::npos);
+}
+
 // What the trace and the trip document hold is checked by the calculation's
 // tests; here, that --debug-log turns them on.
 TEST_F(SizerRuns, DebugLogOptionTracesAndWritesTheTripDocumentBesideTheProject) {
