@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <unordered_map>
 
 #include "project/document.h"
 #include "sizing/network_calculation.h"
@@ -51,7 +52,11 @@ QTreeWidgetItem* MainWindow::GasSupplyItem() const { return tree_->topLevelItem(
 
 QTreeWidgetItem* MainWindow::SelectedItem() const { return tree_->currentItem(); }
 
-void MainWindow::ClearTree() { tree_->RemoveAllItems(); }
+void MainWindow::ClearTree() {
+  // The panel must never hold a node whose item is gone.
+  currentNode_ = {};
+  tree_->RemoveAllItems();
+}
 
 QTreeWidgetItem* MainWindow::AddGasSupplyItem() {
   return tree_->AddItem(nullptr, kGasSupplyKey, kGasSupplyCaption, kLogoImage);
@@ -67,16 +72,16 @@ void MainWindow::SelectGasSupply() {
   panel_->DisableInputs();
 }
 
-void MainWindow::ClickNode(QTreeWidgetItem* item) {
+void MainWindow::ShowItem(QTreeWidgetItem* item) {
   WithContext("modGlobals.ClickNode", [&] {
     if (!item) return;
-    tree_->setCurrentItem(item);
     tree_->SetDropHighlight(item);
     if (IsGasSupplyItem(item)) {
       currentNode_ = {};
       SelectGasSupply();
       panel_->ShowNodeControls(false);
       panel_->ShowEFVControls(false);
+      ApplyLoadBoxRule(item);
       return;
     }
     panel_->EnableInputs();
@@ -84,6 +89,7 @@ void MainWindow::ClickNode(QTreeWidgetItem* item) {
     if (!node) return;
     currentNode_ = node;
     ShowNodeInPanel(node);
+    ApplyLoadBoxRule(item);
   });
 }
 
@@ -174,7 +180,6 @@ void MainWindow::UpdateNode(QTreeWidgetItem* item) {
     item->setText(0, Text(description));
     SetItemImage(item, Text(appliance));
     Calculate();
-    ClickNode(item);
   });
 }
 
@@ -203,29 +208,14 @@ void MainWindow::BuildTreeFromDocument() {
   ShowCalculatedValues();
 }
 
-void MainWindow::SelectShownNode() {
-  QTreeWidgetItem* shown = GasSupplyItem();
-  if (currentNode_) {
-    const QString id = Text(NodeId(currentNode_));
-    for (QTreeWidgetItemIterator it(tree_); *it; ++it)
-      if (ItemId(*it) == id) shown = *it;
-  }
-  if (!shown) return;
-  // Selecting must not unfold the tree: after a rebuild only the gas supply
-  // is expanded.
-  const bool autoScroll = tree_->hasAutoScroll();
-  tree_->setAutoScroll(false);
-  tree_->setCurrentItem(shown);
-  tree_->setAutoScroll(autoScroll);
-  tree_->SetDropHighlight(shown);
-}
-
 bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
   bool moved = false;
+  pugi::xml_node node;
+  const QStringList expanded = ExpandedIds();
   try {
     if (ItemKey(dragged).isEmpty() || ItemKey(target).isEmpty() || IsGasSupplyItem(dragged))
       return false;
-    pugi::xml_node node = NodeOfItem(dragged);
+    node = NodeOfItem(dragged);
     if (!node) return false;
     pugi::xml_node parent = IsGasSupplyItem(target) ? ProjectRoot(document_) : NodeOfItem(target);
     if (!parent) return false;
@@ -240,12 +230,8 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
          MessageButtons::Ok});
   }
   // Once the document has changed the tree shows it, even after a failed
-  // calculation.
-  if (moved)
-    Guarded([this] {
-      BuildTreeFromDocument();
-      SelectShownNode();
-    });
+  // calculation, with the same items expanded and the moved node shown.
+  if (moved) Guarded([&] { RebuildTree(expanded, node); });
   return moved;
 }
 
@@ -258,9 +244,14 @@ void MainWindow::Calculate() {
 }
 
 void MainWindow::ShowCalculatedValues() {
+  // One pass over the document: looking every item up by its id would take
+  // a long while on a large network. The first node of an id is the item's.
+  std::unordered_map<std::string, pugi::xml_node> byId;
+  for (pugi::xml_node node : AllSystemNodes(document_)) byId.emplace(NodeId(node), node);
   for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
-    pugi::xml_node node = NodeOfItem(*it);
-    if (node) (*it)->setToolTip(0, NodeSummary(node, state_.UnitSystem));
+    if (IsGasSupplyItem(*it)) continue;
+    auto found = byId.find(ItemId(*it).toStdString());
+    if (found != byId.end()) (*it)->setToolTip(0, NodeSummary(found->second, state_.UnitSystem));
   }
 }
 
@@ -276,7 +267,7 @@ void MainWindow::ResetToNewProject() {
   state_.DualSystemFlag = false;
   state_.LastSizingFailed = false;
   ClickNode(gasSupply);
-  state_.ProjectModified = false;
+  StartHistory();
 }
 
 }  // namespace cv::ui
