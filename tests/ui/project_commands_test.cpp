@@ -239,6 +239,8 @@ TEST_F(ProjectCommandsTest, AFailedSaveKeepsThePreviousFile) {
   EXPECT_FALSE(closed) << "Exit does not drop changes whose save failed";
   for (const auto& entry : std::filesystem::directory_iterator(dir.path().toStdString()))
     EXPECT_EQ(entry.path().filename(), "safe.cv") << "no temporary file is left";
+  SaveAs(Path("missing/other.cv"));
+  EXPECT_EQ(State().ProjectPath, Path("safe.cv")) << "a failed Save As keeps the project's path";
 }
 
 // Whatever is wrong with a file, the program ends with a usable new project
