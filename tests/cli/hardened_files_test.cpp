@@ -38,6 +38,7 @@ TEST_F(HardenedFiles, FieldsAreReadAsTheirWholeText) {
       {"<length>24</length>", "<length>2<!--was 30-->4</length>", "<length>24</length>"},
       {"<load>88</load>", "<load>8<?x?>8</load>", "<load>88</load>"},
       {"<load>88</load>", "<load><![CDATA[8]]>8</load>", "<load>88</load>"},
+      {"<load>88</load>", "<load><b>8</b>8</load>", "<load>88</load>"},
       {"<load>88</load>", "<load>88\n</load>", "<load>88\n</load>"},
       {"<load>88</load>", "<load>\r\n\t88 </load>", "<load>\n\t88 </load>"},
   };
@@ -61,6 +62,10 @@ TEST_F(HardenedFiles, InputsThatWouldBeSizedWronglyAreRefused) {
       {{"gasType=\"Natural Gas\"", "gasType=\"Natural Gas\" gasType=\"Propane\""},
        "the element CVSystem has the attribute gasType twice"},
       {kTee, "the node 9 stands inside the field load of the node 1243"},
+      {{"<load>88</load>", "<load><b><SystemNode id=\"9\"/></b></load>"},
+       "the node 9 stands inside the field load of the node 1208"},
+      {{"<SystemNode id=\"1215\">", "<SystemNode id=\"1215\" id=\"1\">"},
+       "the element SystemNode has the attribute id twice"},
       {{"<length>18</length>", "<length>-30</length>"},
        "the length -30 of \"Meter to Manifold\" (node 1201)"},
       {{"<load>88</load>", "<load>-1e308</load>"}, "the load -1e308 of \"Furnace\" (node 1208)"},
