@@ -26,12 +26,12 @@ pugi::xml_node MainWindow::ElementOfItem(const QTreeWidgetItem* item) const {
 void MainWindow::cmdAdd_Click() {
   // Marked first, so that a failure after the document changed still leaves
   // the project marked as changed.
-  state_.ProjectModified = true;
+  SetProjectModified(true);
   AddNode(SelectedItem());
 }
 
 void MainWindow::cmdRemove_Click() {
-  state_.ProjectModified = true;
+  SetProjectModified(true);
   RemoveNode(SelectedItem());
 }
 
@@ -117,9 +117,10 @@ void MainWindow::cmdUpdate_Click() {
   QTreeWidgetItem* item = SelectedItem();
   // The gas supply has nothing the panel could store; its disabled boxes
   // are not checked and the project does not count as changed.
-  if (!item || IsGasSupplyItem(item) || !TripChecksAllowUpdate()) return;
-  if (!panel_->ValidateInputs(Messages())) return;
-  state_.ProjectModified = true;
+  if (!item || IsGasSupplyItem(item)) return;
+  // The trip checks read the load box: it must hold a number first.
+  if (!panel_->ValidateInputs(Messages()) || !TripChecksAllowUpdate()) return;
+  SetProjectModified(true);
   UpdateNode(item);
   SetEFVPresence(document_, state_);
   WriteEFVEnabled();

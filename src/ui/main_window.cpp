@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -149,7 +150,16 @@ bool MainWindow::Recalculate() {
   }
 }
 
-void MainWindow::SetCaption(const QString& caption) { setWindowTitle(caption); }
+void MainWindow::SetProjectModified(bool modified) {
+  state_.ProjectModified = modified;
+  setWindowModified(modified);
+}
+
+void MainWindow::SetCaption(const QString& caption) {
+  setWindowTitle(caption + QStringLiteral("[*]"));
+}
+
+void MainWindow::ConfirmInStatusBar(const QString& text) { statusBar()->showMessage(text); }
 
 void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(state_.UnitSystem); }
 

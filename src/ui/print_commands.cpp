@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <optional>
@@ -59,6 +62,16 @@ QImage PrintPicture(const QString& key) {
   return image;
 }
 
+QString ProposedPdfName(const QString& projectPath, const QString& lastFolder) {
+  const QFileInfo project(projectPath);
+  const QString name =
+      projectPath.isEmpty() ? QStringLiteral("New Project") : project.completeBaseName();
+  const QString folder = !lastFolder.isEmpty()   ? lastFolder
+                         : projectPath.isEmpty() ? QDir::homePath()
+                                                 : project.absolutePath();
+  return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
 PrintCommands::PrintCommands(MainWindow& window, const Seams& seams)
     : QObject(&window), window_(window), seams_(seams), printer_(QPrinter::HighResolution) {
   setObjectName(QStringLiteral("PrintCommands"));
@@ -95,6 +108,15 @@ cv::PrintHeader PrintCommands::Header() const {
   return header;
 }
 
+void PrintCommands::ProposeOutputFile() {
+  const QPrinter::OutputFormat format = printer_.outputFormat();
+  printer_.setOutputFileName(
+      ProposedPdfName(QFile::decodeName(window_.State().ProjectPath.c_str()), lastFolder_));
+  // Naming a file turns the printer into a PDF writer; a printer chosen
+  // before stays the choice.
+  if (format == QPrinter::NativeFormat) printer_.setOutputFormat(QPrinter::NativeFormat);
+}
+
 void PrintCommands::ShowPrintError(const std::string& description) {
   seams_.messages->Show(
       {cv::PrintErrorMessage(description), "Error", cv::MessageButtons::Ok, cv::MessageIcon::None});
@@ -123,7 +145,10 @@ void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
         continue;
       }
       if (!surface) {
+        ProposeOutputFile();
         if (!seams_.printers->ConfirmPrint(&window_, printer_)) return;
+        if (printer_.outputFormat() == QPrinter::PdfFormat)
+          lastFolder_ = QFileInfo(printer_.outputFileName()).absolutePath();
         copies.emplace(printer_);
         surface = factory_(printer_);
       }

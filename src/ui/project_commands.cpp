@@ -42,13 +42,18 @@ bool ProjectCommands::OfferToSave() {
       window_.Messages().Show({"Would you like to save your current project?", "Save Project?",
                                MessageButtons::YesNoCancel, MessageIcon::None});
   if (answer == MessageAnswer::Cancel) return false;
-  // A cancelled Save As dialog lets the command go on; a save that failed
-  // stops it, so the changes the user wanted to keep stay open.
-  if (answer == MessageAnswer::Yes) return Save() != SaveOutcome::Failed;
+  // A save that failed or whose file dialog was cancelled stops the
+  // command, so the changes the user wanted to keep stay open.
+  if (answer == MessageAnswer::Yes) return Save() == SaveOutcome::Saved;
   return true;
 }
 
-bool ProjectCommands::MayClose() { return OfferToSave(); }
+bool ProjectCommands::MayLeaveProject() {
+  if (settleEdits_ && !settleEdits_()) return false;
+  return OfferToSave();
+}
+
+bool ProjectCommands::MayClose() { return MayLeaveProject(); }
 
 void ProjectCommands::StartNewProject() {
   // A new document is English whatever the last project was.
@@ -56,16 +61,16 @@ void ProjectCommands::StartNewProject() {
   window_.SetUnitLabels();
   window_.ResetToNewProject();
   panel_.ResetForNewProject();
-  window_.State().ProjectModified = false;
+  window_.SetProjectModified(false);
 }
 
 void ProjectCommands::NewProject() {
-  if (!OfferToSave()) return;
+  if (!MayLeaveProject()) return;
   StartNewProject();
 }
 
 void ProjectCommands::OpenProject() {
-  if (!OfferToSave()) return;
+  if (!MayLeaveProject()) return;
   const std::optional<QString> chosen =
       files_.OpenFileName(&window_, tr("Open"), kProjectFilters, 1);
   if (!chosen) return;
@@ -85,7 +90,13 @@ void ProjectCommands::OpenFile(const QString& path) {
     // without the failed file's path.
     StartNewProject();
   }
-  window_.State().ProjectModified = false;
+  window_.SetProjectModified(false);
+  // A file that could not be loaded left a new project without a path.
+  if (!window_.State().ProjectPath.empty()) emit projectFileUsed(path);
+}
+
+void ProjectCommands::OpenRecent(const QString& path) {
+  if (MayLeaveProject()) OpenFile(path);
 }
 
 void ProjectCommands::XMLOnTreeView(const std::string& path) {
@@ -132,8 +143,7 @@ ProjectCommands::SaveOutcome ProjectCommands::Save() {
   ProgramState& state = window_.State();
   if (state.ProjectPath.empty()) return SaveAs();
   if (!WriteProjectFile(state.ProjectPath)) return SaveOutcome::Failed;
-  ShowProjectCaption();
-  state.ProjectModified = false;
+  Saved();
   return SaveOutcome::Saved;
 }
 
@@ -151,9 +161,16 @@ ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
   // The project keeps its old path when the new file could not be written.
   if (!WriteProjectFile(path)) return SaveOutcome::Failed;
   window_.State().ProjectPath = path;
-  ShowProjectCaption();
-  window_.State().ProjectModified = false;
+  Saved();
   return SaveOutcome::Saved;
+}
+
+void ProjectCommands::Saved() {
+  ShowProjectCaption();
+  window_.SetProjectModified(false);
+  const QString path = QFile::decodeName(window_.State().ProjectPath.c_str());
+  window_.ConfirmInStatusBar(tr("Saved %1").arg(QFileInfo(path).fileName()));
+  emit projectFileUsed(path);
 }
 
 void ProjectCommands::SaveProject() { Save(); }

@@ -38,6 +38,8 @@ class SupplyPanel : public QWidget {
     std::function<void()> recalculate;  // shows its own failures
     std::function<void()> showFirstNode;
     std::function<void(const CvError&)> reportError;  // the "Error Number" box
+    std::function<void()> markModified;               // sets ProjectModified
+    std::function<void(const QString&)> confirm;      // a status-bar line
   };
 
   SupplyPanel(pugi::xml_document& document, ProgramState& state, MessageSink& messages, Hooks hooks,

@@ -75,7 +75,21 @@ void MainWindow::TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* targe
   }
 }
 
+namespace {
+bool IsBelow(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
+  for (const QTreeWidgetItem* p = item ? item->parent() : nullptr; p; p = p->parent())
+    if (p == ancestor) return true;
+  return false;
+}
+}  // namespace
+
 void MainWindow::DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
+  // A drop into the dragged node's own branch is refused by the move itself,
+  // before any EFV rule could speak of it.
+  if (IsBelow(target, dragged)) {
+    MoveNode(dragged, target);
+    return;
+  }
   const TripContext trip{document_, state_, Messages()};
   switch (DecideDrop(dragged, target, state_.DualSystemFlag)) {
     case DropOutcome::Nothing:
@@ -113,7 +127,7 @@ void MainWindow::DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target) 
 }
 
 void MainWindow::DropMove(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-  if (MoveNode(dragged, target)) state_.ProjectModified = true;
+  if (MoveNode(dragged, target)) SetProjectModified(true);
 }
 
 void MainWindow::TabStrip1_Click(int index) {
