@@ -88,7 +88,15 @@ void PrintCommands::PrintProject_Click() { RunJobs({Job::Layout, Job::MaterialLi
 void PrintCommands::PrintDesignLayout_Click() { RunJobs({Job::Layout}); }
 void PrintCommands::PrintMaterialList_Click() { RunJobs({Job::MaterialList}); }
 
-void PrintCommands::PrintSetup_Click() { seams_.printers->PrintSetup(&window_, printer_); }
+void PrintCommands::PrintSetup_Click() {
+  ProposeOutputFile();
+  if (seams_.printers->PrintSetup(&window_, printer_)) RememberOutputFolder();
+}
+
+void PrintCommands::RememberOutputFolder() {
+  if (printer_.outputFormat() == QPrinter::PdfFormat)
+    lastFolder_ = QFileInfo(printer_.outputFileName()).absolutePath();
+}
 
 QString PrintCommands::ComboText(const char* objectName) const {
   const auto* combo = window_.findChild<QComboBox*>(QString::fromLatin1(objectName));
@@ -147,8 +155,7 @@ void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
       if (!surface) {
         ProposeOutputFile();
         if (!seams_.printers->ConfirmPrint(&window_, printer_)) return;
-        if (printer_.outputFormat() == QPrinter::PdfFormat)
-          lastFolder_ = QFileInfo(printer_.outputFileName()).absolutePath();
+        RememberOutputFolder();
         copies.emplace(printer_);
         surface = factory_(printer_);
       }

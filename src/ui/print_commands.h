@@ -59,6 +59,8 @@ class PrintCommands : public QObject {
   QString ComboText(const char* objectName) const;
   // Puts the proposed PDF name into the printer, keeping its output format.
   void ProposeOutputFile();
+  // The folder of a PDF the user chose, proposed the next time.
+  void RememberOutputFolder();
   void ShowPrintError(const std::string& description);
 
   MainWindow& window_;
