@@ -40,6 +40,10 @@ bool ScriptedPrinterDialogs::PrintSetup(QWidget*, QPrinter&) {
 bool ScriptedPrinterDialogs::ConfirmPrint(QWidget*, QPrinter& printer) {
   ++confirms_;
   proposedFile_ = printer.outputFileName();
+  if (!chosenFile_.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(chosenFile_);
+  }
   return Next();
 }
 

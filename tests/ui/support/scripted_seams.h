@@ -57,6 +57,8 @@ class ScriptedPrinterDialogs : public PrinterDialogs {
   bool ConfirmPrint(QWidget*, QPrinter&) override;
   int SetupCount() const noexcept { return setups_; }
   int ConfirmCount() const noexcept { return confirms_; }
+  // The PDF file the next print dialogs choose, as "Print to File" does.
+  void PrintToFile(const QString& path) { chosenFile_ = path; }
   // The output file the last print dialog proposed.
   const QString& ProposedFile() const noexcept { return proposedFile_; }
 
@@ -66,6 +68,7 @@ class ScriptedPrinterDialogs : public PrinterDialogs {
   int setups_ = 0;
   int confirms_ = 0;
   QString proposedFile_;
+  QString chosenFile_;
 };
 
 }  // namespace cv::ui::test
