@@ -11,13 +11,16 @@ namespace {
 constexpr int kShownDecimals = 2;
 }
 
+QString RoundedForReading(const std::string& text) {
+  const std::optional<double> value = TryParseNumber(text);
+  if (!value) return QString::fromStdString(text);
+  return QString::fromStdString(FormatNumber(RoundHalfEven(*value, kShownDecimals)));
+}
+
 QString ShownQuantity(const std::string& stored, std::string_view quantity,
                       std::string_view unitSystem) {
   if (unitSystem == kEnglish) return QString::fromStdString(stored);
-  const std::string converted = ConvertUnits(stored, quantity, kEnglish, unitSystem);
-  const std::optional<double> value = TryParseNumber(converted);
-  if (!value) return QString::fromStdString(converted);
-  return QString::fromStdString(FormatNumber(RoundHalfEven(*value, kShownDecimals)));
+  return RoundedForReading(ConvertUnits(stored, quantity, kEnglish, unitSystem));
 }
 
 std::string StoredQuantity(const QLineEdit& box, const std::string& stored,

@@ -12,6 +12,9 @@ class QLineEdit;
 
 namespace cv::ui {
 
+// A number to two decimals for reading; any other text unchanged.
+QString RoundedForReading(const std::string& text);
+
 // The stored text itself in English units; in metric the converted value
 // to two decimals. quantity is "Load" or "Length".
 QString ShownQuantity(const std::string& stored, std::string_view quantity,

@@ -125,6 +125,7 @@ class SupplyPanel : public QWidget {
   ProgramState& state_;
   MessageSink& messages_;
   Hooks hooks_;
+  SupplyBoxTexts shownExactly_;  // what the boxes were given, before rounding
 };
 
 }  // namespace cv::ui

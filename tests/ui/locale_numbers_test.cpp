@@ -10,6 +10,7 @@
 #include <QTreeWidgetItemIterator>
 #include <charconv>
 
+#include "core/number_text.h"
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "support/run_program.h"
@@ -81,6 +82,22 @@ TEST_F(NumbersTest, UpdatingEveryNodeInMetricUnitsStoresNothingNew) {
   Supply(0);
   EXPECT_EQ(SerializeDocument(Doc()), before);
   ASSERT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(NumbersTest, MetricPressuresAreShownRoundedAndAnUntouchedBoxKeepsItsValue) {
+  Supply(1, "17.4", "1.25");
+  ProjectRoot(Doc()).attribute("InternalLowSupplyAllowablePressureDrop").set_value("0.5");
+  QTemporaryDir dir;
+  for (const char* command : {"SaveAs", "Open"}) {
+    files.Answer(dir.filePath("metric.cv"));
+    Window().MenuAction(command)->trigger();
+  }
+  auto* supply = Window().findChild<SupplyPanel*>();
+  EXPECT_EQ(supply->txtUserDefinedAllowablePressureDrop->text(), "1.24");
+  supply->cmdUpdateSupplyParameters->click();
+  const double drop =
+      ParseNumber(ProjectRoot(Doc()).attribute("InternalLowSupplyAllowablePressureDrop").value());
+  EXPECT_NEAR(drop, 0.5, 1e-12) << "the value behind the box, not 1.24 mb";
 }
 
 }  // namespace
