@@ -8,7 +8,6 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeWidgetItemIterator>
-#include <charconv>
 
 #include "core/number_text.h"
 #include "main_window_fixture.h"
@@ -42,12 +41,6 @@ class NumbersTest : public MainWindowTest {
   }
 };
 
-bool IsNumber(const std::string& text) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size();
-}
-
 TEST_F(NumbersTest, TheExportedWorkbookHoldsNumbersUnderACommaLocale) {
   QTemporaryDir dir;
   const QString book = dir.filePath("calc.xlsx");
@@ -59,7 +52,7 @@ TEST_F(NumbersTest, TheExportedWorkbookHoldsNumbersUnderACommaLocale) {
   ASSERT_TRUE(doc.load_string(sheet.out.c_str())) << sheet.err;
   int numbers = 0;
   for (const pugi::xpath_node& cell : doc.select_nodes("//c[not(@t)]/v")) {
-    EXPECT_TRUE(IsNumber(cell.node().child_value())) << cell.node().child_value();
+    EXPECT_TRUE(TryParseNumber(cell.node().child_value())) << cell.node().child_value();
     ++numbers;
   }
   EXPECT_EQ(numbers, 3 * 7) << "the seven number columns of three runs";

@@ -358,18 +358,15 @@ TEST_F(ProjectCommandsTest, TheFileMenuListsTheLastEightProjectsMostRecentFirst)
     return Window().findChild<QAction*>(QStringLiteral("RecentFile%1").arg(n));
   };
   EXPECT_EQ(entry(1)->text(), "&1 p3.cv");
-  EXPECT_EQ(entry(9), nullptr);
 
   QFile::remove(path(9));
   for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
     messages.Answer(answer);
     entry(2)->trigger();
   }
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>(2, "The project '" + Path("p9.cv") +
-                                                              "' cannot be found.\n\nRemove it "
-                                                              "from the recent projects?"));
-  EXPECT_EQ(RecentFiles().size(), 7);
-  EXPECT_FALSE(RecentFiles().contains(path(9)));
+  EXPECT_EQ(messages.Shown().size(), 2u) << "a missing project is offered for removal";
+  EXPECT_EQ(RecentFiles(),
+            QStringList({path(3), path(8), path(7), path(6), path(5), path(4), path(2)}));
   entry(2)->trigger();
   EXPECT_EQ(State().ProjectPath, Path("p8.cv"));
   EXPECT_EQ(RecentFiles().first(), path(8));
