@@ -9,7 +9,6 @@
 #include "project/document.h"
 #include "sizing/network_calculation.h"
 #include "sizing/tables.h"
-#include "sizing/units.h"
 #include "ui/appliance_panel.h"
 #include "ui/click_on_set.h"
 #include "ui/main_window.h"
