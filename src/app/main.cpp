@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "core/data_files.h"
+#include "ui/c_numeric_locale.h"
 #include "ui/main_window.h"
 #include "ui/program.h"
 #include "ui/project_commands.h"
@@ -11,6 +12,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  cv::ui::UseCNumericLocale();
+  QApplication::setOrganizationName(QStringLiteral("CORVANTA"));
   QApplication::setApplicationName(QStringLiteral("CORVANTA Sizing Program"));
   cv::ui::QtMessageSink messages;
   cv::ui::QtFileDialogs files;

@@ -12,6 +12,7 @@
 #include "ui/edit_notes.h"
 #include "ui/efv_rules.h"
 #include "ui/main_window.h"
+#include "ui/shown_values.h"
 #include "ui/tree_items.h"
 #include "ui/trip_checks.h"
 
@@ -116,8 +117,7 @@ bool MainWindow::TripChecksAllowUpdate(QTreeWidgetItem* item) {
   if (CompareEFVTripflowToLoads(item, p.txtLoad->text(), kind, trip)) return true;
   // Refused: the box shows the load that is stored again, so that a second
   // Update cannot store a load nobody typed.
-  p.txtLoad->setText(QString::fromStdString(
-      ConvertUnits(FieldText(NodeOfItem(item), "load"), "Load", kEnglish, state_.UnitSystem)));
+  p.txtLoad->setText(ShownQuantity(FieldText(NodeOfItem(item), "load"), "Load", state_.UnitSystem));
   return false;
 }
 
@@ -125,7 +125,8 @@ bool MainWindow::StorePanel(QTreeWidgetItem* item) {
   // The gas supply has nothing the panel could store; its disabled boxes
   // are not checked and the project does not count as changed.
   if (!item || IsGasSupplyItem(item)) return true;
-  if (!TripChecksAllowUpdate(item) || !panel_->ValidateInputs(Messages())) return false;
+  // The trip checks read the load box: it must hold a number first.
+  if (!panel_->ValidateInputs(Messages()) || !TripChecksAllowUpdate(item)) return false;
   // The panel writes only into the node it shows.
   Q_ASSERT(NodeOfItem(item) == currentNode_);
   RecordEdit(QStringLiteral("Update '%1'").arg(panel_->txtDescription->text()), [&] {

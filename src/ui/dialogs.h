@@ -15,7 +15,8 @@ class QWidget;
 namespace cv::ui {
 
 // The file filter of the project dialogs; the second entry is preselected.
-inline const QStringList kProjectFilters = {QStringLiteral("All Files (*.*)"),
+// "All Files" is "*": a name without a dot is a file too.
+inline const QStringList kProjectFilters = {QStringLiteral("All Files (*)"),
                                             QStringLiteral("CORVANTA Sizing Project Files (*.cv)")};
 
 class FileDialogs {
@@ -28,6 +29,14 @@ class FileDialogs {
                                               const QStringList& filters, int selectedFilter) = 0;
   virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& caption,
                                               const QStringList& filters, int selectedFilter) = 0;
+  // A file a command writes anew (a workbook, a picture): the dialog adds
+  // the suffix to a name typed without one and asks before replacing an
+  // existing file. Dialogs without that ask SaveFileName.
+  virtual std::optional<QString> OutputFileName(QWidget* parent, const QString& caption,
+                                                const QString& filter, const QString& suffix) {
+    (void)suffix;
+    return SaveFileName(parent, caption, {filter}, 0);
+  }
 };
 
 class PrinterDialogs {

@@ -1,9 +1,11 @@
 #include "ui/help_window.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "core/errors.h"
@@ -32,6 +34,12 @@ QString MissingHelpNote(const QString& path) {
   return QStringLiteral("The help is not available: the file %1 could not be read.").arg(path);
 }
 
+namespace {
+const QString kShowHelpKey = QStringLiteral("showHelpAtStartUp");
+}
+
+bool ShowHelpAtStartUp() { return QSettings().value(kShowHelpKey, true).toBool(); }
+
 HelpWindow::HelpWindow(const Seams& seams, QString helpPath, QWidget* parent)
     : QWidget(parent, Qt::Window), seams_(seams), helpPath_(std::move(helpPath)) {
   setObjectName(QStringLiteral("frmHelp"));
@@ -43,10 +51,16 @@ HelpWindow::HelpWindow(const Seams& seams, QString helpPath, QWidget* parent)
   cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
   cmdOK = new QPushButton(QStringLiteral("OK"), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  chkShowAtStartUp = new QCheckBox(QStringLiteral("Show this window at start-up"), this);
+  chkShowAtStartUp->setObjectName(QStringLiteral("chkShowAtStartUp"));
+  chkShowAtStartUp->setChecked(ShowHelpAtStartUp());
+  connect(chkShowAtStartUp, &QCheckBox::toggled, this,
+          [](bool on) { QSettings().setValue(kShowHelpKey, on); });
   connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(chkShowAtStartUp);
   buttons->addStretch();
   buttons->addWidget(cmdPrint);
   buttons->addWidget(cmdOK);

@@ -10,6 +10,7 @@
 
 #include "ui/dialogs.h"
 
+class QCheckBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -25,6 +26,10 @@ std::optional<QString> ReadHelpText(const QString& path);
 // missing or unreadable.
 QString MissingHelpNote(const QString& path);
 
+// Whether the help opens at start-up, kept in the program's settings; on
+// until the user clears "Show this window at start-up".
+bool ShowHelpAtStartUp();
+
 class HelpWindow : public QWidget {
   Q_OBJECT
 
@@ -39,6 +44,7 @@ class HelpWindow : public QWidget {
   QPrinter& Printer() noexcept { return printer_; }
 
   QPlainTextEdit* txtHelp;
+  QCheckBox* chkShowAtStartUp;
   QPushButton* cmdPrint;
   QPushButton* cmdOK;
 

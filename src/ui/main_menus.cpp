@@ -34,7 +34,8 @@ void MainWindow::BuildMenus() {
                 QKeySequence::Print);
   AddMenuAction(print, QStringLiteral("PrintDesignLayout"), QStringLiteral("Design Layout"));
   AddMenuAction(print, QStringLiteral("PrintMaterialList"), QStringLiteral("Material List"));
-  AddMenuAction(file, QStringLiteral("PrintSetup"), QStringLiteral("P&rint Setup..."));
+  print->addSeparator();
+  AddMenuAction(print, QStringLiteral("PrintSetup"), QStringLiteral("P&rint Setup..."));
   file->addSeparator()->setObjectName(QStringLiteral("Sep3"));
   AddMenuAction(file, QStringLiteral("Exit"), QStringLiteral("E&xit"));
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -166,10 +167,17 @@ void MainWindow::SetCaption(const QString& caption) {
                                                         : caption + QStringLiteral("[*]"));
 }
 
+void MainWindow::SetProjectModified(bool modified) {
+  state_.ProjectModified = modified;
+  setWindowModified(modified);
+}
+
+void MainWindow::ConfirmInStatusBar(const QString& text) { statusBar()->showMessage(text); }
+
 void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(state_.UnitSystem); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!ResolvePendingPanelEdits() || (mayCloseHook_ && !mayCloseHook_())) {
+  if (mayCloseHook_ ? !mayCloseHook_() : !ResolvePendingPanelEdits()) {
     event->ignore();
     return;
   }

@@ -146,8 +146,12 @@ class MainWindow : public QMainWindow {
   // Puts every run's calculated size and pressures into its tree item's
   // tool tip (after a rebuild of the tree, for example).
   void ShowCalculatedValues();
-  void SetProjectModified(bool modified) { state_.ProjectModified = modified; }
+  // The one setter of ProjectModified: the caption's unsaved mark follows it.
+  void SetProjectModified(bool modified);
+  // The caption, with the unsaved mark shown while the project is modified.
   void SetCaption(const QString& caption);
+  // Says in the status bar that a command did its work.
+  void ConfirmInStatusBar(const QString& text);
   // Shows the standard "Error Number: ..." box.
   void ReportError(const CvError& error);
   // Runs a handler; a run-time failure ends it with the standard error box.

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <optional>
@@ -59,6 +62,16 @@ QImage PrintPicture(const QString& key) {
   return image;
 }
 
+QString ProposedPdfName(const QString& projectPath, const QString& lastFolder) {
+  const QFileInfo project(projectPath);
+  const QString name =
+      projectPath.isEmpty() ? QStringLiteral("New Project") : project.completeBaseName();
+  const QString folder = !lastFolder.isEmpty()   ? lastFolder
+                         : projectPath.isEmpty() ? QDir::homePath()
+                                                 : project.absolutePath();
+  return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
 PrintCommands::PrintCommands(MainWindow& window, const Seams& seams)
     : QObject(&window), window_(window), seams_(seams), printer_(QPrinter::HighResolution) {
   setObjectName(QStringLiteral("PrintCommands"));
@@ -75,7 +88,15 @@ void PrintCommands::PrintProject_Click() { RunJobs({Job::Layout, Job::MaterialLi
 void PrintCommands::PrintDesignLayout_Click() { RunJobs({Job::Layout}); }
 void PrintCommands::PrintMaterialList_Click() { RunJobs({Job::MaterialList}); }
 
-void PrintCommands::PrintSetup_Click() { seams_.printers->PrintSetup(&window_, printer_); }
+void PrintCommands::PrintSetup_Click() {
+  ProposeOutputFile();
+  if (seams_.printers->PrintSetup(&window_, printer_)) RememberOutputFolder();
+}
+
+void PrintCommands::RememberOutputFolder() {
+  if (printer_.outputFormat() == QPrinter::PdfFormat)
+    lastFolder_ = QFileInfo(printer_.outputFileName()).absolutePath();
+}
 
 QString PrintCommands::ComboText(const char* objectName) const {
   const auto* combo = window_.findChild<QComboBox*>(QString::fromLatin1(objectName));
@@ -93,6 +114,15 @@ cv::PrintHeader PrintCommands::Header() const {
   header.supplyPressure = ToUtf8(ComboText("cboSupplyPressure"));
   header.internalPressure = ToUtf8(ComboText("cboInternalPressure"));
   return header;
+}
+
+void PrintCommands::ProposeOutputFile() {
+  const QPrinter::OutputFormat format = printer_.outputFormat();
+  printer_.setOutputFileName(
+      ProposedPdfName(QFile::decodeName(window_.State().ProjectPath.c_str()), lastFolder_));
+  // Naming a file turns the printer into a PDF writer; a printer chosen
+  // before stays the choice.
+  if (format == QPrinter::NativeFormat) printer_.setOutputFormat(QPrinter::NativeFormat);
 }
 
 void PrintCommands::ShowPrintError(const std::string& description) {
@@ -123,7 +153,9 @@ void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
         continue;
       }
       if (!surface) {
+        ProposeOutputFile();
         if (!seams_.printers->ConfirmPrint(&window_, printer_)) return;
+        RememberOutputFolder();
         copies.emplace(printer_);
         surface = factory_(printer_);
       }

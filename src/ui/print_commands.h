@@ -23,6 +23,11 @@ class MainWindow;
 // program's folder and the tree's images.
 QImage PrintPicture(const QString& key);
 
+// The PDF file the print dialog proposes: the project's name with ".pdf",
+// in the folder last printed to, else in the project's folder, else in the
+// home folder ("New Project.pdf" for a project never saved).
+QString ProposedPdfName(const QString& projectPath, const QString& lastFolder);
+
 class PrintCommands : public QObject {
   Q_OBJECT
 
@@ -52,12 +57,17 @@ class PrintCommands : public QObject {
   void RunJobs(const std::vector<Job>& jobs);
   void RunJob(Job job, cv::PrintSurface& surface, int copies);
   QString ComboText(const char* objectName) const;
+  // Puts the proposed PDF name into the printer, keeping its output format.
+  void ProposeOutputFile();
+  // The folder of a PDF the user chose, proposed the next time.
+  void RememberOutputFolder();
   void ShowPrintError(const std::string& description);
 
   MainWindow& window_;
   Seams seams_;
   QPrinter printer_;
   SurfaceFactory factory_;
+  QString lastFolder_;
 };
 
 }  // namespace cv::ui

@@ -48,13 +48,18 @@ bool ProjectCommands::OfferToSave() {
       window_.Messages().Show({"Would you like to save your current project?", "Save Project?",
                                MessageButtons::YesNoCancel, MessageIcon::None});
   if (answer == MessageAnswer::Cancel) return false;
-  // A cancelled Save As dialog lets the command go on; a save that failed
-  // stops it, so the changes the user wanted to keep stay open.
-  if (answer == MessageAnswer::Yes) return Save() != SaveOutcome::Failed;
+  // A save that failed or whose file dialog was cancelled stops the
+  // command, so the changes the user wanted to keep stay open.
+  if (answer == MessageAnswer::Yes) return Save() == SaveOutcome::Saved;
   return true;
 }
 
-bool ProjectCommands::MayClose() { return OfferToSave(); }
+bool ProjectCommands::MayLeaveProject() {
+  if (!window_.ResolvePendingPanelEdits()) return false;
+  return OfferToSave();
+}
+
+bool ProjectCommands::MayClose() { return MayLeaveProject(); }
 
 void ProjectCommands::StartNewProject() {
   // A new document is English whatever the last project was.
@@ -65,12 +70,12 @@ void ProjectCommands::StartNewProject() {
 }
 
 void ProjectCommands::NewProject() {
-  if (!window_.ResolvePendingPanelEdits() || !OfferToSave()) return;
+  if (!MayLeaveProject()) return;
   StartNewProject();
 }
 
 void ProjectCommands::OpenProject() {
-  if (!window_.ResolvePendingPanelEdits() || !OfferToSave()) return;
+  if (!MayLeaveProject()) return;
   const std::optional<QString> chosen =
       files_.OpenFileName(&window_, tr("Open"), kProjectFilters, 1);
   if (!chosen) return;
@@ -91,6 +96,12 @@ void ProjectCommands::OpenFile(const QString& path) {
     StartNewProject();
   }
   window_.StartHistory();
+  // A file that could not be loaded left a new project without a path.
+  if (!window_.State().ProjectPath.empty()) emit projectFileUsed(path);
+}
+
+void ProjectCommands::OpenRecent(const QString& path) {
+  if (MayLeaveProject()) OpenFile(path);
 }
 
 void ProjectCommands::XMLOnTreeView(const std::string& path) {
@@ -143,8 +154,7 @@ ProjectCommands::SaveOutcome ProjectCommands::Save() {
   ProgramState& state = window_.State();
   if (state.ProjectPath.empty()) return SaveAs();
   if (!WriteProjectFile(state.ProjectPath)) return SaveOutcome::Failed;
-  ShowProjectCaption();
-  window_.MarkSaved();
+  Saved();
   return SaveOutcome::Saved;
 }
 
@@ -162,9 +172,16 @@ ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
   // The project keeps its old path when the new file could not be written.
   if (!WriteProjectFile(path)) return SaveOutcome::Failed;
   window_.State().ProjectPath = path;
+  Saved();
+  return SaveOutcome::Saved;
+}
+
+void ProjectCommands::Saved() {
   ShowProjectCaption();
   window_.MarkSaved();
-  return SaveOutcome::Saved;
+  const QString path = QFile::decodeName(window_.State().ProjectPath.c_str());
+  window_.ConfirmInStatusBar(tr("Saved %1").arg(QFileInfo(path).fileName()));
+  emit projectFileUsed(path);
 }
 
 void ProjectCommands::SaveProject() { Save(); }

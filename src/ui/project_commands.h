@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <pugixml.hpp>
 #include <string>
 
@@ -36,6 +37,10 @@ class ProjectCommands : public QObject {
   void SaveProjectAs();
   // The window's unload: the offer to save; false keeps the window open.
   bool MayClose();
+  // New, Open and Exit first settle the edits the panel still holds; false
+  // from the hook cancels the command. Unset: nothing to settle.
+  // Opens a file chosen from the recent projects: the offer to save first.
+  void OpenRecent(const QString& path);
   // Opens a file without the offer or the dialog (a file named on the
   // command line at start-up).
   void OpenFile(const QString& path);
@@ -44,12 +49,19 @@ class ProjectCommands : public QObject {
   // any other failure is passed on with the loader's name in front.
   void XMLOnTreeView(const std::string& path);
 
+ signals:
+  // A project file was opened or saved under this path.
+  void projectFileUsed(const QString& path);
+
  private:
   enum class SaveOutcome { Saved, Cancelled, Failed };
   SaveOutcome Save();
   SaveOutcome SaveAs();
-  // False when the user cancelled, or when the project could not be saved.
+  // False when the user cancelled, or when the project was not saved.
   bool OfferToSave();
+  // The settling of panel edits, then the offer to save.
+  bool MayLeaveProject();
+  void Saved();
   bool WriteProjectFile(const std::string& path);
   void StartNewProject();
   void ShowLoadedProject(pugi::xml_document&& loaded);

@@ -6,6 +6,7 @@
 
 #include "ui/main_window.h"
 #include "ui/project_commands.h"
+#include "ui/recent_files.h"
 #include "ui/supply_panel.h"
 
 namespace cv::ui {
@@ -21,6 +22,7 @@ SupplyPanel* InstallSupplyPanel(MainWindow& window) {
   hooks.record = [&window](const std::function<void()>& change) {
     window.RecordEdit(QStringLiteral("Update Supply Parameters"), change);
   };
+  hooks.confirm = [&window](const QString& text) { window.ConfirmInStatusBar(text); };
   QGroupBox* page = window.SystemSetupPage();
   auto* panel = new SupplyPanel(window.Document(), window.State(), window.Messages(), hooks, page);
   page->layout()->addWidget(panel);
@@ -44,6 +46,7 @@ void InstallProjectControllers(MainWindow& window, Seams& seams) {
   auto* commands = new ProjectCommands(window, *panel, *seams.files);
   window.SetNewProjectHook([commands] { commands->NewProject(); });
   window.SetMayCloseHook([commands] { return commands->MayClose(); });
+  new RecentFilesMenu(window, *commands);
   ConnectMenu(window, "New", [commands] { commands->NewProject(); });
   ConnectMenu(window, "Open", [commands] { commands->OpenProject(); });
   ConnectMenu(window, "Save", [commands] { commands->SaveProject(); });

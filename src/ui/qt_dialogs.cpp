@@ -1,9 +1,11 @@
 #include "ui/qt_dialogs.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace cv::ui {
 namespace {
@@ -100,10 +102,33 @@ std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QStrin
                      caption, filters, selectedFilter);
 }
 
+std::unique_ptr<QFileDialog> MakeOutputFileDialog(QWidget* parent, const QString& caption,
+                                                  const QString& filter, const QString& suffix) {
+  auto dialog = std::make_unique<QFileDialog>(parent, caption, QString(), filter);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setDefaultSuffix(suffix);
+  return dialog;
+}
+
+std::optional<QString> QtFileDialogs::OutputFileName(QWidget* parent, const QString& caption,
+                                                     const QString& filter, const QString& suffix) {
+  const std::unique_ptr<QFileDialog> dialog = MakeOutputFileDialog(parent, caption, filter, suffix);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+  return dialog->selectedFiles().constFirst();
+}
+
+std::unique_ptr<QPrintDialog> MakePrintSetupDialog(QPrinter& printer, QWidget* parent) {
+  auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+  dialog->setWindowTitle(QStringLiteral("Print Setup"));
+  for (auto* buttons : dialog->findChildren<QDialogButtonBox*>())
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+      ok->setText(QStringLiteral("&Use These Settings"));
+  return dialog;
+}
+
 bool QtPrinterDialogs::PrintSetup(QWidget* parent, QPrinter& printer) {
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Print Setup"));
-  return dialog.exec() == QDialog::Accepted;
+  return MakePrintSetupDialog(printer, parent)->exec() == QDialog::Accepted;
 }
 
 bool QtPrinterDialogs::ConfirmPrint(QWidget* parent, QPrinter& printer) {

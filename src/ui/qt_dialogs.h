@@ -2,9 +2,18 @@
 // printer dialogs of Qt.
 #pragma once
 
+#include <memory>
+
 #include "ui/dialogs.h"
 
+class QFileDialog;
+class QPrintDialog;
+
 namespace cv::ui {
+
+// The dialog of QtFileDialogs::OutputFileName, before it is shown.
+std::unique_ptr<QFileDialog> MakeOutputFileDialog(QWidget* parent, const QString& caption,
+                                                  const QString& filter, const QString& suffix);
 
 // Shows messages in a modal QMessageBox over the given window (may be null).
 class QtMessageSink : public cv::MessageSink {
@@ -17,12 +26,18 @@ class QtMessageSink : public cv::MessageSink {
   QWidget* parent_;
 };
 
+// The printer set-up dialog: it chooses the printer and the copies for the
+// print commands and prints nothing, and its button says so.
+std::unique_ptr<QPrintDialog> MakePrintSetupDialog(QPrinter& printer, QWidget* parent);
+
 class QtFileDialogs : public FileDialogs {
  public:
   std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
                                       const QStringList& filters, int selectedFilter) override;
   std::optional<QString> SaveFileName(QWidget* parent, const QString& caption,
                                       const QStringList& filters, int selectedFilter) override;
+  std::optional<QString> OutputFileName(QWidget* parent, const QString& caption,
+                                        const QString& filter, const QString& suffix) override;
 };
 
 class QtPrinterDialogs : public PrinterDialogs {

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QScreen>
+#include <QTreeWidget>
+#include <algorithm>
 
 #include "core/data_files.h"
 #include "ui/about_window.h"
@@ -13,8 +15,6 @@
 namespace cv::ui {
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440;
 
 void ConnectMenu(MainWindow& window, const char* name, QObject* receiver,
                  std::function<void()> handler) {
@@ -43,12 +43,24 @@ void SmallWindows::ShowSplash() {
   splash->show();
 }
 
+QRect StartUpHelpPlace(const QRect& window, int treeRight, const QSize& help, const QRect& screen) {
+  const QRect beside(QPoint(window.right() + 1, window.top()), help);
+  if (beside.right() <= screen.right()) return beside;
+  const int left = std::max(treeRight + 1, screen.right() + 1 - help.width());
+  return {left, window.top(), std::min(help.width(), screen.right() + 1 - left), help.height()};
+}
+
 void SmallWindows::ShowStartUpHelp() {
+  if (!ShowHelpAtStartUp()) return;
   auto place = [this] {
     HelpWindow* help = ShowHelp();
-    const double dpi = help->logicalDpiX();
-    help->move(qRound(kHelpLeftTwips * dpi / kTwipsPerInch),
-               qRound(kHelpTopTwips * dpi / kTwipsPerInch));
+    const QWidget* treeFrame = window_.Tree()->parentWidget();
+    const int treeRight = treeFrame->mapToGlobal(QPoint(treeFrame->width(), 0)).x();
+    const QScreen* screen = window_.screen();
+    const QRect place = StartUpHelpPlace(window_.frameGeometry(), treeRight, help->size(),
+                                         screen ? screen->availableGeometry() : QRect());
+    help->resize(place.size());
+    help->move(place.topLeft());
   };
   if (splash_ && splash_->isVisible())
     connect(splash_, &QDialog::finished, this, place);

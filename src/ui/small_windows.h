@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 #include "ui/dialogs.h"
 
@@ -14,9 +15,10 @@ class MainWindow;
 class HelpWindow;
 class SplashWindow;
 
-// The help window's place at start-up, in twips from the screen's corner.
-inline constexpr int kHelpLeftTwips = 150;
-inline constexpr int kHelpTopTwips = 150;
+// Where the help opens at start-up, never over the tree: right of the main
+// window when the screen has room, else as far right as it goes but right
+// of the tree's right edge, narrowed to the screen. Global coordinates.
+QRect StartUpHelpPlace(const QRect& window, int treeRight, const QSize& help, const QRect& screen);
 
 class SmallWindows : public QObject {
   Q_OBJECT
@@ -29,7 +31,8 @@ class SmallWindows : public QObject {
   // Start-up: the splash, modal over the whole program. The call returns at
   // once; the help of ShowStartUpHelp waits until the splash is left.
   void ShowSplash();
-  // Start-up: the help window at (150, 150) twips, once the splash is gone.
+  // Start-up: the help window beside the tree, once the splash is gone,
+  // unless the user asked not to see it at start-up.
   void ShowStartUpHelp();
 
   void Howto_Click();

@@ -13,6 +13,7 @@
 #include "sizing/tables.h"
 #include "supply/supply_presets.h"
 #include "ui/click_on_set.h"
+#include "ui/shown_values.h"
 
 namespace cv::ui {
 
@@ -201,30 +202,47 @@ void SupplyPanel::ShowLoaded(const SupplyPanelValues& v) {
   SetBoxTexts(v.boxes);
 }
 
+namespace {
+
+using BoxField = std::pair<QLineEdit * SupplyPanel::*, std::string SupplyBoxTexts::*>;
+constexpr BoxField kBoxFields[] = {
+    {&SupplyPanel::txtMetricSupplyPressureDrop, &SupplyBoxTexts::txtMetricSupplyPressureDrop},
+    {&SupplyPanel::txtUserDefinedAllowablePressureDrop,
+     &SupplyBoxTexts::txtUserDefinedAllowablePressureDrop},
+    {&SupplyPanel::txtUserDefinedInternalLowSupplyPressureDrop,
+     &SupplyBoxTexts::txtUserDefinedInternalLowSupplyPressureDrop},
+    {&SupplyPanel::txtMetricInternalPressureDrop, &SupplyBoxTexts::txtMetricInternalPressureDrop},
+    {&SupplyPanel::txtDeliveryPressureHighSupplyPressure,
+     &SupplyBoxTexts::txtDeliveryPressureHighSupplyPressure},
+    {&SupplyPanel::txtDeliveryPressureHighSupplyAllowedPressureDrop,
+     &SupplyBoxTexts::txtDeliveryPressureHighSupplyAllowedPressureDrop},
+    {&SupplyPanel::txtDeliveryPressureInternalLowSupplyPressure,
+     &SupplyBoxTexts::txtDeliveryPressureInternalLowSupplyPressure},
+    {&SupplyPanel::txtDeliveryPressureInternalLowDeliveryPressure,
+     &SupplyBoxTexts::txtDeliveryPressureInternalLowDeliveryPressure},
+};
+
+}  // namespace
+
+// A box still showing the rounded value it was given, untouched by the
+// user, stands for the exact value behind it, so an update with nothing
+// changed stores what was there.
 SupplyBoxTexts SupplyPanel::BoxTexts() const {
-  return {S(txtMetricSupplyPressureDrop->text()),
-          S(txtUserDefinedAllowablePressureDrop->text()),
-          S(txtUserDefinedInternalLowSupplyPressureDrop->text()),
-          S(txtMetricInternalPressureDrop->text()),
-          S(txtDeliveryPressureHighSupplyPressure->text()),
-          S(txtDeliveryPressureHighSupplyAllowedPressureDrop->text()),
-          S(txtDeliveryPressureInternalLowSupplyPressure->text()),
-          S(txtDeliveryPressureInternalLowDeliveryPressure->text())};
+  SupplyBoxTexts texts;
+  for (const auto& [box, field] : kBoxFields) {
+    const QLineEdit* shown = this->*box;
+    const std::string& exact = shownExactly_.*field;
+    texts.*field = !shown->isModified() && shown->text() == RoundedForReading(exact)
+                       ? exact
+                       : S(shown->text());
+  }
+  return texts;
 }
 
-void SupplyPanel::SetBoxTexts(const SupplyBoxTexts& b) {
-  txtMetricSupplyPressureDrop->setText(Q(b.txtMetricSupplyPressureDrop));
-  txtUserDefinedAllowablePressureDrop->setText(Q(b.txtUserDefinedAllowablePressureDrop));
-  txtUserDefinedInternalLowSupplyPressureDrop->setText(
-      Q(b.txtUserDefinedInternalLowSupplyPressureDrop));
-  txtMetricInternalPressureDrop->setText(Q(b.txtMetricInternalPressureDrop));
-  txtDeliveryPressureHighSupplyPressure->setText(Q(b.txtDeliveryPressureHighSupplyPressure));
-  txtDeliveryPressureHighSupplyAllowedPressureDrop->setText(
-      Q(b.txtDeliveryPressureHighSupplyAllowedPressureDrop));
-  txtDeliveryPressureInternalLowSupplyPressure->setText(
-      Q(b.txtDeliveryPressureInternalLowSupplyPressure));
-  txtDeliveryPressureInternalLowDeliveryPressure->setText(
-      Q(b.txtDeliveryPressureInternalLowDeliveryPressure));
+void SupplyPanel::SetBoxTexts(const SupplyBoxTexts& texts) {
+  shownExactly_ = texts;
+  for (const auto& [box, field] : kBoxFields)
+    (this->*box)->setText(RoundedForReading(texts.*field));
 }
 
 SupplyPanelInput SupplyPanel::Input() const {
@@ -280,6 +298,7 @@ void SupplyPanel::WriteUpdate(const SupplySettings& settings) {
     hooks_.record(write);
   else
     write();
+  if (hooks_.confirm) hooks_.confirm(tr("Supply parameters updated."));
 }
 
 }  // namespace cv::ui

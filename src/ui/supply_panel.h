@@ -40,6 +40,7 @@ class SupplyPanel : public QWidget {
     std::function<void(const CvError&)> reportError;  // the "Error Number" box
     // Runs the update as one step of the project's history.
     std::function<void(const std::function<void()>&)> record;
+    std::function<void(const QString&)> confirm;  // a status-bar line
   };
 
   SupplyPanel(pugi::xml_document& document, ProgramState& state, MessageSink& messages, Hooks hooks,
@@ -125,6 +126,7 @@ class SupplyPanel : public QWidget {
   ProgramState& state_;
   MessageSink& messages_;
   Hooks hooks_;
+  SupplyBoxTexts shownExactly_;  // what the boxes were given, before rounding
 };
 
 }  // namespace cv::ui

@@ -10,12 +10,12 @@
 #include "project/document.h"
 #include "sizing/network_calculation.h"
 #include "sizing/tables.h"
-#include "sizing/units.h"
 #include "ui/appliance_panel.h"
 #include "ui/click_on_set.h"
 #include "ui/main_window.h"
 #include "ui/network_tree.h"
 #include "ui/node_summary.h"
+#include "ui/shown_values.h"
 #include "ui/tree_items.h"
 #include "ui/trip_checks.h"
 
@@ -67,8 +67,8 @@ void MainWindow::ShowFirstNode() { ClickNode(GasSupplyItem()); }
 void MainWindow::SelectGasSupply() {
   panel_->txtDescription->setText(kGasSupplyCaption);
   panel_->lblParent->clear();
-  panel_->txtLoad->setText(Text(ConvertUnits(FieldText(ProjectRoot(document_), "load"), "Load",
-                                             kEnglish, state_.UnitSystem)));
+  panel_->txtLoad->setText(
+      ShownQuantity(FieldText(ProjectRoot(document_), "load"), "Load", state_.UnitSystem));
   panel_->DisableInputs();
 }
 
@@ -100,8 +100,8 @@ void MainWindow::ShowNodeInPanel(pugi::xml_node node) {
   p.lblParent->setText(IsSystemNode(parent) ? Text(FieldText(parent, "description"))
                                             : kGasSupplyCaption);
   const std::string& units = state_.UnitSystem;
-  p.txtLoad->setText(Text(ConvertUnits(FieldText(node, "load"), "Load", kEnglish, units)));
-  p.txtLength->setText(Text(ConvertUnits(FieldText(node, "length"), "Length", kEnglish, units)));
+  p.txtLoad->setText(ShownQuantity(FieldText(node, "load"), "Load", units));
+  p.txtLength->setText(ShownQuantity(FieldText(node, "length"), "Length", units));
   const std::string material = FieldText(node, "material");
   SetListPosition(p.cboMaterial, MaterialIndexOf(material), [&p] { p.cboMaterial_Click(); });
   p.RefreshMaterialSizes();
@@ -160,9 +160,10 @@ void MainWindow::UpdateNode(QTreeWidgetItem* item) {
     if (!node) return;
     const AppliancePanel& p = *panel_;
     // Converted before anything is written, so a failure writes nothing.
-    const std::string load = ConvertUnits(Text(p.txtLoad), "Load", state_.UnitSystem, kEnglish);
+    const std::string& units = state_.UnitSystem;
+    const std::string load = StoredQuantity(*p.txtLoad, FieldText(node, "load"), "Load", units);
     const std::string length =
-        ConvertUnits(Text(p.txtLength), "Length", state_.UnitSystem, kEnglish);
+        StoredQuantity(*p.txtLength, FieldText(node, "length"), "Length", units);
     const std::string description = Text(p.txtDescription);
     const std::string appliance = p.cboAppliance->currentText().toStdString();
     SetFieldText(node, "description", description);
@@ -219,8 +220,10 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
     if (!node) return false;
     pugi::xml_node parent = IsGasSupplyItem(target) ? ProjectRoot(document_) : NodeOfItem(target);
     if (!parent) return false;
-    if (IsSameOrBelow(parent, node))
-      Raise(kErrInvalidArgument, "a node cannot be moved below itself or one of its descendants");
+    if (IsSameOrBelow(parent, node)) {
+      ShowPlain("'" + FieldText(node, "description") + "' cannot be moved into its own branch.");
+      return false;
+    }
     parent.append_move(node);
     moved = true;
     Calculate();

@@ -77,7 +77,21 @@ void MainWindow::TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* targe
   }
 }
 
+namespace {
+bool IsBelow(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
+  for (const QTreeWidgetItem* p = item ? item->parent() : nullptr; p; p = p->parent())
+    if (p == ancestor) return true;
+  return false;
+}
+}  // namespace
+
 void MainWindow::DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
+  // A drop into the dragged node's own branch is refused by the move itself,
+  // before any EFV rule could speak of it.
+  if (IsBelow(target, dragged)) {
+    MoveNode(dragged, target);
+    return;
+  }
   const TripContext trip{document_, state_, Messages()};
   // A refused drop ends on its target; a move on the moved node (DropMove).
   dropChoice_ = ElementOfItem(target);

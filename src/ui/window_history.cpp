@@ -35,10 +35,7 @@ void MainWindow::ConnectHistory() {
 
 QUndoStack* MainWindow::UndoStack() const noexcept { return history_->Stack(); }
 
-void MainWindow::SyncModified() {
-  state_.ProjectModified = !UndoStack()->isClean();
-  setWindowModified(state_.ProjectModified);
-}
+void MainWindow::SyncModified() { SetProjectModified(!UndoStack()->isClean()); }
 
 void MainWindow::RecordEdit(const QString& label, const std::function<void()>& change) {
   history_->Record(label, change);

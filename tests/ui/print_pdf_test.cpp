@@ -52,6 +52,7 @@ class PdfPrintTest : public MainWindowTest {
     const QString path = dir_.filePath(name);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
+    printers.PrintToFile(path);
     return path;
   }
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <csignal>
@@ -20,6 +21,7 @@
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "ui/appliance_panel.h"
+#include "ui/recent_files.h"
 #include "ui/supply_panel.h"
 
 namespace cv::ui::test {
@@ -51,9 +53,7 @@ class ProjectCommandsTest : public MainWindowTest {
 
   void Menu(const char* name) { Window().MenuAction(QString::fromLatin1(name))->trigger(); }
   std::string DocText() { return SerializeDocument(Doc()); }
-  std::string Caption() {
-    return Window().windowTitle().remove(QStringLiteral("[*]")).toStdString();
-  }
+  std::string Caption() { return Window().windowTitle().remove("[*]").toStdString(); }
   std::string Path(const std::string& name) {
     return dir.filePath(QString::fromStdString(name)).toStdString();
   }
@@ -123,24 +123,33 @@ TEST_F(ProjectCommandsTest, CancelInTheOfferChangesNothingAndNoDropsTheChanges) 
   EXPECT_FALSE(HasNetwork());
 }
 
-TEST_F(ProjectCommandsTest, YesOnANeverSavedProjectAsksForAFileName) {
+// A Save As cancelled inside the offer to save cancels the command: the
+// project stays open and marked as changed.
+TEST_F(ProjectCommandsTest, CancellingTheSaveAsOfTheOfferCancelsTheCommand) {
   DrawNetwork();
-  messages.Answer(MessageAnswer::Yes);
-  files.Answer(std::nullopt);
-  Menu("New");
-  EXPECT_EQ(SaveDialogs(), 1);
-  EXPECT_EQ(files.Requests().back().filters, kProjectFilters);
-  EXPECT_EQ(files.Requests().back().selectedFilter, 1) << "the project files are preselected";
-  // Cancelling the dialog lets New go on: the drawing is gone.
-  EXPECT_FALSE(HasNetwork());
-  EXPECT_FALSE(State().ProjectModified);
+  const std::string drawn = DocText();
+  for (const char* command : {"New", "Open", "Exit"}) {
+    SCOPED_TRACE(command);
+    messages.Answer(MessageAnswer::Yes);
+    files.Answer(std::nullopt);
+    if (std::string(command) == "Exit")
+      EXPECT_FALSE(Window().close());
+    else
+      Menu(command);
+    EXPECT_EQ(files.Requests().back().filters, kProjectFilters);
+    EXPECT_EQ(files.Requests().back().selectedFilter, 1) << "the project files are preselected";
+    EXPECT_EQ(DocText(), drawn);
+    EXPECT_TRUE(State().ProjectModified);
+    EXPECT_TRUE(Window().isWindowModified());
+  }
+  EXPECT_EQ(SaveDialogs(), 3) << "and no Open dialog";
 
-  DrawNetwork();
   messages.Answer(MessageAnswer::Yes);
   files.Answer(QString::fromStdString(Path("kept.cv")));
   EXPECT_TRUE(Window().close());
-  EXPECT_EQ(SaveDialogs(), 2);
   EXPECT_EQ(ReadFile(Path("kept.cv")), DocText());
+  EXPECT_FALSE(Window().isWindowModified());
+  EXPECT_EQ(Window().statusBar()->currentMessage(), "Saved kept.cv");
 }
 
 TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
@@ -236,6 +245,7 @@ TEST_F(ProjectCommandsTest, AFailedSaveKeepsThePreviousFile) {
   EXPECT_EQ(messages.Shown()[0].title, "Error");
   EXPECT_EQ(ReadFile(Path("safe.cv")), previous);
   EXPECT_TRUE(State().ProjectModified);
+  EXPECT_TRUE(Window().isWindowModified());
   EXPECT_FALSE(closed) << "Exit does not drop changes whose save failed";
   for (const auto& entry : std::filesystem::directory_iterator(dir.path().toStdString()))
     EXPECT_EQ(entry.path().filename(), "safe.cv") << "no temporary file is left";
@@ -341,6 +351,30 @@ TEST_F(ProjectCommandsTest, AFileNamedOnTheCommandLineIsOpened) {
   OpenCommandLineProject(Window(), {"corvanta"});
   EXPECT_EQ(DocText(), saved);
   EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(ProjectCommandsTest, TheFileMenuListsTheLastEightProjectsMostRecentFirst) {
+  auto path = [&](int i) { return QString::fromStdString(Path("p" + std::to_string(i) + ".cv")); };
+  for (int i = 1; i <= 9; ++i) SaveAs(path(i).toStdString());
+  Open(path(3).toStdString());
+  EXPECT_EQ(RecentFiles(),
+            QStringList({path(3), path(9), path(8), path(7), path(6), path(5), path(4), path(2)}));
+  auto entry = [&](int n) {
+    return Window().findChild<QAction*>(QStringLiteral("RecentFile%1").arg(n));
+  };
+  EXPECT_EQ(entry(1)->text(), "&1 p3.cv");
+
+  QFile::remove(path(9));
+  for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+    messages.Answer(answer);
+    entry(2)->trigger();
+  }
+  EXPECT_EQ(messages.Shown().size(), 2u) << "a missing project is offered for removal";
+  EXPECT_EQ(RecentFiles(),
+            QStringList({path(3), path(8), path(7), path(6), path(5), path(4), path(2)}));
+  entry(2)->trigger();
+  EXPECT_EQ(State().ProjectPath, Path("p8.cv"));
+  EXPECT_EQ(RecentFiles().first(), path(8));
 }
 
 }  // namespace

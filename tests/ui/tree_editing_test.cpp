@@ -217,7 +217,8 @@ TEST_F(MoveNodeTest, RefusedMovesChangeNothing) {
   for (const Case& m : {Case{a, c, 1}, Case{GasSupply(), b, 0}, Case{b, b, 0}}) {
     messages.Clear();
     Window().TreeView1_Drop(m.dragged, m.target);
-    EXPECT_EQ(messages.Shown().size(), m.messages);
+    ASSERT_EQ(messages.Shown().size(), m.messages);
+    if (m.messages) EXPECT_EQ(messages.Last().text, "'A' cannot be moved into its own branch.");
     EXPECT_EQ(SerializeDocument(Doc()), before);
     EXPECT_FALSE(State().ProjectModified);
   }

@@ -67,6 +67,15 @@ TEST_F(TripTest, ALoadPastTheTripFlowIsRefusedWhateverTheAnswer) {
   }
 }
 
+TEST_F(TripTest, LettersInTheLoadAreRefusedBeforeAnyTripCheck) {
+  Click(dryer);
+  messages.Clear();
+  Type("txtLoad", "thirty");
+  PressUpdate();
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Load and length must be numeric..."});
+  EXPECT_EQ(Field(dryer, "load"), "30");
+}
+
 TEST_F(TripTest, ATotalEqualToTheTripFlowPasses) {
   Click(dryer);
   Window().MarkSaved();

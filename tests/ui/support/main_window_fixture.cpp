@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -12,6 +13,7 @@
 namespace cv::ui::test {
 
 void MainWindowTest::SetUp() {
+  QSettings().clear();
   window_ = std::make_unique<MainWindow>(seams);
   Wire(*window_, seams);
   ASSERT_TRUE(window_->StartUp());
@@ -44,7 +46,9 @@ void MainWindowTest::Choose(const char* listName, const QString& text) {
 }
 
 void MainWindowTest::Type(const char* boxName, const QString& text) {
-  Find<QLineEdit>(boxName)->setText(text);
+  auto* box = Find<QLineEdit>(boxName);
+  box->setText(text);
+  box->setModified(true);  // as typing does
 }
 
 void MainWindowTest::PressUpdate() { Find<QPushButton>("cmdUpdate")->click(); }

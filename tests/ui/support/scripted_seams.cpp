@@ -1,5 +1,7 @@
 #include "scripted_seams.h"
 
+#include <QPrinter>
+
 namespace cv::ui::test {
 
 std::optional<QString> ScriptedFileDialogs::Next(Request request) {
@@ -35,8 +37,13 @@ bool ScriptedPrinterDialogs::PrintSetup(QWidget*, QPrinter&) {
   return Next();
 }
 
-bool ScriptedPrinterDialogs::ConfirmPrint(QWidget*, QPrinter&) {
+bool ScriptedPrinterDialogs::ConfirmPrint(QWidget*, QPrinter& printer) {
   ++confirms_;
+  proposedFile_ = printer.outputFileName();
+  if (!chosenFile_.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(chosenFile_);
+  }
   return Next();
 }
 

@@ -57,12 +57,18 @@ class ScriptedPrinterDialogs : public PrinterDialogs {
   bool ConfirmPrint(QWidget*, QPrinter&) override;
   int SetupCount() const noexcept { return setups_; }
   int ConfirmCount() const noexcept { return confirms_; }
+  // The PDF file the next print dialogs choose, as "Print to File" does.
+  void PrintToFile(const QString& path) { chosenFile_ = path; }
+  // The output file the last print dialog proposed.
+  const QString& ProposedFile() const noexcept { return proposedFile_; }
 
  private:
   bool Next();
   std::deque<bool> answers_;
   int setups_ = 0;
   int confirms_ = 0;
+  QString proposedFile_;
+  QString chosenFile_;
 };
 
 }  // namespace cv::ui::test

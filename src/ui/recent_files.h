@@ -1,0 +1,45 @@
+// The recent projects of the File menu: the last eight project files opened
+// or saved, most recent first, kept with QSettings between runs.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QAction;
+
+namespace cv::ui {
+
+class MainWindow;
+class ProjectCommands;
+
+inline constexpr int kRecentFileCount = 8;
+
+// The list as kept in the program's settings.
+QStringList RecentFiles();
+// Puts the path in front, once, and drops what falls off the end.
+void UseRecentFile(const QString& path);
+void ForgetRecentFile(const QString& path);
+
+// The File menu's entries "&1 house.cv" ... above "E&xit"; choosing one
+// opens that project (after the offer to save). A project that is no longer
+// there is offered for removal from the list.
+class RecentFilesMenu : public QObject {
+  Q_OBJECT
+
+ public:
+  // Becomes the window's child; the commands must outlive it.
+  RecentFilesMenu(MainWindow& window, ProjectCommands& commands);
+
+  void OpenEntry(const QString& path);
+
+ private:
+  void Rebuild();
+
+  MainWindow& window_;
+  ProjectCommands& commands_;
+  QList<QAction*> entries_;
+};
+
+}  // namespace cv::ui

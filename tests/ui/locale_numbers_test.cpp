@@ -1,0 +1,97 @@
+// Numbers the window writes and stores, under the comma-decimal locale of
+// the test main: the exported workbook holds numbers, and showing nodes in
+// metric units and pressing Update stores nothing new.
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTreeWidgetItemIterator>
+
+#include "core/number_text.h"
+#include "main_window_fixture.h"
+#include "project/document.h"
+#include "support/run_program.h"
+#include "ui/project_commands.h"
+#include "ui/supply_panel.h"
+
+namespace cv::ui::test {
+namespace {
+
+class NumbersTest : public MainWindowTest {
+ protected:
+  void Wire(MainWindow& window, Seams& s) override { InstallProjectControllers(window, s); }
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    QTreeWidgetItem* tee = AddDevice(GasSupply(), "Tee", "Tee", "0", "25");
+    AddDevice(tee, "Range", "Range", "65.5", "12.3");
+    AddDevice(tee, "Furnace", "Furnace", "40", "40");
+    messages.Clear();
+  }
+  void Supply(int method, const QString& pressure = {}, const QString& drop = {}) {
+    auto* supply = Window().findChild<SupplyPanel*>();
+    (method == 0 ? supply->optUnitType0 : supply->optUnitType1)->click();
+    if (method == 1) {
+      supply->txtMetricSupplyPressureDrop->setText(pressure);
+      supply->txtUserDefinedAllowablePressureDrop->setText(drop);
+    }
+    supply->cmdUpdateSupplyParameters->click();
+    ASSERT_TRUE(messages.Shown().empty()) << messages.Last().text;
+  }
+};
+
+TEST_F(NumbersTest, TheExportedWorkbookHoldsNumbersUnderACommaLocale) {
+  QTemporaryDir dir;
+  const QString book = dir.filePath("calc.xlsx");
+  files.Answer(book);
+  Window().MenuAction("ExportCalculations")->trigger();
+  const auto sheet =
+      cvtest::RunProgram("/usr/bin/unzip", {"-p", book.toStdString(), "xl/worksheets/sheet1.xml"});
+  pugi::xml_document doc;
+  ASSERT_TRUE(doc.load_string(sheet.out.c_str())) << sheet.err;
+  int numbers = 0;
+  for (const pugi::xpath_node& cell : doc.select_nodes("//c[not(@t)]/v")) {
+    EXPECT_TRUE(TryParseNumber(cell.node().child_value())) << cell.node().child_value();
+    ++numbers;
+  }
+  EXPECT_EQ(numbers, 3 * 7) << "the seven number columns of three runs";
+  EXPECT_EQ(Window().statusBar()->currentMessage(), "Calculations exported to " + book);
+}
+
+TEST_F(NumbersTest, UpdatingEveryNodeInMetricUnitsStoresNothingNew) {
+  Supply(0);  // the version a supply update writes
+  const std::string before = SerializeDocument(Doc());
+  Supply(1, "17.4", "1.25");
+  std::vector<QTreeWidgetItem*> nodes;
+  for (QTreeWidgetItemIterator it(Window().Tree()); *it; ++it)
+    if (*it != GasSupply()) nodes.push_back(*it);
+  for (QTreeWidgetItem* node : nodes) {
+    Click(node);
+    PressUpdate();
+  }
+  Click(Item("Tee"));
+  EXPECT_EQ(Find<QLineEdit>("txtLength")->text(), "7.62") << "25 ft, rounded for reading";
+  Supply(0);
+  EXPECT_EQ(SerializeDocument(Doc()), before);
+  ASSERT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(NumbersTest, MetricPressuresAreShownRoundedAndAnUntouchedBoxKeepsItsValue) {
+  Supply(1, "17.4", "1.25");
+  ProjectRoot(Doc()).attribute("InternalLowSupplyAllowablePressureDrop").set_value("0.5");
+  QTemporaryDir dir;
+  for (const char* command : {"SaveAs", "Open"}) {
+    files.Answer(dir.filePath("metric.cv"));
+    Window().MenuAction(command)->trigger();
+  }
+  auto* supply = Window().findChild<SupplyPanel*>();
+  EXPECT_EQ(supply->txtUserDefinedAllowablePressureDrop->text(), "1.24");
+  supply->cmdUpdateSupplyParameters->click();
+  const double drop =
+      ParseNumber(ProjectRoot(Doc()).attribute("InternalLowSupplyAllowablePressureDrop").value());
+  EXPECT_NEAR(drop, 0.5, 1e-12) << "the value behind the box, not 1.24 mb";
+}
+
+}  // namespace
+}  // namespace cv::ui::test
