@@ -4,6 +4,7 @@
 
 #include <pugixml.hpp>
 #include <string>
+#include <vector>
 
 #include "core/messages.h"
 #include "efv/efv_catalog.h"
@@ -23,6 +24,13 @@ struct ProgramState {
   // True when the last calculation could not size some run; such a network
   // is not printed.
   bool LastSizingFailed = false;
+  // The runs the last calculation could not size, with the message that
+  // named each, in the order they failed.
+  struct SizingFailure {
+    std::string nodeId;
+    std::string message;
+  };
+  std::vector<SizingFailure> SizingFailures;
 
   EFVCatalog EFVCollection;
   DebugLog Log;

@@ -187,6 +187,7 @@ void CalculateNetwork(pugi::xml_document& project, ProgramState& state) {
   WithContext("modTreeFunctions.CalculateNetwork -", [&] {
     state.TripFlowPass = false;
     state.LastSizingFailed = false;
+    state.SizingFailures.clear();
     // The trace is started once per calculation, so that it holds both
     // passes.
     state.Log.Restart(state.DebugMode, state.ProjectPath);

@@ -105,9 +105,12 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
           SetFieldText(node, "materialSize", upsized ? saved : SmallestSizeFallback(material));
         }
         ctx.state.LastSizingFailed = true;
+        const std::string text =
+            SizingFailureText(description, FieldText(node.parent(), "description"));
+        ctx.state.SizingFailures.push_back({NodeId(node), text});
         if (ctx.state.Messages) {
           Message message;
-          message.text = SizingFailureText(description, FieldText(node.parent(), "description"));
+          message.text = text;
           message.title = "Error";
           message.icon = MessageIcon::Exclamation;
           ctx.state.Messages->Show(message);

@@ -5,14 +5,17 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "core/messages.h"
 #include "sizing/network_calculation.h"
 #include "ui/appliance_panel.h"
+#include "ui/calculation_page.h"
 #include "ui/network_tree.h"
 
 namespace cv::ui {
@@ -26,7 +29,11 @@ MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seam
   ConnectMenuActions();
   ConnectPanel();
   ConnectTree();
-  resize(940, 640);
+  lblFailedRuns_ = new QLabel(this);
+  lblFailedRuns_->setObjectName(QStringLiteral("lblFailedRuns"));
+  lblFailedRuns_->setStyleSheet(QStringLiteral("color: red"));
+  statusBar()->addPermanentWidget(lblFailedRuns_);
+  resize(1180, 680);
 }
 
 MainWindow::~MainWindow() = default;
@@ -46,6 +53,8 @@ void MainWindow::BuildPages() {
   tabStrip_->addTab(setupPage, QStringLiteral("System Setup"));
   tabStrip_->addTab(BuildAppliancePage(), QStringLiteral("Appliance View/Settings"));
   tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
+  calculationPage_ = new CalculationPage(document_, tabStrip_);
+  tabStrip_->addTab(calculationPage_, QStringLiteral("Calculations"));
   setCentralWidget(tabStrip_);
   connect(tabStrip_, &QTabWidget::currentChanged, this,
           [this](int index) { Guarded([&] { TabStrip1_Click(index); }); });
@@ -121,6 +130,7 @@ void MainWindow::ConnectTree() {
             TreeView1_Drop(dragged, target);
           });
   connect(tree_, &NetworkTree::dragFinished, this, [this] { SelectShownNode(); });
+  tree_->SetToolTipSource([this](const QTreeWidgetItem* item) { return ItemToolTip(item); });
 }
 
 QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
@@ -148,6 +158,14 @@ bool MainWindow::Recalculate() {
     return false;
   }
 }
+
+void MainWindow::ShowFailedRunCount(int failed) {
+  lblFailedRuns_->setText(failed == 0   ? QString()
+                          : failed == 1 ? QStringLiteral("1 run could not be sized")
+                                        : QStringLiteral("%1 runs could not be sized").arg(failed));
+}
+
+void MainWindow::ResultsChanged() { calculationPage_->Invalidate(); }
 
 void MainWindow::SetCaption(const QString& caption) { setWindowTitle(caption); }
 

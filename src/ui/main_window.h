@@ -24,6 +24,7 @@
 
 class QAction;
 class QGroupBox;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -35,6 +36,7 @@ class QWidget;
 namespace cv::ui {
 
 class AppliancePanel;
+class CalculationPage;
 class NetworkTree;
 
 class MainWindow : public QMainWindow {
@@ -61,6 +63,7 @@ class MainWindow : public QMainWindow {
   NetworkTree* NetTree() const noexcept { return tree_; }
   AppliancePanel* Panel() const noexcept { return panel_; }
   QPlainTextEdit* MaterialsText() const noexcept { return txtMaterials_; }
+  CalculationPage* Calculations() const noexcept { return calculationPage_; }
 
   // --- Start-up and close ---------------------------------------------------
   // The start-up sequence. False when the component check failed: the
@@ -114,6 +117,9 @@ class MainWindow : public QMainWindow {
   // Puts every run's calculated size and pressures into its tree item's
   // tool tip (after a rebuild of the tree, for example).
   void ShowCalculatedValues();
+  // The tool tip of a tree item: its sizing message when the run failed,
+  // else its size and pressures.
+  QString ItemToolTip(const QTreeWidgetItem* item) const;
   void SetProjectModified(bool modified) { state_.ProjectModified = modified; }
   void SetCaption(const QString& caption);
   // Shows the standard "Error Number: ..." box.
@@ -169,6 +175,9 @@ class MainWindow : public QMainWindow {
   void DropOtherKind(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void DropMove(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void ShowPlain(const std::string& text);
+  void ShowFailedRunCount(int failed);
+  // The pages that show results follow each calculation.
+  void ResultsChanged();
 
   Seams seams_;
   pugi::xml_document document_;
@@ -183,6 +192,8 @@ class MainWindow : public QMainWindow {
   QPushButton* cmdRemove_ = nullptr;
   QPlainTextEdit* txtMaterials_ = nullptr;
   QMenu* mnuTreeClick_ = nullptr;
+  QLabel* lblFailedRuns_ = nullptr;
+  CalculationPage* calculationPage_ = nullptr;
   std::map<QString, QAction*> actions_;
 
   std::function<QString()> versionSource_;

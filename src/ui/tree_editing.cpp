@@ -5,9 +5,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <unordered_map>
 
 #include "project/document.h"
 #include "sizing/network_calculation.h"
+#include "sizing/stored_drops.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
 #include "ui/appliance_panel.h"
@@ -15,6 +17,7 @@
 #include "ui/main_window.h"
 #include "ui/network_tree.h"
 #include "ui/node_summary.h"
+#include "ui/result_columns.h"
 #include "ui/tree_items.h"
 #include "ui/trip_checks.h"
 
@@ -84,6 +87,7 @@ void MainWindow::ClickNode(QTreeWidgetItem* item) {
     if (!node) return;
     currentNode_ = node;
     ShowNodeInPanel(node);
+    panel_->ShowPressures(item->text(kColumnDrop), item->text(kColumnDelivered));
   });
 }
 
@@ -258,10 +262,39 @@ void MainWindow::Calculate() {
 }
 
 void MainWindow::ShowCalculatedValues() {
+  // One walk of the document and one of the tree: each item finds its node
+  // (the first of its id, as NodeOfItem) in the table of ids.
+  std::unordered_map<QString, std::pair<pugi::xml_node, double>> runs;
+  for (const auto& [node, drop] : StoredDropsFromSource(document_))
+    runs.try_emplace(QString::fromUtf8(node.first_attribute().value()), node, drop);
+  std::unordered_map<QString, QString> failures;
+  for (const auto& failure : state_.SizingFailures)
+    failures.try_emplace(Text(failure.nodeId), Text(failure.message));
+  const std::string& units = state_.UnitSystem;
+  tree_->setHeaderLabels(TreeColumnHeaders(units));
+  int failed = 0;
   for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
-    pugi::xml_node node = NodeOfItem(*it);
-    if (node) (*it)->setToolTip(0, NodeSummary(node, state_.UnitSystem));
+    QTreeWidgetItem* item = *it;
+    if (IsGasSupplyItem(item)) {
+      ShowSupplyResults(item, ProjectRoot(document_), units);
+      continue;
+    }
+    const QString id = ItemId(item);
+    if (const auto run = runs.find(id); run != runs.end())
+      ShowRunResults(item, run->second.first, run->second.second, units);
+    const auto failure = failures.find(id);
+    MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
+    failed += failure != failures.end() ? 1 : 0;
   }
+  ShowFailedRunCount(failed);
+  ResultsChanged();
+}
+
+QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
+  const QString failure = SizingFailureOf(item);
+  if (!failure.isEmpty()) return failure;
+  const pugi::xml_node node = NodeOfItem(item);
+  return node ? NodeSummary(node, state_.UnitSystem) : QString();
 }
 
 void MainWindow::ResetToNewProject() {
@@ -275,6 +308,8 @@ void MainWindow::ResetToNewProject() {
   state_.EFVPresent = false;
   state_.DualSystemFlag = false;
   state_.LastSizingFailed = false;
+  state_.SizingFailures.clear();
+  ShowCalculatedValues();
   ClickNode(gasSupply);
   state_.ProjectModified = false;
 }
