@@ -82,8 +82,8 @@ QWidget* MainWindow::BuildAppliancePage() {
 
   panel_ = new AppliancePanel(page);
   panel_->setMinimumWidth(380);
-  layout->addWidget(fView, 3);
-  layout->addWidget(panel_, 2);
+  layout->addWidget(fView, 2);
+  layout->addWidget(panel_, 1);
   return page;
 }
 

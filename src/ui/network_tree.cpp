@@ -20,9 +20,9 @@ NetworkTree::NetworkTree(QWidget* parent) : QTreeWidget(parent) {
   setColumnCount(kTreeColumnCount);
   setHeaderLabels(TreeColumnHeaders("English"));
   header()->setStretchLastSection(false);
-  header()->resizeSection(kColumnName, 220);
-  for (int column = kColumnLoad; column < kTreeColumnCount; ++column)
-    header()->resizeSection(column, 90);
+  const int widths[kTreeColumnCount] = {190, 80, 70, 125, 135, 160};
+  for (int column = 0; column < kTreeColumnCount; ++column)
+    header()->resizeSection(column, widths[column]);
   setIconSize(QSize(20, 20));
   setSelectionMode(QAbstractItemView::SingleSelection);
   setDragEnabled(true);
