@@ -1,7 +1,8 @@
 // corvanta-bench: times the network calculation on generated networks of
 // 100, 1,000 and 10,000 nodes (a 5 PSI steel main, tubing zones behind
 // regulators, manifolds, tees, EFV-protected appliances), and the whole
-// round of loading, calculating and saving a project file.
+// round of loading, calculating and saving a project file, and the layout
+// and drawing of the network diagram.
 // Usage: corvanta-bench [--catalog DB] [--runs N] [NODES...]
 #include <sys/resource.h>
 #include <time.h>
@@ -18,6 +19,8 @@
 #include "project/document.h"
 #include "project/program_state.h"
 #include "project/project_state.h"
+#include "reports/diagram_drawing.h"
+#include "reports/diagram_svg.h"
 #include "sizing/network_calculation.h"
 #include "sizing/tables.h"
 
@@ -95,6 +98,33 @@ int UnsizedRuns(const pugi::xml_document& doc) {
   return unsized;
 }
 
+// A canvas that draws nothing: the cost of the drawing code alone.
+class NullCanvas : public cv::DiagramCanvas {
+ public:
+  void DrawLine(double, double, double, double, cv::Colour, double) override { ++items; }
+  void DrawBox(double, double, double, double, cv::Colour, cv::Colour, double) override { ++items; }
+  void DrawText(double, double, std::string_view, const cv::CanvasFont&, cv::Colour) override {
+    ++items;
+  }
+  void DrawIcon(std::string_view, double, double, double) override { ++items; }
+  long items = 0;
+};
+
+// The diagram of the calculated network: its layout, then the layout drawn
+// on a canvas that draws nothing and written as SVG text.
+void BenchDiagram(const pugi::xml_document& doc, int count, int runs) {
+  NullCanvas canvas;
+  size_t svgBytes = 0;
+  const Timing layout = Median(runs, [&] { cv::LayOutDiagram(doc); });
+  const Timing drawn = Median(runs, [&] { cv::DrawDiagram(canvas, cv::LayOutDiagram(doc)); });
+  const Timing svg =
+      Median(runs, [&] { svgBytes = cv::DiagramSvg(cv::LayOutDiagram(doc)).size(); });
+  std::printf(
+      "%6d nodes  diagram layout %8.2f ms (cpu %8.2f)  layout+draw %8.2f ms (cpu %8.2f)  "
+      "layout+SVG %8.2f ms (cpu %8.2f, %zu kB)\n",
+      count, layout.wall, layout.cpu, drawn.wall, drawn.cpu, svg.wall, svg.cpu, svgBytes / 1024);
+}
+
 void Bench(int nodes, int runs, const std::string& catalog) {
   cv::ProgramState state;
   state.EFVCollection.Load(catalog);
@@ -106,6 +136,7 @@ void Bench(int nodes, int runs, const std::string& catalog) {
   const Timing calc = Median(runs, [&] { cv::CalculateNetwork(doc, state); });
   const bool failed = state.LastSizingFailed;
   const int unsized = UnsizedRuns(doc);
+  BenchDiagram(doc, count, runs);
 
   const std::string path =
       (std::filesystem::temp_directory_path() / ("corvanta-bench-" + std::to_string(nodes) + ".cv"))

@@ -60,7 +60,8 @@ int Run(const cv::cli::Options& options) {
   const std::string text = cv::SerializeDocument(doc);
   if (!options.outputPath.empty())
     cv::WriteFileReplacing(options.outputPath, text);
-  else if (!options.materialList && !options.table && options.xlsxPath.empty())
+  else if (!options.materialList && !options.table && options.xlsxPath.empty() &&
+           options.diagramPath.empty())
     std::cout << text;
   cv::cli::WriteReports(options, doc, state, std::cout);
   return messages.Count() > 0 ? 3 : 0;

@@ -4,7 +4,8 @@ namespace cv::cli {
 
 const char* const kUsage =
     "Usage: corvanta-size [--catalog DB] [-o OUT.cv] [--debug-log FILE]\n"
-    "                     [--material-list | --table] [--export-xlsx FILE] PROJECT.cv\n"
+    "                     [--material-list | --table] [--export-xlsx FILE]\n"
+    "                     [--diagram OUT.svg] PROJECT.cv\n"
     "\n"
     "Sizes every run of a CORVANTA project and writes the calculated project.\n"
     "\n"
@@ -15,6 +16,7 @@ const char* const kUsage =
     "  --material-list       print the material list after the calculation\n"
     "  --table               print the calculation table, tab-separated, headers first\n"
     "  --export-xlsx FILE    write the calculation table as a workbook\n"
+    "  --diagram OUT.svg     draw the calculated network as an SVG file\n"
     "  -h, --help            show this help\n"
     "\n"
     "Exit status: 0 sized; 3 a run could not be sized (the message is on stderr);\n"
@@ -42,6 +44,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value(i, options.debugLogPath)) return std::nullopt;
     } else if (arg == "--export-xlsx") {
       if (!value(i, options.xlsxPath)) return std::nullopt;
+    } else if (arg == "--diagram") {
+      if (!value(i, options.diagramPath)) return std::nullopt;
     } else if (arg == "--material-list") {
       options.materialList = true;
     } else if (arg == "--table") {

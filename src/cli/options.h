@@ -15,6 +15,7 @@ struct Options {
   bool materialList = false;  // print the material list instead
   bool table = false;         // print the calculation table instead
   std::string xlsxPath;       // write the calculation table as a workbook
+  std::string diagramPath;    // write the network diagram as SVG
   bool help = false;
 };
 

@@ -10,7 +10,7 @@
 namespace cv::cli {
 
 // Prints the material list or the calculation table to out and writes the
-// workbook, as the options ask.
+// workbook and the diagram, as the options ask.
 void WriteReports(const Options& options, const pugi::xml_document& doc, const ProgramState& state,
                   std::ostream& out);
 

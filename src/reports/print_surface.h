@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "reports/diagram_canvas.h"
+
 namespace cv {
 
 // A picture drawn in its own size counts 15 twips per pixel (96 per inch).
@@ -51,6 +53,24 @@ class PrintSurface {
   virtual void DrawPicture(const std::string& key, double x, double y, double width,
                            double height) = 0;
   virtual void DrawLine(double x1, double y1, double x2, double y2) = 0;
+
+  // The colour and width of the lines and texts drawn from now on; a
+  // surface without colour draws everything in black. Ending a document
+  // goes back to black lines of the surface's own width (widthTwips 0).
+  virtual void SetInk(Colour colour, double widthTwips) {
+    (void)colour;
+    (void)widthTwips;
+  }
+  // Fills a rectangle with the colour; a surface without colour leaves it.
+  virtual void FillBox(double x, double y, double width, double height, Colour colour) {
+    (void)x, (void)y, (void)width, (void)height, (void)colour;
+  }
+  // Keeps drawing inside the rectangle until ClearClip; a surface that
+  // cannot clip draws everything.
+  virtual void SetClip(double x, double y, double width, double height) {
+    (void)x, (void)y, (void)width, (void)height;
+  }
+  virtual void ClearClip() {}
 
   // Ends the page; drawing goes on at the top of the next one.
   virtual void NewPage() = 0;

@@ -48,6 +48,8 @@ void QtPrintSurface::BeginDrawing() {
     pageWanted_ = false;
   }
   painter_.setFont(font_);
+  painter_.setPen(QPen(ink_, ToDevice(inkWidth_ > 0 ? inkWidth_ : kLineWidthTwips)));
+  painter_.setClipRect(clip_, clip_.isEmpty() ? Qt::NoClip : Qt::ReplaceClip);
 }
 
 void QtPrintSurface::SetOrientation(cv::PageOrientation orientation) {
@@ -119,9 +121,25 @@ void QtPrintSurface::DrawPicture(const std::string& key, double x, double y, dou
 
 void QtPrintSurface::DrawLine(double x1, double y1, double x2, double y2) {
   BeginDrawing();
-  painter_.setPen(QPen(Qt::black, ToDevice(kLineWidthTwips)));
   painter_.drawLine(QPointF(ToDevice(x1), ToDevice(y1)), QPointF(ToDevice(x2), ToDevice(y2)));
 }
+
+void QtPrintSurface::SetInk(cv::Colour colour, double widthTwips) {
+  ink_ = QColor(colour.red, colour.green, colour.blue);
+  inkWidth_ = widthTwips;
+}
+
+void QtPrintSurface::FillBox(double x, double y, double width, double height, cv::Colour colour) {
+  BeginDrawing();
+  painter_.fillRect(QRectF(ToDevice(x), ToDevice(y), ToDevice(width), ToDevice(height)),
+                    QColor(colour.red, colour.green, colour.blue));
+}
+
+void QtPrintSurface::SetClip(double x, double y, double width, double height) {
+  clip_ = QRectF(ToDevice(x), ToDevice(y), ToDevice(width), ToDevice(height));
+}
+
+void QtPrintSurface::ClearClip() { clip_ = QRectF(); }
 
 void QtPrintSurface::NewPage() {
   // A page is begun only when something is drawn on it, so an ended
@@ -133,6 +151,8 @@ void QtPrintSurface::NewPage() {
 
 void QtPrintSurface::EndDocument() {
   x_ = y_ = 0;
+  SetInk(cv::kDiagramInk, 0);
+  ClearClip();
   if (!painter_.isActive()) return;
   if (PrintsToFile()) {
     pageWanted_ = true;

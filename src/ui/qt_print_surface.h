@@ -47,6 +47,10 @@ class QtPrintSurface : public cv::PrintSurface {
   void DrawPicture(const std::string& key, double x, double y, double width,
                    double height) override;
   void DrawLine(double x1, double y1, double x2, double y2) override;
+  void SetInk(cv::Colour colour, double widthTwips) override;
+  void FillBox(double x, double y, double width, double height, cv::Colour colour) override;
+  void SetClip(double x, double y, double width, double height) override;
+  void ClearClip() override;
   void NewPage() override;
   void EndDocument() override;
   double PageWidth() const override;
@@ -68,6 +72,9 @@ class QtPrintSurface : public cv::PrintSurface {
   double x_ = 0;
   double y_ = 0;
   bool pageWanted_ = false;  // the next drawing begins a new page
+  QColor ink_ = Qt::black;
+  double inkWidth_ = 0;  // twips; 0: the surface's own line width
+  QRectF clip_;          // device units; empty: no clipping
 };
 
 // The font the printouts ask for by name, with a fall-back of the same

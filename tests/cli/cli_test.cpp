@@ -44,6 +44,14 @@ TEST_F(SizerRuns, WithoutOutputFileTheProjectGoesToStdout) {
   EXPECT_EQ(r.out, ReadFile(Reference("case_0041", "expected.cv")));
 }
 
+TEST_F(SizerRuns, DiagramOptionWritesTheDrawingInsteadOfTheProject) {
+  const cvtest::ProgramResult r =
+      Size({"--diagram", "net.svg", Reference("case_0041", "input.cv")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(ReadFile(dir_.File("net.svg")).find("</svg>"), std::string::npos);
+}
+
 TEST_F(SizerRuns, EveryReferenceCaseGivesItsDocumentMessagesAndStatus) {
   for (const std::string& name : cvtest::SubfolderNames(cvtest::TestDataDir() + "/reference")) {
     SCOPED_TRACE(name);

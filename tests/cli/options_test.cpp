@@ -13,13 +13,14 @@ std::optional<cv::cli::Options> Parse(std::vector<std::string> args, std::string
 
 TEST(ParseOptions, ReadsEveryOptionWhereverItStands) {
   auto o = Parse({"-o", "out.cv", "house.cv", "--catalog", "c.db", "--debug-log", "log.txt",
-                  "--export-xlsx", "t.xlsx", "--table"});
+                  "--export-xlsx", "t.xlsx", "--table", "--diagram", "d.svg"});
   ASSERT_TRUE(o);
   EXPECT_EQ(o->projectPath, "house.cv");
   EXPECT_EQ(o->outputPath, "out.cv");
   EXPECT_EQ(o->catalogPath, "c.db");
   EXPECT_EQ(o->debugLogPath, "log.txt");
   EXPECT_EQ(o->xlsxPath, "t.xlsx");
+  EXPECT_EQ(o->diagramPath, "d.svg");
   EXPECT_TRUE(o->table);
   EXPECT_FALSE(o->materialList);
 }

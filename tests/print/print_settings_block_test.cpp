@@ -7,6 +7,7 @@
 #include "core/errors.h"
 #include "print/recording_surface.h"
 #include "project/document.h"
+#include "supply/supply_update.h"
 #include "support/project_builder.h"
 
 namespace {
@@ -117,3 +118,43 @@ TEST(SettingsBlock, UnreadableProjectFailsBeforeDrawing) {
 }
 
 }  // namespace
+
+// From the supply panel to paper: the high-side line of a dual-pressure
+// project reads the high-pressure section's values the update stored, never
+// the low section's or the supply pressure itself.
+TEST(SettingsBlock, DualPressureUpdatePrintsItsHighSideLine) {
+  struct Case {
+    cv::SupplyMethod method;
+    cv::SupplyBoxTexts boxes;
+    const char* highSideLine;
+  };
+  const Case cases[] = {
+      {cv::SupplyMethod::UserDefined,
+       {.txtMetricSupplyPressureDrop = "138",
+        .txtUserDefinedAllowablePressureDrop = "70",
+        .txtUserDefinedInternalLowSupplyPressureDrop = "20",
+        .txtMetricInternalPressureDrop = "5"},
+       "High Supply Pressure Drop: 70 mb"},
+      {cv::SupplyMethod::Delivery,
+       {.txtDeliveryPressureHighSupplyPressure = "2",
+        .txtDeliveryPressureHighSupplyAllowedPressureDrop = "1",
+        .txtDeliveryPressureInternalLowSupplyPressure = "7",
+        .txtDeliveryPressureInternalLowDeliveryPressure = "5"},
+       "Pressure Drop: 1 PSI"},
+  };
+  for (const Case& c : cases) {
+    cv::SupplyPanelInput input;
+    input.method = c.method;
+    input.boxes = c.boxes;
+    input.chkMetricDualPressure = input.chkDeliveryDualPressure = true;
+    const cv::SupplyEvaluation update = cv::EvaluateSupplyUpdate(input);
+    ASSERT_FALSE(update.failure) << c.highSideLine;
+    cvtest::TestProject project;
+    cv::ApplySupplySettings(project.Doc(), update.settings, project.State());
+    cvtest::RecordingSurface surface;
+    cv::PrintSettingsBlock(surface, project.Doc(), Header());
+    const std::optional<Drawn> line = surface.FindText(c.highSideLine);
+    ASSERT_TRUE(line) << c.highSideLine;
+    EXPECT_EQ(line->y, 2100 + 1000);
+  }
+}

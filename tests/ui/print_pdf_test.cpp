@@ -9,9 +9,12 @@
 #include <QTemporaryDir>
 
 #include "main_window_fixture.h"
+#include "reports/print_diagram.h"
+#include "support/project_builder.h"
 #include "ui/help_window.h"
 #include "ui/print_commands.h"
 #include "ui/program.h"
+#include "ui/qt_print_surface.h"
 #include "ui/small_windows.h"
 
 namespace cv::ui::test {
@@ -110,6 +113,31 @@ TEST_F(PdfPrintTest, HelpPrintoutHasTheTitleAndTheText) {
   EXPECT_EQ(Occurrences(text, "CORVANTA Sizer Help"), 1);
   EXPECT_EQ(Occurrences(text, "Drawing the network"), 1);
   EXPECT_EQ(Occurrences(text, "Size Length"), 1);
+}
+
+// The diagram through the Qt printer: colours, fills and clipping of the
+// surface, a small network on one page and a wide one over captioned pages.
+TEST_F(PdfPrintTest, DiagramPrintsEveryNodeOnOneOrSeveralPages) {
+  for (int lamps : {3, 90}) {
+    cvtest::TestProject project;
+    pugi::xml_node manifold = project.Add(project.Root(), {.id = "1", .appliance = "Manifold"});
+    for (int i = 1; i <= lamps; ++i)
+      project.Add(manifold, {.id = std::to_string(10 + i),
+                             .appliance = "Lamp",
+                             .load = "2",
+                             .description = "Lamp " + std::to_string(i)});
+    project.Calculate();
+    QPrinter printer(QPrinter::HighResolution);
+    const QString pdf = ToPdf(printer, QStringLiteral("diagram%1.pdf").arg(lamps));
+    {
+      QtPrintSurface surface(printer, PrintPicture);
+      cv::PrintDiagramJob(surface, project.Doc(), cv::LayOutDiagram(project.Doc()), {}, 1);
+    }
+    const QString text = PdfText(pdf);
+    EXPECT_EQ(PageCount(text) > 1, lamps > 3) << lamps;
+    for (int i = 1; i <= lamps; ++i)
+      EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\bLamp %1\\b").arg(i)))) << i;
+  }
 }
 
 }  // namespace

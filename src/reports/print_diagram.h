@@ -1,0 +1,44 @@
+// The diagram printout: the settings block and the network diagram, scaled
+// to fit one page when its labels stay readable, otherwise spread over
+// several pages in reading order.
+#pragma once
+
+#include <pugixml.hpp>
+#include <string>
+
+#include "reports/diagram_layout.h"
+#include "reports/print_settings_block.h"
+#include "reports/print_surface.h"
+
+namespace cv {
+
+// How the diagram goes onto pages: one scale for all, and the grid of
+// pieces. One piece: the whole diagram below the settings block of the
+// first page. More: the first page holds the settings block, and each
+// piece follows on a page of its own, in reading order.
+struct DiagramPages {
+  double scale = 1;  // page twips per diagram twip
+  int columns = 1;
+  int rows = 1;
+  double pieceWidth = 0;  // of the diagram, in its own twips
+  double pieceHeight = 0;
+  int Count() const noexcept { return columns * rows; }
+};
+
+// The scale and grid for a diagram on pages of the given printable size,
+// where the first page keeps firstPageTop twips for the settings block.
+// The diagram's labels never shrink below kDiagramMinimumPoints.
+DiagramPages PlanDiagramPages(const DiagramLayout& layout, double pageWidth, double pageHeight,
+                              double firstPageTop);
+
+// The caption of a piece (row and column from 1): "Diagram page 2 of 4,
+// row 1, column 2".
+std::string DiagramPageCaption(const DiagramPages& pages, int row, int column);
+
+// Prints the diagram document copies times: the settings block, "System
+// Diagram" and the diagram on one or more pages, each copy a document of
+// its own.
+void PrintDiagramJob(PrintSurface& surface, const pugi::xml_document& doc,
+                     const DiagramLayout& layout, const PrintHeader& header, int copies);
+
+}  // namespace cv
