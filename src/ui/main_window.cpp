@@ -10,13 +10,17 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include "core/messages.h"
 #include "sizing/network_calculation.h"
 #include "ui/appliance_panel.h"
 #include "ui/calculation_page.h"
+#include "ui/diagram_page.h"
+#include "ui/diagram_view.h"
 #include "ui/network_tree.h"
+#include "ui/tree_items.h"
 
 namespace cv::ui {
 
@@ -29,6 +33,7 @@ MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seam
   ConnectMenuActions();
   ConnectPanel();
   ConnectTree();
+  ConnectDiagram();
   lblFailedRuns_ = new QLabel(this);
   lblFailedRuns_->setObjectName(QStringLiteral("lblFailedRuns"));
   lblFailedRuns_->setStyleSheet(QStringLiteral("color: red"));
@@ -55,6 +60,8 @@ void MainWindow::BuildPages() {
   tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
   calculationPage_ = new CalculationPage(document_, tabStrip_);
   tabStrip_->addTab(calculationPage_, QStringLiteral("Calculations"));
+  diagramPage_ = new DiagramPage(document_, state_, tabStrip_);
+  tabStrip_->addTab(diagramPage_, QStringLiteral("Diagram"));
   setCentralWidget(tabStrip_);
   connect(tabStrip_, &QTabWidget::currentChanged, this,
           [this](int index) { Guarded([&] { TabStrip1_Click(index); }); });
@@ -165,7 +172,25 @@ void MainWindow::ShowFailedRunCount(int failed) {
                                         : QStringLiteral("%1 runs could not be sized").arg(failed));
 }
 
-void MainWindow::ResultsChanged() { calculationPage_->Invalidate(); }
+void MainWindow::ResultsChanged() {
+  calculationPage_->Invalidate();
+  diagramPage_->Invalidate();
+}
+
+void MainWindow::ConnectDiagram() {
+  // A click on the diagram acts as a click on the node's tree item.
+  const auto itemOf = [this](const QString& id) {
+    QTreeWidgetItem* found = nullptr;
+    for (QTreeWidgetItemIterator it(tree_); *it && !found; ++it)
+      if (ItemId(*it) == id) found = *it;
+    return found;
+  };
+  connect(diagramPage_->View(), &DiagramView::nodeClicked, this, [this, itemOf](const QString& id) {
+    if (QTreeWidgetItem* item = itemOf(id)) Guarded([&] { TreeView1_NodeClick(item); });
+  });
+  connect(diagramPage_->View(), &DiagramView::nodeActivated, this,
+          [this] { tabStrip_->setCurrentIndex(1); });
+}
 
 void MainWindow::SetCaption(const QString& caption) { setWindowTitle(caption); }
 

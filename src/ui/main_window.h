@@ -37,6 +37,7 @@ namespace cv::ui {
 
 class AppliancePanel;
 class CalculationPage;
+class DiagramPage;
 class NetworkTree;
 
 class MainWindow : public QMainWindow {
@@ -64,6 +65,7 @@ class MainWindow : public QMainWindow {
   AppliancePanel* Panel() const noexcept { return panel_; }
   QPlainTextEdit* MaterialsText() const noexcept { return txtMaterials_; }
   CalculationPage* Calculations() const noexcept { return calculationPage_; }
+  DiagramPage* Diagram() const noexcept { return diagramPage_; }
 
   // --- Start-up and close ---------------------------------------------------
   // The start-up sequence. False when the component check failed: the
@@ -139,6 +141,7 @@ class MainWindow : public QMainWindow {
   void TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void TabStrip1_Click(int index);
   void ExportCalculations_Click();
+  void ExportDiagram_Click();
   // The middle-click box of the node shown in the panel.
   void ShowPressureDropInformation();
 
@@ -161,6 +164,7 @@ class MainWindow : public QMainWindow {
   void ConnectMenuActions();
   void ConnectPanel();
   void ConnectTree();
+  void ConnectDiagram();
   void NotAvailableYet(const QString& what);
   bool ComponentVersionPasses();
   void AddChildren(pugi::xml_node node, QTreeWidgetItem* parentItem);
@@ -194,6 +198,7 @@ class MainWindow : public QMainWindow {
   QMenu* mnuTreeClick_ = nullptr;
   QLabel* lblFailedRuns_ = nullptr;
   CalculationPage* calculationPage_ = nullptr;
+  DiagramPage* diagramPage_ = nullptr;
   std::map<QString, QAction*> actions_;
 
   std::function<QString()> versionSource_;

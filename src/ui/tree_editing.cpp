@@ -14,6 +14,8 @@
 #include "sizing/units.h"
 #include "ui/appliance_panel.h"
 #include "ui/click_on_set.h"
+#include "ui/diagram_page.h"
+#include "ui/diagram_view.h"
 #include "ui/main_window.h"
 #include "ui/network_tree.h"
 #include "ui/node_summary.h"
@@ -75,6 +77,7 @@ void MainWindow::ClickNode(QTreeWidgetItem* item) {
     if (!item) return;
     tree_->setCurrentItem(item);
     tree_->SetDropHighlight(item);
+    diagramPage_->View()->SetSelectedNode(ItemId(item).toStdString());
     if (IsGasSupplyItem(item)) {
       currentNode_ = {};
       SelectGasSupply();
