@@ -1,7 +1,11 @@
 // The results on screen: the tree's columns, the mark of a run that could
 // not be sized, the panel's pressures and the "Calculations" page.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -11,11 +15,15 @@
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "reports/calculation_table.h"
+#include "reports/diagram_layout.h"
 #include "sizing/pressure_drop.h"
 #include "ui/calculation_page.h"
+#include "ui/diagram_page.h"
+#include "ui/diagram_view.h"
 #include "ui/network_tree.h"
 #include "ui/pressure_text.h"
 #include "ui/result_columns.h"
+#include "ui/tree_items.h"
 
 namespace cv::ui::test {
 namespace {
@@ -108,6 +116,53 @@ TEST_F(ResultViewsTest, CalculationPageShowsTheExportRowsAndCopiesCells) {
       QItemSelectionModel::Select);
   QTest::keySequence(view, QKeySequence::Copy);
   EXPECT_EQ(QApplication::clipboard()->text(), "Grill\tCORVANTA\t45.12\nLamp\tCORVANTA\t2.5\n");
+}
+
+TEST_F(ResultViewsTest, ClickOnTheDiagramSelectsTheNode) {
+  Window().Tabs()->setCurrentWidget(Window().Diagram());
+  QTreeWidgetItem* tee = AddDevice(GasSupply(), "Patio Tee", "Tee", "0", "25");
+  QTreeWidgetItem* grill = AddDevice(tee, "Patio Grill", "Grill", "45", "18");
+  QTreeWidgetItem* lamp = AddDevice(tee, "Gas Lamp", "Lamp", "2.5", "12");
+  DiagramView* view = Window().Diagram()->View();
+  view->resize(900, 600);
+  view->Fit();
+  for (QTreeWidgetItem* item : {grill, GasSupply(), lamp, tee}) {
+    const int box = FindBox(view->Diagram(), ItemId(item).toStdString());
+    ASSERT_GE(box, 0);
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->BoxCentre(box).toPoint());
+    EXPECT_EQ(Window().SelectedItem(), item);
+    EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), item->text(0));
+  }
+}
+
+TEST_F(ResultViewsTest, DiagramExportTakesTheFormatFromTheExtension) {
+  AddDevice(GasSupply(), "Range", "Range", "65", "30");
+  const QString dir = QDir::tempPath() + QStringLiteral("/corvanta-diagram-export-test");
+  QDir(dir).removeRecursively();
+  QDir().mkpath(dir);
+  const struct {
+    const char* name;
+    const char* written;  // the start of the file written, or empty for none
+  } cases[] = {{"house.svg", "<?xml"},
+               {"house.PDF", "%PDF"},
+               {"house.png", "\x89PNG"},
+               {"house", "<?xml"},
+               {"house.txt", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    files.Answer(dir + QLatin1Char('/') + QLatin1String(c.name));
+    const size_t shown = messages.Shown().size();
+    Window().MenuAction(QStringLiteral("ExportDiagram"))->trigger();
+    const QString path = dir + QLatin1Char('/') + QLatin1String(c.name) +
+                         (QFileInfo(QLatin1String(c.name)).suffix().isEmpty() ? ".svg" : "");
+    QFile file(path);
+    EXPECT_EQ(file.exists(), *c.written != 0);
+    EXPECT_EQ(messages.Shown().size(), shown + (*c.written ? 0 : 1));
+    if (file.open(QIODevice::ReadOnly)) {
+      EXPECT_TRUE(file.read(8).startsWith(c.written));
+    }
+  }
+  QDir(dir).removeRecursively();
 }
 
 }  // namespace
