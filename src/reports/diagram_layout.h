@@ -53,7 +53,7 @@ struct DiagramBox {
   std::string iconKey;
   std::string description;
   // The run from the parent, in the project's units, rounded for reading
-  // ("3/4\"", "25 ft"); empty for the gas supply. The label stands beside
+  // ("20A CSST", "25 ft"); empty for the gas supply. The label stands beside
   // the run's line with its top left corner at (labelX, labelY).
   std::string sizeText;
   std::string lengthText;
