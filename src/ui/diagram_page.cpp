@@ -47,7 +47,7 @@ void DiagramPage::showEvent(QShowEvent* event) {
   if (stale_) Refresh();
   if (!fitted_) {
     fitted_ = true;
-    view_->Fit();
+    view_->FitWhenShown();
   }
 }
 

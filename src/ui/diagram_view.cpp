@@ -16,6 +16,7 @@ constexpr double kPixelsPerTwip = 96.0 / 1440.0;
 constexpr double kMinZoom = 0.02;
 constexpr double kMaxZoom = 4;
 constexpr double kZoomStep = 1.25;
+constexpr double kReadableZoom = 0.6;
 constexpr double kMargin = 10;  // pixels around a fitted diagram
 // A press that moves less than this is a click, not a drag.
 constexpr double kClickSlack = 4;
@@ -52,8 +53,9 @@ QPointF DiagramView::BoxCentre(int box) const {
 void DiagramView::Fit() {
   const double width = std::max(layout_.width, 1.0) * kPixelsPerTwip;
   const double height = std::max(layout_.height, 1.0) * kPixelsPerTwip;
-  const double room = std::max(1.0, std::min((this->width() - 2 * kMargin) / width,
-                                             (this->height() - 2 * kMargin) / height));
+  fitPending_ = false;
+  const double room =
+      std::min((this->width() - 2 * kMargin) / width, (this->height() - 2 * kMargin) / height);
   zoom_ = std::clamp(std::min(1.0, room), kMinZoom, kMaxZoom);
   const QPointF size(width * zoom_, height * zoom_);
   origin_ = QPointF(std::max(kMargin, (this->width() - size.x()) / 2), kMargin);
@@ -74,7 +76,21 @@ QString DiagramView::NodeAt(QPointF widgetPos) const {
                  : QString::fromStdString(layout_.boxes[static_cast<size_t>(box)].nodeId);
 }
 
+void DiagramView::FitWhenShown() {
+  fitPending_ = true;
+  update();
+}
+
+void DiagramView::FitReadably() {
+  Fit();
+  // A wide network opens readable, the gas supply at the top centre.
+  if (zoom_ < kReadableZoom)
+    ZoomBy(kReadableZoom / zoom_, origin_ + QPointF(layout_.width * Scale() / 2, 0));
+}
+
 void DiagramView::paintEvent(QPaintEvent*) {
+  // Only now is the view's size that of the page.
+  if (fitPending_) FitReadably();
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
   painter.setRenderHint(QPainter::Antialiasing);

@@ -23,6 +23,9 @@ class DiagramView : public QWidget {
   void SetSelectedNode(const std::string& nodeId);
   // The whole diagram in the view, never larger than its full size.
   void Fit();
+  // At the next painting, once the view has its size on screen: fits, but
+  // not smaller than a readable size.
+  void FitWhenShown();
   // Zooms keeping the diagram point under the anchor (widget position).
   void ZoomBy(double factor, QPointF anchor);
   double Zoom() const noexcept { return zoom_; }
@@ -48,6 +51,7 @@ class DiagramView : public QWidget {
   QPointF ToDiagram(QPointF widgetPos) const;
   // The node id of the box under a widget position, or empty.
   QString NodeAt(QPointF widgetPos) const;
+  void FitReadably();
 
   cv::DiagramLayout layout_;
   std::string selected_;
@@ -57,6 +61,7 @@ class DiagramView : public QWidget {
   QPointF pressOrigin_;
   bool pressed_ = false;
   bool dragged_ = false;
+  bool fitPending_ = false;
 };
 
 }  // namespace cv::ui
