@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "core/errors.h"
 #include "project/document.h"
 #include "project/program_state.h"
@@ -24,8 +25,6 @@
 #include "sizing/tables.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // Builds a dual-pressure network of about the requested number of nodes.
 class NetworkMaker {
@@ -81,33 +80,8 @@ class NetworkMaker {
   int count_ = 0;
 };
 
-double CpuMilliseconds() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-// Median wall-clock and processor times of several runs; on a busy machine
-// the processor time is the steadier figure.
-struct Timing {
-  double wall = 0;
-  double cpu = 0;
-};
-
-template <typename F>
-Timing Median(int runs, F&& f) {
-  std::vector<double> walls, cpus;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = Clock::now();
-    const double cpuStart = CpuMilliseconds();
-    f();
-    cpus.push_back(CpuMilliseconds() - cpuStart);
-    walls.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-  }
-  std::sort(walls.begin(), walls.end());
-  std::sort(cpus.begin(), cpus.end());
-  return {walls[walls.size() / 2], cpus[cpus.size() / 2]};
-}
+using bench::Median;
+using bench::Timing;
 
 long PeakMemoryKiB() {
   rusage usage{};

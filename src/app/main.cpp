@@ -6,6 +6,7 @@
 #include "core/data_files.h"
 #include "ui/c_numeric_locale.h"
 #include "ui/main_window.h"
+#include "ui/network_tree.h"
 #include "ui/program.h"
 #include "ui/project_commands.h"
 #include "ui/qt_dialogs.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
   window.setWindowIcon(QIcon(QString::fromStdString(cv::FindDataFile("corvanta.png"))));
   messages.SetParent(&window);
   cv::ui::WireControllers(window, seams);
+  window.NetTree()->KeepColumnWidths();
   if (!window.StartUp()) return 1;
   window.show();
   cv::ui::OpenCommandLineProject(window, QApplication::arguments());

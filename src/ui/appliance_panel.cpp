@@ -11,6 +11,7 @@
 #include "core/number_text.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
+#include "ui/pressure_text.h"
 
 namespace cv::ui {
 namespace {
@@ -66,6 +67,14 @@ AppliancePanel::AppliancePanel(QWidget* parent)
       cboMaterial(Make<QComboBox>(this, "cboMaterial")),
       lblMaterialSizeLabel(Make<QLabel>(this, "lblMaterialSizeLabel", QStringLiteral("Size:"))),
       cboMaterialSize(Make<QComboBox>(this, "cboMaterialSize")),
+      lblPressureDrop(Make<QLabel>(this, "lblPressureDrop", QStringLiteral("Pressure drop:"))),
+      txtPressureDrop(Make<QLineEdit>(this, "txtPressureDrop")),
+      lblPressureDropUnit(Make<QLabel>(this, "lblPressureDropUnit", QStringLiteral("in W.C."))),
+      lblDeliveredPressure(
+          Make<QLabel>(this, "lblDeliveredPressure", QStringLiteral("Delivered pressure:"))),
+      txtDeliveredPressure(Make<QLineEdit>(this, "txtDeliveredPressure")),
+      lblDeliveredPressureUnit(
+          Make<QLabel>(this, "lblDeliveredPressureUnit", QStringLiteral("in W.C."))),
       chkFixedSize(Make<QCheckBox>(this, "chkFixedSize", QStringLiteral("Fixed Size"))),
       cmdUpdate(Make<QPushButton>(this, "cmdUpdate", QStringLiteral("Update"))) {
   setObjectName(QStringLiteral("fApplianceData"));
@@ -99,6 +108,13 @@ void AppliancePanel::LayOut() {
   addRow(lblMaterial, cboMaterial);
   addRow(lblMaterialSizeLabel, cboMaterialSize);
   grid->addWidget(chkFixedSize, row++, 1, 1, 2);
+  // Results, not inputs: read-only, outside the panel's enabling.
+  for (QLineEdit* result : {txtPressureDrop, txtDeliveredPressure}) {
+    result->setReadOnly(true);
+    result->setFocusPolicy(Qt::NoFocus);
+  }
+  addRow(lblPressureDrop, txtPressureDrop, lblPressureDropUnit);
+  addRow(lblDeliveredPressure, txtDeliveredPressure, lblDeliveredPressureUnit);
   grid->addWidget(cmdUpdate, row++, 1, 1, 2, Qt::AlignLeft);
   grid->setRowStretch(row, 1);
   lblLoadLabel->setMinimumWidth(
@@ -153,7 +169,9 @@ void AppliancePanel::DisableInputs() {
 
 void AppliancePanel::ShowNodeControls(bool visible) {
   ShowWidgets({lblParentLabel, lblLengthLabel, lblLength, txtLength, cboMaterial, lblMaterial,
-               cboMaterialSize, chkFixedSize, lblMaterialSizeLabel, cboAppliance, lblAppliance},
+               cboMaterialSize, chkFixedSize, lblMaterialSizeLabel, cboAppliance, lblAppliance,
+               lblPressureDrop, txtPressureDrop, lblPressureDropUnit, lblDeliveredPressure,
+               txtDeliveredPressure, lblDeliveredPressureUnit},
               visible);
 }
 
@@ -173,6 +191,14 @@ bool AppliancePanel::ValidateInputs(MessageSink& messages) {
 void AppliancePanel::SetUnitLabels(std::string_view unitSystem) {
   lblLoadLabel->setText(QString::fromStdString(LoadUnitCaption(unitSystem)));
   lblLengthLabel->setText(QString::fromStdString(LengthUnitCaption(unitSystem)));
+  const QString pressure = QString::fromStdString(PressureUnitCaption(unitSystem));
+  lblPressureDropUnit->setText(pressure);
+  lblDeliveredPressureUnit->setText(pressure);
+}
+
+void AppliancePanel::ShowPressures(const QString& drop, const QString& delivered) {
+  txtPressureDrop->setText(drop);
+  txtDeliveredPressure->setText(delivered);
 }
 
 }  // namespace cv::ui

@@ -44,6 +44,9 @@ class AppliancePanel : public QGroupBox {
   // and the focus in the failing box.
   bool ValidateInputs(MessageSink& messages);
   void SetUnitLabels(std::string_view unitSystem);
+  // The node's pressure drop from its source and delivered pressure, as the
+  // tree shows them.
+  void ShowPressures(const QString& drop, const QString& delivered);
 
   QLabel* lblParentLabel;
   QLabel* lblParent;
@@ -63,6 +66,12 @@ class AppliancePanel : public QGroupBox {
   QComboBox* cboMaterial;
   QLabel* lblMaterialSizeLabel;
   QComboBox* cboMaterialSize;
+  QLabel* lblPressureDrop;
+  QLineEdit* txtPressureDrop;
+  QLabel* lblPressureDropUnit;
+  QLabel* lblDeliveredPressure;
+  QLineEdit* txtDeliveredPressure;
+  QLabel* lblDeliveredPressureUnit;
   QCheckBox* chkFixedSize;
   QPushButton* cmdUpdate;
 

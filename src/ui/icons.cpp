@@ -171,6 +171,23 @@ const std::map<QString, Picture>& Pictures() {
   return pictures;
 }
 
+// A warning triangle over the lower right half of a picture drawn on the
+// 32 x 32 grid at the scale.
+void DrawWarningSign(QPixmap& picture, double s) {
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath triangle;
+  triangle.moveTo(23 * s, 12 * s);
+  triangle.lineTo(32 * s, 31 * s);
+  triangle.lineTo(14 * s, 31 * s);
+  triangle.closeSubpath();
+  p.fillPath(triangle, QColor(250, 200, 0));
+  p.setPen(QPen(Qt::black, 1.5 * s));
+  p.drawPath(triangle);
+  p.drawLine(QPointF(23 * s, 18 * s), QPointF(23 * s, 25 * s));
+  p.drawPoint(QPointF(23 * s, 28 * s));
+}
+
 }  // namespace
 
 const QStringList& ImageKeys() {
@@ -203,16 +220,32 @@ QPixmap DeviceImage(const QString& key, int size) {
   return pixmap;
 }
 
-QIcon DeviceIcon(const QString& key) {
-  // Drawn once per key, as an image list holds them: a tree of thousands of
-  // items shares them. Never destroyed, so no picture outlives the
-  // application object.
-  static auto* drawn = new std::map<QString, QIcon>();
-  auto found = drawn->find(key);
-  if (found != drawn->end()) return found->second;
+namespace {
+
+QIcon DrawnIcon(const QString& key, bool failed) {
   QIcon icon;
-  for (int size : {16, 32}) icon.addPixmap(DeviceImage(key, size));
-  return drawn->emplace(key, icon).first->second;
+  for (int size : {16, 32}) {
+    QPixmap picture = DeviceImage(key, size);
+    if (failed) DrawWarningSign(picture, size / 32.0);
+    icon.addPixmap(picture);
+  }
+  return icon;
 }
+
+// Every tree item of a kind shares one icon, drawn once. The cache lives
+// as long as the program; its pixmaps must not outlive the application
+// object in a static destructor.
+QIcon CachedIcon(const QString& key, bool failed) {
+  static auto* cache = new std::map<std::pair<QString, bool>, QIcon>();
+  auto [it, added] = cache->try_emplace({key, failed});
+  if (added) it->second = DrawnIcon(key, failed);
+  return it->second;
+}
+
+}  // namespace
+
+QIcon DeviceIcon(const QString& key) { return CachedIcon(key, false); }
+
+QIcon FailedDeviceIcon(const QString& key) { return CachedIcon(key, true); }
 
 }  // namespace cv::ui

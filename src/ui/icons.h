@@ -19,5 +19,8 @@ QPixmap DeviceImage(const QString& key, int size);
 
 // The icon of a key, with pictures at 16 and 32 pixels.
 QIcon DeviceIcon(const QString& key);
+// The same icon with a warning sign over it, for a run that could not be
+// sized.
+QIcon FailedDeviceIcon(const QString& key);
 
 }  // namespace cv::ui

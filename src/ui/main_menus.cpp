@@ -23,6 +23,7 @@ void MainWindow::BuildMenus() {
   file->addSeparator()->setObjectName(QStringLiteral("Sep1"));
   AddMenuAction(file, QStringLiteral("ExportCalculations"),
                 QStringLiteral("Export Calculations..."));
+  AddMenuAction(file, QStringLiteral("ExportDiagram"), QStringLiteral("Export Diagram\u2026"));
   file->addSeparator()->setObjectName(QStringLiteral("Sep"));
   AddMenuAction(file, QStringLiteral("Save"), QStringLiteral("&Save"), QKeySequence::Save);
   AddMenuAction(file, QStringLiteral("SaveAs"), QStringLiteral("Save &As..."),
@@ -34,6 +35,7 @@ void MainWindow::BuildMenus() {
                 QKeySequence::Print);
   AddMenuAction(print, QStringLiteral("PrintDesignLayout"), QStringLiteral("Design Layout"));
   AddMenuAction(print, QStringLiteral("PrintMaterialList"), QStringLiteral("Material List"));
+  AddMenuAction(print, QStringLiteral("PrintDiagram"), QStringLiteral("&Diagram"));
   print->addSeparator();
   AddMenuAction(print, QStringLiteral("PrintSetup"), QStringLiteral("P&rint Setup..."));
   file->addSeparator()->setObjectName(QStringLiteral("Sep3"));
@@ -77,6 +79,7 @@ void MainWindow::ConnectMenuActions() {
       {"PrintProject", "Printing"},
       {"PrintDesignLayout", "Printing"},
       {"PrintMaterialList", "Printing"},
+      {"PrintDiagram", "Printing"},
       {"PrintSetup", "Print Setup"},
       {"Howto", "Help"},
       {"About", "About"},
@@ -88,6 +91,8 @@ void MainWindow::ConnectMenuActions() {
   }
   connect(MenuAction(QStringLiteral("ExportCalculations")), &QAction::triggered, this,
           [this] { ExportCalculations_Click(); });
+  connect(MenuAction(QStringLiteral("ExportDiagram")), &QAction::triggered, this,
+          [this] { Guarded([this] { ExportDiagram_Click(); }); });
   connect(MenuAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] { close(); });
   connect(MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance")), &QAction::triggered, this,
           [this] { Guarded([this] { cmdAdd_Click(); }); });

@@ -5,17 +5,23 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include "core/messages.h"
 #include "sizing/network_calculation.h"
 #include "ui/appliance_panel.h"
+#include "ui/calculation_page.h"
+#include "ui/diagram_page.h"
+#include "ui/diagram_view.h"
 #include "ui/network_tree.h"
+#include "ui/tree_items.h"
 
 namespace cv::ui {
 
@@ -29,7 +35,12 @@ MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seam
   ConnectMenuActions();
   ConnectPanel();
   ConnectTree();
-  resize(940, 640);
+  ConnectDiagram();
+  lblFailedRuns_ = new QLabel(this);
+  lblFailedRuns_->setObjectName(QStringLiteral("lblFailedRuns"));
+  lblFailedRuns_->setStyleSheet(QStringLiteral("color: red"));
+  statusBar()->addPermanentWidget(lblFailedRuns_);
+  resize(1180, 680);
 }
 
 MainWindow::~MainWindow() = default;
@@ -49,6 +60,10 @@ void MainWindow::BuildPages() {
   tabStrip_->addTab(setupPage, QStringLiteral("System Setup"));
   tabStrip_->addTab(BuildAppliancePage(), QStringLiteral("Appliance View/Settings"));
   tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
+  calculationPage_ = new CalculationPage(document_, tabStrip_);
+  tabStrip_->addTab(calculationPage_, QStringLiteral("Calculations"));
+  diagramPage_ = new DiagramPage(document_, state_, tabStrip_);
+  tabStrip_->addTab(diagramPage_, QStringLiteral("Diagram"));
   setCentralWidget(tabStrip_);
   connect(tabStrip_, &QTabWidget::currentChanged, this,
           [this](int index) { Guarded([&] { TabStrip1_Click(index); }); });
@@ -76,8 +91,8 @@ QWidget* MainWindow::BuildAppliancePage() {
 
   panel_ = new AppliancePanel(page);
   panel_->setMinimumWidth(380);
-  layout->addWidget(fView, 3);
-  layout->addWidget(panel_, 2);
+  layout->addWidget(fView, 2);
+  layout->addWidget(panel_, 1);
   return page;
 }
 
@@ -133,6 +148,7 @@ void MainWindow::ConnectTree() {
   connect(tree_, &NetworkTree::removeRequested, this,
           [this] { Guarded([this] { cmdRemove_Click(); }); });
   connect(tree_, &NetworkTree::addRequested, this, [this] { Guarded([this] { cmdAdd_Click(); }); });
+  tree_->SetToolTipSource([this](const QTreeWidgetItem* item) { return ItemToolTip(item); });
 }
 
 QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
@@ -173,6 +189,32 @@ void MainWindow::SetProjectModified(bool modified) {
 }
 
 void MainWindow::ConfirmInStatusBar(const QString& text) { statusBar()->showMessage(text); }
+
+void MainWindow::ShowFailedRunCount(int failed) {
+  lblFailedRuns_->setText(failed == 0   ? QString()
+                          : failed == 1 ? QStringLiteral("1 run could not be sized")
+                                        : QStringLiteral("%1 runs could not be sized").arg(failed));
+}
+
+void MainWindow::ResultsChanged() {
+  calculationPage_->Invalidate();
+  diagramPage_->Invalidate();
+}
+
+void MainWindow::ConnectDiagram() {
+  // A click on the diagram acts as a click on the node's tree item.
+  const auto itemOf = [this](const QString& id) {
+    QTreeWidgetItem* found = nullptr;
+    for (QTreeWidgetItemIterator it(tree_); *it && !found; ++it)
+      if (ItemId(*it) == id) found = *it;
+    return found;
+  };
+  connect(diagramPage_->View(), &DiagramView::nodeClicked, this, [this, itemOf](const QString& id) {
+    if (QTreeWidgetItem* item = itemOf(id)) tree_->setCurrentItem(item);
+  });
+  connect(diagramPage_->View(), &DiagramView::nodeActivated, this,
+          [this] { tabStrip_->setCurrentIndex(1); });
+}
 
 void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(state_.UnitSystem); }
 

@@ -26,6 +26,7 @@
 
 class QAction;
 class QGroupBox;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -38,6 +39,8 @@ class QWidget;
 namespace cv::ui {
 
 class AppliancePanel;
+class CalculationPage;
+class DiagramPage;
 class NetworkTree;
 class ProjectHistory;
 struct ProjectView;
@@ -66,6 +69,8 @@ class MainWindow : public QMainWindow {
   NetworkTree* NetTree() const noexcept { return tree_; }
   AppliancePanel* Panel() const noexcept { return panel_; }
   QPlainTextEdit* MaterialsText() const noexcept { return txtMaterials_; }
+  CalculationPage* Calculations() const noexcept { return calculationPage_; }
+  DiagramPage* Diagram() const noexcept { return diagramPage_; }
 
   // --- Start-up and close ---------------------------------------------------
   // The start-up sequence. False when the component check failed: the
@@ -146,6 +151,9 @@ class MainWindow : public QMainWindow {
   // Puts every run's calculated size and pressures into its tree item's
   // tool tip (after a rebuild of the tree, for example).
   void ShowCalculatedValues();
+  // The tool tip of a tree item: its sizing message when the run failed,
+  // else its size and pressures.
+  QString ItemToolTip(const QTreeWidgetItem* item) const;
   // The one setter of ProjectModified: the caption's unsaved mark follows it.
   void SetProjectModified(bool modified);
   // The caption, with the unsaved mark shown while the project is modified.
@@ -169,6 +177,7 @@ class MainWindow : public QMainWindow {
   void TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void TabStrip1_Click(int index);
   void ExportCalculations_Click();
+  void ExportDiagram_Click();
   // The middle-click box of the node shown in the panel.
   void ShowPressureDropInformation();
 
@@ -191,6 +200,7 @@ class MainWindow : public QMainWindow {
   void ConnectMenuActions();
   void ConnectPanel();
   void ConnectTree();
+  void ConnectDiagram();
   void NotAvailableYet(const QString& what);
   bool ComponentVersionPasses();
   void AddChildren(pugi::xml_node node, QTreeWidgetItem* parentItem);
@@ -221,6 +231,9 @@ class MainWindow : public QMainWindow {
   void DropOtherKind(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void DropMove(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void ShowPlain(const std::string& text);
+  void ShowFailedRunCount(int failed);
+  // The pages that show results follow each calculation.
+  void ResultsChanged();
 
   Seams seams_;
   pugi::xml_document document_;
@@ -235,6 +248,9 @@ class MainWindow : public QMainWindow {
   QPushButton* cmdRemove_ = nullptr;
   QPlainTextEdit* txtMaterials_ = nullptr;
   QMenu* mnuTreeClick_ = nullptr;
+  QLabel* lblFailedRuns_ = nullptr;
+  CalculationPage* calculationPage_ = nullptr;
+  DiagramPage* diagramPage_ = nullptr;
   std::map<QString, QAction*> actions_;
   ProjectHistory* history_ = nullptr;
   std::function<void(const SupplyPanelValues&)> showSupplyHook_;

@@ -3,19 +3,27 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QSettings>
+#include <QToolTip>
 
 #include "ui/icons.h"
+#include "ui/result_columns.h"
 #include "ui/tree_items.h"
 
 namespace cv::ui {
 
 NetworkTree::NetworkTree(QWidget* parent) : QTreeWidget(parent) {
   setObjectName(QStringLiteral("TreeView1"));
-  setHeaderHidden(true);
-  setColumnCount(1);
+  setColumnCount(kTreeColumnCount);
+  setHeaderLabels(TreeColumnHeaders("English"));
+  header()->setStretchLastSection(false);
+  const int widths[kTreeColumnCount] = {190, 80, 70, 125, 135, 160};
+  for (int column = 0; column < kTreeColumnCount; ++column)
+    header()->resizeSection(column, widths[column]);
   setIconSize(QSize(20, 20));
   setSelectionMode(QAbstractItemView::SingleSelection);
   setDragEnabled(true);
@@ -44,6 +52,33 @@ QTreeWidgetItem* NetworkTree::FindItemByKey(const QString& key) const {
   for (QTreeWidgetItemIterator it(const_cast<NetworkTree*>(this)); *it; ++it)
     if (ItemKey(*it) == key) return *it;
   return nullptr;
+}
+
+NetworkTree::~NetworkTree() {
+  if (keepColumnWidths_)
+    QSettings(QStringLiteral("CORVANTA"), QStringLiteral("Sizing Program"))
+        .setValue(QStringLiteral("tree/columns"), header()->saveState());
+}
+
+void NetworkTree::KeepColumnWidths() {
+  keepColumnWidths_ = true;
+  const QSettings settings(QStringLiteral("CORVANTA"), QStringLiteral("Sizing Program"));
+  header()->restoreState(settings.value(QStringLiteral("tree/columns")).toByteArray());
+}
+
+QString NetworkTree::ToolTipOf(const QTreeWidgetItem* item) const {
+  return item && toolTipSource_ ? toolTipSource_(item) : QString();
+}
+
+bool NetworkTree::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString text = ToolTipOf(itemAt(help->pos()));
+  if (text.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(help->globalPos(), text, viewport());
+  return true;
 }
 
 void NetworkTree::EndDrag() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <functional>
 
 namespace cv::ui {
 
@@ -35,6 +36,16 @@ class NetworkTree : public QTreeWidget {
 
   void RemoveAllItems();
 
+  // Tool tips are built when they are shown, by this source.
+  using ToolTipSource = std::function<QString(const QTreeWidgetItem*)>;
+  void SetToolTipSource(ToolTipSource source) { toolTipSource_ = std::move(source); }
+  QString ToolTipOf(const QTreeWidgetItem* item) const;
+
+  // Column widths are read from the user's settings now and written back
+  // when the tree goes; unless this is called they are left alone.
+  void KeepColumnWidths();
+  ~NetworkTree() override;
+
  signals:
   void mouseUp(Qt::MouseButton button, const QPoint& pos);
   void dropped(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
@@ -51,6 +62,7 @@ class NetworkTree : public QTreeWidget {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   // The highlighted row is always the current item's.
@@ -59,6 +71,8 @@ class NetworkTree : public QTreeWidget {
   QTreeWidgetItem* dragNode_ = nullptr;
   QTreeWidgetItem* dropHighlight_ = nullptr;
   bool dragging_ = false;
+  ToolTipSource toolTipSource_;
+  bool keepColumnWidths_ = false;
 };
 
 }  // namespace cv::ui

@@ -12,9 +12,7 @@ std::string PressureText(pugi::xml_node node, const char* field, std::string_vie
   const std::string stored = FieldText(node, field);
   auto value = TryParseNumber(stored);
   if (!value) return stored;
-  const std::string shown = ConvertUnits(FormatNumber(*value), "Pressure", kEnglish, unitSystem);
-  const std::string unit = unitSystem == kEnglish ? " in W.C." : " mb";
-  return FormatPressureForDisplay(ParseNumber(shown)) + unit;
+  return ShownPressure(*value, unitSystem) + " " + PressureUnitCaption(unitSystem);
 }
 
 }  // namespace

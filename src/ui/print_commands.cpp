@@ -13,8 +13,10 @@
 #include "core/data_files.h"
 #include "core/errors.h"
 #include "reports/print_checks.h"
+#include "reports/print_diagram.h"
 #include "reports/print_layout.h"
 #include "reports/print_material_list.h"
+#include "ui/diagram_page.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
 
@@ -81,12 +83,14 @@ PrintCommands::PrintCommands(MainWindow& window, const Seams& seams)
   Connect(window, "PrintProject", [this] { PrintProject_Click(); });
   Connect(window, "PrintDesignLayout", [this] { PrintDesignLayout_Click(); });
   Connect(window, "PrintMaterialList", [this] { PrintMaterialList_Click(); });
+  Connect(window, "PrintDiagram", [this] { PrintDiagram_Click(); });
   Connect(window, "PrintSetup", [this] { PrintSetup_Click(); });
 }
 
 void PrintCommands::PrintProject_Click() { RunJobs({Job::Layout, Job::MaterialList}); }
 void PrintCommands::PrintDesignLayout_Click() { RunJobs({Job::Layout}); }
 void PrintCommands::PrintMaterialList_Click() { RunJobs({Job::MaterialList}); }
+void PrintCommands::PrintDiagram_Click() { RunJobs({Job::Diagram}); }
 
 void PrintCommands::PrintSetup_Click() {
   ProposeOutputFile();
@@ -134,6 +138,10 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
   const pugi::xml_document& doc = window_.Document();
   if (job == Job::Layout) {
     cv::PrintDesignLayoutJob(surface, doc, Header(), copies, {kImagePixels});
+    return;
+  }
+  if (job == Job::Diagram) {
+    cv::PrintDiagramJob(surface, doc, LayOutProject(doc, window_.State()), Header(), copies);
     return;
   }
   // The list is built afresh, so it matches the network being printed.

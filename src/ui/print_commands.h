@@ -42,6 +42,7 @@ class PrintCommands : public QObject {
   void PrintProject_Click();
   void PrintDesignLayout_Click();
   void PrintMaterialList_Click();
+  void PrintDiagram_Click();
   void PrintSetup_Click();
 
   QPrinter& Printer() noexcept { return printer_; }
@@ -51,7 +52,7 @@ class PrintCommands : public QObject {
   cv::PrintHeader Header() const;
 
  private:
-  enum class Job { Layout, MaterialList };
+  enum class Job { Layout, MaterialList, Diagram };
   // Runs the jobs in order, each after its own check, on one surface; the
   // print dialog is shown before the first job that passes its check.
   void RunJobs(const std::vector<Job>& jobs);

@@ -9,12 +9,16 @@
 
 #include "project/document.h"
 #include "sizing/network_calculation.h"
+#include "sizing/stored_drops.h"
 #include "sizing/tables.h"
 #include "ui/appliance_panel.h"
 #include "ui/click_on_set.h"
+#include "ui/diagram_page.h"
+#include "ui/diagram_view.h"
 #include "ui/main_window.h"
 #include "ui/network_tree.h"
 #include "ui/node_summary.h"
+#include "ui/result_columns.h"
 #include "ui/shown_values.h"
 #include "ui/tree_items.h"
 #include "ui/trip_checks.h"
@@ -76,6 +80,7 @@ void MainWindow::ShowItem(QTreeWidgetItem* item) {
   WithContext("modGlobals.ClickNode", [&] {
     if (!item) return;
     tree_->SetDropHighlight(item);
+    diagramPage_->View()->SetSelectedNode(ItemId(item).toStdString());
     if (IsGasSupplyItem(item)) {
       currentNode_ = {};
       SelectGasSupply();
@@ -90,6 +95,7 @@ void MainWindow::ShowItem(QTreeWidgetItem* item) {
     currentNode_ = node;
     ShowNodeInPanel(node);
     ApplyLoadBoxRule(item);
+    panel_->ShowPressures(item->text(kColumnDrop), item->text(kColumnDelivered));
   });
 }
 
@@ -247,15 +253,39 @@ void MainWindow::Calculate() {
 }
 
 void MainWindow::ShowCalculatedValues() {
-  // One pass over the document: looking every item up by its id would take
-  // a long while on a large network. The first node of an id is the item's.
-  std::unordered_map<std::string, pugi::xml_node> byId;
-  for (pugi::xml_node node : AllSystemNodes(document_)) byId.emplace(NodeId(node), node);
+  // One walk of the document and one of the tree: each item finds its node
+  // (the first of its id, as NodeOfItem) in the table of ids.
+  std::unordered_map<QString, std::pair<pugi::xml_node, double>> runs;
+  for (const auto& [node, drop] : StoredDropsFromSource(document_))
+    runs.try_emplace(QString::fromUtf8(node.first_attribute().value()), node, drop);
+  std::unordered_map<QString, QString> failures;
+  for (const auto& failure : state_.SizingFailures)
+    failures.try_emplace(Text(failure.nodeId), Text(failure.message));
+  const std::string& units = state_.UnitSystem;
+  tree_->setHeaderLabels(TreeColumnHeaders(units));
+  int failed = 0;
   for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
-    if (IsGasSupplyItem(*it)) continue;
-    auto found = byId.find(ItemId(*it).toStdString());
-    if (found != byId.end()) (*it)->setToolTip(0, NodeSummary(found->second, state_.UnitSystem));
+    QTreeWidgetItem* item = *it;
+    if (IsGasSupplyItem(item)) {
+      ShowSupplyResults(item, ProjectRoot(document_), units);
+      continue;
+    }
+    const QString id = ItemId(item);
+    if (const auto run = runs.find(id); run != runs.end())
+      ShowRunResults(item, run->second.first, run->second.second, units);
+    const auto failure = failures.find(id);
+    MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
+    failed += failure != failures.end() ? 1 : 0;
   }
+  ShowFailedRunCount(failed);
+  ResultsChanged();
+}
+
+QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
+  const QString failure = SizingFailureOf(item);
+  if (!failure.isEmpty()) return failure;
+  const pugi::xml_node node = NodeOfItem(item);
+  return node ? NodeSummary(node, state_.UnitSystem) : QString();
 }
 
 void MainWindow::ResetToNewProject() {
@@ -269,6 +299,8 @@ void MainWindow::ResetToNewProject() {
   state_.EFVPresent = false;
   state_.DualSystemFlag = false;
   state_.LastSizingFailed = false;
+  state_.SizingFailures.clear();
+  ShowCalculatedValues();
   ClickNode(gasSupply);
   StartHistory();
 }

@@ -49,12 +49,8 @@ void MainWindow::ShowPressureDropInformation() {
   const CalcContext ctx{state_, ProjectRoot(document_), {}};
   const double fromParent = PressureDropToSource(currentNode_, true, ctx);
   const double fromSource = PressureDropToSource(currentNode_, false, ctx);
-  const bool english = state_.UnitSystem == kEnglish;
-  const std::string unit = english ? "in W.C." : "mb";
   auto shown = [&](double drop) {
-    const std::string converted =
-        ConvertUnits(FormatNumber(drop), "Pressure", kEnglish, state_.UnitSystem);
-    return FormatPressureForDisplay(ParseNumber(converted)) + " " + unit;
+    return ShownPressure(drop, state_.UnitSystem) + " " + PressureUnitCaption(state_.UnitSystem);
   };
   const std::string name = SelectedItem() ? SelectedItem()->text(0).toStdString() : "";
   const std::string text = "Pressure drop from parent to " + name + " = " + shown(fromParent) +

@@ -65,10 +65,11 @@ TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
   SetFieldText(Node(Item("Dryer")), "materialSize", "");
   messages.Clear();
 
-  for (const char* command : {"PrintDesignLayout", "PrintMaterialList", "PrintProject"})
+  for (const char* command :
+       {"PrintDesignLayout", "PrintMaterialList", "PrintProject", "PrintDiagram"})
     Menu(command);
   // "Entire Project" checks before each of its two jobs.
-  ASSERT_EQ(messages.Texts(), std::vector<std::string>(4, kCorrect));
+  ASSERT_EQ(messages.Texts(), std::vector<std::string>(5, kCorrect));
   EXPECT_EQ(messages.Last().title, "Error");
   EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
   EXPECT_EQ(printers.ConfirmCount(), 0);
@@ -108,6 +109,14 @@ TEST_F(PrintCommandsTest, EntireProjectSendsLayoutsThenMaterialListsInTheirCopie
               list ? cv::PageOrientation::Portrait : cv::PageOrientation::Landscape);
   }
   EXPECT_EQ(commands_->Printer().copyCount(), 2);
+}
+
+TEST_F(PrintCommandsTest, DiagramPrintoutNamesEveryNodeOnce) {
+  DrawSmallNetwork();
+  Menu("PrintDiagram");
+  const std::vector<std::string> texts = Only().Texts();
+  for (const char* text : {"System Diagram", "Gas Supply", "Main tee", "Kitchen range", "Furnace"})
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), text), 1) << text;
 }
 
 TEST_F(PrintCommandsTest, CancelledPrintDialogPrintsNothing) {

@@ -8,6 +8,7 @@
 
 #include "main_window_fixture.h"
 #include "project/document.h"
+#include "ui/network_tree.h"
 #include "ui/tree_items.h"
 
 namespace cv::ui::test {
@@ -74,7 +75,7 @@ TEST_F(UpdateNodeTest, StoresThePanelRenamesTheItemAndShowsTheNewSize) {
   const std::string size = FieldText(node, "materialSize");
   EXPECT_NE(size, "10A CSST");
   EXPECT_EQ(Find<QComboBox>("cboMaterialSize")->currentText().toStdString(), size);
-  EXPECT_TRUE(item->toolTip(0).contains(QString::fromStdString(size)));
+  EXPECT_TRUE(Window().NetTree()->ToolTipOf(item).contains(QString::fromStdString(size)));
   EXPECT_NE(FieldText(node, "DeliveredPressure"), "0");
   EXPECT_TRUE(State().ProjectModified);
 }

@@ -1,0 +1,28 @@
+// The network diagram's canvas on a QPainter: the screen, PDF and PNG files
+// draw the diagram through it. The painter's transform maps the diagram's
+// twips onto its device.
+#pragma once
+
+#include "reports/diagram_canvas.h"
+
+class QPainter;
+
+namespace cv::ui {
+
+class QtDiagramCanvas : public cv::DiagramCanvas {
+ public:
+  explicit QtDiagramCanvas(QPainter& painter) : painter_(painter) {}
+
+  void DrawLine(double x1, double y1, double x2, double y2, cv::Colour colour,
+                double width) override;
+  void DrawBox(double x, double y, double width, double height, cv::Colour stroke, cv::Colour fill,
+               double lineWidth) override;
+  void DrawText(double x, double y, std::string_view text, const cv::CanvasFont& font,
+                cv::Colour colour) override;
+  void DrawIcon(std::string_view iconKey, double x, double y, double size) override;
+
+ private:
+  QPainter& painter_;
+};
+
+}  // namespace cv::ui

@@ -1,0 +1,169 @@
+// The results on screen: the tree's columns, the mark of a run that could
+// not be sized, the panel's pressures and the "Calculations" page.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+#include "core/number_text.h"
+#include "main_window_fixture.h"
+#include "project/document.h"
+#include "reports/calculation_table.h"
+#include "reports/diagram_layout.h"
+#include "sizing/pressure_drop.h"
+#include "ui/calculation_page.h"
+#include "ui/diagram_page.h"
+#include "ui/diagram_view.h"
+#include "ui/network_tree.h"
+#include "ui/pressure_text.h"
+#include "ui/result_columns.h"
+#include "ui/tree_items.h"
+
+namespace cv::ui::test {
+namespace {
+
+class ResultViewsTest : public MainWindowTest {
+ protected:
+  void Edit(QTreeWidgetItem* item, const QString& load, const QString& length) {
+    Click(item);
+    Type("txtLoad", load);
+    Type("txtLength", length);
+    PressUpdate();
+  }
+  // The middle-click box's drop from the gas source, in the display units.
+  QString BoxDropFromSource(QTreeWidgetItem* item) {
+    const CalcContext ctx{State(), ProjectRoot(Doc()), {}};
+    return QString::fromStdString(
+        ShownPressure(PressureDropToSource(Node(item), false, ctx), State().UnitSystem));
+  }
+};
+
+TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
+  QTreeWidgetItem* manifold = AddDevice(GasSupply(), "Manifold", "Manifold", "0", "20");
+  QTreeWidgetItem* range = AddDevice(manifold, "Range", "Range", "65", "30");
+  QTreeWidgetItem* dryer = AddDevice(manifold, "Dryer", "Dryer", "35", "15");
+  const struct {
+    const char* load;
+    const char* length;
+    bool fails;
+  } edits[] = {
+      {"5000", "400", true}, {"65", "30", false}, {"9000", "900", true}, {"40", "12", false}};
+  for (const auto& edit : edits) {
+    SCOPED_TRACE(edit.load);
+    Edit(range, QString::fromLatin1(edit.load), QString::fromLatin1(edit.length));
+    EXPECT_EQ(!SizingFailureOf(range).isEmpty(), edit.fails);
+    EXPECT_EQ(range->foreground(kColumnSize).color() == Qt::red, edit.fails);
+    EXPECT_EQ(Find<QLabel>("lblFailedRuns")->text(),
+              edit.fails ? QStringLiteral("1 run could not be sized") : QString());
+    if (edit.fails) {
+      EXPECT_EQ(Window().NetTree()->ToolTipOf(range).toStdString(), messages.Last().text);
+    }
+    EXPECT_TRUE(SizingFailureOf(dryer).isEmpty());
+    for (QTreeWidgetItem* item : {manifold, range, dryer}) {
+      EXPECT_EQ(item->text(kColumnSize).toStdString(), Field(item, "materialSize"));
+      EXPECT_EQ(item->text(kColumnDrop), BoxDropFromSource(item));
+      EXPECT_EQ(item->text(kColumnDelivered).toStdString(),
+                ShownPressure(ParseNumber(Field(item, "DeliveredPressure")), "English"));
+    }
+    EXPECT_EQ(range->text(kColumnLoad), QString::fromLatin1(edit.load));
+    EXPECT_EQ(range->text(kColumnLength), QString::fromLatin1(edit.length));
+    EXPECT_EQ(manifold->text(kColumnLoad).toDouble(), ParseNumber(edit.load) + 35);
+    Click(range);
+    EXPECT_EQ(Find<QLineEdit>("txtPressureDrop")->text(), range->text(kColumnDrop));
+    EXPECT_EQ(Find<QLineEdit>("txtDeliveredPressure")->text(), range->text(kColumnDelivered));
+  }
+}
+
+TEST_F(ResultViewsTest, MetricColumnsShowTheDisplayUnits) {
+  State().UnitSystem = "Metric";
+  QTreeWidgetItem* boiler = AddDevice(GasSupply(), "Boiler", "Boiler", "10", "10");
+  EXPECT_EQ(boiler->text(kColumnLoad), "10");
+  EXPECT_EQ(boiler->text(kColumnLength), "10");
+  EXPECT_EQ(boiler->text(kColumnDrop), BoxDropFromSource(boiler));
+  EXPECT_TRUE(Window().Tree()->headerItem()->text(kColumnDrop).contains("mb"));
+}
+
+TEST_F(ResultViewsTest, CalculationPageShowsTheExportRowsAndCopiesCells) {
+  QTreeWidgetItem* tee = AddDevice(GasSupply(), "Tee", "Tee", "0", "25");
+  AddDevice(tee, "Grill", "Grill", "45.123", "18");
+  Window().Tabs()->setCurrentWidget(Window().Calculations());
+  AddDevice(tee, "Lamp", "Lamp", "2.5", "12");  // the shown page follows the edit
+  const CalculationTable table = BuildCalculationTable(Doc());
+  QTableView* view = Window().Calculations()->View();
+  ASSERT_EQ(view->model()->rowCount(), static_cast<int>(table.rows.size()) - 1);
+  for (int r = 0; r < view->model()->rowCount(); ++r)
+    for (int c = 0; c < static_cast<int>(kCalculationColumns); ++c) {
+      const std::string exported = table.rows[static_cast<size_t>(r) + 1][static_cast<size_t>(c)];
+      const QString shown = view->model()->index(r, c).data().toString();
+      bool number = false;
+      const double value = shown.toDouble(&number);
+      if (number)
+        EXPECT_NEAR(value, ParseNumber(exported), 0.005) << r << "," << c;
+      else
+        EXPECT_EQ(shown.toStdString(), exported) << r << "," << c;
+    }
+  EXPECT_EQ(view->model()->index(1, 3).data().toString(), "45.12");
+
+  view->setFocus();
+  view->selectionModel()->select(
+      QItemSelection(view->model()->index(1, 1), view->model()->index(2, 3)),
+      QItemSelectionModel::Select);
+  QTest::keySequence(view, QKeySequence::Copy);
+  EXPECT_EQ(QApplication::clipboard()->text(), "Grill\tCORVANTA\t45.12\nLamp\tCORVANTA\t2.5\n");
+}
+
+TEST_F(ResultViewsTest, ClickOnTheDiagramSelectsTheNode) {
+  Window().Tabs()->setCurrentWidget(Window().Diagram());
+  QTreeWidgetItem* tee = AddDevice(GasSupply(), "Patio Tee", "Tee", "0", "25");
+  QTreeWidgetItem* grill = AddDevice(tee, "Patio Grill", "Grill", "45", "18");
+  QTreeWidgetItem* lamp = AddDevice(tee, "Gas Lamp", "Lamp", "2.5", "12");
+  DiagramView* view = Window().Diagram()->View();
+  view->resize(900, 600);
+  view->Fit();
+  for (QTreeWidgetItem* item : {grill, GasSupply(), lamp, tee}) {
+    const int box = FindBox(view->Diagram(), ItemId(item).toStdString());
+    ASSERT_GE(box, 0);
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->BoxCentre(box).toPoint());
+    EXPECT_EQ(Window().SelectedItem(), item);
+    EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), item->text(0));
+  }
+}
+
+TEST_F(ResultViewsTest, DiagramExportTakesTheFormatFromTheExtension) {
+  AddDevice(GasSupply(), "Range", "Range", "65", "30");
+  const QString dir = QDir::tempPath() + QStringLiteral("/corvanta-diagram-export-test");
+  QDir(dir).removeRecursively();
+  QDir().mkpath(dir);
+  const struct {
+    const char* name;
+    const char* written;  // the start of the file written, or empty for none
+  } cases[] = {{"house.svg", "<?xml"},
+               {"house.PDF", "%PDF"},
+               {"house.png", "\x89PNG"},
+               {"house", "<?xml"},
+               {"house.txt", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    files.Answer(dir + QLatin1Char('/') + QLatin1String(c.name));
+    const size_t shown = messages.Shown().size();
+    Window().MenuAction(QStringLiteral("ExportDiagram"))->trigger();
+    const QString path = dir + QLatin1Char('/') + QLatin1String(c.name) +
+                         (QFileInfo(QLatin1String(c.name)).suffix().isEmpty() ? ".svg" : "");
+    QFile file(path);
+    EXPECT_EQ(file.exists(), *c.written != 0);
+    EXPECT_EQ(messages.Shown().size(), shown + (*c.written ? 0 : 1));
+    if (file.open(QIODevice::ReadOnly)) {
+      EXPECT_TRUE(file.read(8).startsWith(c.written));
+    }
+  }
+  QDir(dir).removeRecursively();
+}
+
+}  // namespace
+}  // namespace cv::ui::test
