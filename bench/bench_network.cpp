@@ -2,7 +2,7 @@
 // 100, 1,000 and 10,000 nodes (a 5 PSI steel main, tubing zones behind
 // regulators, manifolds, tees, EFV-protected appliances), and the whole
 // round of loading, calculating and saving a project file.
-// Usage: corvanta-bench [--catalog DB] [--runs N] [NODES...]
+// Usage: corvanta-bench [--catalog DB] [--runs N] [--whole] [NODES...]
 #include <sys/resource.h>
 #include <time.h>
 
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_whole.h"
 #include "core/errors.h"
 #include "project/document.h"
 #include "project/program_state.h"
@@ -121,7 +122,7 @@ int UnsizedRuns(const pugi::xml_document& doc) {
   return unsized;
 }
 
-void Bench(int nodes, int runs, const std::string& catalog) {
+void Bench(int nodes, int runs, const std::string& catalog, bool whole) {
   cv::ProgramState state;
   state.EFVCollection.Load(catalog);
   pugi::xml_document doc;
@@ -145,6 +146,7 @@ void Bench(int nodes, int runs, const std::string& catalog) {
     cv::CalculateNetwork(loaded, state);
     cv::SaveDocumentFile(loaded, path);
   });
+  if (whole) bench::CompareWithFloor(path, catalog, runs);
   std::filesystem::remove(path);
 
   std::printf(
@@ -159,12 +161,15 @@ void Bench(int nodes, int runs, const std::string& catalog) {
 int main(int argc, char** argv) {
   std::string catalog = CORVANTA_BENCH_CATALOG;
   int runs = 7;
+  bool whole = false;
   std::vector<int> sizes;
   try {
     for (int i = 1; i < argc; ++i) {
       const std::string arg = argv[i];
       if (arg == "--catalog" && i + 1 < argc)
         catalog = argv[++i];
+      else if (arg == "--whole")
+        whole = true;
       else if (arg == "--runs" && i + 1 < argc)
         runs = std::max(1, std::stoi(argv[++i]));
       else
@@ -172,7 +177,8 @@ int main(int argc, char** argv) {
     }
     if (sizes.empty()) sizes = {100, 1000, 10000};
     std::printf("median of %d runs each\n", runs);
-    for (int nodes : sizes) Bench(nodes, runs, catalog);
+    for (int nodes : sizes) Bench(nodes, runs, catalog, whole);
+    if (whole) bench::DeepChains(catalog);
   } catch (const cv::CvError& e) {
     std::fprintf(stderr, "%s\n", cv::StandardErrorText(e).c_str());
     return 1;

@@ -31,6 +31,8 @@ struct CalcContext {
   pugi::xml_node sizingNode;
   // The supply settings do not change during a calculation: read once.
   mutable std::optional<SupplyValues> supply = std::nullopt;
+  // The runs tested in this pass so far (see kMaxSizingTests).
+  long tests = 0;
 
   // Writes the line the callable builds, which is built only while the
   // trace is on: sizing runs far more often untraced.

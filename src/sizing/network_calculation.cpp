@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "project/document.h"
 #include "sizing/calc_context.h"
+#include "sizing/model_sizing.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/run_sizing.h"
 #include "sizing/tables.h"
@@ -184,6 +185,12 @@ std::string TripDocumentPath(const std::string& projectPath) {
 }
 
 void CalculateNetwork(pugi::xml_document& project, ProgramState& state) {
+  // The trace follows every step on the document as it is written.
+  if (!state.DebugMode && CalculateOnModel(project, state)) return;
+  CalculateNetworkOnDocument(project, state);
+}
+
+void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state) {
   WithContext("modTreeFunctions.CalculateNetwork -", [&] {
     state.TripFlowPass = false;
     state.LastSizingFailed = false;

@@ -2,13 +2,88 @@
 // small ones, and every calculation ends.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "core/number_text.h"
 #include "project/document.h"
+#include "project/project_state.h"
+#include "sizing/model_sizing.h"
+#include "sizing/network_calculation.h"
+#include "sizing/tables.h"
 #include "support/project_builder.h"
 
 namespace {
+
+struct Generated {
+  cvtest::SupplySettings supply;
+  int nodes;
+  bool efvs;
+};
+
+// A random tree of the given size: any fitting may take the next run;
+// loads, lengths, materials and fixed sizes vary, some runs are too long to
+// size.
+void Generate(cvtest::TestProject& project, const Generated& g, unsigned start) {
+  std::mt19937 random(start);
+  const std::vector<std::string> models = project.State().EFVCollection.ModelIds();
+  std::vector<pugi::xml_node> fittings{project.Root()};
+  const char* kinds[] = {"Tee", "Manifold", "Regulator", "EFV", "Range", "Furnace", "Lamp"};
+  for (int i = 0; i < g.nodes; ++i) {
+    pugi::xml_node parent = fittings[random() % fittings.size()];
+    std::string kind = kinds[random() % 7];
+    if ((kind == "Regulator" && !g.supply.dual) || (kind == "EFV" && !g.efvs)) kind = "Other";
+    cvtest::Run run{.id = std::to_string(random() % 100000), .appliance = kind};
+    run.load = cv::FormatNumber((random() % 150) / 10.0);
+    run.length = cv::FormatNumber((random() % 160) / 4.0);
+    run.material = random() % 4 == 0 ? "Pipe" : "CORVANTA";
+    run.fixed = random() % 40 == 0;
+    run.size = cv::SizeNameAt(static_cast<int>(random() % 4 + 3), run.material);
+    run.model = models[random() % models.size()];
+    pugi::xml_node node = project.Add(parent, run);
+    if (kind != "Range" && kind != "Furnace" && kind != "Lamp" && kind != "Other")
+      fittings.push_back(node);
+  }
+}
+
+std::vector<std::string> Texts(const std::vector<cv::Message>& messages) {
+  std::vector<std::string> texts;
+  for (const cv::Message& m : messages) texts.push_back(m.text);
+  return texts;
+}
+
+TEST(LargeNetwork, TheModelGivesTheResultsOfTheStepsOnTheDocument) {
+  cvtest::SupplySettings propaneDelivery{.gasType = "Propane",
+                                         .lowSupplyPressure = "11",
+                                         .deliveryPressure = "9",
+                                         .method = "Delivery Pressure Method"};
+  const Generated cases[] = {
+      {{}, 100, true},
+      {cvtest::TwoPsiDualSupply(), 100, true},
+      {propaneDelivery, 100, true},
+      {{.lowAllowableDrop = "1.5", .method = "User Defined Method"}, 1000, false},
+      {cvtest::TwoPsiDualSupply(), 1000, true},
+      {propaneDelivery, 1000, true},
+      {cvtest::TwoPsiDualSupply(), 10000, true},
+  };
+  unsigned start = 1;
+  for (const Generated& g : cases) {
+    cvtest::TestProject steps(g.supply), model(g.supply);
+    for (cvtest::TestProject* p : {&steps, &model}) {
+      p->LoadReferenceCatalog();
+      Generate(*p, g, start);
+      cv::DeriveStateFromDocument(p->Doc(), p->State());
+    }
+    cv::CalculateNetworkOnDocument(steps.Doc(), steps.State());
+    EXPECT_TRUE(cv::CalculateOnModel(model.Doc(), model.State()));
+    EXPECT_EQ(cv::SerializeDocument(model.Doc()), cv::SerializeDocument(steps.Doc()))
+        << g.nodes << " nodes from " << start;
+    EXPECT_EQ(model.State().LastSizingFailed, steps.State().LastSizingFailed);
+    EXPECT_EQ(Texts(model.Messages().Shown()), Texts(steps.Messages().Shown()));
+    ++start;
+  }
+}
 
 std::vector<std::string> Sizes(const pugi::xml_document& doc) {
   std::vector<std::string> sizes;

@@ -87,6 +87,7 @@ TEST_F(Network, WithoutAnEFVOnlyTheNormalPassRuns) {
 }
 
 TEST_F(Network, TripDocumentCarriesTripFlowsBehindEFVsOnly) {
+  project_.State().DebugMode = true;  // the trip copy is kept while tracing
   pugi::xml_node tee = Add(Root(), {.id = "T", .appliance = "Tee"});
   Add(tee, {.id = "A", .appliance = "Range", .load = "40"});
   Add(tee, {.id = "B", .appliance = "Dryer", .load = "30"});
@@ -109,6 +110,7 @@ TEST_F(Network, TripDocumentCarriesTripFlowsBehindEFVsOnly) {
 }
 
 TEST_F(Network, LargerSizeOfBothPassesWins) {
+  project_.State().DebugMode = true;
   pugi::xml_node efv =
       Add(Root(), {.id = "E", .appliance = "EFV", .length = "5", .model = "EFV-U525"});
   Add(efv, {.id = "G", .appliance = "Grill", .load = "20", .length = "30"});
@@ -140,6 +142,7 @@ TEST_F(Network, FixedSizeSurvivesBothPasses) {
 TEST_F(Network, DualTripPassTotalsTheHighSide) {
   cvtest::TestProject dual(cvtest::TwoPsiDualSupply());
   dual.LoadReferenceCatalog();
+  dual.State().DebugMode = true;
   pugi::xml_node reg = dual.Add(dual.Root(), {.id = "R", .appliance = "Regulator"});
   pugi::xml_node efv = dual.Add(reg, {.id = "E", .appliance = "EFV", .model = "EFV-K135"});
   dual.Add(efv, {.id = "G", .appliance = "Range", .load = "50"});
