@@ -54,7 +54,8 @@ class ModelPass {
         trip_(trip),
         messages_(messages),
         drops_(static_cast<size_t>(m.Count()) * kMaxSizesPerMaterial, NAN),
-        level_(m.Count(), -1) {}
+        level_(m.Count(), -1),
+        testBound_(SizingTestBound(static_cast<size_t>(m.Count()))) {}
 
   // Resets every unfixed size and sizes the runs from the largest load
   // down; a run that cannot be sized ends the pass.
@@ -172,7 +173,7 @@ class ModelPass {
     bool upsized = false;
     bool sized = true;
     while (Round2(t.limit) < Round2(t.value)) {
-      const bool bounded = tests_ >= kMaxSizingTests;
+      const bool bounded = tests_ >= testBound_;
       if (bounded || !Coordinate(x, x)) {
         Fail(x, upsized ? saved : SmallestFallbackCode(m_.material[x]), bounded);
         sized = false;
@@ -192,8 +193,9 @@ class ModelPass {
     const int p = m_.parent[x];
     const std::string description = FieldText(m_.element[x], "description");
     const std::string parent = FieldText(p < 0 ? m_.root : m_.element[p], "description");
-    messages_.push_back(SizingFailureMessage(bounded ? SizingBoundText(description, parent)
-                                                     : SizingFailureText(description, parent)));
+    messages_.push_back(SizingFailureMessage(bounded
+                                                 ? SizingBoundText(description, parent, testBound_)
+                                                 : SizingFailureText(description, parent)));
   }
 
   // Grows the run, or carries into its parent as the counter of the
@@ -244,6 +246,7 @@ class ModelPass {
   std::vector<double> cum_;
   int dirty_ = 0;
   long tests_ = 0;
+  const long testBound_;
 };
 
 // The loads summed into fittings and the root, children in document order.

@@ -89,6 +89,7 @@ void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node
                    [](const OrderedRun& a, const OrderedRun& b) { return a.sortKey < b.sortKey; });
 
   CalcContext ctx{state, projectRoot, {}};
+  ctx.testBound = SizingTestBound(nodes.size());
   for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
     auto found = firstById.find(it->id);
     if (found == firstById.end()) continue;

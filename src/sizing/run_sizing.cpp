@@ -66,9 +66,9 @@ bool IsKnownMethod(const std::string& method) {
 }
 
 std::string SizingBoundText(const std::string& nodeDescription,
-                            const std::string& parentDescription) {
+                            const std::string& parentDescription, long bound) {
   return "The sizes for the pipe between\n\t" + nodeDescription + "\n\t and\n\t" +
-         parentDescription + "\n\ncould not be found within " + std::to_string(kMaxSizingTests) +
+         parentDescription + "\n\ncould not be found within " + std::to_string(bound) +
          " trials: the runs above it are too many in a row to size.\n\nPlease fix the sizes of "
          "some of these runs, or shorten the chain.";
 }
@@ -112,7 +112,7 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
         return who() + " - Pressure drop to source too high (" + FormatNumber(Round2(t.value)) +
                " > " + FormatNumber(Round2(t.limit)) + ").  Upsizing nodes...";
       });
-      const bool bounded = ctx.tests >= kMaxSizingTests;
+      const bool bounded = ctx.tests >= ctx.testBound;
       if (bounded || !CoordinateParentSize(node, ctx)) {
         // A size the user fixed is never replaced.
         if (!IsSizeFixed(node)) {
@@ -123,7 +123,7 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
         if (ctx.state.Messages) {
           const std::string parent = FieldText(node.parent(), "description");
           ctx.state.Messages->Show(
-              SizingFailureMessage(bounded ? SizingBoundText(description, parent)
+              SizingFailureMessage(bounded ? SizingBoundText(description, parent, ctx.testBound)
                                            : SizingFailureText(description, parent)));
         }
         return false;

@@ -108,4 +108,32 @@ TEST(LargeNetwork, AManifoldWithoutTheFixedFlagIsSizedLikeOneWithIt) {
   EXPECT_EQ(results[0], results[1]);
 }
 
+TEST(LargeNetwork, DeepChainsEndSizedOrRefusedByName) {
+  struct Case {
+    int depth;
+    const char* length;  // of each run of the chain
+    bool tees;           // tees each feeding a lamp, or appliances one below the other
+    bool sized;
+  };
+  for (const Case& c : {Case{60, "10", false, true}, Case{40, "100", true, false}}) {
+    cvtest::TestProject project;
+    pugi::xml_node parent = project.Root();
+    for (int i = 1; i <= c.depth; ++i) {
+      const std::string id = std::to_string(i);
+      parent = project.Add(parent, {.id = id,
+                                    .appliance = c.tees ? "Tee" : "Other",
+                                    .load = c.tees ? "0" : "50",
+                                    .length = c.length});
+      if (c.tees) project.Add(parent, {.id = "L" + id, .appliance = "Lamp", .load = "2.5"});
+    }
+    project.Calculate();
+    EXPECT_EQ(project.State().LastSizingFailed, !c.sized) << c.depth;
+    if (c.sized) continue;
+    ASSERT_EQ(project.Messages().Shown().size(), 1u);
+    const std::string& text = project.Messages().Shown()[0].text;
+    EXPECT_NE(text.find("\tLamp L" + std::to_string(c.depth) + "\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("trials"), std::string::npos) << text;
+  }
+}
+
 }  // namespace
