@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <unordered_map>
 
 #include "core/errors.h"
 #include "core/number_text.h"
@@ -45,17 +46,67 @@ RunKind KindOf(std::string_view appliance) {
   return RunKind::Appliance;
 }
 
-// Whether every element among the children is a field without elements of
-// its own or a SystemNode: the only layout the model reads faithfully.
-bool FieldsAreFlat(pugi::xml_node element) {
+// The fields of a node found in one walk over its children: for each name
+// the first element, searched up to the first SystemNode as FindField does.
+// Only a field of one plain text piece without surrounding white space is
+// read here; any other layout is left to the calculation on the document.
+enum Field {
+  kDescription,
+  kLoad,
+  kLength,
+  kMaterial,
+  kSize,
+  kAppliance,
+  kFixed,
+  kSupply,
+  kDrop,
+  kDelivered,
+  kModel,
+  kFieldCount
+};
+constexpr const char* kFieldNames[kFieldCount] = {
+    "description",       "load",           "length",
+    "material",          "materialSize",   "appliance",
+    "materialSizeFixed", "SupplyPressure", "PressureDrop",
+    "DeliveredPressure", "ModelNumber"};
+
+bool IsPlainText(pugi::xml_node field) {
+  const pugi::xml_node piece = field.first_child();
+  if (!piece) return true;
+  if (piece.next_sibling() || piece.type() != pugi::node_pcdata) return false;
+  const std::string_view text = piece.value();
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  return text.empty() || (!blank(text.front()) && !blank(text.back()));
+}
+
+// False when the element holds a field the model does not read faithfully,
+// or elements nested in any field.
+bool ReadFields(pugi::xml_node element, pugi::xml_node (&fields)[kFieldCount]) {
+  bool pastFields = false;
+  int expected = 0;
   for (pugi::xml_node child : element.children()) {
     if (child.type() != pugi::node_element) continue;
-    if (std::strcmp(child.name(), kSystemNodeName) == 0) continue;
+    const char* name = child.name();
+    if (std::strcmp(name, kSystemNodeName) == 0) {
+      pastFields = true;
+      continue;
+    }
     for (pugi::xml_node inner : child.children())
       if (inner.type() == pugi::node_element) return false;
+    if (pastFields) continue;
+    // Fields usually stand in the order of a new node's: try the next one
+    // of that order first.
+    int f = std::strcmp(name, kFieldNames[expected]) == 0 ? expected : 0;
+    while (f < kFieldCount && std::strcmp(name, kFieldNames[f]) != 0) ++f;
+    expected = f + 1 < kFieldCount ? f + 1 : 0;
+    if (f == kFieldCount || fields[f]) continue;
+    if (!IsPlainText(child)) return false;
+    fields[f] = child;
   }
   return true;
 }
+
+std::string_view TextOf(pugi::xml_node field) { return field.text().get(); }
 
 class ModelReader {
  public:
@@ -98,40 +149,36 @@ class ModelReader {
 
  private:
   bool AddNode(pugi::xml_node e, int parent) {
-    const char* const required[] = {"description", "SupplyPressure", "PressureDrop",
-                                    "DeliveredPressure"};
-    for (const char* name : required)
-      if (!FindField(e, name)) return false;
-    pugi::xml_node appliance = FindField(e, "appliance");
-    pugi::xml_node load = FindField(e, "load");
-    pugi::xml_node length = FindField(e, "length");
-    pugi::xml_node material = FindField(e, "material");
-    pugi::xml_node size = FindField(e, "materialSize");
-    if (!appliance || !load || !length || !material || !size || !e.first_attribute() ||
-        !FieldsAreFlat(e))
-      return false;
-    const RunKind kind = KindOf(FieldView(e, "appliance"));
+    pugi::xml_node f[kFieldCount];
+    if (!ReadFields(e, f) || !e.first_attribute()) return false;
+    for (Field required :
+         {kDescription, kLoad, kLength, kMaterial, kSize, kAppliance, kSupply, kDrop, kDelivered})
+      if (!f[required]) return false;
+    const RunKind kind = KindOf(TextOf(f[kAppliance]));
     // A fitting's load is a total the calculation writes before reading it.
     const auto loadValue =
-        kind == RunKind::Appliance ? TryParseNumber(FieldView(e, "load")) : std::optional(0.0);
-    const auto lengthValue = TryParseNumber(FieldView(e, "length"));
+        kind == RunKind::Appliance ? TryParseNumber(TextOf(f[kLoad])) : std::optional(0.0);
+    const auto lengthValue = TryParseNumber(TextOf(f[kLength]));
     if (!loadValue || !lengthValue || !std::isfinite(*loadValue) || !std::isfinite(*lengthValue))
       return false;
 
     const int i = m_.Count();
     if (parent < 0 && firstTopLevel < 0) firstTopLevel = i;
     m_.element.push_back(e);
-    m_.id.push_back(NodeId(e));
+    m_.loadField.push_back(f[kLoad]);
+    m_.sizeField.push_back(f[kSize]);
+    m_.pressureFields.push_back({f[kSupply], f[kDrop], f[kDelivered]});
+    m_.id.push_back(e.first_attribute().value());
     m_.parent.push_back(parent);
     m_.firstChild.push_back(-1);
     m_.nextSibling.push_back(-1);
     m_.kind.push_back(kind);
-    const std::string_view materialText = FieldView(e, "material");
+    const std::string_view materialText = TextOf(f[kMaterial]);
     m_.material.push_back(materialText == kCorvanta ? 0 : materialText == kPipe ? 1 : -1);
     m_.length.push_back(*lengthValue);
-    m_.fixed.push_back(IsSizeFixed(e));
+    m_.fixed.push_back(f[kFixed] && TextOf(f[kFixed]) == "1");
     m_.values.load.push_back(*loadValue);
-    m_.values.size.push_back(SizeCodeOf(FieldView(e, "materialSize")));
+    m_.values.size.push_back(SizeCodeOf(TextOf(f[kSize])));
     m_.values.sizeWritten.push_back(0);
     m_.loadSum.push_back(0);
 
@@ -141,8 +188,8 @@ class ModelReader {
     const EFVParameters* efv = nullptr;
     std::string model;
     if (kind == RunKind::EFV) {
-      if (!FindField(e, "ModelNumber")) return false;
-      model = FieldText(e, "ModelNumber");
+      if (!f[kModel]) return false;
+      model = TextOf(f[kModel]);
       if (!state_.EFVCollection.Contains(model)) return false;
       efv = &state_.EFVCollection.Get(model);
     }
@@ -163,9 +210,11 @@ std::optional<CalcModel> ReadCalcModel(const pugi::xml_document& doc, ProgramSta
     CalcModel m;
     m.root = ProjectRoot(doc);
     // Runs outside the one root would be sized too, step by step.
-    if (m.root != doc.first_child() || m.root.next_sibling() || !FieldsAreFlat(m.root) ||
-        !FindField(m.root, "load"))
+    pugi::xml_node rootFields[kFieldCount];
+    if (m.root != doc.first_child() || m.root.next_sibling() || !ReadFields(m.root, rootFields) ||
+        !rootFields[kLoad])
       return std::nullopt;
+    m.rootLoadField = rootFields[kLoad];
     CalcContext ctx{state, m.root, {}};
     m.supply = ReadSupplyValues(ctx);
     m.naturalGas = m.supply.gasType == kNaturalGas;
@@ -173,6 +222,10 @@ std::optional<CalcModel> ReadCalcModel(const pugi::xml_document& doc, ProgramSta
     ModelReader reader(m, state);
     if (!reader.AddSubtree(m.root)) return std::nullopt;
     m.firstTop = reader.firstTopLevel;
+    std::unordered_map<std::string_view, int> firstById(static_cast<size_t>(m.Count()));
+    m.firstWithId.resize(m.id.size());
+    for (int i = 0; i < m.Count(); ++i)
+      m.firstWithId[i] = firstById.emplace(m.id[i], i).first->second;
     return m;
   } catch (const CvError&) {
     return std::nullopt;
@@ -181,22 +234,28 @@ std::optional<CalcModel> ReadCalcModel(const pugi::xml_document& doc, ProgramSta
 
 namespace {
 
-void WriteNumber(pugi::xml_node node, const char* field, double value) {
-  SetFieldText(node, field, FormatNumber(value));
+// Writes the text unless the field already holds exactly it.
+void WriteText(pugi::xml_node field, std::string_view text) {
+  const pugi::xml_node piece = field.first_child();
+  if (piece && piece.type() == pugi::node_pcdata && !piece.next_sibling() && text == piece.value())
+    return;
+  SetElementText(field, text);
 }
+
+void WriteNumber(pugi::xml_node field, double value) { WriteText(field, FormatNumber(value)); }
 
 }  // namespace
 
 void WriteCalcModel(const CalcModel& m) {
-  WriteNumber(m.root, "load", m.rootLoadSum);
+  WriteNumber(m.rootLoadField, m.rootLoadSum);
   for (int i = 0; i < m.Count(); ++i) {
-    const pugi::xml_node e = m.element[i];
-    if (m.kind[i] != RunKind::Appliance) WriteNumber(e, "load", m.loadSum[i]);
-    if (m.values.sizeWritten[i]) SetFieldText(e, "materialSize", SizeCodeText(m.values.size[i]));
+    if (m.kind[i] != RunKind::Appliance) WriteNumber(m.loadField[i], m.loadSum[i]);
+    if (m.values.sizeWritten[i]) WriteText(m.sizeField[i], SizeCodeText(m.values.size[i]));
     if (!m.hasPressures[i]) continue;
-    WriteNumber(e, "SupplyPressure", m.supplyPressure[i]);
-    WriteNumber(e, "PressureDrop", m.pressureDrop[i]);
-    WriteNumber(e, "DeliveredPressure", m.deliveredPressure[i]);
+    const auto& fields = m.pressureFields[i];
+    WriteNumber(fields[0], m.supplyPressure[i]);
+    WriteNumber(fields[1], m.pressureDrop[i]);
+    WriteNumber(fields[2], m.deliveredPressure[i]);
   }
 }
 

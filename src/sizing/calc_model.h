@@ -3,6 +3,7 @@
 // sized there, and written back as text once at the end.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <pugixml.hpp>
 #include <string>
@@ -41,8 +42,13 @@ struct CalcModel {
 
   int firstTop = -1;  // the first run from the gas supply
   std::vector<pugi::xml_node> element;
+  // The fields the results are written into.
+  pugi::xml_node rootLoadField;
+  std::vector<pugi::xml_node> loadField, sizeField;
+  std::vector<std::array<pugi::xml_node, 3>> pressureFields;  // supply, drop, delivered
   std::vector<std::string> id;
-  std::vector<int> parent;  // -1: the gas supply
+  std::vector<int> firstWithId;  // the first run in document order with the same id
+  std::vector<int> parent;       // -1: the gas supply
   std::vector<int> firstChild, nextSibling;
   std::vector<RunKind> kind;
   std::vector<int> material;  // 0 tubing, 1 pipe, -1 any other text

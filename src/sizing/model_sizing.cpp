@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/errors.h"
@@ -66,9 +65,7 @@ class ModelPass {
       int index;
     };
     std::vector<Key> keys;
-    std::unordered_map<std::string_view, int> firstById;
     for (int i = 0; i < m_.Count(); ++i) {
-      firstById.emplace(m_.id[i], i);
       if (IsApplianceOrRegulator(m_.kind[i])) keys.push_back({LoadKey(i), Lowered(m_.id[i]), i});
       if (!m_.fixed[i]) SetSize(i, SizeCodeAt(0, m_.material[i]));
     }
@@ -76,7 +73,7 @@ class ModelPass {
       return a.load != b.load ? a.load < b.load : a.lowered < b.lowered;
     });
     for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-      const int node = firstById.at(m_.id[it->index]);
+      const int node = m_.firstWithId[it->index];
       // The trip-flow pass sizes the runs behind an EFV and the high side.
       if (trip_ && m_.upstreamEfv[node] < 0 && m_.kind[node] != RunKind::Regulator &&
           m_.regulatorAbove[node])
