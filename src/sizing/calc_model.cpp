@@ -203,6 +203,19 @@ class ModelReader {
   const ProgramState& state_;
 };
 
+void RankIds(CalcModel& m) {
+  std::vector<std::string> lowered(m.id);
+  for (std::string& text : lowered)
+    for (char& c : text)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  std::vector<int> order(m.id.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  std::sort(order.begin(), order.end(), [&](int a, int b) { return lowered[a] < lowered[b]; });
+  m.idRank.assign(order.size(), 0);
+  for (size_t k = 1; k < order.size(); ++k)
+    m.idRank[order[k]] = m.idRank[order[k - 1]] + (lowered[order[k - 1]] < lowered[order[k]]);
+}
+
 }  // namespace
 
 std::optional<CalcModel> ReadCalcModel(const pugi::xml_document& doc, ProgramState& state) {
@@ -226,6 +239,7 @@ std::optional<CalcModel> ReadCalcModel(const pugi::xml_document& doc, ProgramSta
     m.firstWithId.resize(m.id.size());
     for (int i = 0; i < m.Count(); ++i)
       m.firstWithId[i] = firstById.emplace(m.id[i], i).first->second;
+    RankIds(m);
     return m;
   } catch (const CvError&) {
     return std::nullopt;

@@ -48,7 +48,10 @@ struct CalcModel {
   std::vector<std::array<pugi::xml_node, 3>> pressureFields;  // supply, drop, delivered
   std::vector<std::string> id;
   std::vector<int> firstWithId;  // the first run in document order with the same id
-  std::vector<int> parent;       // -1: the gas supply
+  // The order of the ids compared without regard to case (equal ids, equal
+  // rank): among equal loads, runs are sized in descending id order.
+  std::vector<int> idRank;
+  std::vector<int> parent;  // -1: the gas supply
   std::vector<int> firstChild, nextSibling;
   std::vector<RunKind> kind;
   std::vector<int> material;  // 0 tubing, 1 pipe, -1 any other text

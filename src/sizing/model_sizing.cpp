@@ -52,7 +52,8 @@ class ModelPass {
         v_(v),
         trip_(trip),
         messages_(messages),
-        drops_(static_cast<size_t>(m.Count()) * kMaxSizesPerMaterial, NAN),
+        drops_(m.Count()),
+        dropSlots_(m.Count(), -1),
         level_(m.Count(), -1),
         testBound_(SizingTestBound(static_cast<size_t>(m.Count()))) {}
 
@@ -61,16 +62,16 @@ class ModelPass {
   void Run() {
     struct Key {
       double load;
-      std::string lowered;
+      int idRank;
       int index;
     };
     std::vector<Key> keys;
     for (int i = 0; i < m_.Count(); ++i) {
-      if (IsApplianceOrRegulator(m_.kind[i])) keys.push_back({LoadKey(i), Lowered(m_.id[i]), i});
+      if (IsApplianceOrRegulator(m_.kind[i])) keys.push_back({LoadKey(i), m_.idRank[i], i});
       if (!m_.fixed[i]) SetSize(i, SizeCodeAt(0, m_.material[i]));
     }
     std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-      return a.load != b.load ? a.load < b.load : a.lowered < b.lowered;
+      return a.load != b.load ? a.load < b.load : a.idRank < b.idRank;
     });
     for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
       const int node = m_.firstWithId[it->index];
@@ -82,7 +83,8 @@ class ModelPass {
     }
   }
 
-  // The run's rounded segment drop at its size in this pass.
+  // The run's rounded segment drop at its size in this pass; each run keeps
+  // the drop of the last size asked for.
   double SegmentDrop(int i) {
     const int material = m_.material[i];
     int slot = 0;
@@ -90,8 +92,9 @@ class ModelPass {
       slot = SizeIndexFor(v_.size[i], material);
       if (slot < 0) throw ModelRefused{};
     }
-    double& drop = drops_[static_cast<size_t>(i) * kMaxSizesPerMaterial + slot];
-    if (std::isnan(drop)) {
+    double& drop = drops_[i];
+    if (dropSlots_[i] != slot) {
+      dropSlots_[i] = slot;
       double dp = LawPressureDrop(v_.load[i], m_.length[i],
                                   material >= 0 ? kMaterials[material] : std::string_view("?"),
                                   SizeCodeText(v_.size[i]), m_.supply.gasType);
@@ -112,12 +115,6 @@ class ModelPass {
     const double rounded = RoundHalfEven(v_.load[i], 0);
     if (!(rounded >= 0 && rounded < 1e12)) throw ModelRefused{};
     return rounded;
-  }
-
-  static std::string Lowered(std::string text) {
-    for (char& c : text)
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
   }
 
   void SetSize(int i, int code) {
@@ -153,6 +150,9 @@ class ModelPass {
 
   bool SizeRun(int x) {
     if (!(m_.length[x] > 0) || !IsKnownMethod(m_.supply.method)) return true;
+    // A fitting reached through an id it shares with a run keeps the
+    // pressures of its sizing, which the last step does not rewrite.
+    if (!trip_ && !IsApplianceOrRegulator(m_.kind[x])) throw ModelRefused{};
     const bool lowSide = !m_.supply.dual || m_.regulatorAbove[x];
     path_.clear();
     for (int cur = x;; cur = m_.parent[cur]) {
@@ -235,6 +235,7 @@ class ModelPass {
   const bool trip_;
   std::vector<Message>& messages_;
   std::vector<double> drops_;
+  std::vector<signed char> dropSlots_;  // the size index of drops_, -1: none yet
   double referenceDrops_[2][kMaxSizesPerMaterial] = {
       {NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN},
       {NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN}};
