@@ -5,6 +5,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "ui/busy_cursor.h"
+
 namespace cv::ui {
 namespace {
 
@@ -85,6 +87,7 @@ cv::MessageAnswer QtMessageSink::Show(const cv::Message& message) {
   QMessageBox box(IconOf(message.icon), QString::fromStdString(message.EffectiveTitle()),
                   QString::fromStdString(message.text), ButtonsOf(message.buttons), parent_);
   box.setEscapeButton(EscapeButtonOf(message.buttons));
+  cv::ArrowCursor arrow;
   return AnswerOf(box.exec());
 }
 
