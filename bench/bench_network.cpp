@@ -3,7 +3,7 @@
 // regulators, manifolds, tees, EFV-protected appliances), and the whole
 // round of loading, calculating and saving a project file, and the layout
 // and drawing of the network diagram.
-// Usage: corvanta-bench [--catalog DB] [--runs N] [--keep] [NODES...]
+// Usage: corvanta-bench [--catalog DB] [--runs N] [--keep] [--whole] [NODES...]
 #include <sys/resource.h>
 #include <time.h>
 
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_whole.h"
 #include "bench_timing.h"
 #include "core/errors.h"
 #include "project/document.h"
@@ -125,7 +126,7 @@ void BenchDiagram(const pugi::xml_document& doc, int count, int runs) {
       count, layout.wall, layout.cpu, drawn.wall, drawn.cpu, svg.wall, svg.cpu, svgBytes / 1024);
 }
 
-void Bench(int nodes, int runs, const std::string& catalog, bool keep) {
+void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whole) {
   cv::ProgramState state;
   state.EFVCollection.Load(catalog);
   pugi::xml_document doc;
@@ -150,6 +151,7 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep) {
     cv::CalculateNetwork(loaded, state);
     cv::SaveDocumentFile(loaded, path);
   });
+  if (whole) bench::CompareWithFloor(path, catalog, runs);
   if (keep)
     std::printf("kept %s\n", path.c_str());
   else
@@ -167,6 +169,7 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep) {
 int main(int argc, char** argv) {
   std::string catalog = CORVANTA_BENCH_CATALOG;
   int runs = 7;
+  bool whole = false;
   std::vector<int> sizes;
   bool keep = false;  // --keep: the saved project file stays for other benches
   try {
@@ -176,6 +179,8 @@ int main(int argc, char** argv) {
         catalog = argv[++i];
       else if (arg == "--keep")
         keep = true;
+      else if (arg == "--whole")
+        whole = true;
       else if (arg == "--runs" && i + 1 < argc)
         runs = std::max(1, std::stoi(argv[++i]));
       else
@@ -183,7 +188,8 @@ int main(int argc, char** argv) {
     }
     if (sizes.empty()) sizes = {100, 1000, 10000};
     std::printf("median of %d runs each\n", runs);
-    for (int nodes : sizes) Bench(nodes, runs, catalog, keep);
+    for (int nodes : sizes) Bench(nodes, runs, catalog, keep, whole);
+    if (whole) bench::DeepChains(catalog);
   } catch (const cv::CvError& e) {
     std::fprintf(stderr, "%s\n", cv::StandardErrorText(e).c_str());
     return 1;

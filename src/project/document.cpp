@@ -80,16 +80,25 @@ bool IsSystemNode(pugi::xml_node element) noexcept {
   return element && std::strcmp(element.name(), kSystemNodeName) == 0;
 }
 
+// A node's field elements come ahead of its child nodes, so the search
+// ends at the first SystemNode: a missing optional field (materialSizeFixed)
+// never costs a walk over thousands of children.
 pugi::xml_node FindField(pugi::xml_node node, const char* name) noexcept {
-  return node.child(name);
+  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+    if (child.type() != pugi::node_element) continue;
+    const char* childName = child.name();
+    if (std::strcmp(childName, name) == 0) return child;
+    if (std::strcmp(childName, kSystemNodeName) == 0) break;
+  }
+  return {};
 }
 
 bool IsSizeFixed(pugi::xml_node node) noexcept {
-  return std::string_view(node.child("materialSizeFixed").text().get()) == "1";
+  return std::string_view(FindField(node, "materialSizeFixed").text().get()) == "1";
 }
 
 std::string_view FieldView(pugi::xml_node node, const char* name) {
-  pugi::xml_node field = node.child(name);
+  pugi::xml_node field = FindField(node, name);
   if (!field) {
     std::string where = IsSystemNode(node) && node.first_attribute()
                             ? " of node " + std::string(node.first_attribute().value())
@@ -106,7 +115,7 @@ std::string FieldText(pugi::xml_node node, const char* name) {
 double FieldNumber(pugi::xml_node node, const char* name) {
   const std::string_view text = FieldView(node, name);
   if (auto value = TryParseNumber(text)) return *value;
-  pugi::xml_node description = node.child("description");
+  pugi::xml_node description = FindField(node, "description");
   Raise(kErrTypeMismatch, std::string("the ") + name + " \"" + std::string(text) + "\" of \"" +
                               (description ? description.text().get() : NodeId(node)) +
                               "\" is not a number");
@@ -123,7 +132,7 @@ void SetElementText(pugi::xml_node element, std::string_view text) {
 }
 
 void SetFieldText(pugi::xml_node node, const char* name, std::string_view text) {
-  pugi::xml_node field = node.child(name);
+  pugi::xml_node field = FindField(node, name);
   if (!field) FieldText(node, name);  // raises the missing-element failure
   SetElementText(field, text);
 }

@@ -13,6 +13,7 @@
 #include "project/document.h"
 #include "sizing/calc_context.h"
 #include "sizing/input_checks.h"
+#include "sizing/model_sizing.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/run_sizing.h"
 #include "sizing/tables.h"
@@ -89,6 +90,7 @@ void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node
                    [](const OrderedRun& a, const OrderedRun& b) { return a.sortKey < b.sortKey; });
 
   CalcContext ctx{state, projectRoot, {}};
+  ctx.testBound = SizingTestBound(nodes.size());
   for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
     auto found = firstById.find(it->id);
     if (found == firstById.end()) continue;
@@ -185,6 +187,12 @@ std::string TripDocumentPath(const std::string& projectPath) {
 }
 
 void CalculateNetwork(pugi::xml_document& project, ProgramState& state) {
+  // The trace follows every step on the document as it is written.
+  if (!state.DebugMode && CalculateOnModel(project, state)) return;
+  CalculateNetworkOnDocument(project, state);
+}
+
+void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state) {
   WithContext("modTreeFunctions.CalculateNetwork -", [&] {
     state.TripFlowPass = false;
     state.LastSizingFailed = false;

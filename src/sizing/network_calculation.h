@@ -18,6 +18,10 @@ inline constexpr int kMaxNetworkDepth = 2000;
 // ends its pass after the message (LastSizingFailed is then set); any other
 // failure propagates as CvError, with what was written staying written.
 void CalculateNetwork(pugi::xml_document& project, ProgramState& state);
+// The same calculation step by step on the document, reading and writing
+// text at every step: the one that traces, and the one that fails where a
+// document's faults must make it fail.
+void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state);
 
 // Total load at and below a node; fittings, regulators and EFVs carry only
 // the loads below them. AccumulateLoads also writes those totals (and the

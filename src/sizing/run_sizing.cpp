@@ -10,19 +10,34 @@ namespace cv {
 
 namespace {
 
-// The pair a run is judged by: it passes while limit >= value.
-struct Test {
-  double cum = 0;        // cumulative drop from the source
-  double delivered = 0;  // source pressure - cum
-  double value = 0;
-  double limit = 0;
-};
+RunTest Evaluate(pugi::xml_node node, const SupplyValues& s, bool lowSide, CalcContext& ctx) {
+  ++ctx.tests;
+  return JudgeRun(PressureDropToSource(node, false, ctx), s, lowSide, ctx.state.TripFlowPass);
+}
 
-Test Evaluate(pugi::xml_node node, const SupplyValues& s, bool lowSide, const CalcContext& ctx) {
-  Test t;
-  const bool trip = ctx.state.TripFlowPass;
+std::string NodeReport(pugi::xml_node node, bool trip) {
+  const pugi::xml_node parent = node.parent();
+  std::string report = "Current Node: " + FieldText(node, "appliance") + "\r\n";
+  report += IsSystemRoot(parent) ? std::string("Parent Node: Gas Supply ")
+                                 : "Parent Node: " + FieldText(parent, "appliance");
+  report += "\r\nSupply Pressure: " + FieldText(node, "SupplyPressure");
+  report += "\r\nPressureDrop: " + FieldText(node, "PressureDrop");
+  report += "\r\nDeliveryPressure: " + FieldText(node, "DeliveredPressure");
+  report += std::string(trip ? "\r\nTrip" : "\r\nNormal") +
+            " Load at This Node: " + FieldText(node, "load");
+  report += "\r\nLength: " + FieldText(node, "length");
+  report += "\r\nMaterial: " + FieldText(node, "material");
+  report += std::string(trip ? "\r\nTrip" : "\r\nNormal") +
+            " MaterialSize: " + FieldText(node, "materialSize");
+  return report;
+}
+
+}  // namespace
+
+RunTest JudgeRun(double cum, const SupplyValues& s, bool lowSide, bool trip) {
+  RunTest t;
   const double source = lowSide ? s.pLow : s.pHigh;
-  t.cum = PressureDropToSource(node, false, ctx);
+  t.cum = cum;
   t.delivered = source - t.cum;
   if (!lowSide) {
     t.value = t.cum;
@@ -45,24 +60,26 @@ Test Evaluate(pugi::xml_node node, const SupplyValues& s, bool lowSide, const Ca
   return t;
 }
 
-std::string NodeReport(pugi::xml_node node, bool trip) {
-  const pugi::xml_node parent = node.parent();
-  std::string report = "Current Node: " + FieldText(node, "appliance") + "\r\n";
-  report += IsSystemRoot(parent) ? std::string("Parent Node: Gas Supply ")
-                                 : "Parent Node: " + FieldText(parent, "appliance");
-  report += "\r\nSupply Pressure: " + FieldText(node, "SupplyPressure");
-  report += "\r\nPressureDrop: " + FieldText(node, "PressureDrop");
-  report += "\r\nDeliveryPressure: " + FieldText(node, "DeliveredPressure");
-  report += std::string(trip ? "\r\nTrip" : "\r\nNormal") +
-            " Load at This Node: " + FieldText(node, "load");
-  report += "\r\nLength: " + FieldText(node, "length");
-  report += "\r\nMaterial: " + FieldText(node, "material");
-  report += std::string(trip ? "\r\nTrip" : "\r\nNormal") +
-            " MaterialSize: " + FieldText(node, "materialSize");
-  return report;
+bool IsKnownMethod(const std::string& method) {
+  return method == kFixedPressureMethod || method == kUserDefinedMethod ||
+         method == kDeliveryPressureMethod;
 }
 
-}  // namespace
+std::string SizingBoundText(const std::string& nodeDescription,
+                            const std::string& parentDescription, long bound) {
+  return "The sizes for the pipe between\n\t" + nodeDescription + "\n\t and\n\t" +
+         parentDescription + "\n\ncould not be found within " + std::to_string(bound) +
+         " trials: the runs above it are too many in a row to size.\n\nPlease fix the sizes of "
+         "some of these runs, or shorten the chain.";
+}
+
+Message SizingFailureMessage(std::string text) {
+  Message message;
+  message.text = std::move(text);
+  message.title = "Error";
+  message.icon = MessageIcon::Exclamation;
+  return message;
+}
 
 std::string SizingFailureText(const std::string& nodeDescription,
                               const std::string& parentDescription) {
@@ -78,12 +95,9 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
   FieldText(node, "materialSize");
   FieldText(node, "appliance");
   const auto who = [&] { return "Node: " + description; };
-  const bool knownMethod = supply.method == kFixedPressureMethod ||
-                           supply.method == kUserDefinedMethod ||
-                           supply.method == kDeliveryPressureMethod;
   bool tested = false;
-  Test t;
-  if (length > 0 && knownMethod) {
+  RunTest t;
+  if (length > 0 && IsKnownMethod(supply.method)) {
     ctx.sizingNode = node;
     const bool lowSide = !supply.dual || HasRegulatorAncestor(node);
     t = Evaluate(node, supply, lowSide, ctx);
@@ -98,22 +112,20 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
         return who() + " - Pressure drop to source too high (" + FormatNumber(Round2(t.value)) +
                " > " + FormatNumber(Round2(t.limit)) + ").  Upsizing nodes...";
       });
-      if (!CoordinateParentSize(node, ctx)) {
+      const bool bounded = ctx.tests >= ctx.testBound;
+      if (bounded || !CoordinateParentSize(node, ctx)) {
         // A size the user fixed is never replaced.
         if (!IsSizeFixed(node)) {
           const std::string material = FieldText(node, "material");
           SetFieldText(node, "materialSize", upsized ? saved : SmallestSizeFallback(material));
         }
         ctx.state.LastSizingFailed = true;
-        const std::string text =
-            SizingFailureText(description, FieldText(node.parent(), "description"));
+        const std::string parent = FieldText(node.parent(), "description");
+        const std::string text = bounded ? SizingBoundText(description, parent, ctx.testBound)
+                                         : SizingFailureText(description, parent);
         ctx.state.SizingFailures.push_back({NodeId(node), text});
         if (ctx.state.Messages) {
-          Message message;
-          message.text = text;
-          message.title = "Error";
-          message.icon = MessageIcon::Exclamation;
-          ctx.state.Messages->Show(message);
+          ctx.state.Messages->Show(SizingFailureMessage(text));
         }
         return false;
       }

@@ -9,6 +9,7 @@
 #include "sizing/network_calculation.h"
 #include "sizing/units.h"
 #include "supply/supply_panel_values.h"
+#include "ui/busy_cursor.h"
 #include "ui/main_window.h"
 #include "ui/supply_panel.h"
 
@@ -134,6 +135,7 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
   state.DualSystemFlag = values.dualSystem;
   panel_.ShowLoaded(values);
   window_.SetUnitLabels();
+  BusyCursor busy;
   CalculateNetwork(window_.Document(), state);
   window_.RefreshMaterialList();
   window_.BuildTreeFromDocument();

@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "ui/busy_cursor.h"
+
 namespace cv::ui {
 namespace {
 
@@ -87,6 +89,7 @@ cv::MessageAnswer QtMessageSink::Show(const cv::Message& message) {
   QMessageBox box(IconOf(message.icon), QString::fromStdString(message.EffectiveTitle()),
                   QString::fromStdString(message.text), ButtonsOf(message.buttons), parent_);
   box.setEscapeButton(EscapeButtonOf(message.buttons));
+  cv::ArrowCursor arrow;
   return AnswerOf(box.exec());
 }
 

@@ -12,6 +12,7 @@
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
 #include "ui/appliance_panel.h"
+#include "ui/busy_cursor.h"
 #include "ui/click_on_set.h"
 #include "ui/diagram_page.h"
 #include "ui/diagram_view.h"
@@ -248,7 +249,10 @@ void MainWindow::Calculate() {
   // An edit may just have made or removed the network's only EFV: the trip
   // flow pass must follow the network as it now is, not as it was.
   SetEFVPresence(document_, state_);
-  CalculateNetwork(document_, state_);
+  {
+    BusyCursor busy;
+    CalculateNetwork(document_, state_);
+  }
   ShowCalculatedValues();
 }
 

@@ -87,6 +87,7 @@ TEST_F(Network, WithoutAnEFVOnlyTheNormalPassRuns) {
 }
 
 TEST_F(Network, TripDocumentCarriesTripFlowsBehindEFVsOnly) {
+  project_.State().DebugMode = true;  // the trip copy is kept while tracing
   pugi::xml_node tee = Add(Root(), {.id = "T", .appliance = "Tee"});
   Add(tee, {.id = "A", .appliance = "Range", .load = "40"});
   Add(tee, {.id = "B", .appliance = "Dryer", .load = "30"});
@@ -109,6 +110,7 @@ TEST_F(Network, TripDocumentCarriesTripFlowsBehindEFVsOnly) {
 }
 
 TEST_F(Network, LargerSizeOfBothPassesWins) {
+  project_.State().DebugMode = true;
   pugi::xml_node efv =
       Add(Root(), {.id = "E", .appliance = "EFV", .length = "5", .model = "EFV-U525"});
   Add(efv, {.id = "G", .appliance = "Grill", .load = "20", .length = "30"});
@@ -140,6 +142,7 @@ TEST_F(Network, FixedSizeSurvivesBothPasses) {
 TEST_F(Network, DualTripPassSizesTheHighSideThatNoEFVFeeds) {
   cvtest::TestProject dual(cvtest::TwoPsiDualSupply());
   dual.LoadReferenceCatalog();
+  dual.State().DebugMode = true;  // the trip document is kept while tracing
   // 50 kBTU/h over 100 ft keeps 10A within the high side's drop; the
   // valve's trip flow of 135 needs 15A.
   pugi::xml_node reg =
@@ -159,6 +162,7 @@ TEST_F(Network, FittingBehindAnEFVCarriesTheLargestTripFlowOfItsBranches) {
   pugi::xml_node tee = Add(efv, {.id = "T", .appliance = "Tee"});
   Add(tee, {.id = "G", .appliance = "Grill", .load = "20"});
   Add(tee, {.id = "L", .appliance = "Lamp", .load = "5"});
+  project_.State().DebugMode = true;
   project_.Calculate();
   const pugi::xml_document& trip = project_.State().TripDocument;
   for (const char* id : {"T", "E"})
