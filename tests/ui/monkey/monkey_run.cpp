@@ -1,0 +1,95 @@
+#include "monkey_run.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include "monkey_events.h"
+#include "ui/main_window.h"
+#include "ui/program.h"
+#include "ui/project_commands.h"
+
+namespace cv::ui::monkey {
+
+Session::Session(const QString& project) : seams_(folder_.path()), seamSet_(seams_.AsSeams()) {
+  window_ = std::make_unique<MainWindow>(seamSet_);
+  WireControllers(*window_, seamSet_);
+  // The splash and the help window would only stand in the way.
+  window_->SetSplashHook({});
+  window_->SetHelpHook({});
+  window_->StartUp();
+  window_->show();
+  window_->activateWindow();
+  QApplication::setActiveWindow(window_.get());
+  QApplication::processEvents();
+  if (project.isEmpty()) return;
+  const QString copy = QDir(folder_.path()).filePath(QStringLiteral("start.cv"));
+  QFile::copy(project, copy);
+  if (auto* commands = window_->findChild<ProjectCommands*>())
+    window_->Guarded([&] { commands->OpenFile(copy); });
+}
+
+Session::~Session() = default;
+
+std::optional<Finding> Session::Check(bool deep) {
+  checks_ += 4;
+  if (auto found = CheckAfterEvent(*window_, seams_.TakeErrorBoxes())) return found;
+  if (!deep) return std::nullopt;
+  ++checks_;
+  return CheckSavedTextRecalculates(*window_);
+}
+
+std::optional<Finding> Session::Step(const std::string& event, bool deep) {
+  Perform(event, *window_, seams_);
+  return Check(deep);
+}
+
+Outcome RunRandom(const QString& project, std::uint64_t start, int events) {
+  Session session(project);
+  Dice dice(start);
+  Outcome outcome;
+  for (int i = 0; i < events && !outcome.finding; ++i) {
+    outcome.events.push_back(NextEvent(dice, session.Window()));
+    const bool deep = (i + 1) % 100 == 0 || i + 1 == events;
+    outcome.finding = session.Step(outcome.events.back(), deep);
+  }
+  outcome.checks = session.Checks();
+  return outcome;
+}
+
+Outcome Replay(const QString& project, const std::vector<std::string>& events) {
+  Session session(project);
+  Outcome outcome;
+  for (const std::string& event : events) {
+    outcome.events.push_back(event);
+    if ((outcome.finding = session.Step(event, true))) break;
+  }
+  outcome.checks = session.Checks();
+  return outcome;
+}
+
+// Drops ever smaller runs of events while the same check still breaks, for
+// at most a few hundred replays.
+std::vector<std::string> CutDown(const QString& project, std::vector<std::string> events,
+                                 const std::string& check) {
+  int replays = 0;
+  for (size_t chunk = events.size() / 2; chunk >= 1 && replays < 400;) {
+    bool dropped = false;
+    for (size_t from = 0; from < events.size() && replays < 400; ++replays) {
+      std::vector<std::string> shorter(events.begin(), events.begin() + from);
+      shorter.insert(shorter.end(), events.begin() + std::min(events.size(), from + chunk),
+                     events.end());
+      Outcome outcome = Replay(project, shorter);
+      if (outcome.finding && outcome.finding->check == check) {
+        events = outcome.events;
+        dropped = true;
+      } else {
+        from += chunk;
+      }
+    }
+    if (!dropped) chunk /= 2;
+  }
+  return events;
+}
+
+}  // namespace cv::ui::monkey
