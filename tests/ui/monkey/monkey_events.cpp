@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include <functional>
 
 #include "ui/main_window.h"
+#include "ui/network_tree.h"
 
 namespace cv::ui::monkey {
 namespace {
@@ -188,42 +190,42 @@ void RightClick(MainWindow& window, const QPoint& at, const std::string& entry) 
   ClosePopups();
 }
 
-// A real drag: the moves that start it go to the tree; once the drag runs
-// its own loop, the window gets the move and the release (or Escape).
-void Drag(MainWindow& window, const QPoint& from, const std::string& target) {
-  QTreeWidget* tree = window.Tree();
-  QWidget* viewport = tree->viewport();
-  QPoint to(viewport->width() + 40, 10);  // "outside": over the panel
-  if (target != "outside" && target != "escape") {
-    const auto point = ItemPoint(tree, target);
-    if (!point) return;
-    to = *point;
+void SendDragEvent(QWidget* viewport, QEvent::Type type, const QPoint& at) {
+  QMimeData data;
+  if (type == QEvent::Drop) {
+    QDropEvent drop(QPointF(at), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+  } else {
+    QDragMoveEvent move(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier, type);
+    QApplication::sendEvent(viewport, &move);
   }
-  QWindow* handle = window.windowHandle();
-  const QPoint at = handle->mapFromGlobal(viewport->mapToGlobal(to));
-  bool released = false;
-  QTimer::singleShot(0, &window, [&] {
-    QTest::mouseMove(handle, at);
-    if (target == "escape") {
-      QTest::keyClick(handle, Qt::Key_Escape);
-    } else {
-      QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
-      released = true;
-    }
-  });
-  // A drag whose loop did not end with the release is cancelled.
-  QTimer rescue;
-  rescue.setSingleShot(true);
-  QObject::connect(&rescue, &QTimer::timeout, [handle] {
-    if (QThread::currentThread()->loopLevel() > 0) QTest::keyClick(handle, Qt::Key_Escape);
-  });
-  rescue.start(2000);
-  const int step = QApplication::startDragDistance() + 2;
+}
+
+// A drag onto an item gets the events a platform drag delivers: the press,
+// the drag's enter, move and drop, its end, and the release it held back.
+// A drag that ends outside the tree or with Escape starts with the moves
+// of the mouse; the offscreen platform ends such a drag at once.
+void Drag(MainWindow& window, const QPoint& from, const std::string& target) {
+  QWidget* viewport = window.Tree()->viewport();
   QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-  QTest::mouseMove(viewport, from + QPoint(0, step));
-  QTest::mouseMove(viewport, from + QPoint(0, 2 * step));
+  QPoint to = from + QPoint(0, 2 * QApplication::startDragDistance() + 4);
+  if (target == "outside" || target == "escape") {
+    // A platform whose drag runs its own loop gets Escape to end it.
+    QTimer::singleShot(0, &window, [&window] {
+      if (QThread::currentThread()->loopLevel() > 0)
+        QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+    });
+    QTest::mouseMove(viewport, from + QPoint(0, QApplication::startDragDistance() / 2 + 1));
+    QTest::mouseMove(viewport, to);
+  } else if (const auto point = ItemPoint(window.Tree(), target)) {
+    to = *point;
+    SendDragEvent(viewport, QEvent::DragEnter, from);
+    SendDragEvent(viewport, QEvent::DragMove, to);
+    SendDragEvent(viewport, QEvent::Drop, to);
+    window.NetTree()->EndDrag();
+  }
   QApplication::processEvents();
-  if (!released) QTest::mouseRelease(viewport, Qt::LeftButton, {}, from + QPoint(0, 2 * step));
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
 }
 
 // Press on the item's lower (or upper) edge, release a few pixels further:
