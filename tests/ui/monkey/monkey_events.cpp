@@ -51,7 +51,8 @@ const char* const kKeys[] = {"Up",
                              "Ctrl+Shift+Z",
                              "Backspace"};
 const char* const kListKeys[] = {"Up", "Down", "Home", "End", "P", "N"};
-const char* const kTexts[] = {"", "0", "12", "-3", "2.5", "1,5", "1e308", "9e99", "abc", "0.0001"};
+const char* const kTexts[] = {"",      "0",    "12",  "-3",     "2.5", "1,5",
+                              "1e308", "9e99", "abc", "0.0001", "inf", "NaN"};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 

@@ -63,5 +63,22 @@ TEST(MonkeyEvents, ARealDragMovesTheNode) {
             session.Window().Document().document_element());
 }
 
+// Each list once ended in a broken rule; the comment says what was mended.
+TEST(MonkeyRegressions, EventListsThatOnceBrokeARuleNoLongerDo) {
+  const struct {
+    const char* project;
+    std::vector<std::string> events;
+  } cases[] = {
+      // A load so large that the pressure drop overflowed: refused as input.
+      {"house.cv",
+       {"1 dclick \"Meter to Manifold\"0", "1 click \"Furnace\"0", "1 type txtLoad \"1e150\"",
+        "1 press cmdUpdate"}},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = Replay(Example(c.project), c.events);
+    EXPECT_FALSE(outcome.finding) << outcome.events.size() << ": " << outcome.finding->detail;
+  }
+}
+
 }  // namespace
 }  // namespace cv::ui::monkey
