@@ -89,6 +89,13 @@ std::optional<Finding> CheckNumbers(pugi::xml_node element) {
 
 }  // namespace
 
+std::string Difference(const std::string& before, const std::string& after) {
+  size_t at = 0;
+  while (at < before.size() && at < after.size() && before[at] == after[at]) ++at;
+  const size_t from = at > 40 ? at - 40 : 0;
+  return "'..." + before.substr(from, 80) + "' became '..." + after.substr(from, 80) + "'";
+}
+
 std::optional<Finding> CheckAfterEvent(MainWindow& window,
                                        const std::vector<std::string>& errorBoxes) {
   if (!errorBoxes.empty()) return Finding{"error box", errorBoxes.front()};
@@ -115,12 +122,7 @@ std::optional<Finding> CheckSavedTextRecalculates(MainWindow& window) {
   }
   const std::string again = SerializeDocument(loaded);
   if (again == saved) return std::nullopt;
-  size_t at = 0;
-  while (at < saved.size() && at < again.size() && saved[at] == again[at]) ++at;
-  const size_t from = saved.rfind('\n', at) == std::string::npos ? 0 : saved.rfind('\n', at) + 1;
-  return Finding{"reload", "recalculating changes the saved text at '" +
-                               saved.substr(from, saved.find('\n', at) - from) + "' -> '" +
-                               again.substr(from, again.find('\n', at) - from) + "'"};
+  return Finding{"reload", "recalculating changes the saved text: " + Difference(saved, again)};
 }
 
 }  // namespace cv::ui::monkey

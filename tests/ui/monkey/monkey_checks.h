@@ -24,6 +24,9 @@ struct Finding {
 std::optional<Finding> CheckAfterEvent(MainWindow& window,
                                        const std::vector<std::string>& errorBoxes);
 
+// Where two texts first differ, with a little of each around it.
+std::string Difference(const std::string& before, const std::string& after);
+
 // The saved text loads again and recalculating it gives the same text.
 std::optional<Finding> CheckSavedTextRecalculates(MainWindow& window);
 

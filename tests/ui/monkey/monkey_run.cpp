@@ -22,11 +22,13 @@ Session::Session(const QString& project) : seams_(folder_.path()), seamSet_(seam
   window_->activateWindow();
   QApplication::setActiveWindow(window_.get());
   QApplication::processEvents();
-  if (project.isEmpty()) return;
-  const QString copy = QDir(folder_.path()).filePath(QStringLiteral("start.cv"));
-  QFile::copy(project, copy);
-  if (auto* commands = window_->findChild<ProjectCommands*>())
-    window_->Guarded([&] { commands->OpenFile(copy); });
+  if (!project.isEmpty()) {
+    const QString copy = QDir(folder_.path()).filePath(QStringLiteral("start.cv"));
+    QFile::copy(project, copy);
+    if (auto* commands = window_->findChild<ProjectCommands*>())
+      window_->Guarded([&] { commands->OpenFile(copy); });
+  }
+  history_ = std::make_unique<History>(*window_);
 }
 
 Session::~Session() = default;
@@ -36,11 +38,15 @@ std::optional<Finding> Session::Check(bool deep) {
   if (auto found = CheckAfterEvent(*window_, seams_.TakeErrorBoxes())) return found;
   if (!deep) return std::nullopt;
   ++checks_;
-  return CheckSavedTextRecalculates(*window_);
+  if (auto found = CheckSavedTextRecalculates(*window_)) return found;
+  if (!history_->Present()) return std::nullopt;
+  ++checks_;
+  return history_->Check();
 }
 
 std::optional<Finding> Session::Step(const std::string& event, bool deep) {
   Perform(event, *window_, seams_);
+  history_->AfterEvent();
   return Check(deep);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "monkey_checks.h"
+#include "monkey_history.h"
 #include "monkey_seams.h"
 
 namespace cv::ui {
@@ -27,7 +28,8 @@ class Session {
 
   MainWindow& Window() { return *window_; }
   MonkeySeams& Dialogs() { return seams_; }
-  // Performs the event, then checks; deep adds the saved-text check.
+  // Performs the event, then checks; deep adds the saved-text and
+  // history checks.
   std::optional<Finding> Step(const std::string& event, bool deep);
   // The checks after the last event (also run by Step).
   std::optional<Finding> Check(bool deep);
@@ -38,6 +40,7 @@ class Session {
   MonkeySeams seams_;
   Seams seamSet_;
   std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<History> history_;
   long checks_ = 0;
 };
 
