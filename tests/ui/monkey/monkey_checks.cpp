@@ -77,7 +77,9 @@ std::optional<Finding> CheckNumbers(pugi::xml_node element) {
     if (!IsBadNumber(text)) return std::nullopt;
     return Finding{"number", where + " holds '" + std::string(text) + "'"};
   };
-  if (auto found = bad(element.name(), element.text().get())) return found;
+  // A description is the user's text, whatever it looks like.
+  const bool text = std::string_view(element.name()) == "description";
+  if (auto found = text ? std::nullopt : bad(element.name(), element.text().get())) return found;
   for (pugi::xml_attribute attribute : element.attributes())
     if (auto found = bad(std::string(element.name()) + "@" + attribute.name(), attribute.value()))
       return found;
