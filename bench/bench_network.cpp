@@ -2,7 +2,7 @@
 // 100, 1,000 and 10,000 nodes (a 5 PSI steel main, tubing zones behind
 // regulators, manifolds, tees, EFV-protected appliances), and the whole
 // round of loading, calculating and saving a project file.
-// Usage: corvanta-bench [--catalog DB] [--runs N] [NODES...]
+// Usage: corvanta-bench [--catalog DB] [--runs N] [--keep] [NODES...]
 #include <sys/resource.h>
 #include <time.h>
 
@@ -121,7 +121,7 @@ int UnsizedRuns(const pugi::xml_document& doc) {
   return unsized;
 }
 
-void Bench(int nodes, int runs, const std::string& catalog) {
+void Bench(int nodes, int runs, const std::string& catalog, bool keep) {
   cv::ProgramState state;
   state.EFVCollection.Load(catalog);
   pugi::xml_document doc;
@@ -145,7 +145,10 @@ void Bench(int nodes, int runs, const std::string& catalog) {
     cv::CalculateNetwork(loaded, state);
     cv::SaveDocumentFile(loaded, path);
   });
-  std::filesystem::remove(path);
+  if (keep)
+    std::printf("kept %s\n", path.c_str());
+  else
+    std::filesystem::remove(path);
 
   std::printf(
       "%6d nodes  CalculateNetwork %8.2f ms (cpu %8.2f)  load+calculate+save %8.2f ms "
@@ -160,11 +163,14 @@ int main(int argc, char** argv) {
   std::string catalog = CORVANTA_BENCH_CATALOG;
   int runs = 7;
   std::vector<int> sizes;
+  bool keep = false;  // --keep: the saved project file stays for other benches
   try {
     for (int i = 1; i < argc; ++i) {
       const std::string arg = argv[i];
       if (arg == "--catalog" && i + 1 < argc)
         catalog = argv[++i];
+      else if (arg == "--keep")
+        keep = true;
       else if (arg == "--runs" && i + 1 < argc)
         runs = std::max(1, std::stoi(argv[++i]));
       else
@@ -172,7 +178,7 @@ int main(int argc, char** argv) {
     }
     if (sizes.empty()) sizes = {100, 1000, 10000};
     std::printf("median of %d runs each\n", runs);
-    for (int nodes : sizes) Bench(nodes, runs, catalog);
+    for (int nodes : sizes) Bench(nodes, runs, catalog, keep);
   } catch (const cv::CvError& e) {
     std::fprintf(stderr, "%s\n", cv::StandardErrorText(e).c_str());
     return 1;

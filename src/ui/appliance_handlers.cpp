@@ -2,11 +2,14 @@
 // device kind and EFV model lists and the update command.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "project/document.h"
 #include "sizing/network_calculation.h"
+#include "sizing/units.h"
 #include "ui/appliance_panel.h"
 #include "ui/click_on_set.h"
+#include "ui/edit_notes.h"
 #include "ui/efv_rules.h"
 #include "ui/main_window.h"
 #include "ui/tree_items.h"
@@ -24,15 +27,18 @@ pugi::xml_node MainWindow::ElementOfItem(const QTreeWidgetItem* item) const {
 }
 
 void MainWindow::cmdAdd_Click() {
-  // Marked first, so that a failure after the document changed still leaves
-  // the project marked as changed.
-  state_.ProjectModified = true;
-  AddNode(SelectedItem());
+  RecordEdit(QStringLiteral("Add 'New Appliance'"), [this] { AddNode(SelectedItem()); });
 }
 
 void MainWindow::cmdRemove_Click() {
-  state_.ProjectModified = true;
-  RemoveNode(SelectedItem());
+  QTreeWidgetItem* item = SelectedItem();
+  pugi::xml_node node = NodeOfItem(item);
+  if (!node) return;
+  const std::string name = FieldText(node, "description");
+  const std::size_t below = CountNodesBelow(node);
+  RecordEdit(QStringLiteral("Remove '%1'").arg(QString::fromStdString(name)),
+             [&] { RemoveNode(item); });
+  statusBar()->showMessage(QString::fromStdString(RemovalNote(name, below)));
 }
 
 void MainWindow::cboAppliance_Click() {
@@ -96,9 +102,8 @@ void MainWindow::cboEFV_Click() {
     SetListPositionQuietly(p.cboEFV, PreviousEFVIndex);
 }
 
-bool MainWindow::TripChecksAllowUpdate() {
+bool MainWindow::TripChecksAllowUpdate(QTreeWidgetItem* item) {
   AppliancePanel& p = *panel_;
-  QTreeWidgetItem* item = SelectedItem();
   const TripContext trip{document_, state_, Messages()};
   const QString kind = p.cboAppliance->currentText();
   if (ItemImageKey(item) != kEFVKind && kind == kEFVKind) {
@@ -109,20 +114,31 @@ bool MainWindow::TripChecksAllowUpdate() {
     return result.passed;
   }
   if (CompareEFVTripflowToLoads(item, p.txtLoad->text(), kind, trip)) return true;
-  p.txtLoad->setText(QStringLiteral("0"));
+  // Refused: the box shows the load that is stored again, so that a second
+  // Update cannot store a load nobody typed.
+  p.txtLoad->setText(QString::fromStdString(
+      ConvertUnits(FieldText(NodeOfItem(item), "load"), "Load", kEnglish, state_.UnitSystem)));
   return false;
+}
+
+bool MainWindow::StorePanel(QTreeWidgetItem* item) {
+  // The gas supply has nothing the panel could store; its disabled boxes
+  // are not checked and the project does not count as changed.
+  if (!item || IsGasSupplyItem(item)) return true;
+  if (!TripChecksAllowUpdate(item) || !panel_->ValidateInputs(Messages())) return false;
+  // The panel writes only into the node it shows.
+  Q_ASSERT(NodeOfItem(item) == currentNode_);
+  RecordEdit(QStringLiteral("Update '%1'").arg(panel_->txtDescription->text()), [&] {
+    UpdateNode(item);
+    SetEFVPresence(document_, state_);
+    WriteEFVEnabled();
+  });
+  return true;
 }
 
 void MainWindow::cmdUpdate_Click() {
   QTreeWidgetItem* item = SelectedItem();
-  // The gas supply has nothing the panel could store; its disabled boxes
-  // are not checked and the project does not count as changed.
-  if (!item || IsGasSupplyItem(item) || !TripChecksAllowUpdate()) return;
-  if (!panel_->ValidateInputs(Messages())) return;
-  state_.ProjectModified = true;
-  UpdateNode(item);
-  SetEFVPresence(document_, state_);
-  WriteEFVEnabled();
+  if (StorePanel(item) && item) ClickNode(item);
 }
 
 void MainWindow::WriteEFVEnabled() {

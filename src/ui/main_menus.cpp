@@ -38,6 +38,7 @@ void MainWindow::BuildMenus() {
   file->addSeparator()->setObjectName(QStringLiteral("Sep3"));
   AddMenuAction(file, QStringLiteral("Exit"), QStringLiteral("E&xit"));
 
+  BuildEditMenu();
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   AddMenuAction(help, QStringLiteral("Howto"), QStringLiteral("How to use"),

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -22,6 +23,7 @@ MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seam
   setWindowTitle(QString::fromLatin1(kProgramTitle));
   state_.Messages = seams_.messages;
   BuildPages();
+  ConnectHistory();
   BuildMenus();
   ConnectMenuActions();
   ConnectPanel();
@@ -108,11 +110,16 @@ void MainWindow::ConnectPanel() {
           [this] { Guarded([this] { cboAppliance_Click(); }); });
   connect(panel_->cboEFV, &QComboBox::activated, this,
           [this] { Guarded([this] { cboEFV_Click(); }); });
+  // Enter in a text box of the panel stores the node as "Update" does.
+  for (QLineEdit* box : {panel_->txtDescription, panel_->txtLoad, panel_->txtLength})
+    connect(box, &QLineEdit::returnPressed, this,
+            [this] { Guarded([this] { cmdUpdate_Click(); }); });
 }
 
 void MainWindow::ConnectTree() {
-  connect(tree_, &NetworkTree::nodeClicked, this,
-          [this](QTreeWidgetItem* item) { Guarded([&] { TreeView1_NodeClick(item); }); });
+  // The panel follows the tree's current item, whatever moved it.
+  connect(tree_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current) { Guarded([&] { FollowCurrentItem(current); }); });
   connect(tree_, &NetworkTree::mouseUp, this, [this](Qt::MouseButton button, const QPoint& pos) {
     Guarded([&] { TreeView1_MouseUp(button, pos); });
   });
@@ -120,7 +127,11 @@ void MainWindow::ConnectTree() {
           [this](QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
             TreeView1_Drop(dragged, target);
           });
-  connect(tree_, &NetworkTree::dragFinished, this, [this] { SelectShownNode(); });
+  connect(tree_, &NetworkTree::dragFinished, this,
+          [this](QTreeWidgetItem* dragged) { Guarded([&] { AfterDrag(dragged); }); });
+  connect(tree_, &NetworkTree::removeRequested, this,
+          [this] { Guarded([this] { cmdRemove_Click(); }); });
+  connect(tree_, &NetworkTree::addRequested, this, [this] { Guarded([this] { cmdAdd_Click(); }); });
 }
 
 QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
@@ -149,12 +160,16 @@ bool MainWindow::Recalculate() {
   }
 }
 
-void MainWindow::SetCaption(const QString& caption) { setWindowTitle(caption); }
+void MainWindow::SetCaption(const QString& caption) {
+  // "[*]" is where the unsaved mark shows.
+  setWindowTitle(caption.contains(QLatin1String("[*]")) ? caption
+                                                        : caption + QStringLiteral("[*]"));
+}
 
 void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(state_.UnitSystem); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (mayCloseHook_ && !mayCloseHook_()) {
+  if (!ResolvePendingPanelEdits() || (mayCloseHook_ && !mayCloseHook_())) {
     event->ignore();
     return;
   }

@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <pugixml.hpp>
@@ -20,6 +21,7 @@
 
 #include "core/errors.h"
 #include "project/program_state.h"
+#include "supply/supply_panel_values.h"
 #include "ui/dialogs.h"
 
 class QAction;
@@ -30,12 +32,15 @@ class QPushButton;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUndoStack;
 class QWidget;
 
 namespace cv::ui {
 
 class AppliancePanel;
 class NetworkTree;
+class ProjectHistory;
+struct ProjectView;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -81,7 +86,34 @@ class MainWindow : public QMainWindow {
   // program carries on without models.
   void LoadCatalogue(const std::string& databasePath);
 
+  // --- Undo history ------------------------------------------------------------
+  // Every change to the project is a step of this stack; its clean state is
+  // the saved project and drives ProjectModified and the caption's mark.
+  QUndoStack* UndoStack() const noexcept;
+  // Runs a change to the project as one step of the history named label.
+  void RecordEdit(const QString& label, const std::function<void()>& change);
+  // The project as it is now is the saved one.
+  void MarkSaved();
+  // An empty history (New, Open).
+  void StartHistory();
+  // What restoring a step shows on the supply page (set by its controller).
+  void SetShowSupplyHook(std::function<void(const SupplyPanelValues&)> hook) {
+    showSupplyHook_ = std::move(hook);
+  }
+
+  // --- The node in view ------------------------------------------------------
+  // When the panel holds edits not stored with "Update", asks "Apply the
+  // changes to '...'?": Yes stores them, No drops them. False when the user
+  // cancelled or the store was refused: the command that leaves the node
+  // must stop.
+  bool ResolvePendingPanelEdits();
+  // The panel differs from the node it shows (typed or chosen by the user).
+  bool PanelHasUnstoredEdits() const;
+  // The item of the node the panel shows (the gas supply when none).
+  QTreeWidgetItem* ShownItem() const;
+
   // --- Tree and panel operations ---------------------------------------------
+  // Selects the item and shows its node in the panel (no question asked).
   void ClickNode(QTreeWidgetItem* item);
   // Adds a node below the item; returns the new item (nullptr: nothing added).
   QTreeWidgetItem* AddNode(QTreeWidgetItem* parentItem);
@@ -90,16 +122,16 @@ class MainWindow : public QMainWindow {
   // Moves the dragged node with its subtree below the target; false when
   // nothing moved (a refusal shows the "MoveNode - Error #" message).
   bool MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
-  // Rebuilds the tree from the document; only the gas supply is expanded.
+  // Rebuilds the tree from the document; only the gas supply is expanded
+  // (the panel's node is shown again by the caller).
   void BuildTreeFromDocument();
   void ClearTree();
   QTreeWidgetItem* AddGasSupplyItem();
   QTreeWidgetItem* GasSupplyItem() const;
   QTreeWidgetItem* SelectedItem() const;
   void ShowFirstNode();
-  // Selects the item of the node the panel shows, without showing it again
-  // and without unfolding the tree.
-  void SelectShownNode();
+  // The item of a document element (the gas supply for the root), or null.
+  QTreeWidgetItem* ItemOfElement(pugi::xml_node element) const;
   // The document node a tree item stands for (empty for the gas supply).
   pugi::xml_node NodeOfItem(const QTreeWidgetItem* item) const;
   // The element an item stands for: the root for the gas supply.
@@ -162,7 +194,23 @@ class MainWindow : public QMainWindow {
   void SelectGasSupply();
   void ShowNodeInPanel(pugi::xml_node node);
   void ApplyLoadBoxRule(QTreeWidgetItem* item);
-  bool TripChecksAllowUpdate();
+  bool TripChecksAllowUpdate(QTreeWidgetItem* item);
+  // Checks and stores the panel into the item's node as one step of the
+  // history; false when a check refused it.
+  bool StorePanel(QTreeWidgetItem* item);
+  // Shows the item's node in the panel without touching the selection.
+  void ShowItem(QTreeWidgetItem* item);
+  void SelectQuietly(QTreeWidgetItem* item);
+  void FollowCurrentItem(QTreeWidgetItem* current);
+  void AfterDrag(QTreeWidgetItem* dragged);
+  void BuildEditMenu();
+  void ConnectHistory();
+  void SyncModified();
+  ProjectView TakeView() const;
+  void RestoreView(const ProjectView& view);
+  QStringList ExpandedIds() const;
+  // Rebuilds the tree, expands the items of those ids and shows the node.
+  void RebuildTree(const QStringList& expandedIds, pugi::xml_node shown);
   void ResetNewEFVChoice(pugi::xml_node node);
   void WriteEFVEnabled();
   void DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
@@ -184,6 +232,14 @@ class MainWindow : public QMainWindow {
   QPlainTextEdit* txtMaterials_ = nullptr;
   QMenu* mnuTreeClick_ = nullptr;
   std::map<QString, QAction*> actions_;
+  ProjectHistory* history_ = nullptr;
+  std::function<void(const SupplyPanelValues&)> showSupplyHook_;
+  // Set while the window itself moves the selection: the panel follows the
+  // tree's current item only when anything else moves it.
+  bool followSuppressed_ = false;
+  // What a drop decided the tree shows when the drag ends.
+  pugi::xml_node dropChoice_;
+  int shownTab_ = 0;
 
   std::function<QString()> versionSource_;
   std::function<void()> newProjectHook_;

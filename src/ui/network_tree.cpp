@@ -3,6 +3,7 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 
@@ -46,40 +47,55 @@ QTreeWidgetItem* NetworkTree::FindItemByKey(const QString& key) const {
 }
 
 void NetworkTree::EndDrag() {
+  QTreeWidgetItem* dragged = dragNode_;
   dragNode_ = nullptr;
-  emit dragFinished();
+  dragging_ = false;
+  emit dragFinished(dragged);
 }
 
 void NetworkTree::RemoveAllItems() {
-  dragNode_ = nullptr;
+  dragNode_ = nullptr;  // a drag that rebuilt the tree ends with no item
   dropHighlight_ = nullptr;
   clear();
 }
 
 void NetworkTree::mousePressEvent(QMouseEvent* event) {
   dragNode_ = itemAt(event->position().toPoint());
-  // Only the left button selects and starts drags; the pop-up menu and the
-  // information box act on the item already selected.
-  if (event->button() == Qt::LeftButton) QTreeWidget::mousePressEvent(event);
+  // Only the left button starts drags; the window selects the item under a
+  // right click itself, after any question about the panel's edits.
+  if (event->button() != Qt::LeftButton) return;
+  QTreeWidget::mousePressEvent(event);
+  // The window may have put the selection back (the user cancelled leaving
+  // the node shown): the pressed item is then neither selected nor dragged.
+  if (currentItem() != dragNode_) {
+    dragNode_ = nullptr;
+    KeepSelectionOnCurrent();
+  }
+}
+
+void NetworkTree::KeepSelectionOnCurrent() {
+  if (currentItem() && !currentItem()->isSelected()) setCurrentItem(currentItem());
 }
 
 void NetworkTree::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (event->button() == Qt::LeftButton) {
-    QTreeWidgetItem* pressed = dragNode_;
     QTreeWidget::mouseReleaseEvent(event);
-    QTreeWidgetItem* item = itemAt(pos);
-    if (item && item == pressed) emit nodeClicked(item);
+    KeepSelectionOnCurrent();
   }
   emit mouseUp(event->button(), pos);
 }
 
 void NetworkTree::keyPressEvent(QKeyEvent* event) {
-  QTreeWidgetItem* before = currentItem();
+  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    emit removeRequested();
+    return;
+  }
+  if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+    emit addRequested();
+    return;
+  }
   QTreeWidget::keyPressEvent(event);
-  // Moving through the tree with the keys shows the node reached, so that
-  // the panel always shows the selected node.
-  if (currentItem() && currentItem() != before) emit nodeClicked(currentItem());
 }
 
 void NetworkTree::startDrag(Qt::DropActions) {
@@ -88,6 +104,7 @@ void NetworkTree::startDrag(Qt::DropActions) {
   auto* drag = new QDrag(this);
   drag->setMimeData(mimeData({item}));
   drag->setPixmap(DeviceImage(ItemImageKey(item), 32));
+  BeginDrag();
   drag->exec(Qt::MoveAction);
   EndDrag();
 }

@@ -25,17 +25,23 @@ class NetworkTree : public QTreeWidget {
   void SetDragNode(QTreeWidgetItem* item) noexcept { dragNode_ = item; }
   QTreeWidgetItem* DropHighlight() const noexcept { return dropHighlight_; }
   void SetDropHighlight(QTreeWidgetItem* item) noexcept { dropHighlight_ = item; }
-  // Ends a drag, whether it was dropped or not: forgets the drag node and
-  // tells the window (dragFinished).
+  // A drag runs from BeginDrag to EndDrag: meanwhile the current item is
+  // only the highlight under the pointer.
+  void BeginDrag() noexcept { dragging_ = true; }
+  bool Dragging() const noexcept { return dragging_; }
+  // Ends a drag, whether it was dropped or not: tells the window which item
+  // was dragged (null when the tree was rebuilt) and forgets it.
   void EndDrag();
 
   void RemoveAllItems();
 
  signals:
-  void nodeClicked(QTreeWidgetItem* item);
   void mouseUp(Qt::MouseButton button, const QPoint& pos);
   void dropped(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
-  void dragFinished();
+  void dragFinished(QTreeWidgetItem* dragged);
+  // The Delete and Insert keys.
+  void removeRequested();
+  void addRequested();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -47,8 +53,12 @@ class NetworkTree : public QTreeWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The highlighted row is always the current item's.
+  void KeepSelectionOnCurrent();
+
   QTreeWidgetItem* dragNode_ = nullptr;
   QTreeWidgetItem* dropHighlight_ = nullptr;
+  bool dragging_ = false;
 };
 
 }  // namespace cv::ui

@@ -56,16 +56,15 @@ void ProjectCommands::StartNewProject() {
   window_.SetUnitLabels();
   window_.ResetToNewProject();
   panel_.ResetForNewProject();
-  window_.State().ProjectModified = false;
 }
 
 void ProjectCommands::NewProject() {
-  if (!OfferToSave()) return;
+  if (!window_.ResolvePendingPanelEdits() || !OfferToSave()) return;
   StartNewProject();
 }
 
 void ProjectCommands::OpenProject() {
-  if (!OfferToSave()) return;
+  if (!window_.ResolvePendingPanelEdits() || !OfferToSave()) return;
   const std::optional<QString> chosen =
       files_.OpenFileName(&window_, tr("Open"), kProjectFilters, 1);
   if (!chosen) return;
@@ -85,7 +84,7 @@ void ProjectCommands::OpenFile(const QString& path) {
     // without the failed file's path.
     StartNewProject();
   }
-  window_.State().ProjectModified = false;
+  window_.StartHistory();
 }
 
 void ProjectCommands::XMLOnTreeView(const std::string& path) {
@@ -133,7 +132,7 @@ ProjectCommands::SaveOutcome ProjectCommands::Save() {
   if (state.ProjectPath.empty()) return SaveAs();
   if (!WriteProjectFile(state.ProjectPath)) return SaveOutcome::Failed;
   ShowProjectCaption();
-  state.ProjectModified = false;
+  window_.MarkSaved();
   return SaveOutcome::Saved;
 }
 
@@ -152,7 +151,7 @@ ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
   if (!WriteProjectFile(path)) return SaveOutcome::Failed;
   window_.State().ProjectPath = path;
   ShowProjectCaption();
-  window_.State().ProjectModified = false;
+  window_.MarkSaved();
   return SaveOutcome::Saved;
 }
 

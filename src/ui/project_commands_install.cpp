@@ -18,10 +18,14 @@ SupplyPanel* InstallSupplyPanel(MainWindow& window) {
   hooks.recalculate = [&window] { window.Recalculate(); };
   hooks.showFirstNode = [&window] { window.ShowFirstNode(); };
   hooks.reportError = [&window](const CvError& e) { window.ReportError(e); };
+  hooks.record = [&window](const std::function<void()>& change) {
+    window.RecordEdit(QStringLiteral("Update Supply Parameters"), change);
+  };
   QGroupBox* page = window.SystemSetupPage();
   auto* panel = new SupplyPanel(window.Document(), window.State(), window.Messages(), hooks, page);
   page->layout()->addWidget(panel);
   window.SetSupplyStartUpHook([panel] { panel->FillLists(); });
+  window.SetShowSupplyHook([panel](const SupplyPanelValues& values) { panel->ShowLoaded(values); });
   return panel;
 }
 

@@ -267,13 +267,19 @@ void SupplyPanel::RefuseUpdate(const SupplyCheckFailure& failure) {
 }
 
 void SupplyPanel::WriteUpdate(const SupplySettings& settings) {
-  ApplySupplySettings(document_, settings, state_);
-  // The document differs from the file from here on, even when a later step
-  // fails: the offer to save must not miss it.
-  state_.ProjectModified = true;
-  if (hooks_.setUnitLabels) hooks_.setUnitLabels();
-  if (hooks_.recalculate) hooks_.recalculate();
-  if (hooks_.showFirstNode) hooks_.showFirstNode();
+  auto write = [&] {
+    ApplySupplySettings(document_, settings, state_);
+    // The document differs from the file from here on, even when a later
+    // step fails: the offer to save must not miss it.
+    state_.ProjectModified = true;
+    if (hooks_.setUnitLabels) hooks_.setUnitLabels();
+    if (hooks_.recalculate) hooks_.recalculate();
+    if (hooks_.showFirstNode) hooks_.showFirstNode();
+  };
+  if (hooks_.record)
+    hooks_.record(write);
+  else
+    write();
 }
 
 }  // namespace cv::ui

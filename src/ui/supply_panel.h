@@ -38,6 +38,8 @@ class SupplyPanel : public QWidget {
     std::function<void()> recalculate;  // shows its own failures
     std::function<void()> showFirstNode;
     std::function<void(const CvError&)> reportError;  // the "Error Number" box
+    // Runs the update as one step of the project's history.
+    std::function<void(const std::function<void()>&)> record;
   };
 
   SupplyPanel(pugi::xml_document& document, ProgramState& state, MessageSink& messages, Hooks hooks,

@@ -51,7 +51,11 @@ QTreeWidgetItem* MainWindow::GasSupplyItem() const { return tree_->topLevelItem(
 
 QTreeWidgetItem* MainWindow::SelectedItem() const { return tree_->currentItem(); }
 
-void MainWindow::ClearTree() { tree_->RemoveAllItems(); }
+void MainWindow::ClearTree() {
+  // The panel must never hold a node whose item is gone.
+  currentNode_ = {};
+  tree_->RemoveAllItems();
+}
 
 QTreeWidgetItem* MainWindow::AddGasSupplyItem() {
   return tree_->AddItem(nullptr, kGasSupplyKey, kGasSupplyCaption, kLogoImage);
@@ -67,16 +71,16 @@ void MainWindow::SelectGasSupply() {
   panel_->DisableInputs();
 }
 
-void MainWindow::ClickNode(QTreeWidgetItem* item) {
+void MainWindow::ShowItem(QTreeWidgetItem* item) {
   WithContext("modGlobals.ClickNode", [&] {
     if (!item) return;
-    tree_->setCurrentItem(item);
     tree_->SetDropHighlight(item);
     if (IsGasSupplyItem(item)) {
       currentNode_ = {};
       SelectGasSupply();
       panel_->ShowNodeControls(false);
       panel_->ShowEFVControls(false);
+      ApplyLoadBoxRule(item);
       return;
     }
     panel_->EnableInputs();
@@ -84,6 +88,7 @@ void MainWindow::ClickNode(QTreeWidgetItem* item) {
     if (!node) return;
     currentNode_ = node;
     ShowNodeInPanel(node);
+    ApplyLoadBoxRule(item);
   });
 }
 
@@ -174,7 +179,6 @@ void MainWindow::UpdateNode(QTreeWidgetItem* item) {
     item->setText(0, Text(description));
     SetItemImage(item, Text(appliance));
     Calculate();
-    ClickNode(item);
   });
 }
 
@@ -203,29 +207,14 @@ void MainWindow::BuildTreeFromDocument() {
   ShowCalculatedValues();
 }
 
-void MainWindow::SelectShownNode() {
-  QTreeWidgetItem* shown = GasSupplyItem();
-  if (currentNode_) {
-    const QString id = Text(NodeId(currentNode_));
-    for (QTreeWidgetItemIterator it(tree_); *it; ++it)
-      if (ItemId(*it) == id) shown = *it;
-  }
-  if (!shown) return;
-  // Selecting must not unfold the tree: after a rebuild only the gas supply
-  // is expanded.
-  const bool autoScroll = tree_->hasAutoScroll();
-  tree_->setAutoScroll(false);
-  tree_->setCurrentItem(shown);
-  tree_->setAutoScroll(autoScroll);
-  tree_->SetDropHighlight(shown);
-}
-
 bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
   bool moved = false;
+  pugi::xml_node node;
+  const QStringList expanded = ExpandedIds();
   try {
     if (ItemKey(dragged).isEmpty() || ItemKey(target).isEmpty() || IsGasSupplyItem(dragged))
       return false;
-    pugi::xml_node node = NodeOfItem(dragged);
+    node = NodeOfItem(dragged);
     if (!node) return false;
     pugi::xml_node parent = IsGasSupplyItem(target) ? ProjectRoot(document_) : NodeOfItem(target);
     if (!parent) return false;
@@ -240,12 +229,8 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
          MessageButtons::Ok});
   }
   // Once the document has changed the tree shows it, even after a failed
-  // calculation.
-  if (moved)
-    Guarded([this] {
-      BuildTreeFromDocument();
-      SelectShownNode();
-    });
+  // calculation, with the same items expanded and the moved node shown.
+  if (moved) Guarded([&] { RebuildTree(expanded, node); });
   return moved;
 }
 
@@ -276,7 +261,7 @@ void MainWindow::ResetToNewProject() {
   state_.DualSystemFlag = false;
   state_.LastSizingFailed = false;
   ClickNode(gasSupply);
-  state_.ProjectModified = false;
+  StartHistory();
 }
 
 }  // namespace cv::ui

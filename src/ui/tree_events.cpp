@@ -20,10 +20,7 @@
 
 namespace cv::ui {
 
-void MainWindow::TreeView1_NodeClick(QTreeWidgetItem* item) {
-  ClickNode(item);
-  ApplyLoadBoxRule(item);
-}
+void MainWindow::TreeView1_NodeClick(QTreeWidgetItem* item) { ClickNode(item); }
 
 // Fittings, regulators and EFVs carry the loads below them, never a load of
 // their own, and the gas supply's load is the network's total.
@@ -34,7 +31,12 @@ void MainWindow::ApplyLoadBoxRule(QTreeWidgetItem* item) {
 
 void MainWindow::TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos) {
   if (button == Qt::RightButton) {
-    tree_->SetDragNode(tree_->itemAt(pos));
+    // The menu acts on the item under the pointer: it is selected (and
+    // shown) first, unless the user cancels leaving the node shown.
+    QTreeWidgetItem* item = tree_->itemAt(pos);
+    tree_->SetDragNode(item);
+    if (item) tree_->setCurrentItem(item);
+    if (item && SelectedItem() != item) return;
     mnuTreeClick_->popup(tree_->viewport()->mapToGlobal(pos));
     return;
   }
@@ -77,19 +79,20 @@ void MainWindow::TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* targe
 
 void MainWindow::DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
   const TripContext trip{document_, state_, Messages()};
+  // A refused drop ends on its target; a move on the moved node (DropMove).
+  dropChoice_ = ElementOfItem(target);
   switch (DecideDrop(dragged, target, state_.DualSystemFlag)) {
     case DropOutcome::Nothing:
+      dropChoice_ = {};
       return;
     case DropOutcome::SeriesRefusedQuiet:
       ShowPlain(kSeriesMessage);
       return;
     case DropOutcome::SeriesRefused:
       ShowPlain(kSeriesMessage);
-      ClickNode(target);
       return;
     case DropOutcome::HighPressureRefused:
       ShowPlain(kHighPressureMessage);
-      ClickNode(target);
       return;
     case DropOutcome::MoveIfEFVTripAllows:
       if (EFVDragEFVTripflowToLoads(NodeOfItem(dragged), ElementOfItem(target), trip))
@@ -106,18 +109,15 @@ void MainWindow::DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target) 
       if (CheckDragNodeParentOfSelectedNode(dragged, target) ||
           DragDropCompareEFVTripflowToLoads(dragged, target, trip))
         DropMove(dragged, target);
-      else
-        ClickNode(target);
       return;
   }
 }
 
 void MainWindow::DropMove(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-  if (MoveNode(dragged, target)) state_.ProjectModified = true;
-}
-
-void MainWindow::TabStrip1_Click(int index) {
-  if (index == 2) RefreshMaterialList();
+  pugi::xml_node node = NodeOfItem(dragged);
+  RecordEdit(QStringLiteral("Move '%1'").arg(dragged->text(0)), [&] {
+    if (MoveNode(dragged, target)) dropChoice_ = node;
+  });
 }
 
 void MainWindow::RefreshMaterialList() {

@@ -19,7 +19,7 @@ class PanelTest : public MainWindowTest {
     MainWindowTest::SetUp();
     item = AddDevice(GasSupply(), "Range", "Range", "50", "20");
     messages.Clear();
-    State().ProjectModified = false;
+    Window().MarkSaved();
   }
   void ExpectRefused(const char* text, const char* failingBox) {
     ASSERT_EQ(messages.Shown().size(), 1u);

@@ -52,7 +52,9 @@ class ProjectCommandsTest : public MainWindowTest {
 
   void Menu(const char* name) { Window().MenuAction(QString::fromLatin1(name))->trigger(); }
   std::string DocText() { return SerializeDocument(Doc()); }
-  std::string Caption() { return Window().windowTitle().toStdString(); }
+  std::string Caption() {
+    return Window().windowTitle().remove(QStringLiteral("[*]")).toStdString();
+  }
   std::string Path(const std::string& name) {
     return dir.filePath(QString::fromStdString(name)).toStdString();
   }
@@ -315,7 +317,7 @@ TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
   const std::string expected =
       "Error loading project file \"" + Path("missing.cv") + "\"\n\nA new project will be opened.";
   DrawNetwork();
-  State().ProjectModified = false;
+  Window().MarkSaved();
   Open(Path("missing.cv"));
   ASSERT_EQ(messages.Shown().size(), 1u);
   EXPECT_EQ(messages.Shown()[0].text, expected);

@@ -7,6 +7,7 @@
 
 #include "main_window_fixture.h"
 #include "project/document.h"
+#include "ui/network_tree.h"
 #include "ui/tree_items.h"
 
 namespace cv::ui::test {
@@ -59,14 +60,16 @@ TEST_F(TripTest, ALoadPastTheTripFlowIsRefusedWhateverTheAnswer) {
     Type("txtLoad", "40.01");
     PressUpdate();
     ExpectTripMessage("CV-EFV-100", "100");
-    EXPECT_EQ(Load()->text(), "0");
+    // The box shows the stored load again: a second Update keeps it.
+    EXPECT_EQ(Load()->text(), "30");
+    PressUpdate();
     EXPECT_EQ(Field(dryer, "load"), "30");
   }
 }
 
 TEST_F(TripTest, ATotalEqualToTheTripFlowPasses) {
   Click(dryer);
-  State().ProjectModified = false;
+  Window().MarkSaved();
   Type("txtLoad", "40");
   PressUpdate();
   EXPECT_TRUE(messages.Shown().empty());
@@ -192,7 +195,7 @@ class DropTripTest : public TripTest {};
 TEST_F(DropTripTest, ANodeDroppedOntoAnEFVMustFitItsTripFlow) {
   QTreeWidgetItem* big = AddDevice(GasSupply(), "Big", "Boiler", "20");
   const std::string before = SerializeDocument(Doc());
-  State().ProjectModified = false;
+  Window().MarkSaved();
   Window().TreeView1_Drop(big, efv);
   ExpectTripMessage("CV-EFV-100", "100");
   EXPECT_EQ(SerializeDocument(Doc()), before);
@@ -210,6 +213,7 @@ TEST_F(DropTripTest, ANodeDroppedBelowAnEFVIsCheckedAndTheTargetShown) {
   QTreeWidgetItem* big = AddDevice(GasSupply(), "Big", "Boiler", "20");
   messages.Clear();
   Window().TreeView1_Drop(big, tee);
+  Window().NetTree()->EndDrag();
   ExpectTripMessage("CV-EFV-100", "100");
   EXPECT_EQ(big->parent(), GasSupply());
   EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), "Tee");

@@ -1,0 +1,208 @@
+// Every change to the project can be taken back and done again, and nothing
+// the user typed into the panel is lost without a question.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidgetItemIterator>
+#include <QUndoStack>
+#include <functional>
+
+#include "main_window_fixture.h"
+#include "project/document.h"
+#include "ui/network_tree.h"
+#include "ui/project_commands.h"
+#include "ui/supply_panel.h"
+
+namespace cv::ui::test {
+namespace {
+
+// Gas supply - Manifold (Furnace 88, Water Heater 40, Range 65), Tee (Dryer
+// 30); the tee folded, everything else unfolded, the project saved.
+class EditHistoryTest : public MainWindowTest {
+ protected:
+  void Wire(MainWindow& window, Seams& s) override { InstallProjectControllers(window, s); }
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    QTreeWidgetItem* manifold = AddDevice(GasSupply(), "Manifold", "Manifold");
+    AddDevice(manifold, "Furnace", "Furnace", "88", "24");
+    AddDevice(manifold, "Water Heater", "Water Heater", "40", "10");
+    AddDevice(manifold, "Range", "Range", "65", "12");
+    AddDevice(AddDevice(GasSupply(), "Tee", "Tee"), "Dryer", "Dryer", "30");
+    Window().Tree()->expandAll();
+    Window().resize(900, 600);
+    Window().show();
+    QApplication::processEvents();
+    Item("Tee")->setExpanded(false);
+    Window().MarkSaved();
+    messages.Clear();
+  }
+
+  // What undo must give back: the document, the tree's texts with their
+  // expanded state, the node shown, the supply page's method.
+  std::string Picture() {
+    std::string picture = SerializeDocument(Doc()) + "\n";
+    for (QTreeWidgetItemIterator it(Window().Tree()); *it; ++it)
+      picture += (*it)->text(0).toStdString() + ((*it)->isExpanded() ? "+" : "") + ";";
+    return picture + Shown() + (Find<QRadioButton>("optUnitType1")->isChecked() ? " metric" : "");
+  }
+  std::string Shown() { return Find<QLineEdit>("txtDescription")->text().toStdString(); }
+  bool Marked() { return State().ProjectModified && Window().isWindowModified(); }
+  QUndoStack* History() { return Window().UndoStack(); }
+  QPoint At(QTreeWidgetItem* item) { return Window().Tree()->visualItemRect(item).center(); }
+  QWidget* Viewport() { return Window().Tree()->viewport(); }
+  void SupplyUpdate() { Find<QPushButton>("cmdUpdateSupplyParameters")->click(); }
+};
+
+TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
+  struct Case {
+    const char* undoText;
+    const char* selected;  // the node shown before the command
+    std::function<void()> command;
+  };
+  const Case cases[] = {
+      {"Undo Add 'New Appliance'", "Manifold", [&] { Window().cmdAdd_Click(); }},
+      {"Undo Remove 'Manifold'", "Manifold", [&] { Window().cmdRemove_Click(); }},
+      {"Undo Update 'Kitchen Range'", "Range",
+       [&] {
+         Type("txtDescription", "Kitchen Range");
+         Type("txtLoad", "90");
+         PressUpdate();
+       }},
+      {"Undo Move 'Range'", "Range",
+       [&] {
+         Window().TreeView1_Drop(Item("Range"), Item("Tee"));
+         Window().NetTree()->EndDrag();
+       }},
+      {"Undo Update Supply Parameters", "Furnace",
+       [&] {
+         Choose("cboGasType", "Propane");
+         SupplyUpdate();
+       }},
+      {"Undo Update Supply Parameters", "Furnace",
+       [&] {
+         Find<QRadioButton>("optUnitType1")->click();
+         Type("txtMetricSupplyPressureDrop", "20");
+         Type("txtUserDefinedAllowablePressureDrop", "2.5");
+         SupplyUpdate();
+         ASSERT_EQ(State().UnitSystem, "Metric");
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.undoText);
+    Click(Item(c.selected));
+    const std::string before = Picture();
+    c.command();
+    const std::string after = Picture();
+    ASSERT_NE(after, before);
+    EXPECT_TRUE(Marked());
+    QAction* undo = Window().MenuAction("Undo");
+    EXPECT_EQ(undo->text().remove('&').toStdString(), c.undoText);
+    undo->trigger();
+    EXPECT_EQ(Picture(), before);
+    EXPECT_FALSE(Marked()) << "back at the saved project";
+    Window().MenuAction("Redo")->trigger();
+    EXPECT_EQ(Picture(), after);
+    EXPECT_TRUE(Marked());
+    undo->trigger();
+    EXPECT_TRUE(messages.Shown().empty()) << messages.Last().text;
+  }
+  // New starts an empty history: both entries greyed.
+  Window().MenuAction("New")->trigger();
+  EXPECT_FALSE(Window().MenuAction("Undo")->isEnabled());
+  EXPECT_FALSE(Window().MenuAction("Redo")->isEnabled());
+}
+
+TEST_F(EditHistoryTest, ARightClickActsOnTheItemUnderThePointer) {
+  Click(Item("Furnace"));
+  QTest::mouseClick(Viewport(), Qt::RightButton, {}, At(Item("Range")));
+  EXPECT_EQ(Shown(), "Range");
+  EXPECT_TRUE(Window().TreePopupMenu()->isVisible());
+  Window().TreePopupMenu()->hide();
+  Window().MenuAction("mnuTreeClickRemoveAppliance")->trigger();
+  EXPECT_EQ(Item("Range"), nullptr);
+  EXPECT_NE(Item("Furnace"), nullptr);
+  EXPECT_EQ(Window().statusBar()->currentMessage(), "Removed 'Range'. Ctrl+Z brings it back.");
+  Click(Item("Manifold"));
+  QTest::keyClick(Window().Tree(), Qt::Key_Delete);
+  EXPECT_EQ(Window().statusBar()->currentMessage(),
+            "Removed 'Manifold' and 2 runs below it. Ctrl+Z brings them back.");
+  QTest::keyClick(Window().Tree(), Qt::Key_Insert);
+  EXPECT_EQ(Shown(), "New Appliance");
+}
+
+// The panel holds a typed load for Range; each way of leaving the node asks.
+TEST_F(EditHistoryTest, LeavingTypedValuesAsksWhetherToApplyThem) {
+  struct Way {
+    const char* name;
+    std::function<void()> leave;
+    std::function<bool()> left;
+    bool offersToSave = false;
+  };
+  auto* tabs = Find<QTabWidget>("TabStrip1");
+  // The file commands went on when the offer to save came.
+  auto offered = [&] { return messages.Shown().size() == 2; };
+  const Way ways[] = {
+      {"another node",
+       [&] { QTest::mouseClick(Viewport(), Qt::LeftButton, {}, At(Item("Furnace"))); },
+       [&] { return Shown() == "Furnace"; }},
+      {"the keys", [&] { QTest::keyClick(Window().Tree(), Qt::Key_Up); },
+       [&] { return Shown() == "Water Heater"; }},
+      {"page", [&] { tabs->setCurrentIndex(2); }, [&] { return tabs->currentIndex() == 2; }},
+      {"New", [&] { Window().MenuAction("New")->trigger(); }, offered, true},
+      {"Open", [&] { Window().MenuAction("Open")->trigger(); }, offered, true},
+      {"Exit", [&] { Window().close(); }, offered, true},
+  };
+  const std::pair<cv::MessageAnswer, const char*> answers[] = {{cv::MessageAnswer::Yes, "99"},
+                                                               {cv::MessageAnswer::No, "65"},
+                                                               {cv::MessageAnswer::Cancel, "65"}};
+  Add(Item("Tee"));  // unsaved: the offer to save comes and keeps the project
+  for (const Way& way : ways) {
+    for (const auto& [answer, stored] : answers) {
+      SCOPED_TRACE(std::string(way.name) + " " + stored);
+      tabs->setCurrentIndex(1);
+      Click(Item("Range"));
+      Find<QLineEdit>("txtLoad")->selectAll();
+      QTest::keyClicks(Find<QLineEdit>("txtLoad"), "99");
+      messages.Clear();
+      messages.Answer(answer);
+      // Cancel in the offer to save keeps the project.
+      if (way.offersToSave && answer != cv::MessageAnswer::Cancel)
+        messages.Answer(cv::MessageAnswer::Cancel);
+      way.leave();
+      ASSERT_FALSE(messages.Shown().empty());
+      EXPECT_EQ(messages.Shown().front().text, "Apply the changes to 'Range'?");
+      EXPECT_EQ(Field(Item("Range"), "load"), stored);
+      const bool cancelled = answer == cv::MessageAnswer::Cancel;
+      EXPECT_EQ(way.left(), !cancelled);
+      if (cancelled) {
+        EXPECT_EQ(Window().SelectedItem(), Item("Range"));
+      }
+      if (answer == cv::MessageAnswer::Yes) History()->undo();
+    }
+  }
+}
+
+// A press on one item released over the next (shorter than a drag): the
+// panel shows the item pressed, and Update stores nothing into another node.
+TEST_F(EditHistoryTest, ThePanelShowsTheItemAPressSelected) {
+  Click(Item("Furnace"));
+  const std::string before = SerializeDocument(Doc());
+  const QRect heater = Window().Tree()->visualItemRect(Item("Water Heater"));
+  QTest::mousePress(Viewport(), Qt::LeftButton, {},
+                    QPoint(heater.center().x(), heater.bottom() - 1));
+  QTest::mouseRelease(Viewport(), Qt::LeftButton, {},
+                      QPoint(heater.center().x(), heater.bottom() + 3));
+  EXPECT_EQ(Window().SelectedItem(), Item("Water Heater"));
+  EXPECT_EQ(Shown(), "Water Heater");
+  PressUpdate();
+  EXPECT_EQ(SerializeDocument(Doc()), before);
+}
+
+}  // namespace
+}  // namespace cv::ui::test
