@@ -8,10 +8,9 @@
 namespace cv::ui::monkey {
 
 History::History(MainWindow& window) : window_(window) {
-  stack_ = window.findChild<QUndoStack*>();
+  stack_ = window.UndoStack();
   if (!stack_) return;
-  texts_.resize(stack_->count() + 1);
-  texts_[stack_->index()] = Text();
+  steps_.resize(stack_->count());
   following_ = QObject::connect(stack_, &QUndoStack::indexChanged,
                                 [this](int index) { IndexChanged(index); });
 }
@@ -20,29 +19,32 @@ History::~History() { QObject::disconnect(following_); }
 
 std::string History::Text() const { return SerializeDocument(window_.Document()); }
 
-// A new step (or a redo to the top) is recorded; when the bounded history
-// dropped its oldest step, the texts move down with it.
+void History::BeforeEvent() { lastSeen_ = Text(); }
+
+// A new step gets the document as it was before its change and as it is
+// now; when the bounded history dropped its oldest step, the texts move
+// down with it.
 void History::IndexChanged(int index) {
   if (checking_) return;
   const int count = stack_->count();
   const QUndoCommand* oldest = count > 0 ? stack_->command(0) : nullptr;
   if (oldest_ && oldest != oldest_ && count == stack_->undoLimit() && index == count &&
-      !texts_.empty())
-    texts_.erase(texts_.begin());
+      !steps_.empty())
+    steps_.erase(steps_.begin());
   oldest_ = oldest;
-  texts_.resize(count + 1);
-  if (index == count) texts_[index] = Text();
+  steps_.resize(count);
+  const std::string now = Text();
+  if (index == count && index > 0) steps_[index - 1] = {lastSeen_, now};
+  lastSeen_ = now;
 }
 
-void History::AfterEvent() {
-  if (stack_ && stack_->count() == 0) texts_ = {Text()};
-}
-
-std::optional<Finding> History::Compare(const char* check, int index) const {
-  const std::string& expected = texts_[index];
-  if (expected.empty() || expected == Text()) return std::nullopt;
-  return Finding{check, "at step " + std::to_string(index) + " of " +
-                            std::to_string(stack_->count()) + ": " + Difference(expected, Text())};
+std::optional<Finding> History::Compare(const char* check, int step,
+                                        const std::string& expected) const {
+  const std::string now = Text();
+  if (expected.empty() || expected == now) return std::nullopt;
+  return Finding{check, "step " + std::to_string(step) + " of " + std::to_string(stack_->count()) +
+                            " ('" + stack_->command(step - 1)->text().toStdString() +
+                            "'): " + Difference(expected, now)};
 }
 
 std::optional<Finding> History::Check() {
@@ -50,13 +52,13 @@ std::optional<Finding> History::Check() {
   checking_ = true;
   const int index = stack_->index();
   std::optional<Finding> found;
-  for (int i = index; i > 0; --i) {
+  for (int step = index; step > 0; --step) {
     stack_->undo();
-    if (!found) found = Compare("undo", i - 1);
+    if (!found) found = Compare("undo", step, steps_[step - 1].before);
   }
-  for (int i = 0; i < index; ++i) {
+  for (int step = 1; step <= index; ++step) {
     stack_->redo();
-    if (!found) found = Compare("redo", i + 1);
+    if (!found) found = Compare("redo", step, steps_[step - 1].after);
   }
   checking_ = false;
   return found;

@@ -1,6 +1,6 @@
-// The undo history as the monkey sees it: the document's text after every
-// step the window's history can reach, and the check that undoing and
-// redoing all of them gives those texts again.
+// The undo history as the monkey sees it: the document's text before and
+// after every step the window's history holds, and the check that undoing
+// and redoing all of them gives those texts again.
 #pragma once
 
 #include <QMetaObject>
@@ -22,9 +22,8 @@ class History {
   explicit History(MainWindow& window);
   ~History();
   bool Present() const noexcept { return stack_ != nullptr; }
-  // After each event: a history that New or Open emptied starts again from
-  // the document as it is now.
-  void AfterEvent();
+  // Before each event: the document as the next step will find it.
+  void BeforeEvent();
   // Undoes every step, comparing each text, then redoes them all; the
   // history is left where it was.
   std::optional<Finding> Check();
@@ -32,11 +31,15 @@ class History {
  private:
   void IndexChanged(int index);
   std::string Text() const;
-  std::optional<Finding> Compare(const char* check, int index) const;
+  std::optional<Finding> Compare(const char* check, int step, const std::string& expected) const;
 
   MainWindow& window_;
   QUndoStack* stack_ = nullptr;
-  std::vector<std::string> texts_;  // at each index of the stack; empty: not known
+  struct Texts {
+    std::string before, after;
+  };
+  std::vector<Texts> steps_;  // one per command of the stack
+  std::string lastSeen_;      // the document before the change of the next step
   const QUndoCommand* oldest_ = nullptr;
   bool checking_ = false;
   QMetaObject::Connection following_;

@@ -54,7 +54,7 @@ std::vector<std::string> ReadLines(const std::string& path) {
 void ReportFailure(const Options& options, const Outcome& outcome) {
   std::cout << "monkey: seed " << options.start << ", event " << outcome.events.size()
             << " broke the " << outcome.finding->check << " check: " << outcome.finding->detail
-            << "\n";
+            << std::endl;
   std::vector<std::string> events =
       CutDown(options.project, outcome.events, outcome.finding->check);
   const std::string file = "monkey-failure-" + std::to_string(options.start) + ".txt";

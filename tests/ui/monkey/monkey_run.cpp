@@ -45,8 +45,8 @@ std::optional<Finding> Session::Check(bool deep) {
 }
 
 std::optional<Finding> Session::Step(const std::string& event, bool deep) {
+  history_->BeforeEvent();
   Perform(event, *window_, seams_);
-  history_->AfterEvent();
   return Check(deep);
 }
 
@@ -66,28 +66,47 @@ Outcome RunRandom(const QString& project, std::uint64_t start, int events) {
 Outcome Replay(const QString& project, const std::vector<std::string>& events) {
   Session session(project);
   Outcome outcome;
-  for (const std::string& event : events) {
-    outcome.events.push_back(event);
-    if ((outcome.finding = session.Step(event, true))) break;
+  for (size_t i = 0; i < events.size() && !outcome.finding; ++i) {
+    outcome.events.push_back(events[i]);
+    outcome.finding = session.Step(events[i], i + 1 == events.size());
   }
   outcome.checks = session.Checks();
   return outcome;
 }
 
-// Drops ever smaller runs of events while the same check still breaks, for
-// at most a few hundred replays.
+namespace {
+
+bool BreaksTheSame(const QString& project, const std::vector<std::string>& events,
+                   const std::string& check) {
+  const Outcome outcome = Replay(project, events);
+  return outcome.finding && outcome.finding->check == check;
+}
+
+}  // namespace
+
+// First the shortest start of the list that still breaks the rule, then
+// ever smaller runs of events dropped from it, for a bounded number of
+// replays.
 std::vector<std::string> CutDown(const QString& project, std::vector<std::string> events,
                                  const std::string& check) {
+  size_t shortest = events.size();
+  for (size_t tooShort = 0; tooShort + 1 < shortest;) {
+    const size_t middle = (tooShort + shortest) / 2;
+    if (BreaksTheSame(project, {events.begin(), events.begin() + middle}, check))
+      shortest = middle;
+    else
+      tooShort = middle;
+  }
+  events.resize(shortest);
   int replays = 0;
-  for (size_t chunk = events.size() / 2; chunk >= 1 && replays < 400;) {
+  for (size_t chunk = events.size() / 2; chunk >= 1 && replays < 150;) {
     bool dropped = false;
-    for (size_t from = 0; from < events.size() && replays < 400; ++replays) {
+    for (size_t from = 0; from < events.size() && replays < 150; ++replays) {
       std::vector<std::string> shorter(events.begin(), events.begin() + from);
       shorter.insert(shorter.end(), events.begin() + std::min(events.size(), from + chunk),
                      events.end());
-      Outcome outcome = Replay(project, shorter);
-      if (outcome.finding && outcome.finding->check == check) {
-        events = outcome.events;
+      if (BreaksTheSame(project, shorter, check)) {
+        events = shorter;
         dropped = true;
       } else {
         from += chunk;

@@ -53,7 +53,8 @@ struct Outcome {
 // events random events from the start value; deep checks every 100 and at
 // the end.
 Outcome RunRandom(const QString& project, std::uint64_t start, int events);
-// The events in order, every check after each.
+// The events in order, checked after each, with the deep checks after
+// the last.
 Outcome Replay(const QString& project, const std::vector<std::string>& events);
 // A shorter list of events that still breaks the same check.
 std::vector<std::string> CutDown(const QString& project, std::vector<std::string> events,

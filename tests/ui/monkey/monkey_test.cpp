@@ -69,6 +69,12 @@ TEST(MonkeyRegressions, EventListsThatOnceBrokeARuleNoLongerDo) {
     const char* project;
     std::vector<std::string> events;
   } cases[] = {
+      // A press on an item's edge released over its neighbour selected the
+      // neighbour while the panel kept the node before, and Update wrote it
+      // over the neighbour: the panel now follows the tree's current item.
+      {"house.cv",
+       {"1 dclick \"Meter to Manifold\"0", "1 click \"Furnace\"0", "1 gesture \"Water Heater\"0 6",
+        "1 press cmdUpdate"}},
       // A load so large that the pressure drop overflowed: refused as input.
       {"house.cv",
        {"1 dclick \"Meter to Manifold\"0", "1 click \"Furnace\"0", "1 type txtLoad \"1e150\"",
