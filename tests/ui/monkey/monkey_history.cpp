@@ -51,6 +51,7 @@ std::optional<Finding> History::Check() {
   if (!stack_) return std::nullopt;
   checking_ = true;
   const int index = stack_->index();
+  const std::string current = Text();
   std::optional<Finding> found;
   for (int step = index; step > 0; --step) {
     stack_->undo();
@@ -61,6 +62,9 @@ std::optional<Finding> History::Check() {
     if (!found) found = Compare("redo", step, steps_[step - 1].after);
   }
   checking_ = false;
+  if (!found && Text() != current)
+    found = Finding{"redo", "redoing every step does not give the current document: " +
+                                Difference(current, Text())};
   return found;
 }
 
