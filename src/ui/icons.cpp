@@ -204,9 +204,15 @@ QPixmap DeviceImage(const QString& key, int size) {
 }
 
 QIcon DeviceIcon(const QString& key) {
+  // Drawn once per key, as an image list holds them: a tree of thousands of
+  // items shares them. Never destroyed, so no picture outlives the
+  // application object.
+  static auto* drawn = new std::map<QString, QIcon>();
+  auto found = drawn->find(key);
+  if (found != drawn->end()) return found->second;
   QIcon icon;
   for (int size : {16, 32}) icon.addPixmap(DeviceImage(key, size));
-  return icon;
+  return drawn->emplace(key, icon).first->second;
 }
 
 }  // namespace cv::ui

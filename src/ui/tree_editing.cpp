@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <unordered_map>
 
 #include "project/document.h"
 #include "sizing/network_calculation.h"
@@ -243,9 +244,14 @@ void MainWindow::Calculate() {
 }
 
 void MainWindow::ShowCalculatedValues() {
+  // One pass over the document: looking every item up by its id would take
+  // a long while on a large network. The first node of an id is the item's.
+  std::unordered_map<std::string, pugi::xml_node> byId;
+  for (pugi::xml_node node : AllSystemNodes(document_)) byId.emplace(NodeId(node), node);
   for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
-    pugi::xml_node node = NodeOfItem(*it);
-    if (node) (*it)->setToolTip(0, NodeSummary(node, state_.UnitSystem));
+    if (IsGasSupplyItem(*it)) continue;
+    auto found = byId.find(ItemId(*it).toStdString());
+    if (found != byId.end()) (*it)->setToolTip(0, NodeSummary(found->second, state_.UnitSystem));
   }
 }
 

@@ -58,17 +58,41 @@ void MainWindow::StartHistory() {
 void MainWindow::BuildEditMenu() {
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
-  QAction* undo = UndoStack()->createUndoAction(edit, QStringLiteral("&Undo"));
-  undo->setObjectName(QStringLiteral("Undo"));
-  undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-  QAction* redo = UndoStack()->createRedoAction(edit, QStringLiteral("&Redo"));
-  redo->setObjectName(QStringLiteral("Redo"));
+  AddMenuAction(edit, QStringLiteral("Undo"), QStringLiteral("&Undo"),
+                QKeySequence(QStringLiteral("Ctrl+Z")));
+  AddMenuAction(edit, QStringLiteral("Redo"), QStringLiteral("&Redo"),
+                QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+  QAction* undo = MenuAction(QStringLiteral("Undo"));
+  QAction* redo = MenuAction(QStringLiteral("Redo"));
   redo->setShortcuts(
       {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
-  for (QAction* action : {undo, redo}) {
-    edit->addAction(action);
-    actions_[action->objectName()] = action;
-  }
+  // Each entry names its step and is greyed when there is none; typed
+  // values not stored are dealt with first, as when leaving the node.
+  QUndoStack* stack = UndoStack();
+  auto refresh = [stack, undo, redo] {
+    auto named = [](const char* verb, const QString& step) {
+      return step.isEmpty() ? QString::fromLatin1(verb)
+                            : QString::fromLatin1(verb) + QLatin1Char(' ') + step;
+    };
+    undo->setText(named("&Undo", stack->undoText()));
+    undo->setEnabled(stack->canUndo());
+    redo->setText(named("&Redo", stack->redoText()));
+    redo->setEnabled(stack->canRedo());
+  };
+  refresh();
+  connect(stack, &QUndoStack::indexChanged, this, refresh);
+  connect(stack, &QUndoStack::canUndoChanged, this, refresh);
+  connect(stack, &QUndoStack::canRedoChanged, this, refresh);
+  connect(undo, &QAction::triggered, this, [this, stack] {
+    Guarded([&] {
+      if (ResolvePendingPanelEdits()) stack->undo();
+    });
+  });
+  connect(redo, &QAction::triggered, this, [this, stack] {
+    Guarded([&] {
+      if (ResolvePendingPanelEdits()) stack->redo();
+    });
+  });
 }
 
 QStringList MainWindow::ExpandedIds() const {

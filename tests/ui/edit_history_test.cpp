@@ -118,7 +118,7 @@ TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
   EXPECT_FALSE(Window().MenuAction("Redo")->isEnabled());
 }
 
-TEST_F(EditHistoryTest, ARightClickActsOnTheItemUnderThePointer) {
+TEST_F(EditHistoryTest, ThePointerAndTheKeysActOnTheItemUnderThem) {
   Click(Item("Furnace"));
   QTest::mouseClick(Viewport(), Qt::RightButton, {}, At(Item("Range")));
   EXPECT_EQ(Shown(), "Range");
@@ -134,6 +134,10 @@ TEST_F(EditHistoryTest, ARightClickActsOnTheItemUnderThePointer) {
             "Removed 'Manifold' and 2 runs below it. Ctrl+Z brings them back.");
   QTest::keyClick(Window().Tree(), Qt::Key_Insert);
   EXPECT_EQ(Shown(), "New Appliance");
+  // Enter in a box of the panel stores the node as Update does.
+  QTest::keyClicks(Find<QLineEdit>("txtDescription"), "Boiler");
+  QTest::keyClick(Find<QLineEdit>("txtDescription"), Qt::Key_Return);
+  EXPECT_NE(Item("Boiler"), nullptr);
 }
 
 // The panel holds a typed load for Range; each way of leaving the node asks.
