@@ -75,6 +75,11 @@ TEST(MonkeyRegressions, EventListsThatOnceBrokeARuleNoLongerDo) {
       {"house.cv",
        {"1 dclick \"Meter to Manifold\"0", "1 click \"Furnace\"0", "1 gesture \"Water Heater\"0 6",
         "1 press cmdUpdate"}},
+      // The middle-click box wrote pressures into the project that no undo
+      // step held: it now works them out on a copy.
+      {"house.cv",
+       {"1 press cmdAdd", "1 combo cboAppliance End", "1 press cmdUpdate",
+        "1 middle \"New Appliance\"0"}},
       // A load so large that the pressure drop overflowed: refused as input.
       {"house.cv",
        {"1 dclick \"Meter to Manifold\"0", "1 click \"Furnace\"0", "1 type txtLoad \"1e150\"",
