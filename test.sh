@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test (also the core tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer).
+# under AddressSanitizer and UndefinedBehaviorSanitizer). ctest also runs
+# corvanta-window-monkey, random input to the window, on fixed start values.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh

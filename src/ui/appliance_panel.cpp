@@ -185,6 +185,12 @@ bool AppliancePanel::ValidateInputs(MessageSink& messages) {
   const char* negative = "Load and length must be greater than 0...";
   if (ParseNumber(load) < 0) return Reject(messages, txtLoad, negative);
   if (ParseNumber(length) < 0) return Reject(messages, txtLength, negative);
+  // Far beyond any building, and small enough that a run's pressure drop
+  // stays a number: a larger value would end the calculation in an overflow.
+  constexpr double kLargest = 1e9;
+  const char* tooLarge = "Load and length must be less than 1000000000...";
+  if (ParseNumber(load) >= kLargest) return Reject(messages, txtLoad, tooLarge);
+  if (ParseNumber(length) >= kLargest) return Reject(messages, txtLength, tooLarge);
   return true;
 }
 

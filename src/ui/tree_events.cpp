@@ -46,9 +46,15 @@ void MainWindow::TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos) {
 
 void MainWindow::ShowPressureDropInformation() {
   if (!currentNode_) return;
-  const CalcContext ctx{state_, ProjectRoot(document_), {}};
-  const double fromParent = PressureDropToSource(currentNode_, true, ctx);
-  const double fromSource = PressureDropToSource(currentNode_, false, ctx);
+  // Worked out on a copy: the drop to the source rewrites the pressures on
+  // its path, and looking at a box must not change the project behind the
+  // undo history's back.
+  pugi::xml_document copy;
+  copy.reset(document_);
+  const pugi::xml_node node = FindSystemNodeById(copy, NodeId(currentNode_));
+  const CalcContext ctx{state_, ProjectRoot(copy), {}};
+  const double fromParent = PressureDropToSource(node, true, ctx);
+  const double fromSource = PressureDropToSource(node, false, ctx);
   auto shown = [&](double drop) {
     return ShownPressure(drop, state_.UnitSystem) + " " + PressureUnitCaption(state_.UnitSystem);
   };

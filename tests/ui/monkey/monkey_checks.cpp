@@ -1,0 +1,130 @@
+#include "monkey_checks.h"
+
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <charconv>
+#include <cmath>
+
+#include "project/document.h"
+#include "project/project_state.h"
+#include "sizing/network_calculation.h"
+#include "ui/appliance_panel.h"
+#include "ui/main_window.h"
+#include "ui/tree_items.h"
+
+namespace cv::ui::monkey {
+namespace {
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+std::string Described(pugi::xml_node node) {
+  return node ? FieldText(node, "description") : Utf8(kGasSupplyCaption);
+}
+
+std::optional<Finding> CheckPanel(MainWindow& window) {
+  const QTreeWidgetItem* current = window.Tree()->currentItem();
+  const pugi::xml_node shown = window.CurrentSystemNode();
+  const pugi::xml_node selected = current ? window.NodeOfItem(current) : pugi::xml_node();
+  if (shown != selected)
+    return Finding{"panel", "the panel shows '" + Described(shown) +
+                                "' while the tree's current item is '" +
+                                (current ? Utf8(current->text(0)) : "none") + "'"};
+  const QLineEdit* description = window.Panel()->txtDescription;
+  const std::string expected = Described(shown);
+  if (current && !description->isModified() && Utf8(description->text()) != expected)
+    return Finding{"panel", "the description box reads '" + Utf8(description->text()) + "' for '" +
+                                expected + "'"};
+  return std::nullopt;
+}
+
+std::optional<Finding> CompareChildren(MainWindow& window, pugi::xml_node element,
+                                       const QTreeWidgetItem* item, const std::string& path) {
+  int index = 0;
+  for (pugi::xml_node node : element.children(kSystemNodeName)) {
+    const std::string description = FieldText(node, "description");
+    const std::string where = path + "/" + description;
+    if (index >= item->childCount()) return Finding{"tree", "no item for " + where};
+    const QTreeWidgetItem* child = item->child(index++);
+    const std::string key = NodeId(node) + " " + description;
+    if (Utf8(ItemKey(child)) != key || Utf8(child->text(0)) != description)
+      return Finding{"tree", "item '" + Utf8(ItemKey(child)) + "' stands where " + where +
+                                 " (key '" + key + "') is"};
+    if (auto found = CompareChildren(window, node, child, where)) return found;
+  }
+  if (index != item->childCount())
+    return Finding{
+        "tree", "item '" + Utf8(item->child(index)->text(0)) + "' below " + path + " has no node"};
+  return std::nullopt;
+}
+
+std::optional<Finding> CheckTree(MainWindow& window) {
+  const QTreeWidget* tree = window.Tree();
+  if (tree->topLevelItemCount() != 1 || !IsGasSupplyItem(tree->topLevelItem(0)))
+    return Finding{"tree", "the gas supply is not the only top item"};
+  return CompareChildren(window, ProjectRoot(window.Document()), tree->topLevelItem(0),
+                         "Gas Supply");
+}
+
+bool IsBadNumber(std::string_view text) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (end != text.data() + text.size() || text.empty()) return false;
+  return error == std::errc::result_out_of_range || !std::isfinite(value);
+}
+
+std::optional<Finding> CheckNumbers(pugi::xml_node element) {
+  auto bad = [&](const std::string& where, std::string_view text) -> std::optional<Finding> {
+    if (!IsBadNumber(text)) return std::nullopt;
+    return Finding{"number", where + " holds '" + std::string(text) + "'"};
+  };
+  // A description is the user's text, whatever it looks like.
+  const bool text = std::string_view(element.name()) == "description";
+  if (auto found = text ? std::nullopt : bad(element.name(), element.text().get())) return found;
+  for (pugi::xml_attribute attribute : element.attributes())
+    if (auto found = bad(std::string(element.name()) + "@" + attribute.name(), attribute.value()))
+      return found;
+  for (pugi::xml_node child : element.children())
+    if (child.type() == pugi::node_element)
+      if (auto found = CheckNumbers(child)) return found;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string Difference(const std::string& before, const std::string& after) {
+  size_t at = 0;
+  while (at < before.size() && at < after.size() && before[at] == after[at]) ++at;
+  const size_t from = at > 40 ? at - 40 : 0;
+  return "'..." + before.substr(from, 80) + "' became '..." + after.substr(from, 80) + "'";
+}
+
+std::optional<Finding> CheckAfterEvent(MainWindow& window,
+                                       const std::vector<std::string>& errorBoxes) {
+  if (!errorBoxes.empty()) return Finding{"error box", errorBoxes.front()};
+  try {
+    if (auto found = CheckTree(window)) return found;
+    if (auto found = CheckPanel(window)) return found;
+  } catch (const CvError& e) {
+    return Finding{"tree", "a node cannot be read: " + e.description()};
+  }
+  return CheckNumbers(window.Document().document_element());
+}
+
+std::optional<Finding> CheckSavedTextRecalculates(MainWindow& window) {
+  const std::string saved = SerializeDocument(window.Document());
+  pugi::xml_document loaded;
+  if (!LoadDocumentText(loaded, saved)) return Finding{"reload", "the saved text does not load"};
+  ProgramState state;
+  state.EFVCollection = window.State().EFVCollection;
+  try {
+    DeriveStateFromDocument(loaded, state);
+    CalculateNetwork(loaded, state);
+  } catch (const CvError& e) {
+    return Finding{"reload", "recalculating the saved text fails: " + e.description()};
+  }
+  const std::string again = SerializeDocument(loaded);
+  if (again == saved) return std::nullopt;
+  return Finding{"reload", "recalculating changes the saved text: " + Difference(saved, again)};
+}
+
+}  // namespace cv::ui::monkey
