@@ -219,7 +219,9 @@ TEST_F(MoveNodeTest, RefusedMovesChangeNothing) {
     messages.Clear();
     Window().TreeView1_Drop(m.dragged, m.target);
     ASSERT_EQ(messages.Shown().size(), m.messages);
-    if (m.messages) EXPECT_EQ(messages.Last().text, "'A' cannot be moved into its own branch.");
+    if (m.messages) {
+      EXPECT_EQ(messages.Last().text, "'A' cannot be moved into its own branch.");
+    }
     EXPECT_EQ(SerializeDocument(Doc()), before);
     EXPECT_FALSE(State().ProjectModified);
   }
