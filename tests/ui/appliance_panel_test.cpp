@@ -35,26 +35,26 @@ class PanelTest : public MainWindowTest {
   QTreeWidgetItem* item = nullptr;
 };
 
-TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberIsRefused) {
-  for (const auto& [box, text] : {std::pair{"txtLoad", "fifty"}, {"txtLength", ""}}) {
-    SCOPED_TRACE(box);
-    Type(box, text);
+TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberOrNegativeIsRefused) {
+  const char* const numeric = "Load and length must be numeric...";
+  const struct {
+    const char* box;
+    const char* typed;
+    const char* message;
+  } cases[] = {{"txtLoad", "fifty", numeric},
+               {"txtLength", "", numeric},
+               {"txtLength", "-1", "Load and length must be greater than 0..."}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    Type(c.box, c.typed);
     PressUpdate();
-    ExpectRefused("Load and length must be numeric...", box);
-    Type(box, "20");
+    ExpectRefused(c.message, c.box);
+    Type(c.box, "20");
     messages.Clear();
   }
-}
-
-TEST_F(PanelTest, ANegativeValueIsRefusedAndZeroAccepted) {
-  Type("txtLength", "-1");
-  PressUpdate();
-  ExpectRefused("Load and length must be greater than 0...", "txtLength");
-  messages.Clear();
-  Type("txtLength", "20");
   Type("txtLoad", "0");
   PressUpdate();
-  EXPECT_TRUE(messages.Shown().empty());
+  EXPECT_TRUE(messages.Shown().empty()) << "zero is accepted";
   EXPECT_EQ(Field(item, "load"), "0");
 }
 

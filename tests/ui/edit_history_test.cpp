@@ -192,21 +192,5 @@ TEST_F(EditHistoryTest, LeavingTypedValuesAsksWhetherToApplyThem) {
   }
 }
 
-// A press on one item released over the next (shorter than a drag): the
-// panel shows the item pressed, and Update stores nothing into another node.
-TEST_F(EditHistoryTest, ThePanelShowsTheItemAPressSelected) {
-  Click(Item("Furnace"));
-  const std::string before = SerializeDocument(Doc());
-  const QRect heater = Window().Tree()->visualItemRect(Item("Water Heater"));
-  QTest::mousePress(Viewport(), Qt::LeftButton, {},
-                    QPoint(heater.center().x(), heater.bottom() - 1));
-  QTest::mouseRelease(Viewport(), Qt::LeftButton, {},
-                      QPoint(heater.center().x(), heater.bottom() + 3));
-  EXPECT_EQ(Window().SelectedItem(), Item("Water Heater"));
-  EXPECT_EQ(Shown(), "Water Heater");
-  PressUpdate();
-  EXPECT_EQ(SerializeDocument(Doc()), before);
-}
-
 }  // namespace
 }  // namespace cv::ui::test

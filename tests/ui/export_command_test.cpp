@@ -2,6 +2,7 @@
 // cancelled dialog writes nothing, a failure is shown in the standard box.
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -10,43 +11,37 @@
 namespace cv::ui::test {
 namespace {
 
-class ExportTest : public MainWindowTest {
- protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    AddDevice(GasSupply(), "Range", "Range", "65", "12");
-    messages.Clear();
-  }
-  void Export() { Window().MenuAction("ExportCalculations")->trigger(); }
+class ExportTest : public MainWindowTest {};
+
+TEST_F(ExportTest, TheWorkbookGoesUnderTheChosenNameOrTheFailureIsShown) {
+  AddDevice(GasSupply(), "Range", "Range", "65", "12");
   QTemporaryDir dir;
-};
-
-TEST_F(ExportTest, TheWorkbookIsWrittenUnderTheChosenName) {
-  files.Answer(dir.filePath("calc"));
-  Export();
-  ASSERT_EQ(files.Requests().size(), 1u);
-  EXPECT_TRUE(files.Requests()[0].save);
-  EXPECT_EQ(files.Requests()[0].filters, QStringList{"Excel Workbook (*.xlsx)"});
-  EXPECT_TRUE(messages.Shown().empty());
-  QFileInfo written(dir.filePath("calc.xlsx"));
-  EXPECT_TRUE(written.exists());
-  EXPECT_GT(written.size(), 0);
-}
-
-TEST_F(ExportTest, CancellingTheDialogWritesNothing) {
-  files.Answer(std::nullopt);
-  Export();
-  EXPECT_TRUE(messages.Shown().empty());
-  EXPECT_TRUE(QDir(dir.path()).isEmpty());
-}
-
-TEST_F(ExportTest, AFolderThatDoesNotExistIsReportedInTheStandardBox) {
-  files.Answer(dir.filePath("missing/calc.xlsx"));
-  Export();
-  ASSERT_EQ(messages.Shown().size(), 1u);
-  EXPECT_EQ(messages.Last().text.rfind("Error Number: ", 0), 0u);
-  EXPECT_NE(messages.Last().text.find("\nDescription: "), std::string::npos);
-  EXPECT_EQ(messages.Last().EffectiveTitle(), "CORVANTA Sizing Program");
+  const struct {
+    const char* answer;  // nullptr: the dialog is cancelled
+    const char* written;
+    bool fails;
+  } cases[] = {{"calc", "calc.xlsx", false},
+               {nullptr, nullptr, false},
+               {"missing/calc.xlsx", nullptr, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer ? c.answer : "cancelled");
+    messages.Clear();
+    files.Answer(c.answer ? std::optional(dir.filePath(c.answer)) : std::nullopt);
+    Window().MenuAction("ExportCalculations")->trigger();
+    EXPECT_EQ(files.Requests().back().filters, QStringList{"Excel Workbook (*.xlsx)"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              c.written ? QStringList{c.written} : QStringList{});
+    if (c.written) {
+      EXPECT_GT(QFileInfo(dir.filePath(c.written)).size(), 0);
+    }
+    ASSERT_EQ(messages.Shown().size(), c.fails ? 1u : 0u);
+    if (c.fails) {
+      EXPECT_EQ(messages.Last().text.rfind("Error Number: ", 0), 0u);
+      EXPECT_NE(messages.Last().text.find("\nDescription: "), std::string::npos);
+      EXPECT_EQ(messages.Last().EffectiveTitle(), "CORVANTA Sizing Program");
+    }
+    QFile::remove(dir.filePath("calc.xlsx"));
+  }
 }
 
 }  // namespace

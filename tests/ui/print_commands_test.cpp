@@ -128,26 +128,19 @@ TEST_F(PrintCommandsTest, CancelledPrintDialogPrintsNothing) {
   EXPECT_TRUE(messages.Shown().empty());
 }
 
+// The block's layout is the report's; the window gives it the project's path
+// and the supply list's entry.
 TEST_F(PrintCommandsTest, SettingsBlockShowsTheProjectAndTheSupplyPanelsLists) {
   DrawSmallNetwork();
   State().ProjectPath = "/home/ann/house.cv";
   Menu("PrintDesignLayout");
   const std::vector<std::string> texts = Only().Texts();
-  const auto starting = [&](const std::string& prefix) {
-    return std::find_if(texts.begin(), texts.end(),
-                        [&](const std::string& t) { return t.rfind(prefix, 0) == 0; });
-  };
-  ASSERT_NE(starting("Project: "), texts.end());
-  EXPECT_EQ(*starting("Project: "),
-            "Project: /home/ann/house.cv    -     (App Version: 2.2.4      File Version: " +
-                RootAttributeText(ProjectRoot(Doc()), kAttrVersion) + ")");
-  EXPECT_NE(starting("Date: "), texts.end());
-  ASSERT_NE(starting("Gas Type: "), texts.end());
-  EXPECT_EQ(*starting("Gas Type: "), "Gas Type: Natural Gas");
-  ASSERT_NE(starting("Supply Pressure: "), texts.end());
-  EXPECT_EQ(*starting("Supply Pressure: "),
-            "Supply Pressure: 7-8 In WC Supply - .5 In WC Overall Pressure Drop  [Standard]");
-  EXPECT_EQ(starting("Low Supply Pressure: "), texts.end()) << "single-pressure project";
+  for (const std::string line :
+       {"Project: /home/ann/house.cv    -     (App Version: 2.2.4      File Version: " +
+            RootAttributeText(ProjectRoot(Doc()), kAttrVersion) + ")",
+        std::string(
+            "Supply Pressure: 7-8 In WC Supply - .5 In WC Overall Pressure Drop  [Standard]")})
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), line), 1) << line;
 }
 
 TEST_F(PrintCommandsTest, MaterialListPrintoutHoldsTheListOfTheNetworkPrinted) {

@@ -20,6 +20,7 @@
 
 #include "main_window_fixture.h"
 #include "project/document.h"
+#include "support/files.h"
 #include "ui/appliance_panel.h"
 #include "ui/recent_files.h"
 #include "ui/supply_panel.h"
@@ -27,19 +28,9 @@
 namespace cv::ui::test {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
-  return file.readAll().toStdString();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-  QFile file(QString::fromStdString(path));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path;
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
-bool FileExists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
+using cvtest::FileExists;
+using cvtest::ReadFile;
+using cvtest::WriteFile;
 
 class ProjectCommandsTest : public MainWindowTest {
  protected:

@@ -80,9 +80,13 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
   }
 }
 
+// Stored in English units, shown in metric ones.
 TEST_F(ResultViewsTest, MetricColumnsShowTheDisplayUnits) {
   State().UnitSystem = "Metric";
   QTreeWidgetItem* boiler = AddDevice(GasSupply(), "Boiler", "Boiler", "10", "10");
+  EXPECT_EQ(Field(boiler, "load"), "39.683201");
+  EXPECT_EQ(Field(boiler, "length"), "32.808399");
+  EXPECT_DOUBLE_EQ(Find<QLineEdit>("txtLength")->text().toDouble(), 10.0);
   EXPECT_EQ(boiler->text(kColumnLoad), "10");
   EXPECT_EQ(boiler->text(kColumnLength), "10");
   EXPECT_EQ(boiler->text(kColumnDrop), BoxDropFromSource(boiler));

@@ -21,13 +21,7 @@ TEST_F(AddNodeTest, AddBelowGasSupplyBuildsNodeItemAndShowsIt) {
   ASSERT_NE(item, GasSupply());
   auto nodes = AllSystemNodes(Doc());
   ASSERT_EQ(nodes.size(), 1u);
-  const std::string id = NodeId(nodes[0]);
-  EXPECT_EQ(ItemKey(item).toStdString(), id + " New Appliance");
-  EXPECT_EQ(item->text(0), "New Appliance");
-  EXPECT_EQ(ItemImageKey(item), "kestLogo");
-  EXPECT_EQ(item->parent(), GasSupply());
   EXPECT_TRUE(GasSupply()->isExpanded());
-  EXPECT_EQ(Window().CurrentSystemNode(), nodes[0]);
   EXPECT_EQ(Find<QLineEdit>("txtDescription")->selectedText(), "New Appliance");
   EXPECT_EQ(Find<QLabel>("lblParent")->text(), "Gas Supply");
   // The calculation ran: the new run has the smallest size.
@@ -41,35 +35,36 @@ TEST_F(AddNodeTest, AnyNodeMayBeAParentAlsoAnAppliance) {
   QTreeWidgetItem* child = Add(range);
   EXPECT_EQ(child->parent(), range);
   EXPECT_TRUE(range->isExpanded());
-  EXPECT_EQ(Node(child).parent(), Node(range));
   EXPECT_EQ(Find<QLabel>("lblParent")->text(), "Range");
 }
 
-TEST_F(AddNodeTest, WithNothingSelectedNothingIsAddedAndNothingChanged) {
-  Window().Tree()->setCurrentItem(nullptr);
-  Find<QPushButton>("cmdAdd")->click();
-  EXPECT_TRUE(AllSystemNodes(Doc()).empty());
-  EXPECT_EQ(Window().Tree()->topLevelItem(0)->childCount(), 0);
-  EXPECT_FALSE(State().ProjectModified);
+// Add with nothing selected; Update and Remove on the gas supply.
+TEST_F(AddNodeTest, CommandsWithoutANodeChangeNothing) {
+  Add(GasSupply());
+  Window().MarkSaved();
+  const std::string before = SerializeDocument(Doc());
+  for (const char* button : {"cmdAdd", "cmdUpdate", "cmdRemove"}) {
+    SCOPED_TRACE(button);
+    Click(GasSupply());
+    if (std::string(button) == "cmdAdd") Window().Tree()->setCurrentItem(nullptr);
+    Find<QPushButton>(button)->click();
+    EXPECT_EQ(SerializeDocument(Doc()), before);
+    EXPECT_EQ(Window().Tree()->topLevelItemCount(), 1);
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_FALSE(State().ProjectModified);
+  }
 }
 
 class UpdateNodeTest : public MainWindowTest {};
 
 TEST_F(UpdateNodeTest, StoresThePanelRenamesTheItemAndShowsTheNewSize) {
   QTreeWidgetItem* item = AddDevice(GasSupply(), "Kitchen Range", "Range", "65", "30");
-  const std::string id = ItemId(item).toStdString();
-  EXPECT_EQ(ItemKey(item).toStdString(), id + " Kitchen Range");
-  EXPECT_EQ(item->text(0), "Kitchen Range");
   EXPECT_EQ(ItemImageKey(item), "Range");
-  pugi::xml_node node = FindSystemNodeById(Doc(), id);
-  ASSERT_TRUE(node);
-  EXPECT_EQ(Node(item), node);
+  pugi::xml_node node = Node(item);
   EXPECT_EQ(FieldText(node, "description"), "Kitchen Range");
   EXPECT_EQ(FieldText(node, "load"), "65");
   EXPECT_EQ(FieldText(node, "length"), "30");
   EXPECT_EQ(FieldText(node, "appliance"), "Range");
-  EXPECT_EQ(FieldText(node, "ModelNumber"), "Other");
-  EXPECT_EQ(FieldText(node, "materialSizeFixed"), "0");
   // Sized after the update: a bigger size than the smallest, shown in the
   // panel and in the item's tool tip, with pressures written.
   const std::string size = FieldText(node, "materialSize");
@@ -78,15 +73,6 @@ TEST_F(UpdateNodeTest, StoresThePanelRenamesTheItemAndShowsTheNewSize) {
   EXPECT_TRUE(Window().NetTree()->ToolTipOf(item).contains(QString::fromStdString(size)));
   EXPECT_NE(FieldText(node, "DeliveredPressure"), "0");
   EXPECT_TRUE(State().ProjectModified);
-}
-
-TEST_F(UpdateNodeTest, MetricValuesAreStoredInEnglishUnits) {
-  State().UnitSystem = "Metric";
-  QTreeWidgetItem* item = AddDevice(GasSupply(), "Boiler", "Boiler", "10", "10");
-  EXPECT_EQ(Field(item, "load"), "39.683201");
-  EXPECT_EQ(Field(item, "length"), "32.808399");
-  EXPECT_DOUBLE_EQ(Find<QLineEdit>("txtLoad")->text().toDouble(), 10.0);
-  EXPECT_DOUBLE_EQ(Find<QLineEdit>("txtLength")->text().toDouble(), 10.0);
 }
 
 TEST_F(UpdateNodeTest, AFixedSizeIsKept) {
@@ -115,25 +101,7 @@ TEST_F(UpdateNodeTest, AMissingFixedFlagReadsClearedAndIsInsertedAheadOfChildNod
   EXPECT_STREQ(flag.next_sibling().name(), "SystemNode");
 }
 
-TEST_F(UpdateNodeTest, UpdatingTheGasSupplyDoesNothing) {
-  Add(GasSupply());
-  Window().MarkSaved();
-  const std::string before = SerializeDocument(Doc());
-  Click(GasSupply());
-  PressUpdate();
-  EXPECT_EQ(SerializeDocument(Doc()), before);
-  EXPECT_TRUE(messages.Shown().empty());
-  EXPECT_FALSE(State().ProjectModified);
-}
-
 class RemoveNodeTest : public MainWindowTest {};
-
-TEST_F(RemoveNodeTest, TheGasSupplyCannotBeRemoved) {
-  Click(GasSupply());
-  Find<QPushButton>("cmdRemove")->click();
-  EXPECT_EQ(Window().Tree()->topLevelItemCount(), 1);
-  EXPECT_FALSE(State().ProjectModified);
-}
 
 TEST_F(RemoveNodeTest, ANodeGoesWithItsSubtreeAndItsParentIsShown) {
   QTreeWidgetItem* a = AddDevice(GasSupply(), "A", "Tee");
@@ -147,8 +115,6 @@ TEST_F(RemoveNodeTest, ANodeGoesWithItsSubtreeAndItsParentIsShown) {
   EXPECT_EQ(Item("B"), nullptr);
   EXPECT_EQ(Item("C"), nullptr);
   EXPECT_EQ(Window().SelectedItem(), a);
-  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), "A");
-  EXPECT_EQ(Window().CurrentSystemNode(), nodes[0]);
 }
 
 TEST_F(RemoveNodeTest, RemovingTheLastEFVClearsThePresence) {
@@ -204,7 +170,6 @@ TEST_F(MoveNodeTest, TheSubtreeMovesWithItsIdsAndIsShownInTheTreeAsItWas) {
   EXPECT_EQ(gas->child(1)->text(0), "B");
   EXPECT_EQ(gas->child(1)->child(0)->text(0), "C");
   EXPECT_EQ(Window().SelectedItem(), gas->child(1));
-  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), "B");
 }
 
 // Onto its own descendant (with a message), the gas supply, onto itself.

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <tuple>
 
 #include "core/number_text.h"
 #include "main_window_fixture.h"
@@ -62,16 +63,13 @@ class TreeEventsTest : public MainWindowTest {
   QTreeWidgetItem* c = nullptr;
 };
 
+// Only an appliance's own load may be typed.
 TEST_F(TreeEventsTest, AClickShowsTheNodeAndTheLoadBoxRuleApplies) {
-  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, At(c));
-  EXPECT_EQ(Description(), "C");
-  EXPECT_TRUE(Find<QLineEdit>("txtLoad")->isEnabled());
-  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, At(a));
-  EXPECT_EQ(Description(), "A");
-  EXPECT_FALSE(Find<QLineEdit>("txtLoad")->isEnabled());
-  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, At(GasSupply()));
-  EXPECT_EQ(Description(), "Gas Supply");
-  EXPECT_FALSE(Find<QLineEdit>("txtLoad")->isEnabled());
+  for (const auto& [item, enabled] : {std::pair{c, true}, {a, false}, {GasSupply(), false}}) {
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, At(item));
+    EXPECT_EQ(Description(), item->text(0).toStdString());
+    EXPECT_EQ(Find<QLineEdit>("txtLoad")->isEnabled(), enabled) << Description();
+  }
   EXPECT_FALSE(State().ProjectModified);
 }
 
@@ -128,24 +126,21 @@ class InformationBoxTest : public TreeEventsTest {
   }
 };
 
-TEST_F(InformationBoxTest, AMiddleClickShowsBothDropsInEnglish) {
-  Click(a);
-  QTest::mouseClick(Viewport(), Qt::MiddleButton, {}, At(c));
-  ASSERT_EQ(messages.Shown().size(), 1u);
-  // A sits right at the gas supply: both drops are its own.
-  const std::string drop = FormatPressureForDisplay(ParseNumber(Field(a, "PressureDrop")));
-  EXPECT_EQ(messages.Last().text, ExpectedText("A", drop, "in W.C."));
-  EXPECT_EQ(Window().SelectedItem(), a);
-}
-
-TEST_F(InformationBoxTest, MetricDropsAreInMillibar) {
-  State().UnitSystem = "Metric";
-  Click(a);
-  QTest::mouseClick(Viewport(), Qt::MiddleButton, {}, At(a));
-  ASSERT_EQ(messages.Shown().size(), 1u);
-  const double inches = ParseNumber(Field(a, "PressureDrop"));
-  EXPECT_EQ(messages.Last().text,
-            ExpectedText("A", FormatPressureForDisplay(inches / 0.402201), "mb"));
+// A sits right at the gas supply: both drops are its own; the box shows the
+// node shown in the panel, whichever item is clicked.
+TEST_F(InformationBoxTest, AMiddleClickShowsBothDropsInTheDisplayUnits) {
+  for (const auto& [units, factor, unit] :
+       {std::tuple{"English", 1.0, "in W.C."}, std::tuple{"Metric", 0.402201, "mb"}}) {
+    State().UnitSystem = units;
+    Click(a);
+    messages.Clear();
+    QTest::mouseClick(Viewport(), Qt::MiddleButton, {}, At(c));
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    const double inches = ParseNumber(Field(a, "PressureDrop"));
+    EXPECT_EQ(messages.Last().text,
+              ExpectedText("A", FormatPressureForDisplay(inches / factor), unit));
+    EXPECT_EQ(Window().SelectedItem(), a);
+  }
 }
 
 TEST_F(InformationBoxTest, NothingWhileTheGasSupplyIsShown) {
@@ -155,12 +150,11 @@ TEST_F(InformationBoxTest, NothingWhileTheGasSupplyIsShown) {
 }
 
 TEST(PressureDisplay, OneToThreeDecimalsRounded) {
-  EXPECT_EQ(FormatPressureForDisplay(0.5), "0.5");
-  EXPECT_EQ(FormatPressureForDisplay(0), "0.0");
-  EXPECT_EQ(FormatPressureForDisplay(12), "12.0");
-  EXPECT_EQ(FormatPressureForDisplay(1.23456), "1.235");
-  EXPECT_EQ(FormatPressureForDisplay(0.0004), "0.0");
-  EXPECT_EQ(FormatPressureForDisplay(-0.25), "-0.25");
+  const std::pair<double, const char*> cases[] = {{0.5, "0.5"},    {0, "0.0"},
+                                                  {12, "12.0"},    {1.23456, "1.235"},
+                                                  {0.0004, "0.0"}, {-0.25, "-0.25"}};
+  for (const auto& [value, shown] : cases)
+    EXPECT_EQ(FormatPressureForDisplay(value), shown) << value;
 }
 
 class PageSwitchTest : public TreeEventsTest {};

@@ -52,19 +52,6 @@ TEST_F(HelpWindowTest, MissingOrUnreadableFileGivesAOneLineNote) {
   EXPECT_TRUE(messages.Shown().empty()) << "no box: the program goes on";
 }
 
-TEST(AboutWindow, DebugButtonNamesTheNewStateAndTwoClicksRestoreIt) {
-  bool debug = false;
-  ScriptedMessageSink messages;
-  AboutWindow about(debug, messages);
-  EXPECT_EQ(about.cmdDebug->text(), "Debugging Off");
-  about.cmdDebug->click();
-  EXPECT_TRUE(debug);
-  EXPECT_EQ(about.cmdDebug->text(), "Debugging On");
-  about.cmdDebug->click();
-  EXPECT_FALSE(debug);
-  EXPECT_EQ(about.cmdDebug->text(), "Debugging Off");
-}
-
 // The start-up and the Help menu with the small windows attached.
 class SmallWindowsTest : public MainWindowTest {
  protected:

@@ -24,28 +24,24 @@ class ScriptedFileDialogs : public FileDialogs {
  public:
   struct Request {
     bool save = false;
-    QString caption;
     QStringList filters;
     int selectedFilter = -1;
   };
-  // The next dialog's answer; nullopt stands for Cancel. An empty script
-  // answers Cancel.
-  void Answer(std::optional<QString> name) {
-    answers_.push_back({!name.has_value(), name.value_or(QString())});
+  // The next dialog's answer; nullopt (or an empty script) stands for Cancel.
+  void Answer(std::optional<QString> name) { answers_.push_back(std::move(name)); }
+  std::optional<QString> OpenFileName(QWidget*, const QString&, const QStringList& filters,
+                                      int selected) override {
+    return Next({false, filters, selected});
   }
-  std::optional<QString> OpenFileName(QWidget*, const QString& caption, const QStringList& filters,
-                                      int selectedFilter) override;
-  std::optional<QString> SaveFileName(QWidget*, const QString& caption, const QStringList& filters,
-                                      int selectedFilter) override;
+  std::optional<QString> SaveFileName(QWidget*, const QString&, const QStringList& filters,
+                                      int selected) override {
+    return Next({true, filters, selected});
+  }
   const std::vector<Request>& Requests() const noexcept { return requests_; }
 
  private:
   std::optional<QString> Next(Request request);
-  struct Scripted {
-    bool cancel = true;
-    QString name;
-  };
-  std::deque<Scripted> answers_;
+  std::deque<std::optional<QString>> answers_;
   std::vector<Request> requests_;
 };
 
@@ -53,9 +49,8 @@ class ScriptedPrinterDialogs : public PrinterDialogs {
  public:
   // The next dialog's answer; an empty script answers true (accepted).
   void Answer(bool accepted) { answers_.push_back(accepted); }
-  bool PrintSetup(QWidget*, QPrinter&) override;
+  bool PrintSetup(QWidget*, QPrinter&) override { return Next(); }
   bool ConfirmPrint(QWidget*, QPrinter&) override;
-  int SetupCount() const noexcept { return setups_; }
   int ConfirmCount() const noexcept { return confirms_; }
   // The PDF file the next print dialogs choose, as "Print to File" does.
   void PrintToFile(const QString& path) { chosenFile_ = path; }
@@ -65,7 +60,6 @@ class ScriptedPrinterDialogs : public PrinterDialogs {
  private:
   bool Next();
   std::deque<bool> answers_;
-  int setups_ = 0;
   int confirms_ = 0;
   QString proposedFile_;
   QString chosenFile_;
