@@ -118,18 +118,6 @@ TEST_F(RunSizing, FailedRunFallsBackToItsSmallestSizeUnlessItGrewOrIsFixed) {
   }
 }
 
-TEST_F(RunSizing, GrowsARealRunUntilItPasses) {
-  pugi::xml_node run = project_->Add(
-      project_->Root(),
-      {.id = "1", .appliance = "Furnace", .load = "40", .length = "10", .size = "10A CSST"});
-  EXPECT_TRUE(Size(run));  // 0.41 passes at once
-  EXPECT_EQ(project_->Size("1"), "10A CSST");
-  cv::SetFieldText(run, "load", "120");  // 3.43 at 10A, 0.8 at 15A, 0.19 at 20A
-  EXPECT_TRUE(Size(run));
-  EXPECT_EQ(project_->Size("1"), "20A CSST");
-  EXPECT_EQ(project_->Text("1", "DeliveredPressure"), "6.81");
-}
-
 TEST_F(RunSizing, DeliveryMethodKeepsTheDeliveredPressureAtTheMinimum) {
   cvtest::SupplySettings s;
   s.method = "Delivery Pressure Method";

@@ -30,15 +30,9 @@ TEST_F(PanelFromDocument, NewProjectShowsTheStandardFixedPreset) {
   SupplyPanelValues v = SupplyPanelFromDocument(doc);
   EXPECT_EQ(v.unitSystem, "English") << "2.2.4-English has its unit system in the second part";
   EXPECT_EQ(v.method, SupplyMethod::Fixed);
-  EXPECT_EQ(v.gasIndex, 0);
   EXPECT_EQ(v.supplyPreset, 1);
-  EXPECT_EQ(v.internalPreset, 0);
   EXPECT_FALSE(v.dualSystem);
-  EXPECT_FALSE(v.fixedHighFrames);
   EXPECT_FALSE(v.efvPresent);
-  EXPECT_FALSE(v.chkMetricDualPressure) << "the fixed method leaves the check boxes";
-  EXPECT_EQ(v.boxes.txtMetricSupplyPressureDrop, "");
-  EXPECT_EQ(v.boxes.txtDeliveryPressureHighSupplyPressure, " ");
 }
 
 TEST_F(PanelFromDocument, FixedMethodIsDualOnlyByItsHighDrop) {
