@@ -4,6 +4,7 @@
 
 #include "core/errors.h"
 #include "project/document.h"
+#include "support/raised_error.h"
 
 namespace cv {
 namespace {
@@ -16,12 +17,7 @@ class PanelFromDocument : public ::testing::Test {
   }
   void SetField(const char* name, const char* text) { SetFieldText(ProjectRoot(doc), name, text); }
   int FailureNumber() {
-    try {
-      SupplyPanelFromDocument(doc);
-    } catch (const CvError& e) {
-      return e.number();
-    }
-    return 0;
+    return cvtest::RaisedNumber([&] { SupplyPanelFromDocument(doc); });
   }
   pugi::xml_document doc;
 };
