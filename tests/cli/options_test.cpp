@@ -35,12 +35,6 @@ TEST(ParseOptions, ProjectNamedLikeAnOptionValueIsTakenAsValue) {
   EXPECT_EQ(Parse({"-"})->projectPath, "-");
 }
 
-TEST(ParseOptions, HelpNeedsNoProject) {
-  auto o = Parse({"--help"});
-  ASSERT_TRUE(o);
-  EXPECT_TRUE(o->help);
-}
-
 TEST(ParseOptions, WrongUsageSaysWhy) {
   std::string why;
   EXPECT_FALSE(Parse({}, &why));

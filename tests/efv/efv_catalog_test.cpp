@@ -43,8 +43,6 @@ TEST_F(Catalogue, RowsAreReadInOrderWithAllTheirValues) {
   EXPECT_EQ(b.NormalPresDrop, 0.199);
   EXPECT_EQ(b.TripFlow, 135);
   EXPECT_EQ(b.TripPresDrop, 1.92);
-  EXPECT_EQ(b.OperatingPres, 7);
-  EXPECT_EQ(b.FlowUnit, "kBTU/h");
   EXPECT_EQ(cv::EFVCatalog::ReadModelIds(Db()), catalog_.ModelIds());
 }
 
@@ -72,7 +70,6 @@ TEST_F(Catalogue, IdentifiersCompareExactly) {
   catalog_.Load(Db());
   EXPECT_EQ(catalog_.FindEFVIndex("efv-k135"), -1);
   EXPECT_EQ(catalog_.FindEFVIndex("EFV-K135 "), -1);
-  EXPECT_FALSE(catalog_.Contains("efv-k135"));
   EXPECT_EQ(cvtest::RaisedNumber([&] { catalog_.Get("efv-k135"); }), cv::kErrInvalidArgument);
 }
 

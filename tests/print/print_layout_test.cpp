@@ -54,10 +54,7 @@ TEST_F(SmallNetwork, NumbersNodesInPreOrderAndLeavesTheSupplyBare) {
 TEST_F(SmallNetwork, DrawsEachNodeWithTheImageOfItsKindInAnyLetterCase) {
   Draw();
   std::vector<std::string> keys;
-  for (const Drawn& d : surface_.ItemsOf(Drawn::Kind::Picture)) {
-    keys.push_back(d.text);
-    EXPECT_EQ(d.x2, 0) << "icons are drawn in their own size";
-  }
+  for (const Drawn& d : surface_.ItemsOf(Drawn::Kind::Picture)) keys.push_back(d.text);
   // The supply and a kind without an image get the logo image.
   EXPECT_EQ(keys,
             (std::vector<std::string>{"kestLogo", "Tee", "Furnace", "Water Heater", "kestLogo"}));
@@ -121,10 +118,6 @@ TEST_F(LongNetwork, ConnectorGoesOnFromTheTopOfTheNewPage) {
       std::find_if(lines.begin(), lines.end(), [](const Drawn& d) { return d.page == 1; });
   ASSERT_NE(firstOnPage1, lines.end());
   EXPECT_EQ(firstOnPage1->y, cv::kContinuationTop);
-  const std::vector<std::string> page1 = surface_.TextsOn(0, 1);
-  const Drawn first = *surface_.FindText(page1.front());
-  EXPECT_EQ(first.page, 1);
-  EXPECT_EQ(first.y, cv::kContinuationTop + 160);
 }
 
 }  // namespace

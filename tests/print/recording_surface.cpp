@@ -21,8 +21,6 @@ Drawn RecordingSurface::Make(Drawn::Kind kind, const std::string& text, double x
   d.y = y;
   d.fontName = fontName_;
   d.fontSize = fontSize_;
-  d.bold = bold_;
-  d.underline = underline_;
   d.document = document_;
   d.page = page_;
   d.orientation = orientation_;

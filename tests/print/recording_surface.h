@@ -20,8 +20,6 @@ struct Drawn {
   double x2 = 0, y2 = 0;  // a line's end; a picture's size (0: own size)
   std::string fontName;
   double fontSize = 0;
-  bool bold = false;
-  bool underline = false;
   int document = 0;  // counted from 0
   int page = 0;      // within the document, from 0
   cv::PageOrientation orientation = cv::PageOrientation::Portrait;
@@ -37,8 +35,9 @@ class RecordingSurface : public cv::PrintSurface {
   void SetOrientation(cv::PageOrientation orientation) override;
   void SetFontName(const std::string& name) override { fontName_ = name; }
   void SetFontSize(double points) override { fontSize_ = points; }
-  void SetFontBold(bool bold) override { bold_ = bold; }
-  void SetFontUnderline(bool underline) override { underline_ = underline; }
+  // No test reads the emphasis.
+  void SetFontBold(bool) override {}
+  void SetFontUnderline(bool) override {}
   double CurrentX() const override { return x_; }
   double CurrentY() const override { return y_; }
   void SetCurrentX(double x) override { x_ = x; }
@@ -81,8 +80,6 @@ class RecordingSurface : public cv::PrintSurface {
   std::set<std::string> failingPictures_;
   std::string fontName_ = "Arial";
   double fontSize_ = 10;
-  bool bold_ = false;
-  bool underline_ = false;
   double x_ = 0, y_ = 0;
   int document_ = 0;
   int page_ = 0;

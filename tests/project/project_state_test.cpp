@@ -12,7 +12,6 @@ namespace {
 TEST(UnitSystemFromVersion, TakesTheThirdPartWhenThereAreThree) {
   EXPECT_EQ(cv::UnitSystemFromVersion("2.2.4-English"), "English");
   EXPECT_EQ(cv::UnitSystemFromVersion("CVSystem-2.2.4-Metric"), "Metric");
-  EXPECT_EQ(cv::UnitSystemFromVersion("CVSystem-2.2.4-English"), "English");
   EXPECT_EQ(cv::UnitSystemFromVersion("2.2.4"), "English");
   EXPECT_EQ(cv::UnitSystemFromVersion(""), "English");
   // The third part is taken unchanged, whatever it says.

@@ -22,9 +22,8 @@ struct SvgText {
 std::vector<SvgText> ParsedTexts(const std::string& svg) {
   pugi::xml_document parsed;
   EXPECT_TRUE(parsed.load_string(svg.c_str()));
-  const pugi::xml_node root = parsed.child("svg");
-  EXPECT_STREQ(root.attribute("version").value(), "1.1");
-  EXPECT_STREQ(root.attribute("xmlns").value(), "http://www.w3.org/2000/svg");
+  // Without its namespace a viewer does not draw the file as a drawing.
+  EXPECT_STREQ(parsed.child("svg").attribute("xmlns").value(), "http://www.w3.org/2000/svg");
   std::vector<SvgText> texts;
   for (pugi::xpath_node t : parsed.select_nodes("//text"))
     texts.push_back({t.node().child_value(), t.node().attribute("fill").value()});

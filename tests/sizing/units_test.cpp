@@ -17,8 +17,6 @@ TEST(ConvertUnits, MetricTimesFactorIsEnglish) {
   EXPECT_EQ(cv::ConvertUnits("10", "Length", "Metric", "English"), "32.808399");
   EXPECT_EQ(cv::ConvertUnits("100", "Load", "English", "Metric"), "25.1995800439587");
   EXPECT_EQ(cv::ConvertUnits("7", "Pressure", "English", "Metric"), "17.4042332067797");
-  EXPECT_EQ(cv::ConvertUnits("20", "Pressure", "Metric", "English"), "8.04402");
-  EXPECT_EQ(cv::ConvertUnits(" 2.5 ", "Pressure", "Metric", "English"), "1.0055025");
 }
 
 TEST(ConvertUnits, RoundTripIsNotRounded) {
