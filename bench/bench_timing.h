@@ -16,6 +16,12 @@ inline double CpuMilliseconds() {
   return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
+// The middle one of several measurements.
+inline double MedianOf(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
 struct Timing {
   double wall = 0;
   double cpu = 0;

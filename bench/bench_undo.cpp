@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "project/document.h"
 #include "ui/main_window.h"
 #include "ui/project_commands.h"
@@ -29,24 +30,13 @@ class PrintedMessages : public cv::MessageSink {
   }
 };
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double CpuMs() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
 // Milliseconds of processor time one call of action takes (the wall time
 // on a busy machine says little).
 template <typename F>
 double Time(F action) {
-  const double start = CpuMs();
+  const double start = bench::CpuMilliseconds();
   action();
-  return CpuMs() - start;
+  return bench::CpuMilliseconds() - start;
 }
 
 }  // namespace
@@ -85,7 +75,7 @@ int main(int argc, char** argv) {
   std::printf(
       "%zu nodes, %zu bytes of text (%lld compressed, kept per step); median of %d, processor "
       "time: remove %.1f ms, undo %.1f ms, redo %.1f ms\n",
-      cv::AllSystemNodes(window.Document()).size(), text.size(), packed, runs, Median(edits),
-      Median(undos), Median(redos));
+      cv::AllSystemNodes(window.Document()).size(), text.size(), packed, runs,
+      bench::MedianOf(edits), bench::MedianOf(undos), bench::MedianOf(redos));
   return 0;
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_timing.h"
 #include "core/errors.h"
 #include "project/document.h"
 #include "project/program_state.h"
@@ -46,17 +47,6 @@ ProcessCost RunProcess(std::vector<std::string> args) {
   return {ms(usage.ru_utime) + ms(usage.ru_stime), usage.ru_maxrss};
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double CpuMs() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
 }  // namespace
 
 void CompareWithFloor(const std::string& projectPath, const std::string& catalog, int runs) {
@@ -74,7 +64,8 @@ void CompareWithFloor(const std::string& projectPath, const std::string& catalog
   std::printf(
       "        corvanta-size %8.2f ms cpu, floor program %8.2f ms cpu: %.2fx the floor; "
       "corvanta-size peak memory %.1f MB\n",
-      Median(size), Median(floor), Median(size) / Median(floor), peak / 1024.0);
+      bench::MedianOf(size), bench::MedianOf(floor), bench::MedianOf(size) / bench::MedianOf(floor),
+      peak / 1024.0);
 }
 
 namespace {
@@ -115,9 +106,9 @@ void Chain(const std::string& name, const std::string& catalog, int depth, bool 
   KeptMessages messages;
   state.Messages = &messages;
   cv::DeriveStateFromDocument(doc, state);
-  const double start = CpuMs();
+  const double start = bench::CpuMilliseconds();
   cv::CalculateNetwork(doc, state);
-  const double ms = CpuMs() - start;
+  const double ms = bench::CpuMilliseconds() - start;
   std::string outcome = state.LastSizingFailed ? "sizing failure" : "sized";
   if (!messages.texts.empty()) outcome += ": " + messages.texts.front();
   for (char& c : outcome)
