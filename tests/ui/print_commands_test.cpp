@@ -135,7 +135,7 @@ TEST_F(PrintCommandsTest, SettingsBlockShowsTheProjectAndTheSupplyPanelsLists) {
   State().ProjectPath = "/home/ann/house.cv";
   Menu("PrintDesignLayout");
   const std::vector<std::string> texts = Only().Texts();
-  for (const std::string line :
+  for (const std::string& line :
        {"Project: /home/ann/house.cv    -     (App Version: 2.2.4      File Version: " +
             RootAttributeText(ProjectRoot(Doc()), kAttrVersion) + ")",
         std::string(

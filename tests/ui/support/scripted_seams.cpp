@@ -7,7 +7,7 @@ namespace cv::ui::test {
 std::optional<QString> ScriptedFileDialogs::Next(Request request) {
   requests_.push_back(std::move(request));
   if (answers_.empty()) return std::nullopt;
-  std::optional<QString> answer = std::move(answers_.front());
+  const std::optional<QString> answer = answers_.front();
   answers_.pop_front();
   return answer;
 }
