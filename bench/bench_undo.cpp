@@ -15,9 +15,9 @@
 
 #include "bench_timing.h"
 #include "project/document.h"
-#include "ui/main_window.h"
-#include "ui/project_commands.h"
-#include "ui/qt_dialogs.h"
+#include "ui/files/project_commands.h"
+#include "ui/files/qt_dialogs.h"
+#include "ui/windows/main_window.h"
 
 namespace {
 

@@ -18,11 +18,11 @@
 #include "project/document.h"
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
-#include "ui/appliance_panel.h"
-#include "ui/main_window.h"
-#include "ui/program.h"
-#include "ui/project_commands.h"
-#include "ui/qt_dialogs.h"
+#include "ui/files/project_commands.h"
+#include "ui/files/qt_dialogs.h"
+#include "ui/panels/appliance_panel.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/program.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <QIcon>
 
 #include "core/data_files.h"
-#include "ui/c_numeric_locale.h"
-#include "ui/main_window.h"
-#include "ui/network_tree.h"
-#include "ui/program.h"
-#include "ui/project_commands.h"
-#include "ui/qt_dialogs.h"
+#include "ui/files/project_commands.h"
+#include "ui/files/qt_dialogs.h"
+#include "ui/tree/network_tree.h"
+#include "ui/windows/c_numeric_locale.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/program.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -8,7 +8,7 @@
 
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/icons.h"
+#include "ui/tree/icons.h"
 
 namespace cv::ui::test {
 namespace {

@@ -15,9 +15,9 @@
 
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/network_tree.h"
-#include "ui/project_commands.h"
-#include "ui/supply_panel.h"
+#include "ui/files/project_commands.h"
+#include "ui/panels/supply_panel.h"
+#include "ui/tree/network_tree.h"
 
 namespace cv::ui::test {
 namespace {

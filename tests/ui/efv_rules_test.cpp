@@ -1,13 +1,13 @@
 // Where an EFV or a regulator may stand: the rules on tree items, the drop
 // table row by row, and the device kind list of the panel.
-#include "ui/efv_rules.h"
+#include "ui/tree/efv_rules.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 #include "main_window_fixture.h"
-#include "ui/network_tree.h"
-#include "ui/tree_items.h"
+#include "ui/tree/network_tree.h"
+#include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
 namespace {

@@ -13,8 +13,8 @@
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "support/run_program.h"
-#include "ui/project_commands.h"
-#include "ui/supply_panel.h"
+#include "ui/files/project_commands.h"
+#include "ui/panels/supply_panel.h"
 
 namespace cv::ui::test {
 namespace {

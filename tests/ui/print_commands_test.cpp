@@ -1,7 +1,7 @@
 // The Print submenu driven through the main window: the refusals, the order
 // and number of documents, the copies, the settings block's texts and a
 // failing job, drawn on a recording surface.
-#include "ui/print_commands.h"
+#include "ui/output/print_commands.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -11,8 +11,8 @@
 #include "print/recording_surface.h"
 #include "project/document.h"
 #include "reports/print_material_list.h"
-#include "ui/program.h"
-#include "ui/small_windows.h"
+#include "ui/windows/program.h"
+#include "ui/windows/small_windows.h"
 
 namespace cv::ui::test {
 namespace {

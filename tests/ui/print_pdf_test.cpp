@@ -9,10 +9,10 @@
 #include "main_window_fixture.h"
 #include "reports/print_diagram.h"
 #include "support/project_builder.h"
-#include "ui/print_commands.h"
-#include "ui/program.h"
-#include "ui/qt_print_surface.h"
-#include "ui/small_windows.h"
+#include "ui/output/print_commands.h"
+#include "ui/output/qt_print_surface.h"
+#include "ui/windows/program.h"
+#include "ui/windows/small_windows.h"
 
 namespace cv::ui::test {
 namespace {

@@ -1,6 +1,6 @@
 // New, Open, Save, Save As and Exit on the real main window, with the
 // message boxes and file dialogs answered by the test.
-#include "ui/project_commands.h"
+#include "ui/files/project_commands.h"
 
 #include <sys/resource.h>
 
@@ -21,9 +21,9 @@
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "support/files.h"
-#include "ui/appliance_panel.h"
-#include "ui/recent_files.h"
-#include "ui/supply_panel.h"
+#include "ui/files/recent_files.h"
+#include "ui/panels/appliance_panel.h"
+#include "ui/panels/supply_panel.h"
 
 namespace cv::ui::test {
 namespace {

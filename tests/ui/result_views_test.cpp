@@ -17,13 +17,13 @@
 #include "reports/calculation_table.h"
 #include "reports/diagram_layout.h"
 #include "sizing/pressure_drop.h"
-#include "ui/calculation_page.h"
-#include "ui/diagram_page.h"
-#include "ui/diagram_view.h"
-#include "ui/network_tree.h"
-#include "ui/pressure_text.h"
-#include "ui/result_columns.h"
-#include "ui/tree_items.h"
+#include "ui/panels/pressure_text.h"
+#include "ui/results/calculation_page.h"
+#include "ui/results/diagram_page.h"
+#include "ui/results/diagram_view.h"
+#include "ui/tree/network_tree.h"
+#include "ui/tree/result_columns.h"
+#include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
 namespace {

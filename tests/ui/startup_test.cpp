@@ -1,5 +1,5 @@
 // The start-up sequence and what the window offers right after it.
-#include "ui/startup.h"
+#include "ui/windows/startup.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The supply panel driven as a user would: lists chosen, options clicked,
 // numbers typed, "Update Supply Parameters" pressed.
-#include "ui/supply_panel.h"
+#include "ui/panels/supply_panel.h"
 
 #include <gtest/gtest.h>
 

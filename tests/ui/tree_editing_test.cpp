@@ -8,8 +8,8 @@
 
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/network_tree.h"
-#include "ui/tree_items.h"
+#include "ui/tree/network_tree.h"
+#include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
 namespace {

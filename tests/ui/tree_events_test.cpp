@@ -11,9 +11,9 @@
 #include "core/number_text.h"
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/network_tree.h"
-#include "ui/pressure_text.h"
-#include "ui/tree_items.h"
+#include "ui/panels/pressure_text.h"
+#include "ui/tree/network_tree.h"
+#include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
 namespace {

@@ -1,14 +1,14 @@
 // Edits that would load an EFV past its trip flow are refused with the
 // trip-flow message, whatever the answer; edits within it go through.
-#include "ui/trip_checks.h"
+#include "ui/tree/trip_checks.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/network_tree.h"
-#include "ui/tree_items.h"
+#include "ui/tree/network_tree.h"
+#include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
 namespace {

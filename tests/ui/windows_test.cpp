@@ -9,11 +9,11 @@
 #include <QTreeWidget>
 
 #include "main_window_fixture.h"
-#include "ui/about_window.h"
-#include "ui/help_window.h"
-#include "ui/program.h"
-#include "ui/small_windows.h"
-#include "ui/splash_window.h"
+#include "ui/windows/about_window.h"
+#include "ui/windows/help_window.h"
+#include "ui/windows/program.h"
+#include "ui/windows/small_windows.h"
+#include "ui/windows/splash_window.h"
 
 namespace cv::ui::test {
 namespace {

@@ -8,9 +8,9 @@
 #include "project/document.h"
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
-#include "ui/appliance_panel.h"
-#include "ui/main_window.h"
-#include "ui/tree_items.h"
+#include "ui/panels/appliance_panel.h"
+#include "ui/tree/tree_items.h"
+#include "ui/windows/main_window.h"
 
 namespace cv::ui::monkey {
 namespace {

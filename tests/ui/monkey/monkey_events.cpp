@@ -18,8 +18,8 @@
 #include <QWindow>
 #include <functional>
 
-#include "ui/main_window.h"
-#include "ui/network_tree.h"
+#include "ui/tree/network_tree.h"
+#include "ui/windows/main_window.h"
 
 namespace cv::ui::monkey {
 namespace {

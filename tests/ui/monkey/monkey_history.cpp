@@ -3,7 +3,7 @@
 #include <QUndoStack>
 
 #include "project/document.h"
-#include "ui/main_window.h"
+#include "ui/windows/main_window.h"
 
 namespace cv::ui::monkey {
 

@@ -5,9 +5,9 @@
 #include <QFile>
 
 #include "monkey_events.h"
-#include "ui/main_window.h"
-#include "ui/program.h"
-#include "ui/project_commands.h"
+#include "ui/files/project_commands.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/program.h"
 
 namespace cv::ui::monkey {
 

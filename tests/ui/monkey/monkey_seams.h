@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/dialogs.h"
+#include "ui/files/dialogs.h"
 
 namespace cv::ui::monkey {
 

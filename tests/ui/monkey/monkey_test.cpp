@@ -9,7 +9,7 @@
 #include "monkey_run.h"
 #include "project/document.h"
 #include "support/files.h"
-#include "ui/main_window.h"
+#include "ui/windows/main_window.h"
 
 namespace cv::ui::monkey {
 namespace {

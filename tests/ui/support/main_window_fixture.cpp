@@ -8,7 +8,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "project/document.h"
-#include "ui/tree_items.h"
+#include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
 

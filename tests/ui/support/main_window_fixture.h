@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "scripted_seams.h"
-#include "ui/main_window.h"
+#include "ui/windows/main_window.h"
 
 class QComboBox;
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "support/recording_messages.h"
-#include "ui/dialogs.h"
+#include "ui/files/dialogs.h"
 
 namespace cv::ui::test {
 

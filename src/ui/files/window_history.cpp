@@ -1,0 +1,140 @@
+// The window's side of the undo history: the Edit menu, what a step keeps of
+// the window (the document text, expanded items, shown node) and how a step
+// is shown again. Restoring reads the document as it was, calculated sizes
+// included, so nothing is recalculated.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QTabWidget>
+#include <QTreeWidgetItemIterator>
+#include <QUndoStack>
+
+#include "project/document.h"
+#include "ui/files/project_history.h"
+#include "ui/tree/network_tree.h"
+#include "ui/tree/tree_items.h"
+#include "ui/windows/main_window.h"
+
+namespace cv::ui {
+namespace {
+
+// Exactly the text SerializeDocument wrote: blank texts and line ends kept.
+constexpr unsigned kExactParse =
+    (pugi::parse_full | pugi::parse_ws_pcdata) & ~(pugi::parse_eol | pugi::parse_wconv_attribute);
+
+}  // namespace
+
+void MainWindow::ConnectHistory() {
+  history_ = new ProjectHistory(
+      [this] { return TakeView(); },
+      [this](const ProjectView& view) { Guarded([&] { RestoreView(view); }); }, this);
+  connect(UndoStack(), &QUndoStack::indexChanged, this, [this] { SyncModified(); });
+  connect(UndoStack(), &QUndoStack::cleanChanged, this, [this] { SyncModified(); });
+}
+
+QUndoStack* MainWindow::UndoStack() const noexcept { return history_->Stack(); }
+
+void MainWindow::SyncModified() { SetProjectModified(!UndoStack()->isClean()); }
+
+void MainWindow::RecordEdit(const QString& label, const std::function<void()>& change) {
+  history_->Record(label, change);
+  SyncModified();
+}
+
+void MainWindow::MarkSaved() {
+  UndoStack()->setClean();
+  SyncModified();
+}
+
+void MainWindow::StartHistory() {
+  history_->Clear();
+  SyncModified();
+}
+
+void MainWindow::BuildEditMenu() {
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  AddMenuAction(edit, QStringLiteral("Undo"), QStringLiteral("&Undo"),
+                QKeySequence(QStringLiteral("Ctrl+Z")));
+  AddMenuAction(edit, QStringLiteral("Redo"), QStringLiteral("&Redo"),
+                QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+  QAction* undo = MenuAction(QStringLiteral("Undo"));
+  QAction* redo = MenuAction(QStringLiteral("Redo"));
+  redo->setShortcuts(
+      {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+  // Each entry names its step and is greyed when there is none; typed
+  // values not stored are dealt with first, as when leaving the node.
+  QUndoStack* stack = UndoStack();
+  auto refresh = [stack, undo, redo] {
+    auto named = [](const char* verb, const QString& step) {
+      return step.isEmpty() ? QString::fromLatin1(verb)
+                            : QString::fromLatin1(verb) + QLatin1Char(' ') + step;
+    };
+    undo->setText(named("&Undo", stack->undoText()));
+    undo->setEnabled(stack->canUndo());
+    redo->setText(named("&Redo", stack->redoText()));
+    redo->setEnabled(stack->canRedo());
+  };
+  refresh();
+  connect(stack, &QUndoStack::indexChanged, this, refresh);
+  connect(stack, &QUndoStack::canUndoChanged, this, refresh);
+  connect(stack, &QUndoStack::canRedoChanged, this, refresh);
+  connect(undo, &QAction::triggered, this, [this, stack] {
+    Guarded([&] {
+      if (ResolvePendingPanelEdits()) stack->undo();
+    });
+  });
+  connect(redo, &QAction::triggered, this, [this, stack] {
+    Guarded([&] {
+      if (ResolvePendingPanelEdits()) stack->redo();
+    });
+  });
+}
+
+QStringList MainWindow::ExpandedIds() const {
+  QStringList ids;
+  for (QTreeWidgetItemIterator it(tree_); *it; ++it)
+    if ((*it)->isExpanded()) ids.append(ItemId(*it));
+  return ids;
+}
+
+ProjectView MainWindow::TakeView() const {
+  return {SerializeDocument(document_), ExpandedIds(),
+          currentNode_ ? QString::fromStdString(NodeId(currentNode_)) : QString(),
+          state_.LastSizingFailed};
+}
+
+void MainWindow::RebuildTree(const QStringList& expandedIds, pugi::xml_node shown) {
+  const QSet<QString> expanded(expandedIds.begin(), expandedIds.end());
+  followSuppressed_ = true;
+  tree_->setUpdatesEnabled(false);
+  BuildTreeFromDocument();
+  for (QTreeWidgetItemIterator it(tree_); *it; ++it)
+    if (expanded.contains(ItemId(*it))) (*it)->setExpanded(true);
+  tree_->setUpdatesEnabled(true);
+  followSuppressed_ = false;
+  QTreeWidgetItem* item = ItemOfElement(shown);
+  ClickNode(item ? item : GasSupplyItem());
+  tree_->scrollToItem(SelectedItem());
+}
+
+void MainWindow::RestoreView(const ProjectView& view) {
+  document_.reset();
+  if (!document_.load_buffer(view.text.data(), view.text.size(), kExactParse))
+    Raise(kErrInvalidArgument, "the project kept for undo could not be read");
+  const SupplyPanelValues values = SupplyPanelFromDocument(document_);
+  state_.UnitSystem = values.unitSystem;
+  state_.EFVPresent = values.efvPresent;
+  state_.DualSystemFlag = values.dualSystem;
+  state_.LastSizingFailed = view.lastSizingFailed;
+  if (showSupplyHook_) showSupplyHook_(values);
+  SetUnitLabels();
+  currentNode_ = {};
+  RebuildTree(view.expandedIds, view.shownId.isEmpty()
+                                    ? ProjectRoot(document_)
+                                    : FindSystemNodeById(document_, view.shownId.toStdString()));
+  if (tabStrip_->currentIndex() == 2) RefreshMaterialList();
+}
+
+}  // namespace cv::ui

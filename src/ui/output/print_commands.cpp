@@ -1,0 +1,179 @@
+#include "ui/output/print_commands.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <optional>
+
+#include "core/data_files.h"
+#include "core/errors.h"
+#include "reports/print_checks.h"
+#include "reports/print_diagram.h"
+#include "reports/print_layout.h"
+#include "reports/print_material_list.h"
+#include "ui/results/diagram_page.h"
+#include "ui/tree/icons.h"
+#include "ui/windows/main_window.h"
+
+namespace cv::ui {
+
+namespace {
+
+// The tree's images are drawn four times finer than their own 16 pixels,
+// for the printer's resolution.
+constexpr int kImagePixels = 16;
+constexpr int kImageDetail = 4;
+
+void Connect(MainWindow& window, const char* name, std::function<void()> handler) {
+  if (QAction* action = window.MenuAction(QString::fromLatin1(name))) {
+    QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+    QObject::connect(action, &QAction::triggered, &window, [handler] { handler(); });
+  }
+}
+
+std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+// The copies are printed one document at a time, so the printer itself
+// must print each document once; the chosen count comes back afterwards.
+class CopyCountHold {
+ public:
+  explicit CopyCountHold(QPrinter& printer) : printer_(printer), copies_(printer.copyCount()) {
+    printer_.setCopyCount(1);
+  }
+  ~CopyCountHold() { printer_.setCopyCount(copies_); }
+  int Copies() const noexcept { return copies_; }
+
+ private:
+  QPrinter& printer_;
+  int copies_;
+};
+
+}  // namespace
+
+QImage PrintPicture(const QString& key) {
+  if (key == QLatin1String(cv::kLogoPictureKey))
+    return QImage(QString::fromStdString(FindDataFile(cv::kLogoPictureKey)));
+  if (!ImageKeys().contains(key)) return {};
+  QImage image = DeviceImage(key, kImagePixels * kImageDetail).toImage();
+  image.setDevicePixelRatio(kImageDetail);
+  return image;
+}
+
+QString ProposedPdfName(const QString& projectPath, const QString& lastFolder) {
+  const QFileInfo project(projectPath);
+  const QString name =
+      projectPath.isEmpty() ? QStringLiteral("New Project") : project.completeBaseName();
+  const QString folder = !lastFolder.isEmpty()   ? lastFolder
+                         : projectPath.isEmpty() ? QDir::homePath()
+                                                 : project.absolutePath();
+  return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+PrintCommands::PrintCommands(MainWindow& window, const Seams& seams)
+    : QObject(&window), window_(window), seams_(seams), printer_(QPrinter::HighResolution) {
+  setObjectName(QStringLiteral("PrintCommands"));
+  factory_ = [](QPrinter& printer) {
+    return std::make_shared<QtPrintSurface>(printer, PrintPicture);
+  };
+  Connect(window, "PrintProject", [this] { PrintProject_Click(); });
+  Connect(window, "PrintDesignLayout", [this] { PrintDesignLayout_Click(); });
+  Connect(window, "PrintMaterialList", [this] { PrintMaterialList_Click(); });
+  Connect(window, "PrintDiagram", [this] { PrintDiagram_Click(); });
+  Connect(window, "PrintSetup", [this] { PrintSetup_Click(); });
+}
+
+void PrintCommands::PrintProject_Click() { RunJobs({Job::Layout, Job::MaterialList}); }
+void PrintCommands::PrintDesignLayout_Click() { RunJobs({Job::Layout}); }
+void PrintCommands::PrintMaterialList_Click() { RunJobs({Job::MaterialList}); }
+void PrintCommands::PrintDiagram_Click() { RunJobs({Job::Diagram}); }
+
+void PrintCommands::PrintSetup_Click() {
+  ProposeOutputFile();
+  if (seams_.printers->PrintSetup(&window_, printer_)) RememberOutputFolder();
+}
+
+void PrintCommands::RememberOutputFolder() {
+  if (printer_.outputFormat() == QPrinter::PdfFormat)
+    lastFolder_ = QFileInfo(printer_.outputFileName()).absolutePath();
+}
+
+QString PrintCommands::ComboText(const char* objectName) const {
+  const auto* combo = window_.findChild<QComboBox*>(QString::fromLatin1(objectName));
+  return combo ? combo->currentText() : QString();
+}
+
+cv::PrintHeader PrintCommands::Header() const {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QLocale locale;
+  cv::PrintHeader header;
+  header.projectPath = window_.State().ProjectPath;
+  header.dateTime = ToUtf8(locale.toString(now.date(), QLocale::ShortFormat) + ' ' +
+                           locale.toString(now.time(), QLocale::ShortFormat));
+  header.gasType = ToUtf8(ComboText("cboGasType"));
+  header.supplyPressure = ToUtf8(ComboText("cboSupplyPressure"));
+  header.internalPressure = ToUtf8(ComboText("cboInternalPressure"));
+  return header;
+}
+
+void PrintCommands::ProposeOutputFile() {
+  const QPrinter::OutputFormat format = printer_.outputFormat();
+  printer_.setOutputFileName(
+      ProposedPdfName(QFile::decodeName(window_.State().ProjectPath.c_str()), lastFolder_));
+  // Naming a file turns the printer into a PDF writer; a printer chosen
+  // before stays the choice.
+  if (format == QPrinter::NativeFormat) printer_.setOutputFormat(QPrinter::NativeFormat);
+}
+
+void PrintCommands::ShowPrintError(const std::string& description) {
+  seams_.messages->Show(
+      {cv::PrintErrorMessage(description), "Error", cv::MessageButtons::Ok, cv::MessageIcon::None});
+}
+
+void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
+  const pugi::xml_document& doc = window_.Document();
+  if (job == Job::Layout) {
+    cv::PrintDesignLayoutJob(surface, doc, Header(), copies, {kImagePixels});
+    return;
+  }
+  if (job == Job::Diagram) {
+    cv::PrintDiagramJob(surface, doc, LayOutProject(doc, window_.State()), Header(), copies);
+    return;
+  }
+  // The list is built afresh, so it matches the network being printed.
+  window_.RefreshMaterialList();
+  const std::string text = ToUtf8(window_.MaterialsText()->toPlainText());
+  cv::PrintMaterialListJob(surface, doc, Header(), text, copies);
+}
+
+void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
+  std::optional<CopyCountHold> copies;
+  std::shared_ptr<cv::PrintSurface> surface;
+  try {
+    for (Job job : jobs) {
+      if (cv::PrintRefused(window_.Document(), window_.State())) {
+        seams_.messages->Show({cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok,
+                               cv::MessageIcon::Exclamation});
+        continue;
+      }
+      if (!surface) {
+        ProposeOutputFile();
+        if (!seams_.printers->ConfirmPrint(&window_, printer_)) return;
+        RememberOutputFolder();
+        copies.emplace(printer_);
+        surface = factory_(printer_);
+      }
+      RunJob(job, *surface, copies->Copies());
+    }
+  } catch (const cv::CvError& e) {
+    ShowPrintError(e.description());
+  } catch (const std::exception& e) {
+    ShowPrintError(e.what());
+  }
+}
+
+}  // namespace cv::ui

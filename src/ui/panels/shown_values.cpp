@@ -1,0 +1,32 @@
+#include "ui/panels/shown_values.h"
+
+#include <QLineEdit>
+
+#include "core/number_text.h"
+#include "sizing/units.h"
+
+namespace cv::ui {
+
+namespace {
+constexpr int kShownDecimals = 2;
+}
+
+QString RoundedForReading(const std::string& text) {
+  const std::optional<double> value = TryParseNumber(text);
+  if (!value) return QString::fromStdString(text);
+  return QString::fromStdString(FormatNumber(RoundHalfEven(*value, kShownDecimals)));
+}
+
+QString ShownQuantity(const std::string& stored, std::string_view quantity,
+                      std::string_view unitSystem) {
+  if (unitSystem == kEnglish) return QString::fromStdString(stored);
+  return RoundedForReading(ConvertUnits(stored, quantity, kEnglish, unitSystem));
+}
+
+std::string StoredQuantity(const QLineEdit& box, const std::string& stored,
+                           std::string_view quantity, std::string_view unitSystem) {
+  if (!box.isModified()) return stored;
+  return ConvertUnits(box.text().toStdString(), quantity, unitSystem, kEnglish);
+}
+
+}  // namespace cv::ui

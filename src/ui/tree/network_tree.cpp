@@ -1,0 +1,182 @@
+#include "ui/tree/network_tree.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QToolTip>
+
+#include "ui/tree/icons.h"
+#include "ui/tree/result_columns.h"
+#include "ui/tree/tree_items.h"
+
+namespace cv::ui {
+
+NetworkTree::NetworkTree(QWidget* parent) : QTreeWidget(parent) {
+  setObjectName(QStringLiteral("TreeView1"));
+  setColumnCount(kTreeColumnCount);
+  setHeaderLabels(TreeColumnHeaders("English"));
+  header()->setStretchLastSection(false);
+  const int widths[kTreeColumnCount] = {190, 80, 70, 125, 135, 160};
+  for (int column = 0; column < kTreeColumnCount; ++column)
+    header()->resizeSection(column, widths[column]);
+  setIconSize(QSize(20, 20));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setDragEnabled(true);
+  setAcceptDrops(true);
+  setDropIndicatorShown(false);
+  setDragDropMode(QAbstractItemView::DragDrop);
+  setDefaultDropAction(Qt::MoveAction);
+  setExpandsOnDoubleClick(true);
+}
+
+QTreeWidgetItem* NetworkTree::AddItem(QTreeWidgetItem* parent, const QString& key,
+                                      const QString& text, const QString& imageKey) {
+  auto* item = new QTreeWidgetItem(QStringList{text});
+  SetItemKey(item, key);
+  SetItemImage(item, imageKey);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
+                 Qt::ItemIsDropEnabled);
+  if (parent)
+    parent->addChild(item);
+  else
+    addTopLevelItem(item);
+  return item;
+}
+
+QTreeWidgetItem* NetworkTree::FindItemByKey(const QString& key) const {
+  for (QTreeWidgetItemIterator it(const_cast<NetworkTree*>(this)); *it; ++it)
+    if (ItemKey(*it) == key) return *it;
+  return nullptr;
+}
+
+NetworkTree::~NetworkTree() {
+  if (keepColumnWidths_)
+    QSettings(QStringLiteral("CORVANTA"), QStringLiteral("Sizing Program"))
+        .setValue(QStringLiteral("tree/columns"), header()->saveState());
+}
+
+void NetworkTree::KeepColumnWidths() {
+  keepColumnWidths_ = true;
+  const QSettings settings(QStringLiteral("CORVANTA"), QStringLiteral("Sizing Program"));
+  header()->restoreState(settings.value(QStringLiteral("tree/columns")).toByteArray());
+}
+
+QString NetworkTree::ToolTipOf(const QTreeWidgetItem* item) const {
+  return item && toolTipSource_ ? toolTipSource_(item) : QString();
+}
+
+bool NetworkTree::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString text = ToolTipOf(itemAt(help->pos()));
+  if (text.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(help->globalPos(), text, viewport());
+  return true;
+}
+
+void NetworkTree::EndDrag() {
+  QTreeWidgetItem* dragged = dragNode_;
+  dragNode_ = nullptr;
+  dragging_ = false;
+  emit dragFinished(dragged);
+}
+
+void NetworkTree::RemoveAllItems() {
+  dragNode_ = nullptr;  // a drag that rebuilt the tree ends with no item
+  dropHighlight_ = nullptr;
+  clear();
+}
+
+void NetworkTree::mousePressEvent(QMouseEvent* event) {
+  dragNode_ = itemAt(event->position().toPoint());
+  // Only the left button starts drags; the window selects the item under a
+  // right click itself, after any question about the panel's edits.
+  if (event->button() != Qt::LeftButton) return;
+  QTreeWidget::mousePressEvent(event);
+  // The window may have put the selection back (the user cancelled leaving
+  // the node shown): the pressed item is then neither selected nor dragged.
+  if (currentItem() != dragNode_) {
+    dragNode_ = nullptr;
+    KeepSelectionOnCurrent();
+  }
+}
+
+void NetworkTree::KeepSelectionOnCurrent() {
+  if (currentItem() && !currentItem()->isSelected()) setCurrentItem(currentItem());
+}
+
+void NetworkTree::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    QTreeWidget::mouseReleaseEvent(event);
+    KeepSelectionOnCurrent();
+  }
+  emit mouseUp(event->button(), pos);
+}
+
+void NetworkTree::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    emit removeRequested();
+    return;
+  }
+  if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+    emit addRequested();
+    return;
+  }
+  QTreeWidget::keyPressEvent(event);
+}
+
+void NetworkTree::startDrag(Qt::DropActions) {
+  QTreeWidgetItem* item = dragNode_;
+  if (!item) return;
+  auto* drag = new QDrag(this);
+  drag->setMimeData(mimeData({item}));
+  drag->setPixmap(DeviceImage(ItemImageKey(item), 32));
+  BeginDrag();
+  drag->exec(Qt::MoveAction);
+  EndDrag();
+}
+
+void NetworkTree::dragEnterEvent(QDragEnterEvent* event) {
+  if (dragNode_)
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void NetworkTree::dragMoveEvent(QDragMoveEvent* event) {
+  QTreeWidgetItem* item = itemAt(event->position().toPoint());
+  if (!dragNode_ || !item) {
+    event->ignore();
+    return;
+  }
+  setCurrentItem(item);
+  dropHighlight_ = item;
+  if (!item->isExpanded()) item->setExpanded(true);
+  event->acceptProposedAction();
+}
+
+void NetworkTree::dropEvent(QDropEvent* event) {
+  QTreeWidgetItem* target = itemAt(event->position().toPoint());
+  QTreeWidgetItem* dragged = dragNode_;
+  if (!dragged || !target) {
+    event->ignore();
+    return;
+  }
+  // The move itself is the window's: the drag reports no move action, so
+  // nothing removes the dragged item behind the window's back.
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  setCurrentItem(target);
+  dropHighlight_ = target;
+  emit dropped(dragged, target);
+}
+
+}  // namespace cv::ui

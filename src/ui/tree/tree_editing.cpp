@@ -1,0 +1,312 @@
+// The operations that keep the tree and the project document in step: every
+// change is made in the document first, then shown in the tree, and every
+// change recalculates the network.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <unordered_map>
+
+#include "project/document.h"
+#include "sizing/network_calculation.h"
+#include "sizing/stored_drops.h"
+#include "sizing/tables.h"
+#include "ui/panels/appliance_panel.h"
+#include "ui/panels/click_on_set.h"
+#include "ui/panels/shown_values.h"
+#include "ui/results/diagram_page.h"
+#include "ui/results/diagram_view.h"
+#include "ui/tree/network_tree.h"
+#include "ui/tree/node_summary.h"
+#include "ui/tree/result_columns.h"
+#include "ui/tree/tree_items.h"
+#include "ui/tree/trip_checks.h"
+#include "ui/windows/busy_cursor.h"
+#include "ui/windows/main_window.h"
+
+namespace cv::ui {
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+
+bool IsSameOrBelow(pugi::xml_node node, pugi::xml_node ancestor) {
+  for (pugi::xml_node p = node; p; p = p.parent())
+    if (p == ancestor) return true;
+  return false;
+}
+
+// The fixed-size flag is inserted ahead of the node's child nodes when an
+// older file has none, so that field elements stay in front.
+pugi::xml_node FixedSizeField(pugi::xml_node node) {
+  pugi::xml_node field = FindField(node, "materialSizeFixed");
+  if (field) return field;
+  pugi::xml_node firstChild = node.child(kSystemNodeName);
+  return firstChild ? node.insert_child_before("materialSizeFixed", firstChild)
+                    : node.append_child("materialSizeFixed");
+}
+
+}  // namespace
+
+pugi::xml_node MainWindow::NodeOfItem(const QTreeWidgetItem* item) const {
+  return ConvertTreeviewNodeToXMLNode(document_, item);
+}
+
+QTreeWidgetItem* MainWindow::GasSupplyItem() const { return tree_->topLevelItem(0); }
+
+QTreeWidgetItem* MainWindow::SelectedItem() const { return tree_->currentItem(); }
+
+void MainWindow::ClearTree() {
+  // The panel must never hold a node whose item is gone.
+  currentNode_ = {};
+  tree_->RemoveAllItems();
+}
+
+QTreeWidgetItem* MainWindow::AddGasSupplyItem() {
+  return tree_->AddItem(nullptr, kGasSupplyKey, kGasSupplyCaption, kLogoImage);
+}
+
+void MainWindow::ShowFirstNode() { ClickNode(GasSupplyItem()); }
+
+void MainWindow::SelectGasSupply() {
+  panel_->txtDescription->setText(kGasSupplyCaption);
+  panel_->lblParent->clear();
+  panel_->txtLoad->setText(
+      ShownQuantity(FieldText(ProjectRoot(document_), "load"), "Load", state_.UnitSystem));
+  panel_->DisableInputs();
+}
+
+void MainWindow::ShowItem(QTreeWidgetItem* item) {
+  WithContext("modGlobals.ClickNode", [&] {
+    if (!item) return;
+    tree_->SetDropHighlight(item);
+    diagramPage_->View()->SetSelectedNode(ItemId(item).toStdString());
+    if (IsGasSupplyItem(item)) {
+      currentNode_ = {};
+      SelectGasSupply();
+      panel_->ShowNodeControls(false);
+      panel_->ShowEFVControls(false);
+      ApplyLoadBoxRule(item);
+      return;
+    }
+    panel_->EnableInputs();
+    pugi::xml_node node = NodeOfItem(item);
+    if (!node) return;
+    currentNode_ = node;
+    ShowNodeInPanel(node);
+    ApplyLoadBoxRule(item);
+    panel_->ShowPressures(item->text(kColumnDrop), item->text(kColumnDelivered));
+  });
+}
+
+void MainWindow::ShowNodeInPanel(pugi::xml_node node) {
+  AppliancePanel& p = *panel_;
+  p.txtDescription->setText(Text(FieldText(node, "description")));
+  pugi::xml_node parent = node.parent();
+  p.lblParent->setText(IsSystemNode(parent) ? Text(FieldText(parent, "description"))
+                                            : kGasSupplyCaption);
+  const std::string& units = state_.UnitSystem;
+  p.txtLoad->setText(ShownQuantity(FieldText(node, "load"), "Load", units));
+  p.txtLength->setText(ShownQuantity(FieldText(node, "length"), "Length", units));
+  const std::string material = FieldText(node, "material");
+  SetListPosition(p.cboMaterial, MaterialIndexOf(material), [&p] { p.cboMaterial_Click(); });
+  p.RefreshMaterialSizes();
+  SetCheckValue(p.chkFixedSize, IsSizeFixed(node), [&p] { p.chkFixedSize_Click(); });
+  const int sizeIndex = SizeIndexOf(FieldText(node, "materialSize"), material);
+  SetListPositionQuietly(p.cboMaterialSize, sizeIndex >= 0 ? sizeIndex : 0);
+  SetListPosition(p.cboAppliance, DeviceKindIndexOf(FieldText(node, "appliance")),
+                  [this] { cboAppliance_Click(); });
+  p.ShowNodeControls(true);
+  PreviousApplianceIndex = p.cboAppliance->currentIndex();
+  const bool isEFV = p.cboAppliance->currentText() == QLatin1String("EFV");
+  p.ShowEFVControls(isEFV);
+  // Showing the stored model is not a choice of the user: no trip check.
+  if (isEFV) SetListText(p.cboEFV, Text(FieldText(node, "ModelNumber")));
+  PreviousEFVIndex = p.cboEFV->currentIndex();
+}
+
+QTreeWidgetItem* MainWindow::AddNode(QTreeWidgetItem* parentItem) {
+  if (!parentItem) return nullptr;
+  pugi::xml_node parent =
+      IsGasSupplyItem(parentItem) ? ProjectRoot(document_) : NodeOfItem(parentItem);
+  if (!parent) return nullptr;
+  const std::string id = DrawNewNodeId(document_);
+  AppendNewSystemNode(parent, id);
+  QTreeWidgetItem* item = tree_->AddItem(parentItem, Text(id) + QStringLiteral(" New Appliance"),
+                                         QStringLiteral("New Appliance"), kLogoImage);
+  parentItem->setExpanded(true);
+  Calculate();
+  ClickNode(item);
+  tree_->scrollToItem(item);
+  panel_->txtDescription->setFocus();
+  panel_->txtDescription->selectAll();
+  return item;
+}
+
+void MainWindow::RemoveNode(QTreeWidgetItem* item) {
+  WithContext("modTreeFunctions.RemoveNode", [&] {
+    if (!item || IsGasSupplyItem(item)) return;
+    pugi::xml_node node = NodeOfItem(item);
+    if (!node) return;
+    // The panel must never hold a node that is gone.
+    if (IsSameOrBelow(currentNode_, node)) currentNode_ = {};
+    node.parent().remove_child(node);
+    Calculate();
+    ClickNode(item->parent());
+    delete item;
+    SetEFVPresence(document_, state_);
+    WriteEFVEnabled();
+  });
+}
+
+void MainWindow::UpdateNode(QTreeWidgetItem* item) {
+  WithContext("modTreeFunctions.UpdateNode", [&] {
+    if (!item || IsGasSupplyItem(item)) return;
+    pugi::xml_node node = NodeOfItem(item);
+    if (!node) return;
+    const AppliancePanel& p = *panel_;
+    // Converted before anything is written, so a failure writes nothing.
+    const std::string& units = state_.UnitSystem;
+    const std::string load = StoredQuantity(*p.txtLoad, FieldText(node, "load"), "Load", units);
+    const std::string length =
+        StoredQuantity(*p.txtLength, FieldText(node, "length"), "Length", units);
+    const std::string description = Text(p.txtDescription);
+    const std::string appliance = p.cboAppliance->currentText().toStdString();
+    SetFieldText(node, "description", description);
+    SetFieldText(node, "load", load);
+    SetFieldText(node, "length", length);
+    SetFieldText(node, "material", p.cboMaterial->currentText().toStdString());
+    SetFieldText(node, "materialSize", p.cboMaterialSize->currentText().toStdString());
+    SetFieldText(node, "appliance", appliance);
+    SetElementText(FixedSizeField(node), p.chkFixedSize->isChecked() ? "1" : "0");
+    for (const char* pressure : {"SupplyPressure", "PressureDrop", "DeliveredPressure"})
+      SetFieldText(node, pressure, "0");
+    SetFieldText(node, "ModelNumber",
+                 appliance == "EFV" ? p.cboEFV->currentText().toStdString() : "Other");
+    SetItemKey(item, Text(NodeId(node)) + QLatin1Char(' ') + Text(description));
+    item->setText(0, Text(description));
+    SetItemImage(item, Text(appliance));
+    Calculate();
+  });
+}
+
+QTreeWidgetItem* MainWindow::AddNodeItem(pugi::xml_node node, QTreeWidgetItem* parentItem) {
+  const QString text = Text(FieldText(node, "description"));
+  const std::string appliance = FieldText(node, "appliance");
+  const QString image = appliance == "Other" ? kLogoImage : Text(appliance);
+  return tree_->AddItem(parentItem, Text(NodeId(node)) + QLatin1Char(' ') + text, text, image);
+}
+
+void MainWindow::AddChildren(pugi::xml_node element, QTreeWidgetItem* parentItem) {
+  for (pugi::xml_node child : element.children()) {
+    if (child.type() != pugi::node_element || !child.first_child()) continue;
+    if (QString::fromUtf8(child.name()).compare(QLatin1String("systemnode"), Qt::CaseInsensitive) !=
+        0)
+      continue;
+    AddChildren(child, AddNodeItem(child, parentItem));
+  }
+}
+
+void MainWindow::BuildTreeFromDocument() {
+  ClearTree();
+  QTreeWidgetItem* gasSupply = AddGasSupplyItem();
+  AddChildren(ProjectRoot(document_), gasSupply);
+  gasSupply->setExpanded(true);
+  ShowCalculatedValues();
+}
+
+bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
+  bool moved = false;
+  pugi::xml_node node;
+  const QStringList expanded = ExpandedIds();
+  try {
+    if (ItemKey(dragged).isEmpty() || ItemKey(target).isEmpty() || IsGasSupplyItem(dragged))
+      return false;
+    node = NodeOfItem(dragged);
+    if (!node) return false;
+    pugi::xml_node parent = IsGasSupplyItem(target) ? ProjectRoot(document_) : NodeOfItem(target);
+    if (!parent) return false;
+    if (IsSameOrBelow(parent, node)) {
+      ShowPlain("'" + FieldText(node, "description") + "' cannot be moved into its own branch.");
+      return false;
+    }
+    parent.append_move(node);
+    moved = true;
+    Calculate();
+  } catch (const CvError& e) {
+    Messages().Show(
+        {"MoveNode - Error #" + std::to_string(e.number()) + "\n" + e.description() + "\n", "",
+         MessageButtons::Ok});
+  }
+  // Once the document has changed the tree shows it, even after a failed
+  // calculation, with the same items expanded and the moved node shown.
+  if (moved) Guarded([&] { RebuildTree(expanded, node); });
+  return moved;
+}
+
+void MainWindow::Calculate() {
+  // An edit may just have made or removed the network's only EFV: the trip
+  // flow pass must follow the network as it now is, not as it was.
+  SetEFVPresence(document_, state_);
+  {
+    BusyCursor busy;
+    CalculateNetwork(document_, state_);
+  }
+  ShowCalculatedValues();
+}
+
+void MainWindow::ShowCalculatedValues() {
+  // One walk of the document and one of the tree: each item finds its node
+  // (the first of its id, as NodeOfItem) in the table of ids.
+  std::unordered_map<QString, std::pair<pugi::xml_node, double>> runs;
+  for (const auto& [node, drop] : StoredDropsFromSource(document_))
+    runs.try_emplace(QString::fromUtf8(node.first_attribute().value()), node, drop);
+  std::unordered_map<QString, QString> failures;
+  for (const auto& failure : state_.SizingFailures)
+    failures.try_emplace(Text(failure.nodeId), Text(failure.message));
+  const std::string& units = state_.UnitSystem;
+  tree_->setHeaderLabels(TreeColumnHeaders(units));
+  int failed = 0;
+  for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+    QTreeWidgetItem* item = *it;
+    if (IsGasSupplyItem(item)) {
+      ShowSupplyResults(item, ProjectRoot(document_), units);
+      continue;
+    }
+    const QString id = ItemId(item);
+    if (const auto run = runs.find(id); run != runs.end())
+      ShowRunResults(item, run->second.first, run->second.second, units);
+    const auto failure = failures.find(id);
+    MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
+    failed += failure != failures.end() ? 1 : 0;
+  }
+  ShowFailedRunCount(failed);
+  ResultsChanged();
+}
+
+QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
+  const QString failure = SizingFailureOf(item);
+  if (!failure.isEmpty()) return failure;
+  const pugi::xml_node node = NodeOfItem(item);
+  return node ? NodeSummary(node, state_.UnitSystem) : QString();
+}
+
+void MainWindow::ResetToNewProject() {
+  state_.ProjectPath.clear();
+  SetCaption(QStringLiteral("CORVANTA Sizing Application - New Project"));
+  ClearTree();
+  currentNode_ = {};
+  QTreeWidgetItem* gasSupply = AddGasSupplyItem();
+  document_.reset();
+  BuildNewProject(document_);
+  state_.EFVPresent = false;
+  state_.DualSystemFlag = false;
+  state_.LastSizingFailed = false;
+  state_.SizingFailures.clear();
+  ShowCalculatedValues();
+  ClickNode(gasSupply);
+  StartHistory();
+}
+
+}  // namespace cv::ui

@@ -1,0 +1,17 @@
+#include "ui/windows/c_numeric_locale.h"
+
+namespace cv::ui {
+
+void UseCNumericLocale() noexcept { std::setlocale(LC_NUMERIC, "C"); }
+
+CNumericLocaleHold::CNumericLocaleHold() noexcept
+    : c_(newlocale(LC_NUMERIC_MASK, "C", duplocale(LC_GLOBAL_LOCALE))),
+      previous_(c_ ? uselocale(c_) : nullptr) {}
+
+CNumericLocaleHold::~CNumericLocaleHold() {
+  if (!c_) return;
+  uselocale(previous_);
+  freelocale(c_);
+}
+
+}  // namespace cv::ui

@@ -1,0 +1,229 @@
+#include "ui/windows/main_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
+
+#include "core/messages.h"
+#include "sizing/network_calculation.h"
+#include "ui/panels/appliance_panel.h"
+#include "ui/results/calculation_page.h"
+#include "ui/results/diagram_page.h"
+#include "ui/results/diagram_view.h"
+#include "ui/tree/network_tree.h"
+#include "ui/tree/tree_items.h"
+
+namespace cv::ui {
+
+MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QString::fromLatin1(kProgramTitle));
+  state_.Messages = seams_.messages;
+  BuildPages();
+  ConnectHistory();
+  BuildMenus();
+  ConnectMenuActions();
+  ConnectPanel();
+  ConnectTree();
+  ConnectDiagram();
+  lblFailedRuns_ = new QLabel(this);
+  lblFailedRuns_->setObjectName(QStringLiteral("lblFailedRuns"));
+  lblFailedRuns_->setStyleSheet(QStringLiteral("color: red"));
+  statusBar()->addPermanentWidget(lblFailedRuns_);
+  resize(1180, 680);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildPages() {
+  tabStrip_ = new QTabWidget(this);
+  tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
+
+  auto* setupPage = new QWidget(tabStrip_);
+  setupPage->setObjectName(QStringLiteral("fTabView0"));
+  auto* setupLayout = new QVBoxLayout(setupPage);
+  fSystemSetup_ = new QGroupBox(QStringLiteral("Supply Parameters"), setupPage);
+  fSystemSetup_->setObjectName(QStringLiteral("fSystemSetup"));
+  new QVBoxLayout(fSystemSetup_);
+  setupLayout->addWidget(fSystemSetup_);
+
+  tabStrip_->addTab(setupPage, QStringLiteral("System Setup"));
+  tabStrip_->addTab(BuildAppliancePage(), QStringLiteral("Appliance View/Settings"));
+  tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
+  calculationPage_ = new CalculationPage(document_, tabStrip_);
+  tabStrip_->addTab(calculationPage_, QStringLiteral("Calculations"));
+  diagramPage_ = new DiagramPage(document_, state_, tabStrip_);
+  tabStrip_->addTab(diagramPage_, QStringLiteral("Diagram"));
+  setCentralWidget(tabStrip_);
+  connect(tabStrip_, &QTabWidget::currentChanged, this,
+          [this](int index) { Guarded([&] { TabStrip1_Click(index); }); });
+}
+
+QWidget* MainWindow::BuildAppliancePage() {
+  auto* page = new QWidget(tabStrip_);
+  page->setObjectName(QStringLiteral("fTabView1"));
+  auto* layout = new QHBoxLayout(page);
+
+  auto* fView = new QGroupBox(QStringLiteral("System View"), page);
+  fView->setObjectName(QStringLiteral("fView"));
+  auto* viewLayout = new QVBoxLayout(fView);
+  tree_ = new NetworkTree(fView);
+  viewLayout->addWidget(tree_, 1);
+  auto* buttons = new QHBoxLayout();
+  cmdAdd_ = new QPushButton(QStringLiteral("Add New Device"), fView);
+  cmdAdd_->setObjectName(QStringLiteral("cmdAdd"));
+  cmdRemove_ = new QPushButton(QStringLiteral("Remove Device"), fView);
+  cmdRemove_->setObjectName(QStringLiteral("cmdRemove"));
+  buttons->addWidget(cmdAdd_);
+  buttons->addWidget(cmdRemove_);
+  buttons->addStretch(1);
+  viewLayout->addLayout(buttons);
+
+  panel_ = new AppliancePanel(page);
+  panel_->setMinimumWidth(380);
+  layout->addWidget(fView, 2);
+  layout->addWidget(panel_, 1);
+  return page;
+}
+
+QWidget* MainWindow::BuildMaterialPage() {
+  auto* page = new QWidget(tabStrip_);
+  page->setObjectName(QStringLiteral("fTabView2"));
+  auto* layout = new QVBoxLayout(page);
+  auto* frame = new QGroupBox(QStringLiteral("Materials"), page);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  auto* frameLayout = new QVBoxLayout(frame);
+  txtMaterials_ = new QPlainTextEdit(frame);
+  txtMaterials_->setObjectName(QStringLiteral("txtMaterials"));
+  txtMaterials_->setReadOnly(true);
+  txtMaterials_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  txtMaterials_->setFont(font);
+  frameLayout->addWidget(txtMaterials_);
+  layout->addWidget(frame);
+  return page;
+}
+
+void MainWindow::ConnectPanel() {
+  connect(cmdAdd_, &QPushButton::clicked, this, [this] { Guarded([this] { cmdAdd_Click(); }); });
+  connect(cmdRemove_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { cmdRemove_Click(); }); });
+  connect(panel_->cmdUpdate, &QPushButton::clicked, this,
+          [this] { Guarded([this] { cmdUpdate_Click(); }); });
+  connect(panel_->cboAppliance, &QComboBox::activated, this,
+          [this] { Guarded([this] { cboAppliance_Click(); }); });
+  connect(panel_->cboEFV, &QComboBox::activated, this,
+          [this] { Guarded([this] { cboEFV_Click(); }); });
+  // Enter in a text box of the panel stores the node as "Update" does.
+  for (QLineEdit* box : {panel_->txtDescription, panel_->txtLoad, panel_->txtLength})
+    connect(box, &QLineEdit::returnPressed, this,
+            [this] { Guarded([this] { cmdUpdate_Click(); }); });
+}
+
+void MainWindow::ConnectTree() {
+  // The panel follows the tree's current item, whatever moved it.
+  connect(tree_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current) { Guarded([&] { FollowCurrentItem(current); }); });
+  connect(tree_, &NetworkTree::mouseUp, this, [this](Qt::MouseButton button, const QPoint& pos) {
+    Guarded([&] { TreeView1_MouseUp(button, pos); });
+  });
+  connect(tree_, &NetworkTree::dropped, this,
+          [this](QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
+            TreeView1_Drop(dragged, target);
+          });
+  connect(tree_, &NetworkTree::dragFinished, this,
+          [this](QTreeWidgetItem* dragged) { Guarded([&] { AfterDrag(dragged); }); });
+  connect(tree_, &NetworkTree::removeRequested, this,
+          [this] { Guarded([this] { cmdRemove_Click(); }); });
+  connect(tree_, &NetworkTree::addRequested, this, [this] { Guarded([this] { cmdAdd_Click(); }); });
+  tree_->SetToolTipSource([this](const QTreeWidgetItem* item) { return ItemToolTip(item); });
+}
+
+QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
+
+void MainWindow::ReportError(const CvError& error) {
+  Messages().Show({StandardErrorText(error), "", MessageButtons::Ok});
+}
+
+void MainWindow::Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const CvError& e) {
+    ReportError(e);
+  } catch (const std::exception& e) {
+    ReportError(CvError(kErrInvalidArgument, e.what()));
+  }
+}
+
+bool MainWindow::Recalculate() {
+  try {
+    Calculate();
+    return true;
+  } catch (const CvError& e) {
+    ReportError(e);
+    return false;
+  }
+}
+
+void MainWindow::SetCaption(const QString& caption) {
+  // "[*]" is where the unsaved mark shows.
+  setWindowTitle(caption.contains(QLatin1String("[*]")) ? caption
+                                                        : caption + QStringLiteral("[*]"));
+}
+
+void MainWindow::SetProjectModified(bool modified) {
+  state_.ProjectModified = modified;
+  setWindowModified(modified);
+}
+
+void MainWindow::ConfirmInStatusBar(const QString& text) { statusBar()->showMessage(text); }
+
+void MainWindow::ShowFailedRunCount(int failed) {
+  lblFailedRuns_->setText(failed == 0   ? QString()
+                          : failed == 1 ? QStringLiteral("1 run could not be sized")
+                                        : QStringLiteral("%1 runs could not be sized").arg(failed));
+}
+
+void MainWindow::ResultsChanged() {
+  calculationPage_->Invalidate();
+  diagramPage_->Invalidate();
+}
+
+void MainWindow::ConnectDiagram() {
+  // A click on the diagram acts as a click on the node's tree item.
+  const auto itemOf = [this](const QString& id) {
+    QTreeWidgetItem* found = nullptr;
+    for (QTreeWidgetItemIterator it(tree_); *it && !found; ++it)
+      if (ItemId(*it) == id) found = *it;
+    return found;
+  };
+  connect(diagramPage_->View(), &DiagramView::nodeClicked, this, [this, itemOf](const QString& id) {
+    if (QTreeWidgetItem* item = itemOf(id)) tree_->setCurrentItem(item);
+  });
+  connect(diagramPage_->View(), &DiagramView::nodeActivated, this,
+          [this] { tabStrip_->setCurrentIndex(1); });
+}
+
+void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(state_.UnitSystem); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (mayCloseHook_ ? !mayCloseHook_() : !ResolvePendingPanelEdits()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace cv::ui
