@@ -1,12 +1,15 @@
 // The dialogs a new user meets: the file filters, the printer set-up, the
 // PDF name the print dialog proposes and the help window at start-up.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "main_window_fixture.h"
 #include "ui/files/qt_dialogs.h"
@@ -25,6 +28,22 @@ TEST(FileDialogs, AllFilesFindsANameWithoutAnExtension) {
   const QString all = kProjectFilters.at(0);
   const QString pattern = all.mid(all.indexOf('(') + 1).chopped(1);
   EXPECT_EQ(QDir(dir.path()).entryList({pattern}, QDir::Files), QStringList({"house", "house.cv"}));
+}
+
+TEST(FileDialogs, StartInTheFolderOfTheFileLastChosenWhileItIsThere) {
+  QTemporaryDir dir;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(dir.filePath("plan.svg"));
+    static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+  });
+  EXPECT_EQ(QtFileDialogs().OutputFileName(nullptr, "Export", "SVG (*.svg)", "svg"),
+            dir.filePath("plan.svg"));
+  auto startFolder = [] { return MakeOutputFileDialog(nullptr, "", "*", "")->directory().path(); };
+  EXPECT_EQ(startFolder(), QDir(dir.path()).absolutePath());
+  dir.remove();
+  EXPECT_EQ(startFolder(), QDir::homePath());
 }
 
 TEST(PrintSetup, TheDialogDoesNotOfferToPrint) {

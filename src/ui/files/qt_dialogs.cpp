@@ -1,11 +1,14 @@
 #include "ui/files/qt_dialogs.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 
 #include "ui/windows/busy_cursor.h"
 
@@ -67,6 +70,21 @@ QMessageBox::StandardButton EscapeButtonOf(cv::MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
+constexpr auto kLastFolderKey = "files/lastFolder";
+
+// The file dialogs start in the folder of the file last chosen in any of
+// them, in this run or an earlier one; at first, or when that folder is
+// gone, in the home folder.
+QString StartFolder() {
+  const QString last = QSettings().value(kLastFolderKey).toString();
+  return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
+}
+
+std::optional<QString> Remembered(std::optional<QString> chosen) {
+  if (chosen) QSettings().setValue(kLastFolderKey, QFileInfo(*chosen).absolutePath());
+  return chosen;
+}
+
 using FileNameDialog = QString (*)(QWidget*, const QString&, const QString&, const QString&,
                                    QString*, QFileDialog::Options);
 
@@ -78,9 +96,9 @@ std::optional<QString> AskFileName(FileNameDialog dialog, QFileDialog::Options o
                        ? filters.at(selectedFilter)
                        : QString();
   QString name =
-      dialog(parent, caption, QString(), filters.join(QStringLiteral(";;")), &chosen, options);
+      dialog(parent, caption, StartFolder(), filters.join(QStringLiteral(";;")), &chosen, options);
   if (name.isEmpty()) return std::nullopt;
-  return name;
+  return Remembered(name);
 }
 
 }  // namespace
@@ -107,7 +125,7 @@ std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QStrin
 
 std::unique_ptr<QFileDialog> MakeOutputFileDialog(QWidget* parent, const QString& caption,
                                                   const QString& filter, const QString& suffix) {
-  auto dialog = std::make_unique<QFileDialog>(parent, caption, QString(), filter);
+  auto dialog = std::make_unique<QFileDialog>(parent, caption, StartFolder(), filter);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setDefaultSuffix(suffix);
@@ -118,7 +136,7 @@ std::optional<QString> QtFileDialogs::OutputFileName(QWidget* parent, const QStr
                                                      const QString& filter, const QString& suffix) {
   const std::unique_ptr<QFileDialog> dialog = MakeOutputFileDialog(parent, caption, filter, suffix);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
-  return dialog->selectedFiles().constFirst();
+  return Remembered(dialog->selectedFiles().constFirst());
 }
 
 std::unique_ptr<QPrintDialog> MakePrintSetupDialog(QPrinter& printer, QWidget* parent) {
