@@ -13,6 +13,7 @@
 
 #include "main_window_fixture.h"
 #include "ui/files/qt_dialogs.h"
+#include "ui/files/recent_files.h"
 #include "ui/windows/help_window.h"
 #include "ui/windows/program.h"
 #include "ui/windows/small_windows.h"
@@ -30,7 +31,7 @@ TEST(FileDialogs, AllFilesFindsANameWithoutAnExtension) {
   EXPECT_EQ(QDir(dir.path()).entryList({pattern}, QDir::Files), QStringList({"house", "house.cv"}));
 }
 
-TEST(FileDialogs, StartInTheFolderOfTheFileLastChosenWhileItIsThere) {
+TEST(FileDialogs, StartInTheFolderLastUsedWhileItIsThere) {
   QTemporaryDir dir;
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -42,7 +43,10 @@ TEST(FileDialogs, StartInTheFolderOfTheFileLastChosenWhileItIsThere) {
             dir.filePath("plan.svg"));
   auto startFolder = [] { return MakeOutputFileDialog(nullptr, "", "*", "")->directory().path(); };
   EXPECT_EQ(startFolder(), QDir(dir.path()).absolutePath());
-  dir.remove();
+  QTemporaryDir project;
+  UseRecentFile(project.filePath("house.cv"));  // opened or saved
+  EXPECT_EQ(startFolder(), QDir(project.path()).absolutePath());
+  project.remove();
   EXPECT_EQ(startFolder(), QDir::homePath());
 }
 

@@ -1,15 +1,13 @@
 #include "ui/files/qt_dialogs.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSettings>
 
+#include "ui/files/recent_files.h"
 #include "ui/windows/busy_cursor.h"
 
 namespace cv::ui {
@@ -70,18 +68,8 @@ QMessageBox::StandardButton EscapeButtonOf(cv::MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
-constexpr auto kLastFolderKey = "files/lastFolder";
-
-// The file dialogs start in the folder of the file last chosen in any of
-// them, in this run or an earlier one; at first, or when that folder is
-// gone, in the home folder.
-QString StartFolder() {
-  const QString last = QSettings().value(kLastFolderKey).toString();
-  return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
-}
-
 std::optional<QString> Remembered(std::optional<QString> chosen) {
-  if (chosen) QSettings().setValue(kLastFolderKey, QFileInfo(*chosen).absolutePath());
+  if (chosen) KeepFolderOf(*chosen);
   return chosen;
 }
 

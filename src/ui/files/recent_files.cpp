@@ -1,6 +1,7 @@
 #include "ui/files/recent_files.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
@@ -12,6 +13,7 @@ namespace cv::ui {
 namespace {
 
 const QString kRecentKey = QStringLiteral("recentProjects");
+const QString kFolderKey = QStringLiteral("lastFolder");
 
 void KeepRecentFiles(const QStringList& paths) { QSettings().setValue(kRecentKey, paths); }
 
@@ -20,6 +22,7 @@ void KeepRecentFiles(const QStringList& paths) { QSettings().setValue(kRecentKey
 QStringList RecentFiles() { return QSettings().value(kRecentKey).toStringList(); }
 
 void UseRecentFile(const QString& path) {
+  KeepFolderOf(path);
   QStringList paths = RecentFiles();
   paths.removeAll(path);
   paths.prepend(path);
@@ -30,6 +33,15 @@ void ForgetRecentFile(const QString& path) {
   QStringList paths = RecentFiles();
   paths.removeAll(path);
   KeepRecentFiles(paths);
+}
+
+QString StartFolder() {
+  const QString folder = QSettings().value(kFolderKey).toString();
+  return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void KeepFolderOf(const QString& file) {
+  QSettings().setValue(kFolderKey, QFileInfo(file).absolutePath());
 }
 
 RecentFilesMenu::RecentFilesMenu(MainWindow& window, ProjectCommands& commands)

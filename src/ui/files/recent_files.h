@@ -22,6 +22,12 @@ QStringList RecentFiles();
 void UseRecentFile(const QString& path);
 void ForgetRecentFile(const QString& path);
 
+// The folder the file dialogs start in: that of the file last chosen in one
+// of them or of the project last opened or saved, in this run or an earlier
+// one; at first, or when that folder is gone, the home folder.
+QString StartFolder();
+void KeepFolderOf(const QString& file);
+
 // The File menu's entries "&1 house.cv" ... above "E&xit"; choosing one
 // opens that project (after the offer to save). A project that is no longer
 // there is offered for removal from the list.
