@@ -74,15 +74,45 @@ void DrawPiece(PrintSurface& surface, const DiagramLayout& layout, double scale,
   surface.SetFontBold(false);
 }
 
-void PrintPieces(PrintSurface& surface, const DiagramLayout& layout, const DiagramPages& pages) {
+DiagramRect PieceArea(const DiagramPages& pages, int row, int column) {
+  return {(column - 1) * pages.pieceWidth, (row - 1) * pages.pieceHeight, pages.pieceWidth,
+          pages.pieceHeight};
+}
+
+// Whether drawing the area would draw anything: the drawing code's own
+// choice of what falls in an area decides.
+class DrawnProbe : public DiagramCanvas {
+ public:
+  void DrawLine(double, double, double, double, Colour, double) override { drawn = true; }
+  void DrawBox(double, double, double, double, Colour, Colour, double) override { drawn = true; }
+  void DrawText(double, double, std::string_view, const CanvasFont&, Colour) override {
+    drawn = true;
+  }
+  void DrawIcon(std::string_view, double, double, double) override { drawn = true; }
+  bool drawn = false;
+};
+
+std::vector<DiagramPages::Piece> PiecesWithDrawing(const DiagramLayout& layout,
+                                                   const DiagramPages& pages) {
+  std::vector<DiagramPages::Piece> pieces;
   for (int row = 1; row <= pages.rows; ++row)
     for (int column = 1; column <= pages.columns; ++column) {
-      surface.NewPage();
-      PrintAt(surface, kSideMargin, kCaptionY, 10, false, DiagramPageCaption(pages, row, column));
-      const DiagramRect area = {(column - 1) * pages.pieceWidth, (row - 1) * pages.pieceHeight,
-                                pages.pieceWidth, pages.pieceHeight};
-      DrawPiece(surface, layout, pages.scale, area, kSideMargin, kContinuationTop);
+      DrawnProbe probe;
+      const DiagramRect area = PieceArea(pages, row, column);
+      DrawDiagram(probe, layout, {}, &area);
+      if (probe.drawn) pieces.push_back({row, column});
     }
+  return pieces;
+}
+
+void PrintPieces(PrintSurface& surface, const DiagramLayout& layout, const DiagramPages& pages) {
+  for (int i = 0; i < pages.Count(); ++i) {
+    surface.NewPage();
+    PrintAt(surface, kSideMargin, kCaptionY, 10, false, DiagramPageCaption(pages, i));
+    const DiagramPages::Piece piece = pages.pieces[i];
+    DrawPiece(surface, layout, pages.scale, PieceArea(pages, piece.row, piece.column), kSideMargin,
+              kContinuationTop);
+  }
 }
 
 }  // namespace
@@ -94,7 +124,7 @@ DiagramPages PlanDiagramPages(const DiagramLayout& layout, double pageWidth, dou
   const double fit =
       std::min({1.0, width / layout.width, firstHeight / std::max(layout.height, 1.0)});
   const double smallest = kDiagramMinimumPoints / kDiagramLabelFont.points;
-  if (fit >= smallest) return {fit, 1, 1, layout.width, layout.height};
+  if (fit >= smallest) return {true, fit, 1, 1, layout.width, layout.height, {{1, 1}}};
   const double pieceHeight = std::max(pageHeight - kBottomMargin - kContinuationTop, 1.0);
   DiagramPages pages;
   pages.scale = smallest;
@@ -102,13 +132,14 @@ DiagramPages PlanDiagramPages(const DiagramLayout& layout, double pageWidth, dou
   pages.pieceHeight = pieceHeight / smallest;
   pages.columns = static_cast<int>(std::ceil(layout.width / pages.pieceWidth));
   pages.rows = static_cast<int>(std::ceil(layout.height / pages.pieceHeight));
+  pages.pieces = PiecesWithDrawing(layout, pages);
   return pages;
 }
 
-std::string DiagramPageCaption(const DiagramPages& pages, int row, int column) {
-  const int number = (row - 1) * pages.columns + column;
-  return "Diagram page " + std::to_string(number) + " of " + std::to_string(pages.Count()) +
-         ", row " + std::to_string(row) + ", column " + std::to_string(column);
+std::string DiagramPageCaption(const DiagramPages& pages, int index) {
+  const DiagramPages::Piece piece = pages.pieces[index];
+  return "Diagram page " + std::to_string(index + 1) + " of " + std::to_string(pages.Count()) +
+         ", row " + std::to_string(piece.row) + ", column " + std::to_string(piece.column);
 }
 
 void PrintDiagramJob(PrintSurface& surface, const pugi::xml_document& doc,
@@ -119,7 +150,7 @@ void PrintDiagramJob(PrintSurface& surface, const pugi::xml_document& doc,
     PrintFirstPageTop(surface, doc, header, "System Diagram", kTitleY);
     const DiagramPages pages =
         PlanDiagramPages(layout, surface.PageWidth(), surface.PageHeight(), kDiagramTop);
-    if (pages.Count() == 1) {
+    if (pages.firstPage) {
       const double spare = surface.PageWidth() - 2 * kSideMargin - layout.width * pages.scale;
       DrawPiece(surface, layout, pages.scale, {0, 0, layout.width, layout.height},
                 kSideMargin + std::max(spare, 0.0) / 2, kDiagramTop);

@@ -5,6 +5,7 @@
 
 #include <pugixml.hpp>
 #include <string>
+#include <vector>
 
 #include "reports/diagram_layout.h"
 #include "reports/print_settings_block.h"
@@ -15,14 +16,21 @@ namespace cv {
 // How the diagram goes onto pages: one scale for all, and the grid of
 // pieces. One piece: the whole diagram below the settings block of the
 // first page. More: the first page holds the settings block, and each
-// piece follows on a page of its own, in reading order.
+// piece that holds part of the drawing follows on a page of its own, in
+// reading order; an empty piece of the grid is not printed.
 struct DiagramPages {
-  double scale = 1;  // page twips per diagram twip
+  struct Piece {
+    int row = 1;  // from 1
+    int column = 1;
+  };
+  bool firstPage = false;  // the whole diagram below the settings block
+  double scale = 1;        // page twips per diagram twip
   int columns = 1;
   int rows = 1;
   double pieceWidth = 0;  // of the diagram, in its own twips
   double pieceHeight = 0;
-  int Count() const noexcept { return columns * rows; }
+  std::vector<Piece> pieces;  // those printed
+  int Count() const noexcept { return static_cast<int>(pieces.size()); }
 };
 
 // The scale and grid for a diagram on pages of the given printable size,
@@ -31,9 +39,9 @@ struct DiagramPages {
 DiagramPages PlanDiagramPages(const DiagramLayout& layout, double pageWidth, double pageHeight,
                               double firstPageTop);
 
-// The caption of a piece (row and column from 1): "Diagram page 2 of 4,
-// row 1, column 2".
-std::string DiagramPageCaption(const DiagramPages& pages, int row, int column);
+// The caption of the printed piece at index: "Diagram page 2 of 4, row 1,
+// column 2".
+std::string DiagramPageCaption(const DiagramPages& pages, int index);
 
 // Prints the diagram document copies times: the settings block, "System
 // Diagram" and the diagram on one or more pages, each copy a document of
