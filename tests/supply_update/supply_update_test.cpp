@@ -93,7 +93,7 @@ TEST(SupplyUpdate, AcceptedInputsWriteTheirPressuresAndDualState) {
        {"40.2201", "8.04402", "8.04402", "0", "1.0055025"},
        true},
       {"delivery dual, low values as typed",
-       Delivery(" 7.0 ", "5", true, "2", "1"),
+       Delivery("\t7.0 ", "5", true, "2", "1"),
        {"55.46", "27.73", "7.0", "5", "0"},
        true},
       {"delivery single", Delivery("7", "4", false, "abc", ""), {"0", "0", "7", "4", "0"}, false},
