@@ -45,17 +45,13 @@ class SmallNetwork : public ::testing::Test {
   cvtest::RecordingSurface surface_;
 };
 
-TEST_F(SmallNetwork, NumbersNodesInPreOrderAndLeavesTheSupplyBare) {
+// The supply and a kind without an image get the logo image.
+TEST_F(SmallNetwork, NumbersNodesInPreOrderAndDrawsTheImageOfTheirKindInAnyLetterCase) {
   Draw();
   EXPECT_EQ(surface_.Texts(), (std::vector<std::string>{"Gas Supply", "Tee  [1] ", "Furnace  [2] ",
                                                         "Heater  [3] ", "Sauna  [4] "}));
-}
-
-TEST_F(SmallNetwork, DrawsEachNodeWithTheImageOfItsKindInAnyLetterCase) {
-  Draw();
   std::vector<std::string> keys;
   for (const Drawn& d : surface_.ItemsOf(Drawn::Kind::Picture)) keys.push_back(d.text);
-  // The supply and a kind without an image get the logo image.
   EXPECT_EQ(keys,
             (std::vector<std::string>{"kestLogo", "Tee", "Furnace", "Water Heater", "kestLogo"}));
 }
@@ -79,41 +75,32 @@ TEST_F(SmallNetwork, EveryCopyIsALandscapeDocumentOfItsOwn) {
 }
 
 // A supply with 40 appliances does not fit on one landscape page.
-class LongNetwork : public ::testing::Test {
- protected:
-  LongNetwork() {
-    cvtest::BuildProject(doc_);
-    pugi::xml_node root = doc_.document_element();
-    for (int i = 1; i <= 40; ++i)
-      cvtest::AddRun(root, Kind(std::to_string(200 + i), "Range", "R" + std::to_string(i)));
-  }
-  pugi::xml_document doc_;
-  cvtest::RecordingSurface surface_;
-};
-
-TEST_F(LongNetwork, GoesOnOnTheNextPagesWithNothingLostOrOffThePage) {
-  cv::PrintDesignLayoutJob(surface_, doc_, Header(), 1);
-  ASSERT_EQ(surface_.DocumentsEnded(), 1);
-  ASSERT_GE(surface_.PagesIn(0), 2);
+TEST(LongNetwork, GoesOnOnTheNextPagesWithNothingLostOrOffThePage) {
+  pugi::xml_document doc;
+  cvtest::BuildProject(doc);
+  for (int i = 1; i <= 40; ++i)
+    cvtest::AddRun(doc.document_element(),
+                   Kind(std::to_string(200 + i), "Range", "R" + std::to_string(i)));
+  cvtest::RecordingSurface surface;
+  cv::PrintDesignLayoutJob(surface, doc, Header(), 1);
+  ASSERT_EQ(surface.DocumentsEnded(), 1);
+  ASSERT_GE(surface.PagesIn(0), 2);
   for (int i = 1; i <= 40; ++i) {
     const std::string label = "R" + std::to_string(i) + "  [" + std::to_string(i) + "] ";
-    EXPECT_TRUE(surface_.FindText(label)) << label;
+    EXPECT_TRUE(surface.FindText(label)) << label;
   }
-  for (const Drawn& d : surface_.Items()) {
+  for (const Drawn& d : surface.Items()) {
     const double bottom = d.kind == Drawn::Kind::Line ? std::max(d.y, d.y2) : d.y + 240;
     EXPECT_LE(bottom, 11520 - cv::kBottomMargin) << d.text << " on page " << d.page;
     EXPECT_GE(d.y, 0);
   }
-  for (int page = 1; page < surface_.PagesIn(0); ++page) {
-    const std::vector<std::string> texts = surface_.TextsOn(0, page);
+  for (int page = 1; page < surface.PagesIn(0); ++page) {
+    const std::vector<std::string> texts = surface.TextsOn(0, page);
     EXPECT_FALSE(texts.empty());
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "System Settings"), 0);
   }
-}
-
-TEST_F(LongNetwork, ConnectorGoesOnFromTheTopOfTheNewPage) {
-  cv::PrintDesignLayoutJob(surface_, doc_, Header(), 1);
-  const std::vector<Drawn> lines = surface_.ItemsOf(Drawn::Kind::Line);
+  // The connector goes on from the top of the new page.
+  const std::vector<Drawn> lines = surface.ItemsOf(Drawn::Kind::Line);
   const auto firstOnPage1 =
       std::find_if(lines.begin(), lines.end(), [](const Drawn& d) { return d.page == 1; });
   ASSERT_NE(firstOnPage1, lines.end());

@@ -13,7 +13,6 @@ using cvtest::Drawn;
 // At size 10 a character is 100 twips wide and a line 230 high; the
 // portrait page is 11520 wide, so with margins of 1100 a line holds the
 // space from x 1100 to 10420: 93 characters.
-constexpr double kChar = 100;
 constexpr double kLine = 230;
 
 class WrappedText : public ::testing::Test {
@@ -26,6 +25,14 @@ class WrappedText : public ::testing::Test {
       if (d.text != " ") words.push_back(d);
     return words;
   }
+  // Each word printed as "text x,y".
+  std::vector<std::string> Placed(const std::string& text) {
+    std::vector<std::string> placed;
+    for (const Drawn& d : Print(text))
+      placed.push_back(d.text + " " + std::to_string(static_cast<int>(d.x)) + "," +
+                       std::to_string(static_cast<int>(d.y)));
+    return placed;
+  }
   cvtest::RecordingSurface surface_;
 };
 
@@ -36,38 +43,25 @@ TEST(TabStops, LieEveryTenZeroWidthsFromTheLeftEdge) {
   EXPECT_EQ(cv::NextTabStop(1940, 100), 2000);
 }
 
+// The carriage return adds no line.
 TEST_F(WrappedText, TabsAlignColumnsOnMultiplesOfTenZeroWidths) {
-  const std::vector<Drawn> words = Print("a\tb\r\nlonger\tc\r\n");
-  ASSERT_EQ(words.size(), 4u);
-  EXPECT_EQ(words[0].x, 1100);
-  EXPECT_EQ(words[1].x, 2000);
-  EXPECT_EQ(words[2].x, 1100);
-  EXPECT_EQ(words[3].x, 2000);
-  EXPECT_EQ(words[3].y, 2300 + kLine) << "the carriage return adds no line";
+  EXPECT_EQ(
+      Placed("a\tb\r\nlonger\tc\r\n"),
+      (std::vector<std::string>{"a 1100,2300", "b 2000,2300", "longer 1100,2530", "c 2000,2530"}));
 }
 
+// 90 + blank + "abc" ends at 1100 + 94 chars: past 10420.
 TEST_F(WrappedText, WrapsAWordThatWouldPassTheRightMargin) {
   const std::string fill(90, 'x');
-  const std::vector<Drawn> words = Print(fill + " abc defg");
-  ASSERT_EQ(words.size(), 3u);
-  // 90 + blank + "abc" ends at 1100 + 94 chars: past 10420.
-  EXPECT_EQ(words[1].text, "abc");
-  EXPECT_EQ(words[1].x, 1100);
-  EXPECT_EQ(words[1].y, 2300 + kLine);
-  EXPECT_EQ(words[2].x, 1100 + 4 * kChar);
-  EXPECT_EQ(words[2].y, 2300 + kLine);
+  EXPECT_EQ(Placed(fill + " abc defg"),
+            (std::vector<std::string>{fill + " 1100,2300", "abc 1100,2530", "defg 1500,2530"}));
 }
 
+// No empty line before the wide word.
 TEST_F(WrappedText, WordWiderThanTheLineStandsAloneAndRunsPastTheMargin) {
   const std::string wide(120, 'w');
-  const std::vector<Drawn> words = Print(wide + " next\nafter");
-  ASSERT_EQ(words.size(), 3u);
-  EXPECT_EQ(words[0].x, 1100);
-  EXPECT_EQ(words[0].y, 2300) << "no empty line before the wide word";
-  EXPECT_EQ(words[1].text, "next");
-  EXPECT_EQ(words[1].x, 1100);
-  EXPECT_EQ(words[1].y, 2300 + kLine);
-  EXPECT_EQ(words[2].y, 2300 + 2 * kLine);
+  EXPECT_EQ(Placed(wide + " next\nafter"),
+            (std::vector<std::string>{wide + " 1100,2300", "next 1100,2530", "after 1100,2760"}));
 }
 
 TEST_F(WrappedText, KeepsUtf8LettersInsideTheirWords) {

@@ -15,36 +15,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ProjectFile, SavedFileHoldsExactlyTheSerialisedDocument) {
-  cvtest::TempDir dir;
-  cvtest::TestProject project;
-  project.Add(project.Root(), {.id = "1", .appliance = "Range", .load = "65"});
-  const std::string path = dir.File("house.cv");
-  cvtest::WriteFile(path, std::string(10000, 'x'));  // an older, longer file goes whole
-  cv::SaveDocumentFile(project.Doc(), path);
-  EXPECT_EQ(cvtest::ReadFile(path), cv::SerializeDocument(project.Doc()));
-
-  pugi::xml_document back;
-  ASSERT_EQ(cv::LoadDocumentFile(back, path).status, cv::LoadStatus::Ok);
-  EXPECT_EQ(cv::SerializeDocument(back), cv::SerializeDocument(project.Doc()));
-}
-
 TEST(ProjectFile, DeclarationAndIndentationAreAcceptedAndNotKept) {
   cvtest::TempDir dir;
   const std::string path = dir.File("indented.cv");
   cvtest::WriteFile(path,
-                    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                    "<CVSystem version=\"2.2.4-English\" gasType=\"Natural Gas\" a=\"0\" b=\"0\" "
-                    "c=\"7\" d=\"0\" e=\"0.5\">\n"
-                    "  <description>Gas Supply</description>\n  <load>0</load>\n"
+                    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<CVSystem a=\"0\">\n"
                     "  <SystemNode id=\"1\">\n    <description>Range</description>\n"
                     "  </SystemNode>\n</CVSystem>\n");
   pugi::xml_document doc;
   ASSERT_EQ(cv::LoadDocumentFile(doc, path).status, cv::LoadStatus::Ok);
-  const std::string text = cv::SerializeDocument(doc);
-  EXPECT_EQ(text.rfind("<CVSystem ", 0), 0u) << text;
-  EXPECT_EQ(text.find('\n'), std::string::npos) << text;
-  EXPECT_EQ(cv::FieldText(cv::FindSystemNodeById(doc, "1"), "description"), "Range");
+  EXPECT_EQ(cv::SerializeDocument(doc),
+            "<CVSystem a=\"0\"><SystemNode id=\"1\"><description>Range</description>"
+            "</SystemNode></CVSystem>");
 }
 
 TEST(ProjectFile, UnreadableFilesAreToldApartFromMissingOnes) {
@@ -82,10 +64,6 @@ TEST(ProjectFile, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
             cv::kErrFileAccess);
 }
 
-}  // namespace
-
-namespace {
-
 // Saving replaces the file's content, never the file's nature: a private
 // file stays private, a link stays a link, a long name can be saved.
 TEST(ProjectFile, SavingKeepsTheFileItReplaces) {
@@ -106,7 +84,7 @@ TEST(ProjectFile, SavingKeepsTheFileItReplaces) {
   for (const Case& c : cases) {
     const std::string path = dir.File(c.name);
     if (c.before != 0) {
-      cvtest::WriteFile(path, "old");
+      cvtest::WriteFile(path, std::string(10000, 'x'));  // an older, longer file goes whole
       fs::permissions(path, static_cast<fs::perms>(c.before));
     }
     cv::SaveDocumentFile(doc, path);

@@ -104,15 +104,6 @@ TEST(DiagramLayout, GeneratedNetworksAreTidy) {
     }
 }
 
-TEST(DiagramLayout, WidthGrowsLinearlyWithTheLeaves) {
-  const Shape& manifold = Shapes()[1].second;
-  const double w100 = LayOut(manifold, 101).width, w200 = LayOut(manifold, 201).width,
-               w400 = LayOut(manifold, 401).width;
-  EXPECT_NEAR((w400 - w200) / (w200 - w100), 2, 0.05);
-  const Shape& chain = Shapes()[0].second;
-  EXPECT_LT(LayOut(chain, 1000).width, 2 * LayOut(chain, 10).width);
-}
-
 // One line per box: id, rectangle, run label, load and pressure.
 std::string Dump(const cv::DiagramLayout& layout) {
   std::ostringstream out;

@@ -29,12 +29,6 @@ class MaterialListTest : public ::testing::Test {
   cvtest::TestProject project;
 };
 
-TEST_F(MaterialListTest, ProjectWithoutSizedNodesShowsTheHeadersOnly) {
-  EXPECT_EQ(List(), ListWith(""));
-  Add({.id = "1", .length = "25", .size = ""});
-  EXPECT_EQ(List(), ListWith(""));
-}
-
 TEST_F(MaterialListTest, LengthsAreRaisedToWholeFeetBeforeTheyAreSummed) {
   Add({.id = "1", .length = "0.3", .size = "10A CSST"});
   Add({.id = "2", .length = "10.2", .size = "15A CSST"});
@@ -48,14 +42,6 @@ TEST_F(MaterialListTest, LengthsAreRaisedToWholeFeetBeforeTheyAreSummed) {
   EXPECT_EQ(List(), ListWith("10A CSST - 1 ft\r\n15A CSST - 11 ft\r\n20A CSST - 10 ft\r\n"
                              "25A CSST - 3 ft\r\n32A CSST - 2 ft\r\n",
                              "1\" SCHEDULE 40     - -1.5 ft\r\n"));
-}
-
-TEST_F(MaterialListTest, MetricProjectCountsWholeMetres) {
-  project.State().UnitSystem = "Metric";
-  Add({.id = "1", .length = "32.808399", .size = "50A CSST"});  // 10 m
-  Add({.id = "2", .length = "3.2808399", .material = "Pipe", .size = "2\" SCHEDULE 40"});
-  Add({.id = "3", .length = "1", .material = "Pipe", .size = "2\" SCHEDULE 40"});
-  EXPECT_EQ(List(), ListWith("50A CSST - 10 m\r\n", "2\" SCHEDULE 40     - 2 m\r\n"));
 }
 
 TEST_F(MaterialListTest, EfvsAreCountedInCatalogueOrderWithTheirRuns) {

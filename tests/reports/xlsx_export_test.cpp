@@ -87,7 +87,7 @@ class XlsxExport : public ::testing::Test {
   std::string path = temp.File("table.xlsx");
 };
 
-TEST_F(XlsxExport, HeadersThenAnEmptyRowThenNodesWithNumberCells) {
+TEST_F(XlsxExport, HeadersThenAnEmptyRowThenNodesAllRuledWithNumberCells) {
   const Workbook book = Export(SampleTable());
   EXPECT_EQ(book.SheetName(), "house");
   for (int c = 0; c < 10; ++c) {
@@ -104,10 +104,7 @@ TEST_F(XlsxExport, HeadersThenAnEmptyRowThenNodesWithNumberCells) {
   EXPECT_EQ(book.Text("H4"), "-1.5");
   EXPECT_EQ(std::stod(book.Text("J4")), 1000);
   for (const char* ref : {"B3", "C3", "E3", "B4"}) EXPECT_TRUE(book.IsText(ref)) << ref;
-}
-
-TEST_F(XlsxExport, BoldWrappedHeadersRuledCellsAndFittedColumns) {
-  const Workbook book = Export(SampleTable());
+  // Bold wrapped headers, ruled cells and fitted columns.
   const int header = book.Cell("A1").attribute("s").as_int();
   EXPECT_TRUE(book.IsBold(header));
   EXPECT_TRUE(book.IsRuledThin(header));

@@ -78,13 +78,6 @@ TEST_F(RunSizing, EqualityPassesAfterRoundingHalvesToEven) {
   EXPECT_FALSE(Size(Valve(project_->Root(), "3", 0.13)));
 }
 
-// The title and text of the message are those kept for the reference projects.
-TEST_F(RunSizing, FailureIsShownWithTheExclamationIcon) {
-  EXPECT_FALSE(Size(Valve(project_->Root(), "1", 0.8)));
-  ASSERT_EQ(project_->Messages().Shown().size(), 1u);
-  EXPECT_EQ(project_->Messages().Shown()[0].icon, cv::MessageIcon::Exclamation);
-}
-
 TEST_F(RunSizing, FailedRunFallsBackToItsSmallestSizeUnlessItGrewOrIsFixed) {
   struct Case {
     const char* material;
@@ -108,6 +101,8 @@ TEST_F(RunSizing, FailedRunFallsBackToItsSmallestSizeUnlessItGrewOrIsFixed) {
     EXPECT_FALSE(Size(run)) << id;
     EXPECT_EQ(project_->Size(id), c.after) << id;
   }
+  // The text of the message is checked by the reference projects.
+  EXPECT_EQ(project_->Messages().Shown().at(0).icon, cv::MessageIcon::Exclamation);
 }
 
 TEST_F(RunSizing, DeliveryMethodKeepsTheDeliveredPressureAtTheMinimum) {

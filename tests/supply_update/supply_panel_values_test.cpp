@@ -32,8 +32,10 @@ TEST_F(PanelFromDocument, NewProjectShowsTheStandardFixedPreset) {
 }
 
 TEST_F(PanelFromDocument, FixedMethodIsDualOnlyByItsHighDrop) {
+  Set(kAttrInternalLowSupplyAllowablePressureDrop, "0.4");  // matches no preset
   SetField("DualSystem", "True");
   EXPECT_FALSE(SupplyPanelFromDocument(doc).dualSystem);
+  EXPECT_EQ(SupplyPanelFromDocument(doc).supplyPreset, -1);
 
   Set(kAttrHighSupplyAllowablePressureDrop, "27.73");
   Set(kAttrInternalLowSupplyAllowablePressureDrop, "3");
@@ -48,11 +50,6 @@ TEST_F(PanelFromDocument, FixedMethodIsDualOnlyByItsHighDrop) {
   v = SupplyPanelFromDocument(doc);
   EXPECT_EQ(v.gasIndex, 1);
   EXPECT_EQ(v.supplyPreset, 3);
-}
-
-TEST_F(PanelFromDocument, ADropMatchingNoPresetLeavesTheListWithoutSelection) {
-  Set(kAttrInternalLowSupplyAllowablePressureDrop, "0.4");
-  EXPECT_EQ(SupplyPanelFromDocument(doc).supplyPreset, -1);
 }
 
 TEST_F(PanelFromDocument, MetricUserDefinedProjectShowsMillibar) {
