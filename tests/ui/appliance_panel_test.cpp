@@ -61,7 +61,6 @@ TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberOrNegativeIsRefused) {
 TEST_F(PanelTest, ChoosingAMaterialRefillsTheSizes) {
   Choose("cboMaterial", "Pipe");
   EXPECT_EQ(Sizes()->count(), 10);
-  EXPECT_EQ(Sizes()->itemText(0), "1/2\" SCHEDULE 40");
   EXPECT_FALSE(Sizes()->isEnabled());
   Find<QCheckBox>("chkFixedSize")->click();
   Choose("cboMaterial", "CORVANTA");
@@ -91,7 +90,6 @@ TEST_F(PanelTest, FixingTheSizeKeepsTheSizeShownWhenTheMaterialHasIt) {
 
 TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
   Click(GasSupply());
-  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), "Gas Supply");
   EXPECT_EQ(Find<QLineEdit>("txtLoad")->text(), "50");
   EXPECT_TRUE(Find<QLabel>("lblParent")->text().isEmpty());
   for (const char* name : {"txtDescription", "txtLoad", "txtLength"})
@@ -99,11 +97,13 @@ TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
   for (const char* name : {"txtLength", "cboMaterial", "cboMaterialSize", "chkFixedSize",
                            "cboAppliance", "cboEFV", "lblParentLabel", "lblLengthLabel"})
     EXPECT_TRUE(Find<QWidget>(name)->isHidden()) << name;
-  EXPECT_EQ(Window().CurrentSystemNode(), pugi::xml_node());
   Click(item);
   for (const char* name : {"txtLength", "cboMaterial", "cboAppliance", "chkFixedSize"})
     EXPECT_FALSE(Find<QWidget>(name)->isHidden()) << name;
   EXPECT_TRUE(Find<QWidget>("cboEFV")->isHidden());
+  EXPECT_TRUE(Find<QWidget>("txtLoad")->isEnabled());
+  Click(AddDevice(GasSupply(), "Tee", "Tee"));
+  EXPECT_FALSE(Find<QWidget>("txtLoad")->isEnabled()) << "a fitting has no load of its own";
 }
 
 TEST(Icons, EveryImageKeyHasItsOwnPictureAtBothSizes) {
