@@ -21,16 +21,6 @@ class PanelTest : public MainWindowTest {
     messages.Clear();
     Window().MarkSaved();
   }
-  void ExpectRefused(const char* text, const char* failingBox) {
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Last().text, text);
-    EXPECT_EQ(messages.Last().title, "Error");
-    EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
-    EXPECT_EQ(Window().focusWidget(), Find<QLineEdit>(failingBox));
-    EXPECT_EQ(Field(item, "load"), "50");
-    EXPECT_EQ(Field(item, "length"), "20");
-    EXPECT_FALSE(State().ProjectModified);
-  }
   QComboBox* Sizes() { return Find<QComboBox>("cboMaterialSize"); }
   QTreeWidgetItem* item = nullptr;
 };
@@ -48,7 +38,13 @@ TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberOrNegativeIsRefused) {
     SCOPED_TRACE(c.typed);
     Type(c.box, c.typed);
     PressUpdate();
-    ExpectRefused(c.message, c.box);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Last().text, c.message);
+    EXPECT_EQ(messages.Last().title, "Error");
+    EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
+    EXPECT_EQ(Window().focusWidget(), Find<QLineEdit>(c.box));
+    EXPECT_EQ(Field(item, "load") + " " + Field(item, "length"), "50 20") << "nothing stored";
+    EXPECT_FALSE(State().ProjectModified);
     Type(c.box, "20");
     messages.Clear();
   }
@@ -61,7 +57,6 @@ TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberOrNegativeIsRefused) {
 TEST_F(PanelTest, ChoosingAMaterialRefillsTheSizes) {
   Choose("cboMaterial", "Pipe");
   EXPECT_EQ(Sizes()->count(), 10);
-  EXPECT_EQ(Sizes()->itemText(0), "1/2\" SCHEDULE 40");
   EXPECT_FALSE(Sizes()->isEnabled());
   Find<QCheckBox>("chkFixedSize")->click();
   Choose("cboMaterial", "CORVANTA");
@@ -91,7 +86,6 @@ TEST_F(PanelTest, FixingTheSizeKeepsTheSizeShownWhenTheMaterialHasIt) {
 
 TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
   Click(GasSupply());
-  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), "Gas Supply");
   EXPECT_EQ(Find<QLineEdit>("txtLoad")->text(), "50");
   EXPECT_TRUE(Find<QLabel>("lblParent")->text().isEmpty());
   for (const char* name : {"txtDescription", "txtLoad", "txtLength"})
@@ -99,11 +93,13 @@ TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
   for (const char* name : {"txtLength", "cboMaterial", "cboMaterialSize", "chkFixedSize",
                            "cboAppliance", "cboEFV", "lblParentLabel", "lblLengthLabel"})
     EXPECT_TRUE(Find<QWidget>(name)->isHidden()) << name;
-  EXPECT_EQ(Window().CurrentSystemNode(), pugi::xml_node());
   Click(item);
   for (const char* name : {"txtLength", "cboMaterial", "cboAppliance", "chkFixedSize"})
     EXPECT_FALSE(Find<QWidget>(name)->isHidden()) << name;
   EXPECT_TRUE(Find<QWidget>("cboEFV")->isHidden());
+  EXPECT_TRUE(Find<QWidget>("txtLoad")->isEnabled());
+  Click(AddDevice(GasSupply(), "Tee", "Tee"));
+  EXPECT_FALSE(Find<QWidget>("txtLoad")->isEnabled()) << "a fitting has no load of its own";
 }
 
 TEST(Icons, EveryImageKeyHasItsOwnPictureAtBothSizes) {

@@ -1,23 +1,19 @@
-// The dialogs a new user meets: the file filters, the printer set-up, the
-// PDF name the print dialog proposes and the help window at start-up.
-#include <QAction>
+// The dialogs a new user meets: the file filters, the folder the file
+// dialogs start in and the printer set-up.
+#include <gtest/gtest.h>
+
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "main_window_fixture.h"
 #include "ui/files/qt_dialogs.h"
 #include "ui/files/recent_files.h"
-#include "ui/windows/help_window.h"
-#include "ui/windows/program.h"
-#include "ui/windows/small_windows.h"
-#include "ui/windows/splash_window.h"
 
 namespace cv::ui::test {
 namespace {
@@ -55,36 +51,6 @@ TEST(PrintSetup, TheDialogDoesNotOfferToPrint) {
   auto dialog = MakePrintSetupDialog(printer, nullptr);
   for (const QPushButton* button : dialog->findChildren<QPushButton*>())
     EXPECT_NE(button->text().remove('&'), "Print");
-}
-
-class WindowDialogsTest : public MainWindowTest {
- protected:
-  void Wire(MainWindow& window, Seams& s) override { WireControllers(window, s); }
-  SmallWindows& Windows() { return *Window().findChild<SmallWindows*>("SmallWindows"); }
-};
-
-TEST_F(WindowDialogsTest, ThePrintDialogProposesAPdfNamedAfterTheProject) {
-  QTemporaryDir dir;
-  files.Answer(dir.filePath("house.cv"));
-  Window().MenuAction("SaveAs")->trigger();
-  printers.Answer(false);
-  Window().MenuAction("PrintDesignLayout")->trigger();
-  EXPECT_EQ(printers.ProposedFile(), dir.filePath("house.pdf"));
-}
-
-TEST_F(WindowDialogsTest, TheHelpOpensAtStartUpUntilItsBoxIsCleared) {
-  Windows().Splash()->cmdEnter->click();
-  HelpWindow* help = Windows().Help();
-  ASSERT_NE(help, nullptr);
-  EXPECT_TRUE(help->chkShowAtStartUp->isChecked());
-  help->chkShowAtStartUp->click();
-
-  MainWindow next(seams);
-  WireControllers(next, seams);
-  ASSERT_TRUE(next.StartUp());
-  auto* windows = next.findChild<SmallWindows*>("SmallWindows");
-  windows->Splash()->cmdEnter->click();
-  EXPECT_EQ(windows->Help(), nullptr);
 }
 
 }  // namespace

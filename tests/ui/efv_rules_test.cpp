@@ -1,5 +1,5 @@
-// Where an EFV or a regulator may stand: the rules on tree items, the drop
-// table row by row, and the device kind list of the panel.
+// Where an EFV or a regulator may stand: the drop table row by row, and the
+// device kind list of the panel.
 #include "ui/tree/efv_rules.h"
 
 #include <QComboBox>
@@ -13,7 +13,7 @@ namespace cv::ui::test {
 namespace {
 
 // A tree built by hand: items keyed "<n> <name>" with the kind as image.
-class RulesTree : public ::testing::Test {
+class DropTable : public ::testing::Test {
  protected:
   QTreeWidgetItem* Node(QTreeWidgetItem* parent, const char* name, const char* kind) {
     const QString text = QString::fromLatin1(name);
@@ -21,51 +21,13 @@ class RulesTree : public ::testing::Test {
                         QString::fromLatin1(kind));
   }
   NetworkTree tree;
-  QTreeWidgetItem* gas = tree.AddItem(nullptr, kGasSupplyKey, kGasSupplyCaption, kLogoImage);
   int next = 100;
-};
-
-TEST_F(RulesTree, SeriesRuleLooksUpAndDownTheFirstChildChain) {
-  QTreeWidgetItem* tee = Node(gas, "Tee", "Tee");
-  QTreeWidgetItem* first = Node(tee, "First", "Range");
-  QTreeWidgetItem* second = Node(tee, "Second", "EFV");
-  QTreeWidgetItem* below = Node(second, "Below", "Lamp");
-  // An EFV in the second branch does not stop another on the tee.
-  EXPECT_TRUE(CanAddEFVAtThePresentNode(tee));
-  EXPECT_TRUE(CanAddEFVAtThePresentNode(first));
-  EXPECT_FALSE(CanAddEFVAtThePresentNode(below));
-  EXPECT_FALSE(CanAddEFVAtThePresentNode(second));
-  Node(first, "Valve", "EFV");
-  EXPECT_FALSE(CanAddEFVAtThePresentNode(tee));
-  EXPECT_FALSE(CheckTreeviewForChildEFV(tee, "EFV"));
-  EXPECT_TRUE(CheckTreeviewForChildEFV(tee, "Regulator"));
-}
-
-TEST_F(RulesTree, ANodeNamedGasSupplyDoesNotHideAnEFVAboveIt) {
-  QTreeWidgetItem* efv = Node(gas, "Valve", "EFV");
-  QTreeWidgetItem* named = Node(efv, "Gas Supply", "Tee");
-  QTreeWidgetItem* lamp = Node(named, "Lamp", "Lamp");
-  EXPECT_FALSE(CanAddEFVAtThePresentNode(lamp));
-  EXPECT_EQ(ChecktreeviewforEFV(lamp), efv);
-}
-
-TEST_F(RulesTree, ParentTestIsTrueForTheDraggedItemsAncestors) {
-  QTreeWidgetItem* a = Node(gas, "A", "Tee");
-  QTreeWidgetItem* b = Node(a, "B", "Tee");
-  QTreeWidgetItem* c = Node(b, "C", "Lamp");
-  EXPECT_TRUE(CheckDragNodeParentOfSelectedNode(c, b));
-  EXPECT_TRUE(CheckDragNodeParentOfSelectedNode(c, a));
-  EXPECT_FALSE(CheckDragNodeParentOfSelectedNode(a, c));
-  EXPECT_FALSE(CheckDragNodeParentOfSelectedNode(c, gas));
-}
-
-// The drop table, row by row.
-class DropTable : public RulesTree {
- protected:
+  QTreeWidgetItem* gas = tree.AddItem(nullptr, kGasSupplyKey, kGasSupplyCaption, kLogoImage);
   QTreeWidgetItem* reg = Node(gas, "Reg", "Regulator");
   QTreeWidgetItem* lowTee = Node(reg, "Low Tee", "Tee");
   QTreeWidgetItem* efv = Node(lowTee, "Valve", "EFV");
   QTreeWidgetItem* underEFV = Node(efv, "Under", "Tee");
+  QTreeWidgetItem* named = Node(efv, "Gas Supply", "Tee");  // not the top: that has its key
   QTreeWidgetItem* highTee = Node(gas, "High Tee", "Tee");
   QTreeWidgetItem* lamp = Node(highTee, "Lamp", "Lamp");
   QTreeWidgetItem* spareEFV = Node(highTee, "Spare", "EFV");
@@ -92,6 +54,9 @@ TEST_F(DropTable, EachRowDecidesItsOutcome) {
       // The regulator itself counts as at or above the target.
       {"an EFV onto a regulator", spareEFV, bareRegulator, true, D::MoveIfEFVTripAllows},
       {"an EFV below an EFV", spareEFV, underEFV, false, D::SeriesRefused},
+      {"an EFV below one named Gas Supply", spareEFV, named, false, D::SeriesRefused},
+      {"an EFV onto a tee with one in its second branch", spareEFV, highTee, false,
+       D::MoveIfEFVTripAllows},
       {"an EFV onto an EFV chain", spareEFV, carrier, false, D::SeriesRefused},
       {"an EFV elsewhere", spareEFV, lamp, false, D::MoveIfEFVTripAllows},
       {"a regulator below an EFV, dual", reg2, underEFV, true, D::HighPressureRefused},
@@ -117,8 +82,7 @@ class KindChoice : public MainWindowTest {
 };
 
 TEST_F(KindChoice, AnAllowedEFVShowsTheModelListAtItsFifthModel) {
-  QTreeWidgetItem* tee = AddDevice(GasSupply(), "Tee", "Tee");
-  Click(tee);
+  AddDevice(GasSupply(), "Tee", "Tee");
   Choose("cboAppliance", "EFV");
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_FALSE(Models()->isHidden());

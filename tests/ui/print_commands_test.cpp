@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include "main_window_fixture.h"
 #include "print/recording_surface.h"
@@ -36,11 +37,7 @@ class PrintCommandsTest : public MainWindowTest {
     });
   }
 
-  void Menu(const char* name) {
-    QAction* action = Window().MenuAction(QString::fromLatin1(name));
-    ASSERT_NE(action, nullptr) << name;
-    action->trigger();
-  }
+  void Menu(const char* name) { Window().MenuAction(QString::fromLatin1(name))->trigger(); }
 
   // A sized network: the supply, a tee and two appliances.
   void DrawSmallNetwork() {
@@ -121,9 +118,13 @@ TEST_F(PrintCommandsTest, DiagramPrintoutNamesEveryNodeOnce) {
 
 TEST_F(PrintCommandsTest, CancelledPrintDialogPrintsNothing) {
   DrawSmallNetwork();
+  QTemporaryDir dir;
+  files.Answer(dir.filePath("house.cv"));
+  Menu("SaveAs");
   printers.Answer(false);
   Menu("PrintProject");
   EXPECT_EQ(printers.ConfirmCount(), 1);
+  EXPECT_EQ(printers.ProposedFile(), dir.filePath("house.pdf")) << "named after the project";
   EXPECT_TRUE(surfaces_.empty());
   EXPECT_TRUE(messages.Shown().empty());
 }

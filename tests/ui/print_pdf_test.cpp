@@ -26,8 +26,6 @@ QString PdfText(const QString& path) {
   return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-int PageCount(const QString& text) { return static_cast<int>(text.count(QLatin1Char('\f'))); }
-
 // How often the words stand on one line of the text, blanks between them
 // counting as one.
 int Occurrences(const QString& text, const QString& words) {
@@ -56,8 +54,6 @@ class PdfPrintTest : public MainWindowTest {
     return path;
   }
 
-  PrintCommands& Commands() { return *Window().findChild<PrintCommands*>("PrintCommands"); }
-
   QTemporaryDir dir_;
 };
 
@@ -65,12 +61,12 @@ TEST_F(PdfPrintTest, EntireProjectGivesALayoutPageAndAMaterialListPage) {
   QTreeWidgetItem* tee = AddDevice(GasSupply(), "Main tee", "Tee");
   AddDevice(tee, "Kitchen range", "Range", "65");
   AddDevice(tee, "Water heater", "Water Heater", "40");
-  const QString pdf = ToPdf(Commands().Printer(), "project.pdf");
+  const QString pdf = ToPdf(Window().findChild<PrintCommands*>()->Printer(), "project.pdf");
   Window().MenuAction("PrintProject")->trigger();
   ASSERT_TRUE(messages.Shown().empty()) << messages.Texts().front();
 
   const QString text = PdfText(pdf);
-  EXPECT_EQ(PageCount(text), 2);
+  EXPECT_EQ(text.count(QLatin1Char('\f')), 2);
   const QStringList pages = text.split(QLatin1Char('\f'));
   for (const char* expected : {"System Settings", "System Layout", "Gas Supply", "Main tee  [1]",
                                "Kitchen range  [2]", "Water heater  [3]", "Gas Type: Natural Gas"})
@@ -98,7 +94,7 @@ TEST_F(PdfPrintTest, DiagramPrintsEveryNodeOnOneOrSeveralPages) {
       cv::PrintDiagramJob(surface, project.Doc(), cv::LayOutDiagram(project.Doc()), {}, 1);
     }
     const QString text = PdfText(pdf);
-    EXPECT_EQ(PageCount(text) > 1, lamps > 3) << lamps;
+    EXPECT_EQ(text.count(QLatin1Char('\f')) > 1, lamps > 3) << lamps;
     for (int i = 1; i <= lamps; ++i)
       EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\bLamp %1\\b").arg(i)))) << i;
   }

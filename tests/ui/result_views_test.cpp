@@ -3,12 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/number_text.h"
@@ -30,12 +30,6 @@ namespace {
 
 class ResultViewsTest : public MainWindowTest {
  protected:
-  void Edit(QTreeWidgetItem* item, const QString& load, const QString& length) {
-    Click(item);
-    Type("txtLoad", load);
-    Type("txtLength", length);
-    PressUpdate();
-  }
   // The middle-click box's drop from the gas source, in the display units.
   QString BoxDropFromSource(QTreeWidgetItem* item) {
     const CalcContext ctx{State(), ProjectRoot(Doc()), {}};
@@ -56,7 +50,10 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
       {"5000", "400", true}, {"65", "30", false}, {"9000", "900", true}, {"40", "12", false}};
   for (const auto& edit : edits) {
     SCOPED_TRACE(edit.load);
-    Edit(range, QString::fromLatin1(edit.load), QString::fromLatin1(edit.length));
+    Click(range);
+    Type("txtLoad", edit.load);
+    Type("txtLength", edit.length);
+    PressUpdate();
     EXPECT_EQ(!SizingFailureOf(range).isEmpty(), edit.fails);
     EXPECT_EQ(range->foreground(kColumnSize).color() == Qt::red, edit.fails);
     EXPECT_EQ(Find<QLabel>("lblFailedRuns")->text(),
@@ -84,8 +81,6 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
 TEST_F(ResultViewsTest, MetricColumnsShowTheDisplayUnits) {
   State().UnitSystem = "Metric";
   QTreeWidgetItem* boiler = AddDevice(GasSupply(), "Boiler", "Boiler", "10", "10");
-  EXPECT_EQ(Field(boiler, "load"), "39.683201");
-  EXPECT_EQ(Field(boiler, "length"), "32.808399");
   EXPECT_DOUBLE_EQ(Find<QLineEdit>("txtLength")->text().toDouble(), 10.0);
   EXPECT_EQ(boiler->text(kColumnLoad), "10");
   EXPECT_EQ(boiler->text(kColumnLength), "10");
@@ -141,9 +136,8 @@ TEST_F(ResultViewsTest, ClickOnTheDiagramSelectsTheNode) {
 
 TEST_F(ResultViewsTest, DiagramExportTakesTheFormatFromTheExtension) {
   AddDevice(GasSupply(), "Range", "Range", "65", "30");
-  const QString dir = QDir::tempPath() + QStringLiteral("/corvanta-diagram-export-test");
-  QDir(dir).removeRecursively();
-  QDir().mkpath(dir);
+  const QTemporaryDir temporary;
+  const QString dir = temporary.path();
   const struct {
     const char* name;
     const char* written;  // the start of the file written, or empty for none
@@ -166,7 +160,6 @@ TEST_F(ResultViewsTest, DiagramExportTakesTheFormatFromTheExtension) {
       EXPECT_TRUE(file.read(8).startsWith(c.written));
     }
   }
-  QDir(dir).removeRecursively();
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -95,16 +94,14 @@ TEST_F(SupplyPanelTest, FixedUpdateWritesThePresetAndRunsTheTail) {
   EXPECT_EQ(Attribute(kAttrHighSupplyPressure), "55.46");
   EXPECT_TRUE(state.ProjectModified);
   EXPECT_EQ(calls, (std::vector<std::string>{"labels English", "recalculate", "first node"}));
-}
-
-TEST_F(SupplyPanelTest, UserDefinedUpdateSwitchesToMetric) {
+  // The user-defined method switches to metric.
   SupplyPanel& p = *panel;
   p.optUnitType1->click();
   Type(p.txtMetricSupplyPressureDrop, "20");
   Type(p.txtUserDefinedAllowablePressureDrop, "2.5");
   Update();
   EXPECT_EQ(p.txtMetricInternalPressureDrop->text(), "0") << "the blank box is filled";
-  EXPECT_EQ(calls.front(), "labels Metric");
+  EXPECT_EQ(calls.at(3), "labels Metric");
 }
 
 TEST_F(SupplyPanelTest, AFailedCheckWritesNothingAndFocusesTheBox) {
@@ -129,13 +126,6 @@ TEST_F(SupplyPanelTest, AFailedCheckWritesNothingAndFocusesTheBox) {
   EXPECT_EQ(SerializeDocument(doc), before) << "calculationType and DualSystem stay";
   EXPECT_FALSE(state.ProjectModified);
   EXPECT_TRUE(calls.empty());
-
-  Type(p.txtMetricSupplyPressureDrop, "-20");
-  Type(p.txtMetricInternalPressureDrop, "1");
-  Update();
-  EXPECT_EQ(messages.Shown().back().text, "Error:  Supply Pressure must not be negative!");
-  EXPECT_EQ(QApplication::focusWidget(), p.txtMetricSupplyPressureDrop);
-  EXPECT_EQ(SerializeDocument(doc), before);
 }
 
 TEST_F(SupplyPanelTest, ABrokenDocumentIsReportedAsARunTimeError) {

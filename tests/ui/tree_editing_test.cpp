@@ -14,32 +14,27 @@
 namespace cv::ui::test {
 namespace {
 
-class AddNodeTest : public MainWindowTest {};
+class EditTest : public MainWindowTest {};
 
-TEST_F(AddNodeTest, AddBelowGasSupplyBuildsNodeItemAndShowsIt) {
-  QTreeWidgetItem* item = Add(GasSupply());
-  ASSERT_NE(item, GasSupply());
+// Below the gas supply or any node, also an appliance: the parent unfolds.
+TEST_F(EditTest, AddBuildsTheNodeBelowTheSelectedOneSizedAndShown) {
+  Add(GasSupply());
   auto nodes = AllSystemNodes(Doc());
   ASSERT_EQ(nodes.size(), 1u);
   EXPECT_TRUE(GasSupply()->isExpanded());
   EXPECT_EQ(Find<QLineEdit>("txtDescription")->selectedText(), "New Appliance");
   EXPECT_EQ(Find<QLabel>("lblParent")->text(), "Gas Supply");
-  // The calculation ran: the new run has the smallest size.
-  EXPECT_EQ(FieldText(nodes[0], "materialSize"), "10A CSST");
+  EXPECT_EQ(FieldText(nodes[0], "materialSize"), "10A CSST") << "sized: the smallest size";
   EXPECT_TRUE(State().ProjectModified);
-}
-
-TEST_F(AddNodeTest, AnyNodeMayBeAParentAlsoAnAppliance) {
   QTreeWidgetItem* range = AddDevice(GasSupply(), "Range", "Range", "65", "12");
   range->setExpanded(false);
-  QTreeWidgetItem* child = Add(range);
-  EXPECT_EQ(child->parent(), range);
+  EXPECT_EQ(Add(range)->parent(), range);
   EXPECT_TRUE(range->isExpanded());
   EXPECT_EQ(Find<QLabel>("lblParent")->text(), "Range");
 }
 
 // Add with nothing selected; Update and Remove on the gas supply.
-TEST_F(AddNodeTest, CommandsWithoutANodeChangeNothing) {
+TEST_F(EditTest, CommandsWithoutANodeChangeNothing) {
   Add(GasSupply());
   Window().MarkSaved();
   const std::string before = SerializeDocument(Doc());
@@ -55,16 +50,11 @@ TEST_F(AddNodeTest, CommandsWithoutANodeChangeNothing) {
   }
 }
 
-class UpdateNodeTest : public MainWindowTest {};
-
-TEST_F(UpdateNodeTest, StoresThePanelRenamesTheItemAndShowsTheNewSize) {
+TEST_F(EditTest, UpdateStoresThePanelRenamesTheItemAndShowsTheNewSize) {
   QTreeWidgetItem* item = AddDevice(GasSupply(), "Kitchen Range", "Range", "65", "30");
   EXPECT_EQ(ItemImageKey(item), "Range");
   pugi::xml_node node = Node(item);
   EXPECT_EQ(FieldText(node, "description"), "Kitchen Range");
-  EXPECT_EQ(FieldText(node, "load"), "65");
-  EXPECT_EQ(FieldText(node, "length"), "30");
-  EXPECT_EQ(FieldText(node, "appliance"), "Range");
   // Sized after the update: a bigger size than the smallest, shown in the
   // panel and in the item's tool tip, with pressures written.
   const std::string size = FieldText(node, "materialSize");
@@ -75,7 +65,7 @@ TEST_F(UpdateNodeTest, StoresThePanelRenamesTheItemAndShowsTheNewSize) {
   EXPECT_TRUE(State().ProjectModified);
 }
 
-TEST_F(UpdateNodeTest, AFixedSizeIsKept) {
+TEST_F(EditTest, AFixedSizeIsKept) {
   QTreeWidgetItem* item = Add(GasSupply());
   Find<QCheckBox>("chkFixedSize")->click();
   EXPECT_TRUE(Find<QComboBox>("cboMaterialSize")->isEnabled());
@@ -87,7 +77,7 @@ TEST_F(UpdateNodeTest, AFixedSizeIsKept) {
   EXPECT_EQ(Find<QComboBox>("cboMaterialSize")->currentText(), "32A CSST");
 }
 
-TEST_F(UpdateNodeTest, AMissingFixedFlagReadsClearedAndIsInsertedAheadOfChildNodes) {
+TEST_F(EditTest, AMissingFixedFlagReadsClearedAndIsInsertedAheadOfChildNodes) {
   QTreeWidgetItem* parent = Add(GasSupply());
   Add(parent);
   pugi::xml_node node = Node(parent);
@@ -101,9 +91,7 @@ TEST_F(UpdateNodeTest, AMissingFixedFlagReadsClearedAndIsInsertedAheadOfChildNod
   EXPECT_STREQ(flag.next_sibling().name(), "SystemNode");
 }
 
-class RemoveNodeTest : public MainWindowTest {};
-
-TEST_F(RemoveNodeTest, ANodeGoesWithItsSubtreeAndItsParentIsShown) {
+TEST_F(EditTest, RemovedNodeGoesWithItsSubtreeAndItsParentIsShown) {
   QTreeWidgetItem* a = AddDevice(GasSupply(), "A", "Tee");
   QTreeWidgetItem* b = AddDevice(a, "B", "Tee");
   AddDevice(b, "C", "Lamp", "2");
@@ -112,12 +100,10 @@ TEST_F(RemoveNodeTest, ANodeGoesWithItsSubtreeAndItsParentIsShown) {
   auto nodes = AllSystemNodes(Doc());
   ASSERT_EQ(nodes.size(), 1u);
   EXPECT_EQ(FieldText(nodes[0], "description"), "A");
-  EXPECT_EQ(Item("B"), nullptr);
-  EXPECT_EQ(Item("C"), nullptr);
   EXPECT_EQ(Window().SelectedItem(), a);
 }
 
-TEST_F(RemoveNodeTest, RemovingTheLastEFVClearsThePresence) {
+TEST_F(EditTest, RemovingTheLastEFVClearsThePresence) {
   QTreeWidgetItem* efv = AddDevice(GasSupply(), "Valve", "EFV");
   EXPECT_TRUE(State().EFVPresent);
   EXPECT_EQ(FieldText(ProjectRoot(Doc()), "EFVEnabled"), "True");
@@ -167,8 +153,6 @@ TEST_F(MoveNodeTest, TheSubtreeMovesWithItsIdsAndIsShownInTheTreeAsItWas) {
   ASSERT_EQ(gas->childCount(), 2);
   for (QTreeWidgetItem* item : {gas, gas->child(0), gas->child(1)})
     EXPECT_TRUE(item->isExpanded()) << "expanded before the move";
-  EXPECT_EQ(gas->child(1)->text(0), "B");
-  EXPECT_EQ(gas->child(1)->child(0)->text(0), "C");
   EXPECT_EQ(Window().SelectedItem(), gas->child(1));
 }
 

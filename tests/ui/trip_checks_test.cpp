@@ -19,7 +19,8 @@ std::string TripText(const char* model, const char* trip) {
          ". Please adjust the load or change the EFV Model.";
 }
 
-// Gas supply - Valve (EFV, CV-EFV-100) - Tee - Range 60, Dryer 30.
+// Gas supply - Valve (EFV, CV-EFV-100) - Tee - Range 60, Dryer 30; and
+// Heater (Furnace 80) - Child (Lamp 50).
 class TripTest : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -31,6 +32,8 @@ class TripTest : public MainWindowTest {
     tee = AddDevice(efv, "Tee", "Tee");
     range = AddDevice(tee, "Range", "Range", "60");
     dryer = AddDevice(tee, "Dryer", "Dryer", "30");
+    heater = AddDevice(GasSupply(), "Heater", "Furnace", "80");
+    AddDevice(heater, "Child", "Lamp", "50");
     ASSERT_EQ(Field(efv, "ModelNumber"), "CV-EFV-100");
     ASSERT_TRUE(messages.Shown().empty());
   }
@@ -49,6 +52,7 @@ class TripTest : public MainWindowTest {
   QTreeWidgetItem* tee = nullptr;
   QTreeWidgetItem* range = nullptr;
   QTreeWidgetItem* dryer = nullptr;
+  QTreeWidgetItem* heater = nullptr;
 };
 
 // Loads typed for the dryer (or the tee, which passes loads through and adds
@@ -108,19 +112,8 @@ TEST_F(TripTest, ChoosingAnOverloadedModelForAnEFV) {
   EXPECT_EQ(messages.Shown().size(), 2u);
 }
 
-class NewEFVTest : public TripTest {
- protected:
-  void SetUp() override {
-    TripTest::SetUp();
-    heater = AddDevice(GasSupply(), "Heater", "Furnace", "80");
-    AddDevice(heater, "Child", "Lamp", "50");
-    Click(heater);
-    messages.Clear();
-  }
-  QTreeWidgetItem* heater = nullptr;
-};
-
-TEST_F(NewEFVTest, OnlyTheLoadsBelowCount) {
+TEST_F(TripTest, ANewEFVCountsTheLoadsBelowItNotItsOwn) {
+  Click(heater);
   Choose("cboAppliance", "EFV");
   Choose("cboEFV", "CV-EFV-70");  // 50 below; its own 80 does not count
   EXPECT_TRUE(messages.Shown().empty());
@@ -128,12 +121,23 @@ TEST_F(NewEFVTest, OnlyTheLoadsBelowCount) {
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_EQ(Field(heater, "appliance"), "EFV");
   EXPECT_EQ(Field(heater, "ModelNumber"), "CV-EFV-70");
-  EXPECT_EQ(FieldText(ProjectRoot(Doc()), "EFVEnabled"), "True");
+  // A fitting: its starting model is checked against the 500 below it.
+  QTreeWidgetItem* fitting = AddDevice(GasSupply(), "Fitting", "Tee");
+  AddDevice(fitting, "Big", "Boiler", "500");
+  Click(fitting);
+  messages.Clear();
+  messages.Answer(cv::MessageAnswer::Cancel);  // to the check of the starting model
+  Choose("cboAppliance", "EFV");
+  EXPECT_EQ(messages.Shown().size(), 1u);
+  PressUpdate();
+  ASSERT_EQ(messages.Shown().size(), 2u);
+  ExpectTripMessage("CV-EFV-200", "200");
+  EXPECT_EQ(Field(fitting, "appliance"), "Tee");
 }
 
 // OK puts the kind back at once; Cancel leaves the panel, and the update
 // checks again and, on OK, resets the panel without storing.
-TEST_F(NewEFVTest, ARefusedModelPutsTheKindBack) {
+TEST_F(TripTest, ARefusedModelPutsTheKindBack) {
   for (cv::MessageAnswer answer : {cv::MessageAnswer::Ok, cv::MessageAnswer::Cancel}) {
     const bool cancel = answer == cv::MessageAnswer::Cancel;
     SCOPED_TRACE(cancel ? "Cancel" : "OK");
@@ -158,20 +162,6 @@ TEST_F(NewEFVTest, ARefusedModelPutsTheKindBack) {
   }
 }
 
-TEST_F(NewEFVTest, AFittingTurnedIntoAnEFVCountsTheLoadsBelowIt) {
-  QTreeWidgetItem* fitting = AddDevice(GasSupply(), "Fitting", "Tee");
-  AddDevice(fitting, "Big", "Boiler", "500");
-  Click(fitting);
-  messages.Clear();
-  messages.Answer(cv::MessageAnswer::Cancel);  // to the check of the starting model
-  Choose("cboAppliance", "EFV");
-  EXPECT_EQ(messages.Shown().size(), 1u);
-  PressUpdate();
-  ASSERT_EQ(messages.Shown().size(), 2u);
-  ExpectTripMessage("CV-EFV-200", "200");
-  EXPECT_EQ(Field(fitting, "appliance"), "Tee");
-}
-
 class FirstEFVTest : public MainWindowTest {};
 
 TEST_F(FirstEFVTest, TheUpdateThatMakesTheFirstEFVSizesAtItsTripFlow) {
@@ -191,47 +181,44 @@ TEST_F(FirstEFVTest, TheUpdateThatMakesTheFirstEFVSizesAtItsTripFlow) {
   EXPECT_NE(Field(valve, "materialSize"), "10A CSST");
 }
 
-class DropTripTest : public TripTest {};
-
-TEST_F(DropTripTest, ANodeDroppedOntoAnEFVMustFitItsTripFlow) {
-  QTreeWidgetItem* big = AddDevice(GasSupply(), "Big", "Boiler", "20");
-  const std::string before = SerializeDocument(Doc());
-  Window().MarkSaved();
-  Window().TreeView1_Drop(big, efv);
-  ExpectTripMessage("CV-EFV-100", "100");
-  EXPECT_EQ(SerializeDocument(Doc()), before);
-  EXPECT_FALSE(State().ProjectModified);
-  QTreeWidgetItem* small = AddDevice(GasSupply(), "Small", "Lamp", "10");
-  const std::string smallId = ItemId(small).toStdString();
-  messages.Clear();
-  Window().TreeView1_Drop(small, efv);
-  EXPECT_TRUE(messages.Shown().empty());
-  EXPECT_EQ(FieldText(FindSystemNodeById(Doc(), smallId).parent(), "description"), "Valve");
-  EXPECT_TRUE(State().ProjectModified);
-}
-
-TEST_F(DropTripTest, ANodeDroppedBelowAnEFVIsCheckedAndTheTargetShown) {
-  QTreeWidgetItem* big = AddDevice(GasSupply(), "Big", "Boiler", "20");
-  messages.Clear();
-  Window().TreeView1_Drop(big, tee);
-  Window().NetTree()->EndDrag();
-  ExpectTripMessage("CV-EFV-100", "100");
-  EXPECT_EQ(big->parent(), GasSupply());
-  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), "Tee");
-}
-
-TEST_F(DropTripTest, AnEFVDroppedOntoATargetIsCheckedAgainstTheTargetsLoads) {
-  QTreeWidgetItem* fitting = AddDevice(GasSupply(), "Fitting", "Tee");
-  AddDevice(fitting, "Big", "Boiler", "150");
-  QTreeWidgetItem* spare = AddDevice(GasSupply(), "Spare", "Tee");
-  Click(spare);
+// A refused drop changes nothing and ends on its target; a node dropped
+// onto its own parent adds no load.
+TEST_F(TripTest, ADropBehindAnEFVMustFitItsTripFlow) {
+  AddDevice(GasSupply(), "Big", "Boiler", "20");
+  AddDevice(GasSupply(), "Small", "Lamp", "10");
+  AddDevice(AddDevice(GasSupply(), "Fitting", "Tee"), "Large", "Boiler", "150");
+  Click(AddDevice(GasSupply(), "Spare", "Tee"));
   Choose("cboAppliance", "EFV");
   Choose("cboEFV", "CV-EFV-135");
   PressUpdate();
-  messages.Clear();
-  Window().TreeView1_Drop(Item("Spare"), Item("Fitting"));
-  ExpectTripMessage("CV-EFV-135", "135");
-  EXPECT_EQ(Item("Spare")->parent(), GasSupply());
+  const struct {
+    const char* dragged;
+    const char* target;
+    const char* model;  // the EFV whose trip flow refuses the drop, or nullptr
+    const char* trip;
+  } cases[] = {{"Big", "Valve", "CV-EFV-100", "100"},
+               {"Big", "Tee", "CV-EFV-100", "100"},
+               {"Range", "Tee", nullptr, nullptr},
+               {"Small", "Valve", nullptr, nullptr},
+               {"Spare", "Fitting", "CV-EFV-135", "135"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.dragged) + " onto " + c.target);
+    const std::string before = SerializeDocument(Doc());
+    const std::string id = ItemId(Item(c.dragged)).toStdString();
+    Window().MarkSaved();
+    messages.Clear();
+    Window().TreeView1_Drop(Item(c.dragged), Item(c.target));
+    Window().NetTree()->EndDrag();
+    EXPECT_EQ(State().ProjectModified, !c.model);
+    if (c.model) {
+      ExpectTripMessage(c.model, c.trip);
+      EXPECT_EQ(SerializeDocument(Doc()), before);
+      EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), c.target);
+    } else {
+      EXPECT_TRUE(messages.Shown().empty());
+      EXPECT_EQ(FieldText(FindSystemNodeById(Doc(), id).parent(), "description"), c.target);
+    }
+  }
 }
 
 }  // namespace

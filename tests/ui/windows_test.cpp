@@ -1,6 +1,7 @@
 // The splash, help and About windows: the debug switch, the
 // help file's reading, and how the start-up and the Help menu show them.
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -26,30 +27,22 @@ QString WriteTemp(const QTemporaryDir& dir, const QByteArray& bytes) {
   return path;
 }
 
-TEST(HelpText, EveryLineEndsInCrLfTheLastToo) {
+// A missing or unreadable help file gives a one-line note, and no box.
+TEST(HelpText, EveryLineEndsInCrLfAndAMissingFileGivesANote) {
   QTemporaryDir dir;
   EXPECT_EQ(ReadHelpText(WriteTemp(dir, "one\ntwo")), "one\r\ntwo\r\n");
   EXPECT_EQ(ReadHelpText(WriteTemp(dir, "one\r\n\r\ntwo\r\n")), "one\r\n\r\ntwo\r\n");
   EXPECT_EQ(ReadHelpText(WriteTemp(dir, "")), QString());
   EXPECT_EQ(ReadHelpText(dir.filePath("missing.txt")), std::nullopt);
-}
-
-class HelpWindowTest : public ::testing::Test {
- protected:
   ScriptedMessageSink messages;
   ScriptedPrinterDialogs printers;
   Seams seams{&messages, nullptr, &printers};
-  QTemporaryDir dir;
-};
-
-TEST_F(HelpWindowTest, MissingOrUnreadableFileGivesAOneLineNote) {
-  const QString missing = dir.filePath("CVSizeHelp.txt");
-  HelpWindow help(seams, missing);
-  EXPECT_EQ(help.txtHelp->toPlainText(), MissingHelpNote(missing));
-  EXPECT_FALSE(help.txtHelp->toPlainText().contains(QLatin1Char('\n')));
-  HelpWindow folder(seams, dir.path());
-  EXPECT_EQ(folder.txtHelp->toPlainText(), MissingHelpNote(dir.path()));
-  EXPECT_TRUE(messages.Shown().empty()) << "no box: the program goes on";
+  for (const QString& path : {dir.filePath("missing.txt"), dir.path()}) {
+    HelpWindow help(seams, path);
+    EXPECT_EQ(help.txtHelp->toPlainText(), MissingHelpNote(path));
+    EXPECT_FALSE(help.txtHelp->toPlainText().contains(QLatin1Char('\n')));
+  }
+  EXPECT_TRUE(messages.Shown().empty());
 }
 
 // The start-up and the Help menu with the small windows attached.
@@ -74,6 +67,16 @@ TEST_F(SmallWindowsTest, StartUpShowsTheSplashModallyThenTheHelpBesideTheTree) {
   EXPECT_FALSE(help->frameGeometry().intersects(QRect(view->mapToGlobal(QPoint()), view->size())));
   EXPECT_FALSE(help->isModal());
   EXPECT_TRUE(help->txtHelp->toPlainText().startsWith("HOW TO USE"));
+
+  // Until its box is cleared.
+  EXPECT_TRUE(help->chkShowAtStartUp->isChecked());
+  help->chkShowAtStartUp->click();
+  MainWindow next(seams);
+  WireControllers(next, seams);
+  ASSERT_TRUE(next.StartUp());
+  auto* windows = next.findChild<SmallWindows*>("SmallWindows");
+  windows->Splash()->cmdEnter->click();
+  EXPECT_EQ(windows->Help(), nullptr);
 }
 
 TEST_F(SmallWindowsTest, HelpMenuShowsOneHelpWindowAndAboutFollowsTheDebugState) {
@@ -93,7 +96,6 @@ TEST_F(SmallWindowsTest, HelpMenuShowsOneHelpWindowAndAboutFollowsTheDebugState)
   EXPECT_EQ(about->cmdDebug->text(), "Debugging On");
   about->cmdDebug->click();
   EXPECT_FALSE(State().DebugMode);
-  about->cmdOK->click();
 }
 
 }  // namespace
