@@ -22,13 +22,15 @@ class Sizer : public ::testing::Test {
   static std::string Reference(const std::string& caseName, const char* file) {
     return TestDataDir() + "/reference/" + caseName + "/" + file;
   }
-  // Copies a reference input into the folder, with one text replaced.
-  std::string Edited(const std::string& caseName, const std::string& from, const std::string& to,
-                     const std::string& name = "edited.cv") {
-    std::string text = ReadFile(Reference(caseName, "input.cv"));
-    const size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) text.replace(at, from.size(), to);
+  // Copies a project file into the folder as name, with one text replaced.
+  std::string Copy(const std::string& source, const std::string& name, const std::string& from = "",
+                   const std::string& to = "") {
+    std::string text = ReadFile(source);
+    if (!from.empty()) {
+      const size_t at = text.find(from);
+      EXPECT_NE(at, std::string::npos) << from;
+      if (at != std::string::npos) text.replace(at, from.size(), to);
+    }
     WriteFile(dir_.File(name), text);
     return dir_.File(name);
   }

@@ -1,46 +1,53 @@
+// corvanta-size as a user runs it: its options, its outputs and its exit
+// status for every kind of failure (bad input ends in a clear message and
+// status 1, never in a crash, and leaves no output file behind).
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "cli/options.h"
 #include "cli_support.h"
-#include "support/reference_files.h"
 
 namespace {
 
 using cvtest::ReadFile;
 
-class SizerRuns : public cvtest::Sizer {};
+class SizerRuns : public cvtest::Sizer {
+ protected:
+  // Runs the project and checks the two-line run-time failure.
+  void ExpectRunTimeFailure(const std::string& project, int number, const std::string& where,
+                            const std::string& detail) {
+    const cvtest::ProgramResult r = Size({"-o", "out.cv", project});
+    EXPECT_EQ(r.status, 1);
+    const std::string head = "Error Number: " + std::to_string(number) + "\nDescription: " + where;
+    EXPECT_EQ(r.err.rfind(head, 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(detail), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\n', head.size()), r.err.size() - 1) << "two lines: " << r.err;
+    EXPECT_FALSE(cvtest::FileExists(dir_.File("out.cv")));
+  }
+};
 
-TEST_F(SizerRuns, HelpGoesToStdoutWithStatusZero) {
-  for (const char* flag : {"--help", "-h"}) {
-    const cvtest::ProgramResult r = cvtest::RunProgram(cvtest::SizerPath(), {flag});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, cv::cli::kUsage);
-    EXPECT_EQ(r.err, "");
+// Which usages are wrong is checked in-process below; here, what the
+// program prints for help and for one wrong usage.
+TEST_F(SizerRuns, HelpAndWrongUsageShowTheUsage) {
+  const std::string usage = cv::cli::kUsage;
+  const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
+      {{"--help"}, 0, usage, ""},
+      {{"-h"}, 0, usage, ""},
+      {{"--bogus", "a.cv"}, 2, "", "corvanta-size: unknown option --bogus\n\n" + usage}};
+  for (const auto& [args, status, out, err] : cases) {
+    const cvtest::ProgramResult r = cvtest::RunProgram(cvtest::SizerPath(), args);
+    EXPECT_EQ(std::tie(r.status, r.out, r.err), std::tie(status, out, err)) << args[0];
   }
 }
 
-// Which usages are wrong is checked in-process; here, what the program does
-// with one.
-TEST_F(SizerRuns, WrongUsageShowsTheReasonAndTheUsage) {
-  const cvtest::ProgramResult r = cvtest::RunProgram(cvtest::SizerPath(), {"--bogus", "a.cv"});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "corvanta-size: unknown option --bogus\n\n" + std::string(cv::cli::kUsage));
-  EXPECT_EQ(r.out, "");
-}
-
-TEST_F(SizerRuns, WithoutOutputFileTheProjectGoesToStdout) {
-  const cvtest::ProgramResult r = Size({Reference("case_0041", "input.cv")});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, ReadFile(Reference("case_0041", "expected.cv")));
-}
-
-TEST_F(SizerRuns, RunThatCannotBeSizedGivesItsMessageAndStatusThree) {
-  const cvtest::ProgramResult r = Size({"-o", "out.cv", Reference("case_0002", "input.cv")});
+// The other tests read the same text from the -o file.
+TEST_F(SizerRuns, WithoutOutputFileTheProjectGoesToStdoutAndAnUnsizedRunGivesStatusThree) {
+  const cvtest::ProgramResult r = Size({Reference("case_0002", "input.cv")});
   EXPECT_EQ(r.status, 3);
   EXPECT_EQ(r.err, ReadFile(Reference("case_0002", "expected.stderr")));
-  EXPECT_EQ(ReadFile(dir_.File("out.cv")), ReadFile(Reference("case_0002", "expected.cv")));
+  EXPECT_EQ(r.out, ReadFile(Reference("case_0002", "expected.cv")));
 }
 
 TEST_F(SizerRuns, DiagramOptionWritesTheDrawingInsteadOfTheProject) {
@@ -51,16 +58,72 @@ TEST_F(SizerRuns, DiagramOptionWritesTheDrawingInsteadOfTheProject) {
   EXPECT_NE(ReadFile(dir_.File("net.svg")).find("</svg>"), std::string::npos);
 }
 
-// What the trace and the trip document hold is checked by the calculation's
-// tests; here, that --debug-log turns them on.
-TEST_F(SizerRuns, DebugLogOptionTracesAndWritesTheTripDocumentBesideTheProject) {
-  cvtest::WriteFile(dir_.File("a.cv"), ReadFile(Reference("case_0000", "input.cv")));
-  ASSERT_EQ(Size({"-o", "out.cv", "a.cv"}).status, 0);
-  EXPECT_FALSE(cvtest::FileExists(dir_.File("a_Trip.xml"))) << "not without tracing";
-  ASSERT_EQ(Size({"--debug-log", "trace.txt", "-o", "out.cv", "a.cv"}).status, 0);
-  EXPECT_NE(ReadFile(dir_.File("trace.txt")).find("***** Executing Normal Flow Calculations"),
-            std::string::npos);
-  EXPECT_TRUE(cvtest::FileExists(dir_.File("a_Trip.xml")));
+// Which files the loader refuses is checked in-process; here, how the
+// program reports one.
+TEST_F(SizerRuns, MissingOrMalformedFileCannotBeLoaded) {
+  cvtest::WriteFile(dir_.File("broken.cv"), "<CVSystem><load>7</CVSystem>");
+  for (const char* name : {"missing.cv", "broken.cv"}) {
+    const cvtest::ProgramResult r = Size({"-o", "out.cv", name});
+    EXPECT_EQ(r.status, 1) << name;
+    EXPECT_EQ(r.err.rfind("Error loading project file \"" + std::string(name) + "\"\n", 0), 0u)
+        << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(cvtest::FileExists(dir_.File("out.cv")));
+  }
+}
+
+// The numbers of each failure are checked where it is raised; here, that
+// the program reports them in its two-line form with the procedure's name.
+TEST_F(SizerRuns, RunTimeFailuresNameTheirNumberPlaceAndCause) {
+  ExpectRunTimeFailure(Copy(Reference("case_0000", "input.cv"), "edited.cv",
+                            "<calculationType>Delivery Pressure Method</calculationType>", ""),
+                       91, "modGlobals.XMLOnTreeView ", "calculationType");
+  ExpectRunTimeFailure(Copy(Reference("case_0000", "input.cv"), "edited.cv", "<load>34</load>",
+                            "<load>34 kBTU</load>"),
+                       13, "modTreeFunctions.CalculateNetwork - ", "34 kBTU");
+  cvtest::WriteFile(dir_.File("foreign.cv"), "<Project><load>1</load></Project>");
+  ExpectRunTimeFailure(dir_.File("foreign.cv"), 91, "modGlobals.XMLOnTreeView ", "CVSystem");
+}
+
+TEST(ExampleProjects, GeneratorWritesExactlyTheCommittedFiles) {
+  cvtest::TempDir dir;
+  const cvtest::ProgramResult r = cvtest::RunProgram(cvtest::ExampleMakerPath(), {dir.Path()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const std::string& name : cvtest::ExampleNames())
+    EXPECT_EQ(ReadFile(dir.File(name)), ReadFile(cvtest::ExamplesDir() + "/" + name)) << name;
+}
+
+// The options read, each set one as " name=value", or why they were refused.
+std::string Read(const std::vector<std::string>& args) {
+  std::string why;
+  const std::optional<cv::cli::Options> o = cv::cli::ParseOptions(args, why);
+  if (!o) return "refused: " + why;
+  std::string read = o->projectPath;
+  for (const auto& [name, value] : {std::pair{" out=", o->outputPath},
+                                    {" catalog=", o->catalogPath},
+                                    {" log=", o->debugLogPath},
+                                    {" xlsx=", o->xlsxPath},
+                                    {" diagram=", o->diagramPath}})
+    if (!value.empty()) read += name + value;
+  return read + (o->table ? " table" : "") + (o->materialList ? " list" : "");
+}
+
+TEST(ParseOptions, ReadsEveryOptionWhereverItStandsOrSaysWhyNot) {
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"-o", "out.cv", "house.cv", "--catalog", "c.db", "--debug-log", "log.txt", "--export-xlsx",
+        "t.xlsx", "--table", "--diagram", "d.svg"},
+       "house.cv out=out.cv catalog=c.db log=log.txt xlsx=t.xlsx diagram=d.svg table"},
+      // "-o" swallows the next word even when it looks like an option; a
+      // lone "-" is a file name.
+      {{"-o", "--table", "house.cv"}, "house.cv out=--table"},
+      {{"-"}, "-"},
+      {{}, "refused: no project file given"},
+      {{"house.cv", "--catalog"}, "refused: --catalog needs a value"},
+      {{"a.cv", "b.cv"}, "refused: only one project file may be given"},
+      {{"--verbose", "a.cv"}, "refused: unknown option --verbose"},
+      {{"--table", "--material-list", "a.cv"},
+       "refused: --material-list and --table cannot be combined"}};
+  for (const auto& [args, read] : cases) EXPECT_EQ(Read(args), read);
 }
 
 }  // namespace

@@ -32,7 +32,10 @@ class RecordingSurface : public cv::PrintSurface {
   static double CharWidth(double points) { return points * 10; }
   static double LineHeight(double points) { return points * 23; }
 
-  void SetOrientation(cv::PageOrientation orientation) override;
+  void SetOrientation(cv::PageOrientation orientation) override {
+    pending_ = orientation;
+    if (!pageUsed_) orientation_ = orientation;
+  }
   void SetFontName(const std::string& name) override { fontName_ = name; }
   void SetFontSize(double points) override { fontSize_ = points; }
   // No test reads the emphasis.
@@ -43,37 +46,43 @@ class RecordingSurface : public cv::PrintSurface {
   void SetCurrentX(double x) override { x_ = x; }
   void SetCurrentY(double y) override { y_ = y; }
   void PrintInline(const std::string& text) override;
-  void NewLine() override;
-  double TextWidth(const std::string& text) const override;
+  void NewLine() override {
+    x_ = 0;
+    y_ += LineHeight(fontSize_);
+  }
+  double TextWidth(const std::string& text) const override {
+    return CharWidth(fontSize_) * static_cast<double>(text.size());
+  }
   double TextHeight(const std::string& text) const override;
-  void DrawPicture(const std::string& key, double x, double y) override;
+  void DrawPicture(const std::string& key, double x, double y) override {
+    DrawPicture(key, x, y, 0, 0);
+  }
   void DrawPicture(const std::string& key, double x, double y, double width,
                    double height) override;
   void DrawLine(double x1, double y1, double x2, double y2) override;
   void NewPage() override;
   void EndDocument() override;
-  double PageWidth() const override;
-  double PageHeight() const override;
+  double PageWidth() const override { return Portrait() ? 11520 : 15120; }
+  double PageHeight() const override { return Portrait() ? 15120 : 11520; }
 
   // A picture key that fails with error 53, as a missing file does.
   void FailPicture(const std::string& key) { failingPictures_.insert(key); }
 
   const std::vector<Drawn>& Items() const noexcept { return items_; }
-  // Every text, in the order printed.
-  std::vector<std::string> Texts() const;
-  // The texts of one page of one document.
+  std::vector<std::string> Texts() const { return TextsOn(-1, 0); }
+  // The texts of one page of one document (document < 0: of all).
   std::vector<std::string> TextsOn(int document, int page) const;
-  // The first text item equal to the text; nullopt when there is none.
   std::optional<Drawn> FindText(const std::string& text) const;
   std::vector<Drawn> ItemsOf(Drawn::Kind kind) const;
   int DocumentsEnded() const noexcept { return documentsEnded_; }
-  // The pages of a document: one more than the pages it began.
-  int PagesIn(int document) const;
+  int PagesIn(int document) const { return PageBreaksIn(document) + 1; }
   // The pages a document began with NewPage.
   int PageBreaksIn(int document) const;
 
  private:
-  Drawn Make(Drawn::Kind kind, const std::string& text, double x, double y) const;
+  void Record(Drawn::Kind kind, const std::string& text, double x, double y, double x2 = 0,
+              double y2 = 0);
+  bool Portrait() const { return orientation_ == cv::PageOrientation::Portrait; }
 
   std::vector<Drawn> items_;
   std::vector<int> pageBreaks_ = {0};

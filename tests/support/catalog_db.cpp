@@ -17,14 +17,11 @@ const char* const kCreateCatalogTable =
 void WriteDatabase(const std::string& path, const std::string& sql) {
   std::remove(path.c_str());
   sqlite3* db = nullptr;
-  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
-    ADD_FAILURE() << "cannot create " << path;
-    sqlite3_close(db);
-    return;
-  }
   char* error = nullptr;
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
-    ADD_FAILURE() << "catalogue SQL failed: " << (error ? error : "?");
+  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK ||
+      sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
+    ADD_FAILURE() << "cannot write the catalogue " << path << ": "
+                  << (error ? error : sqlite3_errmsg(db));
   sqlite3_free(error);
   sqlite3_close(db);
 }

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace cvtest {
 
@@ -45,13 +45,8 @@ std::string TempDir::File(const std::string& name) const {
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    ADD_FAILURE() << "cannot read " << path;
-    return {};
-  }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  if (!in) ADD_FAILURE() << "cannot read " << path;
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::string ReadOptionalFile(const std::string& path) {

@@ -7,18 +7,14 @@
 
 namespace cvtest {
 
-// tests/data of the source tree.
+// tests/data and examples/ of the source tree; the catalogue the reference
+// projects were calculated with (from tests/data/catalog.sql) and the
+// program's own corvanta.db; the built corvanta-size and example generator.
 std::string TestDataDir();
-// examples/ of the source tree.
 std::string ExamplesDir();
-// The catalogue the reference projects were calculated with (built from
-// tests/data/catalog.sql).
 std::string ReferenceCatalogPath();
-// The program's own catalogue corvanta.db (built from data/efv_catalog.sql).
 std::string ProgramCatalogPath();
-// The built corvanta-size program.
 std::string SizerPath();
-// The built generator of the example projects.
 std::string ExampleMakerPath();
 // The names of the example projects (house.cv, ...), sorted.
 std::vector<std::string> ExampleNames();

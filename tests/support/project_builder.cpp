@@ -10,14 +10,8 @@
 namespace cvtest {
 
 SupplySettings TwoPsiDualSupply() {
-  SupplySettings s;
-  s.version = "CVSystem-2.2.4-English";
-  s.highSupplyPressure = "55.46";
-  s.highAllowableDrop = "27.73";
-  s.lowSupplyPressure = "7";
-  s.lowAllowableDrop = "3";
-  s.dual = true;
-  return s;
+  return {"CVSystem-2.2.4-English", "Natural Gas", "55.46", "27.73", "7", "0", "3",
+          "Fixed Pressure Method",  true};
 }
 
 void BuildProject(pugi::xml_document& doc, const SupplySettings& s) {
@@ -71,11 +65,8 @@ pugi::xml_node TestProject::Node(const std::string& id) const {
 }
 
 std::string TestProject::Text(const std::string& id, const char* field) const {
-  pugi::xml_node node = Node(id);
-  if (!node || !node.child(field)) {
-    ADD_FAILURE() << "node " << id << " has no " << field;
-    return {};
-  }
+  const pugi::xml_node node = Node(id);
+  if (!node.child(field)) ADD_FAILURE() << "node " << id << " has no " << field;
   return node.child(field).text().get();
 }
 

@@ -41,7 +41,6 @@ struct Run {
   std::string description = "";
 };
 
-// Fills doc with a new project carrying the settings.
 void BuildProject(pugi::xml_document& doc, const SupplySettings& settings = {});
 
 // Appends the run below parent (the root or a SystemNode). An EFV marks the
@@ -59,7 +58,6 @@ class TestProject {
   RecordingMessages& Messages() noexcept { return messages_; }
 
   pugi::xml_node Add(pugi::xml_node parent, const Run& run) { return AddRun(parent, run); }
-  // Loads the catalogue the reference projects use.
   void LoadReferenceCatalog();
 
   // Derives the unit system, EFV and dual flags from the document, as

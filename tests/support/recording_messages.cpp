@@ -4,14 +4,9 @@ namespace cvtest {
 
 cv::MessageAnswer RecordingMessages::Show(const cv::Message& message) {
   shown_.push_back(message);
-  if (!answers_.empty()) {
-    cv::MessageAnswer answer = answers_.front();
-    answers_.pop_front();
-    return answer;
-  }
   const bool question = message.buttons == cv::MessageButtons::YesNo ||
                         message.buttons == cv::MessageButtons::YesNoCancel;
-  return question ? cv::MessageAnswer::Yes : cv::MessageAnswer::Ok;
+  return NextAnswer(answers_, question ? cv::MessageAnswer::Yes : cv::MessageAnswer::Ok);
 }
 
 std::vector<std::string> RecordingMessages::Texts() const {

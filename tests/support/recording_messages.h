@@ -10,6 +10,15 @@
 
 namespace cvtest {
 
+// Takes the next answer off a script; otherwise when the script is empty.
+template <typename T>
+T NextAnswer(std::deque<T>& script, T otherwise) {
+  if (script.empty()) return otherwise;
+  const T answer = script.front();
+  script.pop_front();
+  return answer;
+}
+
 class RecordingMessages : public cv::MessageSink {
  public:
   cv::MessageAnswer Show(const cv::Message& message) override;
@@ -19,6 +28,7 @@ class RecordingMessages : public cv::MessageSink {
   void Answer(cv::MessageAnswer answer) { answers_.push_back(answer); }
 
   const std::vector<cv::Message>& Shown() const noexcept { return shown_; }
+  const cv::Message& Last() const { return shown_.back(); }
   std::vector<std::string> Texts() const;
   // Each message as corvanta-size prints it: "title: text" and a line break.
   std::string AsPrinted() const;

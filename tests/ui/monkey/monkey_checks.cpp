@@ -1,10 +1,10 @@
-#include "monkey_checks.h"
-
 #include <QLineEdit>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <charconv>
 #include <cmath>
 
+#include "monkey.h"
 #include "project/document.h"
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
@@ -37,8 +37,8 @@ std::optional<Finding> CheckPanel(MainWindow& window) {
   return std::nullopt;
 }
 
-std::optional<Finding> CompareChildren(MainWindow& window, pugi::xml_node element,
-                                       const QTreeWidgetItem* item, const std::string& path) {
+std::optional<Finding> CompareChildren(pugi::xml_node element, const QTreeWidgetItem* item,
+                                       const std::string& path) {
   int index = 0;
   for (pugi::xml_node node : element.children(kSystemNodeName)) {
     const std::string description = FieldText(node, "description");
@@ -49,7 +49,7 @@ std::optional<Finding> CompareChildren(MainWindow& window, pugi::xml_node elemen
     if (Utf8(ItemKey(child)) != key || Utf8(child->text(0)) != description)
       return Finding{"tree", "item '" + Utf8(ItemKey(child)) + "' stands where " + where +
                                  " (key '" + key + "') is"};
-    if (auto found = CompareChildren(window, node, child, where)) return found;
+    if (auto found = CompareChildren(node, child, where)) return found;
   }
   if (index != item->childCount())
     return Finding{
@@ -61,20 +61,17 @@ std::optional<Finding> CheckTree(MainWindow& window) {
   const QTreeWidget* tree = window.Tree();
   if (tree->topLevelItemCount() != 1 || !IsGasSupplyItem(tree->topLevelItem(0)))
     return Finding{"tree", "the gas supply is not the only top item"};
-  return CompareChildren(window, ProjectRoot(window.Document()), tree->topLevelItem(0),
-                         "Gas Supply");
+  return CompareChildren(ProjectRoot(window.Document()), tree->topLevelItem(0), "Gas Supply");
 }
 
-bool IsBadNumber(std::string_view text) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (end != text.data() + text.size() || text.empty()) return false;
-  return error == std::errc::result_out_of_range || !std::isfinite(value);
-}
-
+// No stored number is infinite or not a number (nor too large to be read).
 std::optional<Finding> CheckNumbers(pugi::xml_node element) {
   auto bad = [&](const std::string& where, std::string_view text) -> std::optional<Finding> {
-    if (!IsBadNumber(text)) return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (end != text.data() + text.size() || text.empty() ||
+        (error != std::errc::result_out_of_range && std::isfinite(value)))
+      return std::nullopt;
     return Finding{"number", where + " holds '" + std::string(text) + "'"};
   };
   // A description is the user's text, whatever it looks like.
@@ -125,6 +122,67 @@ std::optional<Finding> CheckSavedTextRecalculates(MainWindow& window) {
   const std::string again = SerializeDocument(loaded);
   if (again == saved) return std::nullopt;
   return Finding{"reload", "recalculating changes the saved text: " + Difference(saved, again)};
+}
+
+History::History(MainWindow& window) : window_(window) {
+  stack_ = window.UndoStack();
+  if (!stack_) return;
+  steps_.resize(stack_->count());
+  following_ = QObject::connect(stack_, &QUndoStack::indexChanged,
+                                [this](int index) { IndexChanged(index); });
+}
+
+History::~History() { QObject::disconnect(following_); }
+
+std::string History::Text() const { return SerializeDocument(window_.Document()); }
+
+void History::BeforeEvent() { lastSeen_ = Text(); }
+
+// A new step gets the document as it was before its change and as it is
+// now; when the bounded history dropped its oldest step, the texts move
+// down with it.
+void History::IndexChanged(int index) {
+  if (checking_) return;
+  const int count = stack_->count();
+  const QUndoCommand* oldest = count > 0 ? stack_->command(0) : nullptr;
+  if (oldest_ && oldest != oldest_ && count == stack_->undoLimit() && index == count &&
+      !steps_.empty())
+    steps_.erase(steps_.begin());
+  oldest_ = oldest;
+  steps_.resize(count);
+  const std::string now = Text();
+  if (index == count && index > 0) steps_[index - 1] = {lastSeen_, now};
+  lastSeen_ = now;
+}
+
+std::optional<Finding> History::Compare(const char* check, int step,
+                                        const std::string& expected) const {
+  const std::string now = Text();
+  if (expected.empty() || expected == now) return std::nullopt;
+  return Finding{check, "step " + std::to_string(step) + " of " + std::to_string(stack_->count()) +
+                            " ('" + stack_->command(step - 1)->text().toStdString() +
+                            "'): " + Difference(expected, now)};
+}
+
+std::optional<Finding> History::Check() {
+  if (!stack_) return std::nullopt;
+  checking_ = true;
+  const int index = stack_->index();
+  const std::string current = Text();
+  std::optional<Finding> found;
+  for (int step = index; step > 0; --step) {
+    stack_->undo();
+    if (!found) found = Compare("undo", step, steps_[step - 1].before);
+  }
+  for (int step = 1; step <= index; ++step) {
+    stack_->redo();
+    if (!found) found = Compare("redo", step, steps_[step - 1].after);
+  }
+  checking_ = false;
+  if (!found && Text() != current)
+    found = Finding{"redo", "redoing every step does not give the current document: " +
+                                Difference(current, Text())};
+  return found;
 }
 
 }  // namespace cv::ui::monkey

@@ -1,13 +1,13 @@
-#include "monkey_events.h"
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -16,8 +16,10 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QWindow>
+#include <array>
 #include <functional>
 
+#include "monkey.h"
 #include "ui/tree/network_tree.h"
 #include "ui/windows/main_window.h"
 
@@ -26,31 +28,6 @@ namespace {
 
 using Tokens = std::vector<std::string>;
 
-const char* const kKeys[] = {"Up",
-                             "Down",
-                             "Left",
-                             "Right",
-                             "Tab",
-                             "Shift+Tab",
-                             "Return",
-                             "Escape",
-                             "Del",
-                             "Ins",
-                             "Ctrl+Z",
-                             "Ctrl+Y",
-                             "A",
-                             "X",
-                             "7",
-                             "0",
-                             "-",
-                             ".",
-                             ",",
-                             "Space",
-                             "Home",
-                             "End",
-                             "Ctrl+Shift+Z",
-                             "Backspace"};
-const char* const kListKeys[] = {"Up", "Down", "Home", "End", "P", "N"};
 const char* const kTexts[] = {"",      "0",    "12",  "-3",     "2.5", "1,5",
                               "1e308", "9e99", "abc", "0.0001", "inf", "NaN"};
 
@@ -73,7 +50,12 @@ Tokens Split(const std::string& line) {
   return tokens;
 }
 
-std::string Quoted(const QString& text) { return '"' + text.toStdString() + '"'; }
+const Tokens kKeys = Split(
+    "Up Down Left Right Tab Shift+Tab Return Escape Del Ins Ctrl+Z Ctrl+Y A X 7 0 - . , Space Home "
+    "End Ctrl+Shift+Z Backspace");
+const Tokens kListKeys = Split("Up Down Home End P N");
+const Tokens kPopupEntries =
+    Split("mnuTreeClickAddNewAppliance mnuTreeClickRemoveAppliance escape");
 
 // Items the user sees without unfolding anything.
 std::vector<QTreeWidgetItem*> ReachableItems(QTreeWidget* tree) {
@@ -90,7 +72,7 @@ std::string ItemRef(QTreeWidget* tree, QTreeWidgetItem* item) {
   int occurrence = 0;
   for (QTreeWidgetItemIterator it(tree); *it && *it != item; ++it)
     if ((*it)->text(0) == item->text(0)) ++occurrence;
-  return Quoted(item->text(0)) + std::to_string(occurrence);
+  return '"' + item->text(0).toStdString() + '"' + std::to_string(occurrence);
 }
 
 std::string RandomItem(Dice& dice, QTreeWidget* tree) {
@@ -265,12 +247,6 @@ void TreeClick(MainWindow& window, const std::string& verb, const std::string& r
   }
 }
 
-void TypeText(QLineEdit* box, const std::string& quoted) {
-  QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(box, Q(quoted.substr(1, quoted.size() - 2)));
-}
-
 void PerformVerb(const Tokens& t, MainWindow& window) {
   const std::string& verb = t[1];
   auto arg = [&](size_t i) { return i < t.size() ? t[i] : std::string(); };
@@ -298,8 +274,11 @@ void PerformVerb(const Tokens& t, MainWindow& window) {
       SendKey(list, arg(3));
     }
   } else if (verb == "type") {
-    if (auto* box = FindWidget<QLineEdit>(window, arg(2)); box && arg(3).size() >= 2)
-      TypeText(box, arg(3));
+    if (auto* box = FindWidget<QLineEdit>(window, arg(2)); box && arg(3).size() >= 2) {
+      QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+      QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(box, Q(arg(3).substr(1, arg(3).size() - 2)));
+    }
   } else if (verb == "tab") {
     QTabBar* bar = window.Tabs()->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(std::atoi(arg(2).c_str())).center());
@@ -326,11 +305,7 @@ std::string NextEvent(Dice& dice, MainWindow& window) {
   if (roll < 39) return event + "dclick " + RandomItem(dice, tree);
   if (roll < 41) return event + "middle " + RandomItem(dice, tree);
   if (roll < 43) return event + "fold " + RandomItem(dice, tree);
-  if (roll < 48) {
-    const char* entries[] = {"mnuTreeClickAddNewAppliance", "mnuTreeClickRemoveAppliance",
-                             "escape"};
-    return event + "right " + RandomItem(dice, tree) + " " + pick(entries);
-  }
+  if (roll < 48) return event + "right " + RandomItem(dice, tree) + " " + pick(kPopupEntries);
   if (roll < 54) {
     const int dy = 1 + dice.Below(QApplication::startDragDistance() - 1);
     return event + "gesture " + RandomItem(dice, tree) + " " +
@@ -366,6 +341,45 @@ void Perform(const std::string& event, MainWindow& window, MonkeySeams& seams) {
   // as if the program had been started again on the same project.
   if (!window.isVisible()) window.show();
   seams.UseDice(seams.Fallback());
+}
+
+cv::MessageAnswer MonkeySeams::Show(const cv::Message& message) {
+  using enum cv::MessageAnswer;
+  using Buttons = cv::MessageButtons;
+  if (message.text.starts_with("Error Number:")) errorBoxes_.push_back(message.text);
+  if (message.buttons == Buttons::OkCancel) return dice_->OneIn(2) ? Ok : Cancel;
+  if (message.buttons == Buttons::YesNo) return dice_->OneIn(2) ? Yes : No;
+  if (message.buttons == Buttons::YesNoCancel) return std::array{Yes, No, Cancel}[dice_->Below(3)];
+  return Ok;
+}
+
+// One of the projects in the folder (the starting one among them), a name
+// that does not exist, or Cancel.
+std::optional<QString> MonkeySeams::OpenFileName(QWidget*, const QString&, const QStringList&,
+                                                 int) {
+  const QStringList projects = QDir(folder_).entryList({QStringLiteral("*.cv")}, QDir::Files);
+  const int pick = dice_->Below(static_cast<int>(projects.size()) + 2);
+  if (pick == 0) return std::nullopt;
+  if (pick == 1) return QDir(folder_).filePath(QStringLiteral("missing.cv"));
+  return QDir(folder_).filePath(projects.at(pick - 2));
+}
+
+// A few names, with and without extension, so that saves also replace files.
+std::optional<QString> MonkeySeams::SaveFileName(QWidget*, const QString&,
+                                                 const QStringList& filters, int) {
+  const int pick = dice_->Below(5);
+  if (pick == 0) return std::nullopt;
+  const bool workbook = filters.join(QString()).contains(QStringLiteral("xlsx"));
+  const QString name = QStringLiteral("saved%1").arg(pick);
+  const QString extension = pick == 4 ? QString() : workbook ? ".xlsx" : ".cv";
+  return QDir(folder_).filePath(name + extension);
+}
+
+bool MonkeySeams::ConfirmPrint(QWidget*, QPrinter& printer) {
+  if (dice_->OneIn(3)) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QDir(folder_).filePath(QStringLiteral("printed.pdf")));
+  return true;
 }
 
 }  // namespace cv::ui::monkey

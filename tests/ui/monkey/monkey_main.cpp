@@ -1,14 +1,12 @@
 // corvanta-window-monkey: random input to the real window, with the
 // window's rules checked after every event.
-//   corvanta-window-monkey --seed N --events N [--project FILE]
-//   corvanta-window-monkey --replay FILE [--project FILE]
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <fstream>
 #include <iostream>
 
-#include "monkey_run.h"
+#include "monkey.h"
 
 namespace {
 

@@ -1,10 +1,8 @@
-#include "monkey_run.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 
-#include "monkey_events.h"
+#include "monkey.h"
 #include "ui/files/project_commands.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/program.h"
@@ -39,8 +37,7 @@ std::optional<Finding> Session::Check(bool deep) {
   if (!deep) return std::nullopt;
   ++checks_;
   if (auto found = CheckSavedTextRecalculates(*window_)) return found;
-  if (!history_->Present()) return std::nullopt;
-  ++checks_;
+  if (history_->Present()) ++checks_;
   return history_->Check();
 }
 
@@ -74,25 +71,19 @@ Outcome Replay(const QString& project, const std::vector<std::string>& events) {
   return outcome;
 }
 
-namespace {
-
-bool BreaksTheSame(const QString& project, const std::vector<std::string>& events,
-                   const std::string& check) {
-  const Outcome outcome = Replay(project, events);
-  return outcome.finding && outcome.finding->check == check;
-}
-
-}  // namespace
-
 // First the shortest start of the list that still breaks the rule, then
 // ever smaller runs of events dropped from it, for a bounded number of
 // replays.
 std::vector<std::string> CutDown(const QString& project, std::vector<std::string> events,
                                  const std::string& check) {
+  auto breaksTheSame = [&](const std::vector<std::string>& list) {
+    const Outcome outcome = Replay(project, list);
+    return outcome.finding && outcome.finding->check == check;
+  };
   size_t shortest = events.size();
   for (size_t tooShort = 0; tooShort + 1 < shortest;) {
     const size_t middle = (tooShort + shortest) / 2;
-    if (BreaksTheSame(project, {events.begin(), events.begin() + middle}, check))
+    if (breaksTheSame({events.begin(), events.begin() + middle}))
       shortest = middle;
     else
       tooShort = middle;
@@ -105,7 +96,7 @@ std::vector<std::string> CutDown(const QString& project, std::vector<std::string
       std::vector<std::string> shorter(events.begin(), events.begin() + from);
       shorter.insert(shorter.end(), events.begin() + std::min(events.size(), from + chunk),
                      events.end());
-      if (BreaksTheSame(project, shorter, check)) {
+      if (breaksTheSame(shorter)) {
         events = shorter;
         dropped = true;
       } else {

@@ -2,13 +2,9 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSettings>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
-
-#include "project/document.h"
-#include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
 
@@ -19,17 +15,11 @@ void MainWindowTest::SetUp() {
   ASSERT_TRUE(window_->StartUp());
 }
 
-void MainWindowTest::TearDown() { window_.reset(); }
-
 QTreeWidgetItem* MainWindowTest::Item(const QString& text) {
   for (QTreeWidgetItemIterator it(window_->Tree()); *it; ++it)
     if ((*it)->text(0) == text) return *it;
   return nullptr;
 }
-
-QTreeWidgetItem* MainWindowTest::GasSupply() { return window_->GasSupplyItem(); }
-
-void MainWindowTest::Click(QTreeWidgetItem* item) { window_->TreeView1_NodeClick(item); }
 
 QTreeWidgetItem* MainWindowTest::Add(QTreeWidgetItem* parent) {
   Click(parent);
@@ -51,28 +41,16 @@ void MainWindowTest::Type(const char* boxName, const QString& text) {
   box->setModified(true);  // as typing does
 }
 
-void MainWindowTest::PressUpdate() { Find<QPushButton>("cmdUpdate")->click(); }
-
 QTreeWidgetItem* MainWindowTest::AddDevice(QTreeWidgetItem* parent, const QString& description,
                                            const QString& kind, const QString& load,
                                            const QString& length) {
   QTreeWidgetItem* item = Add(parent);
-  const std::string id = ItemId(item).toStdString();
   Type("txtDescription", description);
   Choose("cboAppliance", kind);
   Type("txtLoad", load);
   Type("txtLength", length);
-  PressUpdate();
-  // The update rebuilt nothing, but find the item again by its id to be safe.
-  for (QTreeWidgetItemIterator it(window_->Tree()); *it; ++it)
-    if (ItemId(*it).toStdString() == id) return *it;
-  return nullptr;
-}
-
-pugi::xml_node MainWindowTest::Node(QTreeWidgetItem* item) { return window_->NodeOfItem(item); }
-
-std::string MainWindowTest::Field(QTreeWidgetItem* item, const char* name) {
-  return FieldText(Node(item), name);
+  PressUpdate();  // which keeps the item, as its handler goes on with it
+  return item;
 }
 
 }  // namespace cv::ui::test

@@ -4,21 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QString>
 #include <QTreeWidgetItem>
 #include <memory>
 
+#include "project/document.h"
 #include "scripted_seams.h"
 #include "ui/windows/main_window.h"
-
-class QComboBox;
 
 namespace cv::ui::test {
 
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
-  void TearDown() override;
+  void TearDown() override { window_.reset(); }
   // Attaches controllers before the start-up; none by default.
   virtual void Wire(MainWindow&, Seams&) {}
 
@@ -36,23 +36,22 @@ class MainWindowTest : public ::testing::Test {
 
   // The tree item with this text (the first in tree order), or nullptr.
   QTreeWidgetItem* Item(const QString& text);
-  QTreeWidgetItem* GasSupply();
+  QTreeWidgetItem* GasSupply() { return window_->GasSupplyItem(); }
   // Clicks an item as the user does (node click with the load-box rule).
-  void Click(QTreeWidgetItem* item);
+  void Click(QTreeWidgetItem* item) { window_->TreeView1_NodeClick(item); }
   // Selects the parent and presses "Add New Device"; returns the new item.
   QTreeWidgetItem* Add(QTreeWidgetItem* parent);
   // Chooses a list entry as the user does (the handler runs once).
   void Choose(const char* listName, const QString& text);
   void Type(const char* boxName, const QString& text);
-  void PressUpdate();
+  void PressUpdate() { Find<QPushButton>("cmdUpdate")->click(); }
   // Adds a node below parent and updates it with description, kind, load
   // and length; returns its item.
   QTreeWidgetItem* AddDevice(QTreeWidgetItem* parent, const QString& description,
                              const QString& kind, const QString& load = QStringLiteral("0"),
                              const QString& length = QStringLiteral("10"));
-  // The document node of the item.
-  pugi::xml_node Node(QTreeWidgetItem* item);
-  std::string Field(QTreeWidgetItem* item, const char* name);
+  pugi::xml_node Node(QTreeWidgetItem* item) { return window_->NodeOfItem(item); }
+  std::string Field(QTreeWidgetItem* item, const char* name) { return FieldText(Node(item), name); }
 
   ScriptedMessageSink messages;
   ScriptedFileDialogs files;

@@ -2,6 +2,7 @@
 // that window tests never open a real dialog.
 #pragma once
 
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -13,12 +14,8 @@
 
 namespace cv::ui::test {
 
-// Records the boxes and answers from a script (the core tests' sink), with
-// the last box at hand.
-class ScriptedMessageSink : public cvtest::RecordingMessages {
- public:
-  const cv::Message& Last() const { return Shown().back(); }
-};
+// Records the boxes and answers from a script (the core tests' sink).
+using ScriptedMessageSink = cvtest::RecordingMessages;
 
 class ScriptedFileDialogs : public FileDialogs {
  public:
@@ -40,7 +37,10 @@ class ScriptedFileDialogs : public FileDialogs {
   const std::vector<Request>& Requests() const noexcept { return requests_; }
 
  private:
-  std::optional<QString> Next(Request request);
+  std::optional<QString> Next(Request request) {
+    requests_.push_back(std::move(request));
+    return cvtest::NextAnswer(answers_, std::optional<QString>());
+  }
   std::deque<std::optional<QString>> answers_;
   std::vector<Request> requests_;
 };
@@ -50,7 +50,15 @@ class ScriptedPrinterDialogs : public PrinterDialogs {
   // The next dialog's answer; an empty script answers true (accepted).
   void Answer(bool accepted) { answers_.push_back(accepted); }
   bool PrintSetup(QWidget*, QPrinter&) override { return Next(); }
-  bool ConfirmPrint(QWidget*, QPrinter&) override;
+  bool ConfirmPrint(QWidget*, QPrinter& printer) override {
+    ++confirms_;
+    proposedFile_ = printer.outputFileName();
+    if (!chosenFile_.isEmpty()) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(chosenFile_);
+    }
+    return Next();
+  }
   int ConfirmCount() const noexcept { return confirms_; }
   // The PDF file the next print dialogs choose, as "Print to File" does.
   void PrintToFile(const QString& path) { chosenFile_ = path; }
@@ -58,7 +66,7 @@ class ScriptedPrinterDialogs : public PrinterDialogs {
   const QString& ProposedFile() const noexcept { return proposedFile_; }
 
  private:
-  bool Next();
+  bool Next() { return cvtest::NextAnswer(answers_, true); }
   std::deque<bool> answers_;
   int confirms_ = 0;
   QString proposedFile_;
