@@ -74,6 +74,19 @@ TEST_F(DropTable, EachRowDecidesItsOutcome) {
     EXPECT_EQ(DecideDrop(row.dragged, row.target, row.dual), row.outcome) << row.what;
 }
 
+class WindowDrop : public MainWindowTest {};
+
+TEST_F(WindowDrop, AnEFVDroppedOntoAnEFVIsRefusedAndThePanelStaysOnTheDraggedOne) {
+  QTreeWidgetItem* valve = AddDevice(GasSupply(), "Valve", "EFV");
+  QTreeWidgetItem* spare = AddDevice(GasSupply(), "Spare", "EFV");
+  Click(spare);
+  messages.Clear();
+  Window().TreeView1_Drop(spare, valve);
+  Window().NetTree()->EndDrag();
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSeriesMessage});
+  EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), "Spare");
+}
+
 // The device kind list of the panel.
 class KindChoice : public MainWindowTest {
  protected:

@@ -101,7 +101,8 @@ void MainWindow::DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target) 
     case DropOutcome::Nothing:
       dropChoice_ = {};
       return;
-    case DropOutcome::SeriesRefusedQuiet:
+    case DropOutcome::SeriesRefusedQuiet:  // the panel stays on the dragged EFV
+      dropChoice_ = {};
       ShowPlain(kSeriesMessage);
       return;
     case DropOutcome::SeriesRefused:
