@@ -35,9 +35,11 @@ TEST(FileDialogs, StartInTheFolderLastUsedWhileItIsThere) {
     dialog->selectFile(dir.filePath("plan.svg"));
     static_cast<QDialog*>(dialog)->accept();  // as the Save button does
   });
-  EXPECT_EQ(QtFileDialogs().OutputFileName(nullptr, "Export", "SVG (*.svg)", "svg"),
+  EXPECT_EQ(QtFileDialogs().OutputFileName(nullptr, "Export", "SVG (*.svg)", "svg", "plan.svg"),
             dir.filePath("plan.svg"));
-  auto startFolder = [] { return MakeOutputFileDialog(nullptr, "", "*", "")->directory().path(); };
+  auto startFolder = [] {
+    return MakeOutputFileDialog(nullptr, "", "*", "", "")->directory().path();
+  };
   EXPECT_EQ(startFolder(), QDir(dir.path()).absolutePath());
   QTemporaryDir project;
   UseRecentFile(project.filePath("house.cv"));  // opened or saved

@@ -158,6 +158,17 @@ TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
   EXPECT_FALSE(gasSupply->child(0)->isExpanded());
 }
 
+TEST_F(ProjectCommandsTest, SaveDialogsProposeTheProjectsName) {
+  const char* commands[] = {"SaveAs", "ExportCalculations", "ExportDiagram"};
+  for (const char* command : commands) Menu(command);
+  SaveAs(Path("house.cv"));
+  for (const char* command : commands) Menu(command);
+  QStringList proposed;
+  for (const auto& request : files.Requests()) proposed.append(request.proposed);
+  EXPECT_EQ(proposed, QStringList({"New Project.cv", "New Project.xlsx", "New Project.svg",
+                                   "New Project.cv", "house.cv", "house.xlsx", "house.svg"}));
+}
+
 TEST_F(ProjectCommandsTest, SaveAsOntoAnExistingFileAsksFirst) {
   WriteFile(Path("old.cv"), "previous");
   SaveAs(Path("mine.cv"));

@@ -24,18 +24,21 @@ class FileDialogs {
   virtual ~FileDialogs() = default;
   // The chosen full file name, or nullopt when the user cancelled. The
   // dialogs ask no overwrite question and add no extension: the commands
-  // do what they need themselves.
+  // do what they need themselves. A save dialog offers the proposed name
+  // (without folder), which the user may change.
   virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
                                               const QStringList& filters, int selectedFilter) = 0;
   virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& caption,
-                                              const QStringList& filters, int selectedFilter) = 0;
+                                              const QStringList& filters, int selectedFilter,
+                                              const QString& proposed) = 0;
   // A file a command writes anew (a workbook, a picture): the dialog adds
   // the suffix to a name typed without one and asks before replacing an
   // existing file. Dialogs without that ask SaveFileName.
   virtual std::optional<QString> OutputFileName(QWidget* parent, const QString& caption,
-                                                const QString& filter, const QString& suffix) {
+                                                const QString& filter, const QString& suffix,
+                                                const QString& proposed) {
     (void)suffix;
-    return SaveFileName(parent, caption, {filter}, 0);
+    return SaveFileName(parent, caption, {filter}, 0, proposed);
   }
 };
 

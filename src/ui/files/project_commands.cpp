@@ -9,6 +9,7 @@
 #include "sizing/network_calculation.h"
 #include "sizing/units.h"
 #include "supply/supply_panel_values.h"
+#include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/windows/busy_cursor.h"
 #include "ui/windows/main_window.h"
@@ -162,7 +163,8 @@ ProjectCommands::SaveOutcome ProjectCommands::Save() {
 
 ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
   const std::optional<QString> chosen =
-      files_.SaveFileName(&window_, tr("Save As"), kProjectFilters, 1);
+      files_.SaveFileName(&window_, tr("Save As"), kProjectFilters, 1,
+                          ProposedName(window_.State().ProjectPath, QStringLiteral(".cv")));
   if (!chosen) return SaveOutcome::Cancelled;
   const std::string path = LocalPath(*chosen);
   if (QFileInfo::exists(*chosen)) {

@@ -77,14 +77,20 @@ using FileNameDialog = QString (*)(QWidget*, const QString&, const QString&, con
                                    QString*, QFileDialog::Options);
 
 // The chosen name, or nullopt when the dialog was cancelled.
+// The start folder, with the proposed name in it when there is one.
+QString StartPath(const QString& proposed) {
+  return proposed.isEmpty() ? StartFolder() : QDir(StartFolder()).filePath(proposed);
+}
+
 std::optional<QString> AskFileName(FileNameDialog dialog, QFileDialog::Options options,
                                    QWidget* parent, const QString& caption,
-                                   const QStringList& filters, int selectedFilter) {
+                                   const QStringList& filters, int selectedFilter,
+                                   const QString& proposed) {
   QString chosen = selectedFilter >= 0 && selectedFilter < filters.size()
                        ? filters.at(selectedFilter)
                        : QString();
-  QString name =
-      dialog(parent, caption, StartFolder(), filters.join(QStringLiteral(";;")), &chosen, options);
+  QString name = dialog(parent, caption, StartPath(proposed), filters.join(QStringLiteral(";;")),
+                        &chosen, options);
   if (name.isEmpty()) return std::nullopt;
   return Remembered(name);
 }
@@ -102,18 +108,20 @@ cv::MessageAnswer QtMessageSink::Show(const cv::Message& message) {
 std::optional<QString> QtFileDialogs::OpenFileName(QWidget* parent, const QString& caption,
                                                    const QStringList& filters, int selectedFilter) {
   return AskFileName(&QFileDialog::getOpenFileName, QFileDialog::ReadOnly, parent, caption, filters,
-                     selectedFilter);
+                     selectedFilter, {});
 }
 
 std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QString& caption,
-                                                   const QStringList& filters, int selectedFilter) {
+                                                   const QStringList& filters, int selectedFilter,
+                                                   const QString& proposed) {
   return AskFileName(&QFileDialog::getSaveFileName, QFileDialog::DontConfirmOverwrite, parent,
-                     caption, filters, selectedFilter);
+                     caption, filters, selectedFilter, proposed);
 }
 
 std::unique_ptr<QFileDialog> MakeOutputFileDialog(QWidget* parent, const QString& caption,
-                                                  const QString& filter, const QString& suffix) {
-  auto dialog = std::make_unique<QFileDialog>(parent, caption, StartFolder(), filter);
+                                                  const QString& filter, const QString& suffix,
+                                                  const QString& proposed) {
+  auto dialog = std::make_unique<QFileDialog>(parent, caption, StartPath(proposed), filter);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setDefaultSuffix(suffix);
@@ -121,8 +129,10 @@ std::unique_ptr<QFileDialog> MakeOutputFileDialog(QWidget* parent, const QString
 }
 
 std::optional<QString> QtFileDialogs::OutputFileName(QWidget* parent, const QString& caption,
-                                                     const QString& filter, const QString& suffix) {
-  const std::unique_ptr<QFileDialog> dialog = MakeOutputFileDialog(parent, caption, filter, suffix);
+                                                     const QString& filter, const QString& suffix,
+                                                     const QString& proposed) {
+  const std::unique_ptr<QFileDialog> dialog =
+      MakeOutputFileDialog(parent, caption, filter, suffix, proposed);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
   return Remembered(dialog->selectedFiles().constFirst());
 }

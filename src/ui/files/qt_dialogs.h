@@ -13,7 +13,8 @@ namespace cv::ui {
 
 // The dialog of QtFileDialogs::OutputFileName, before it is shown.
 std::unique_ptr<QFileDialog> MakeOutputFileDialog(QWidget* parent, const QString& caption,
-                                                  const QString& filter, const QString& suffix);
+                                                  const QString& filter, const QString& suffix,
+                                                  const QString& proposed);
 
 // Shows messages in a modal QMessageBox over the given window (may be null).
 class QtMessageSink : public cv::MessageSink {
@@ -35,9 +36,11 @@ class QtFileDialogs : public FileDialogs {
   std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
                                       const QStringList& filters, int selectedFilter) override;
   std::optional<QString> SaveFileName(QWidget* parent, const QString& caption,
-                                      const QStringList& filters, int selectedFilter) override;
+                                      const QStringList& filters, int selectedFilter,
+                                      const QString& proposed) override;
   std::optional<QString> OutputFileName(QWidget* parent, const QString& caption,
-                                        const QString& filter, const QString& suffix) override;
+                                        const QString& filter, const QString& suffix,
+                                        const QString& proposed) override;
 };
 
 class QtPrinterDialogs : public PrinterDialogs {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
@@ -42,6 +43,13 @@ QString StartFolder() {
 
 void KeepFolderOf(const QString& file) {
   QSettings().setValue(kFolderKey, QFileInfo(file).absolutePath());
+}
+
+QString ProposedName(const std::string& projectPath, const QString& suffix) {
+  const QString name = projectPath.empty()
+                           ? QStringLiteral("New Project")
+                           : QFileInfo(QFile::decodeName(projectPath.c_str())).completeBaseName();
+  return name + suffix;
 }
 
 RecentFilesMenu::RecentFilesMenu(MainWindow& window, ProjectCommands& commands)

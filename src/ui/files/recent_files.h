@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <string>
 
 class QAction;
 
@@ -27,6 +28,10 @@ void ForgetRecentFile(const QString& path);
 // one; at first, or when that folder is gone, the home folder.
 QString StartFolder();
 void KeepFolderOf(const QString& file);
+// The name a save dialog offers for a file made from the project: the
+// project file's name without its extension ("New Project" for one never
+// saved), then the suffix (".cv", ".xlsx").
+QString ProposedName(const std::string& projectPath, const QString& suffix);
 
 // The File menu's entries "&1 house.cv" ... above "E&xit"; choosing one
 // opens that project (after the offer to save). A project that is no longer

@@ -2,6 +2,7 @@
 // as SVG, PDF or PNG, chosen by the file name's extension.
 #include <QFileInfo>
 
+#include "ui/files/recent_files.h"
 #include "ui/output/diagram_export.h"
 #include "ui/results/diagram_page.h"
 #include "ui/windows/main_window.h"
@@ -13,7 +14,8 @@ void MainWindow::ExportDiagram_Click() {
                                       QStringLiteral("PDF Document (*.pdf)"),
                                       QStringLiteral("PNG Image (*.png)")};
   std::optional<QString> chosen =
-      seams_.files->SaveFileName(this, QStringLiteral("Export Diagram"), filters, 0);
+      seams_.files->SaveFileName(this, QStringLiteral("Export Diagram"), filters, 0,
+                                 ProposedName(state_.ProjectPath, QStringLiteral(".svg")));
   if (!chosen) return;
   // A name without an extension is written as SVG.
   if (QFileInfo(*chosen).suffix().isEmpty()) *chosen += QStringLiteral(".svg");

@@ -4,6 +4,7 @@
 
 #include "reports/calculation_table.h"
 #include "reports/xlsx_export.h"
+#include "ui/files/recent_files.h"
 #include "ui/windows/c_numeric_locale.h"
 #include "ui/windows/main_window.h"
 
@@ -12,7 +13,7 @@ namespace cv::ui {
 void MainWindow::ExportCalculations_Click() {
   std::optional<QString> chosen = seams_.files->OutputFileName(
       this, QStringLiteral("Export Calculations"), QStringLiteral("Excel Workbook (*.xlsx)"),
-      QStringLiteral("xlsx"));
+      QStringLiteral("xlsx"), ProposedName(state_.ProjectPath, QStringLiteral(".xlsx")));
   if (!chosen) return;
   QString path = *chosen;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".xlsx");

@@ -16,6 +16,7 @@
 #include "reports/print_diagram.h"
 #include "reports/print_layout.h"
 #include "reports/print_material_list.h"
+#include "ui/files/recent_files.h"
 #include "ui/results/diagram_page.h"
 #include "ui/tree/icons.h"
 #include "ui/windows/main_window.h"
@@ -65,13 +66,11 @@ QImage PrintPicture(const QString& key) {
 }
 
 QString ProposedPdfName(const QString& projectPath, const QString& lastFolder) {
-  const QFileInfo project(projectPath);
-  const QString name =
-      projectPath.isEmpty() ? QStringLiteral("New Project") : project.completeBaseName();
   const QString folder = !lastFolder.isEmpty()   ? lastFolder
                          : projectPath.isEmpty() ? QDir::homePath()
-                                                 : project.absolutePath();
-  return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+                                                 : QFileInfo(projectPath).absolutePath();
+  return QDir(folder).filePath(
+      ProposedName(QFile::encodeName(projectPath).toStdString(), QStringLiteral(".pdf")));
 }
 
 PrintCommands::PrintCommands(MainWindow& window, const Seams& seams)

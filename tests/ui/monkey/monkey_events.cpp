@@ -366,7 +366,7 @@ std::optional<QString> MonkeySeams::OpenFileName(QWidget*, const QString&, const
 
 // A few names, with and without extension, so that saves also replace files.
 std::optional<QString> MonkeySeams::SaveFileName(QWidget*, const QString&,
-                                                 const QStringList& filters, int) {
+                                                 const QStringList& filters, int, const QString&) {
   const int pick = dice_->Below(5);
   if (pick == 0) return std::nullopt;
   const bool workbook = filters.join(QString()).contains(QStringLiteral("xlsx"));

@@ -23,16 +23,17 @@ class ScriptedFileDialogs : public FileDialogs {
     bool save = false;
     QStringList filters;
     int selectedFilter = -1;
+    QString proposed;
   };
   // The next dialog's answer; nullopt (or an empty script) stands for Cancel.
   void Answer(std::optional<QString> name) { answers_.push_back(std::move(name)); }
   std::optional<QString> OpenFileName(QWidget*, const QString&, const QStringList& filters,
                                       int selected) override {
-    return Next({false, filters, selected});
+    return Next({false, filters, selected, {}});
   }
   std::optional<QString> SaveFileName(QWidget*, const QString&, const QStringList& filters,
-                                      int selected) override {
-    return Next({true, filters, selected});
+                                      int selected, const QString& proposed) override {
+    return Next({true, filters, selected, proposed});
   }
   const std::vector<Request>& Requests() const noexcept { return requests_; }
 
