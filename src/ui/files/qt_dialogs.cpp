@@ -1,6 +1,7 @@
 #include "ui/files/qt_dialogs.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -76,12 +77,12 @@ std::optional<QString> Remembered(std::optional<QString> chosen) {
 using FileNameDialog = QString (*)(QWidget*, const QString&, const QString&, const QString&,
                                    QString*, QFileDialog::Options);
 
-// The chosen name, or nullopt when the dialog was cancelled.
 // The start folder, with the proposed name in it when there is one.
 QString StartPath(const QString& proposed) {
   return proposed.isEmpty() ? StartFolder() : QDir(StartFolder()).filePath(proposed);
 }
 
+// The chosen name, or nullopt when the dialog was cancelled.
 std::optional<QString> AskFileName(FileNameDialog dialog, QFileDialog::Options options,
                                    QWidget* parent, const QString& caption,
                                    const QStringList& filters, int selectedFilter,

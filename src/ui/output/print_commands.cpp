@@ -65,12 +65,12 @@ QImage PrintPicture(const QString& key) {
   return image;
 }
 
-QString ProposedPdfName(const QString& projectPath, const QString& lastFolder) {
-  const QString folder = !lastFolder.isEmpty()   ? lastFolder
-                         : projectPath.isEmpty() ? QDir::homePath()
-                                                 : QFileInfo(projectPath).absolutePath();
-  return QDir(folder).filePath(
-      ProposedName(QFile::encodeName(projectPath).toStdString(), QStringLiteral(".pdf")));
+QString ProposedPdfName(const std::string& projectPath, const QString& lastFolder) {
+  const QString folder = !lastFolder.isEmpty() ? lastFolder
+                         : projectPath.empty()
+                             ? QDir::homePath()
+                             : QFileInfo(QFile::decodeName(projectPath.c_str())).absolutePath();
+  return QDir(folder).filePath(ProposedName(projectPath, QStringLiteral(".pdf")));
 }
 
 PrintCommands::PrintCommands(MainWindow& window, const Seams& seams)
@@ -121,8 +121,7 @@ cv::PrintHeader PrintCommands::Header() const {
 
 void PrintCommands::ProposeOutputFile() {
   const QPrinter::OutputFormat format = printer_.outputFormat();
-  printer_.setOutputFileName(
-      ProposedPdfName(QFile::decodeName(window_.State().ProjectPath.c_str()), lastFolder_));
+  printer_.setOutputFileName(ProposedPdfName(window_.State().ProjectPath, lastFolder_));
   // Naming a file turns the printer into a PDF writer; a printer chosen
   // before stays the choice.
   if (format == QPrinter::NativeFormat) printer_.setOutputFormat(QPrinter::NativeFormat);

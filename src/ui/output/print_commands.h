@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "reports/print_settings_block.h"
@@ -26,7 +27,7 @@ QImage PrintPicture(const QString& key);
 // The PDF file the print dialog proposes: the project's name with ".pdf",
 // in the folder last printed to, else in the project's folder, else in the
 // home folder ("New Project.pdf" for a project never saved).
-QString ProposedPdfName(const QString& projectPath, const QString& lastFolder);
+QString ProposedPdfName(const std::string& projectPath, const QString& lastFolder);
 
 class PrintCommands : public QObject {
   Q_OBJECT
