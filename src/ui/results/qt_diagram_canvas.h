@@ -9,10 +9,20 @@ class QPainter;
 
 namespace cv::ui {
 
+// Texts measured in the font the Qt canvas draws them in, for laying out a
+// diagram for the screen, PDF or PNG.
+class QtTextMeasure : public cv::TextMeasure {
+ public:
+  double TextWidth(std::string_view text, const cv::CanvasFont& font) const override;
+};
+
 class QtDiagramCanvas : public cv::DiagramCanvas {
  public:
   explicit QtDiagramCanvas(QPainter& painter) : painter_(painter) {}
 
+  double TextWidth(std::string_view text, const cv::CanvasFont& font) const override {
+    return QtTextMeasure().TextWidth(text, font);
+  }
   void DrawLine(double x1, double y1, double x2, double y2, cv::Colour colour,
                 double width) override;
   void DrawBox(double x, double y, double width, double height, cv::Colour stroke, cv::Colour fill,
