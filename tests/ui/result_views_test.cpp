@@ -78,17 +78,6 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
   }
 }
 
-// Stored in English units, shown in metric ones.
-TEST_F(ResultViewsTest, MetricColumnsShowTheDisplayUnits) {
-  State().UnitSystem = "Metric";
-  QTreeWidgetItem* boiler = AddDevice(GasSupply(), "Boiler", "Boiler", "10", "10");
-  EXPECT_DOUBLE_EQ(Find<QLineEdit>("txtLength")->text().toDouble(), 10.0);
-  EXPECT_EQ(boiler->text(kColumnLoad), "10");
-  EXPECT_EQ(boiler->text(kColumnLength), "10");
-  EXPECT_EQ(boiler->text(kColumnDrop), BoxDropFromSource(boiler));
-  EXPECT_TRUE(Window().Tree()->headerItem()->text(kColumnDrop).contains("mb"));
-}
-
 TEST_F(ResultViewsTest, CalculationPageShowsTheExportRowsAndCopiesCells) {
   QTreeWidgetItem* tee = AddDevice(GasSupply(), "Tee", "Tee", "0", "25");
   AddDevice(tee, "Grill", "Grill", "45.123", "18");
