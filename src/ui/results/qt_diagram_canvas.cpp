@@ -1,6 +1,5 @@
 #include "ui/results/qt_diagram_canvas.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
 #include <map>
@@ -40,7 +39,10 @@ QFont DiagramFont(const cv::CanvasFont& font) {
 }  // namespace
 
 double QtTextMeasure::TextWidth(std::string_view text, const cv::CanvasFont& font) const {
-  return QFontMetricsF(DiagramFont(font)).horizontalAdvance(ToQString(text));
+  const std::pair key(font.points, font.bold);
+  auto it = metrics_.find(key);
+  if (it == metrics_.end()) it = metrics_.emplace(key, QFontMetricsF(DiagramFont(font))).first;
+  return it->second.horizontalAdvance(ToQString(text));
 }
 
 void QtDiagramCanvas::DrawLine(double x1, double y1, double x2, double y2, cv::Colour colour,

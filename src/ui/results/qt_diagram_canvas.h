@@ -3,6 +3,10 @@
 // twips onto its device.
 #pragma once
 
+#include <QFontMetricsF>
+#include <map>
+#include <utility>
+
 #include "reports/diagram_canvas.h"
 
 class QPainter;
@@ -14,6 +18,11 @@ namespace cv::ui {
 class QtTextMeasure : public cv::TextMeasure {
  public:
   double TextWidth(std::string_view text, const cv::CanvasFont& font) const override;
+
+ private:
+  // The metrics of each font asked for, made once: a large network asks
+  // tens of thousands of times.
+  mutable std::map<std::pair<double, bool>, QFontMetricsF> metrics_;
 };
 
 class QtDiagramCanvas : public cv::DiagramCanvas {
@@ -21,7 +30,7 @@ class QtDiagramCanvas : public cv::DiagramCanvas {
   explicit QtDiagramCanvas(QPainter& painter) : painter_(painter) {}
 
   double TextWidth(std::string_view text, const cv::CanvasFont& font) const override {
-    return QtTextMeasure().TextWidth(text, font);
+    return measure_.TextWidth(text, font);
   }
   void DrawLine(double x1, double y1, double x2, double y2, cv::Colour colour,
                 double width) override;
@@ -33,6 +42,7 @@ class QtDiagramCanvas : public cv::DiagramCanvas {
 
  private:
   QPainter& painter_;
+  QtTextMeasure measure_;
 };
 
 }  // namespace cv::ui
