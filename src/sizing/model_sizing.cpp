@@ -283,7 +283,7 @@ class ModelPass {
     if (material < 0) return false;
     double previous = INFINITY;
     for (int index = 0; index < SizeCount(kMaterials[material]); ++index) {
-      const double drop = m_.knownGas ? DropAt(n, index) : DropAt(n, 0);
+      const double drop = DropAt(n, index);
       if (!(drop >= 0 && drop <= previous)) return false;
       previous = drop;
     }
