@@ -63,7 +63,7 @@ int Run(const cv::cli::Options& options) {
   if (!options.outputPath.empty())
     cv::WriteFileReplacing(options.outputPath, text);
   else if (!options.materialList && !options.table && options.xlsxPath.empty() &&
-           options.diagramPath.empty())
+           options.diagramPath.empty() && options.profileId.empty())
     std::cout << text;
   cv::cli::WriteReports(options, doc, state, std::cout);
   return messages.Count() > 0 ? 3 : 0;

@@ -5,7 +5,8 @@ namespace cv::cli {
 const char* const kUsage =
     "Usage: corvanta-size [--catalog DB] [-o OUT.cv] [--debug-log FILE]\n"
     "                     [--material-list | --table] [--export-xlsx FILE]\n"
-    "                     [--diagram OUT.svg] PROJECT.cv\n"
+    "                     [--diagram OUT.svg] [--profile ID] [--profile-svg ID OUT.svg]\n"
+    "                     PROJECT.cv\n"
     "\n"
     "Sizes every run of a CORVANTA project and writes the calculated project.\n"
     "\n"
@@ -17,6 +18,9 @@ const char* const kUsage =
     "  --table               print the calculation table, tab-separated, headers first\n"
     "  --export-xlsx FILE    write the calculation table as a workbook\n"
     "  --diagram OUT.svg     draw the calculated network as an SVG file\n"
+    "  --profile ID          print the pressure along the path to the appliance or\n"
+    "                        regulator ID as JSON (feet, inches of water column)\n"
+    "  --profile-svg ID OUT.svg  draw that pressure profile as an SVG file\n"
     "  -h, --help            show this help\n"
     "\n"
     "Exit status: 0 sized; 3 a run could not be sized (the message is on stderr);\n"
@@ -50,6 +54,18 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value(i, options.xlsxPath)) return std::nullopt;
     } else if (arg == "--diagram") {
       if (!value(i, options.diagramPath)) return std::nullopt;
+    } else if (arg == "--profile" || arg == "--profile-svg") {
+      std::string id;
+      if (!value(i, id)) return std::nullopt;
+      if (!options.profileId.empty() && options.profileId != id) {
+        error = "--profile and --profile-svg must name the same node";
+        return std::nullopt;
+      }
+      options.profileId = id;
+      if (arg == "--profile")
+        options.profileJson = true;
+      else if (!value(i, options.profileSvgPath))
+        return std::nullopt;
     } else if (arg == "--material-list") {
       options.materialList = true;
     } else if (arg == "--table") {
@@ -67,6 +83,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   if (options.help) return options;
   if (options.projectPath.empty()) {
     error = "no project file given";
+    return std::nullopt;
+  }
+  if (options.profileJson && (options.materialList || options.table)) {
+    error = "--profile cannot be combined with --material-list or --table";
     return std::nullopt;
   }
   if (options.materialList && options.table) {

@@ -9,13 +9,16 @@ namespace cv::cli {
 
 struct Options {
   std::string projectPath;
-  std::string catalogPath;    // empty: the default catalogue
-  std::string outputPath;     // empty: the calculated document goes to stdout
-  std::string debugLogPath;   // set: trace the calculation into this file
-  bool materialList = false;  // print the material list instead
-  bool table = false;         // print the calculation table instead
-  std::string xlsxPath;       // write the calculation table as a workbook
-  std::string diagramPath;    // write the network diagram as SVG
+  std::string catalogPath;     // empty: the default catalogue
+  std::string outputPath;      // empty: the calculated document goes to stdout
+  std::string debugLogPath;    // set: trace the calculation into this file
+  bool materialList = false;   // print the material list instead
+  bool table = false;          // print the calculation table instead
+  std::string xlsxPath;        // write the calculation table as a workbook
+  std::string diagramPath;     // write the network diagram as SVG
+  std::string profileId;       // the appliance or regulator of the profile
+  bool profileJson = false;    // print its pressure profile as JSON instead
+  std::string profileSvgPath;  // draw its pressure profile as SVG
   bool help = false;
 };
 

@@ -32,7 +32,8 @@ std::string OutputPathConflict(const Options& options) {
   std::vector<Named> outputs;
   for (const Named& output :
        {Named{"-o", options.outputPath}, Named{"--debug-log", options.debugLogPath},
-        Named{"--export-xlsx", options.xlsxPath}})
+        Named{"--export-xlsx", options.xlsxPath}, Named{"--diagram", options.diagramPath},
+        Named{"--profile-svg", options.profileSvgPath}})
     if (!output.second.empty()) outputs.push_back(output);
   // Tracing also writes the trip-flow document beside the project.
   if (!options.debugLogPath.empty())

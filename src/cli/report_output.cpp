@@ -3,12 +3,29 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/file_writes.h"
 #include "reports/calculation_table.h"
 #include "reports/diagram_svg.h"
 #include "reports/material_list.h"
+#include "reports/pressure_profile.h"
+#include "reports/profile_drawing.h"
+#include "reports/runs_not_sized.h"
 #include "reports/xlsx_export.h"
 
 namespace cv::cli {
+
+namespace {
+
+void WriteProfile(const Options& options, const pugi::xml_document& doc, const ProgramState& state,
+                  std::ostream& out) {
+  const PressureProfile profile = BuildPressureProfile(doc, options.profileId, state.DualSystemFlag,
+                                                       state.UnitSystem, RunsNotSized(state));
+  if (options.profileJson) out << PressureProfileJson(profile);
+  if (!options.profileSvgPath.empty())
+    WriteFileReplacing(options.profileSvgPath, PressureProfileSvg(profile));
+}
+
+}  // namespace
 
 void WriteReports(const Options& options, const pugi::xml_document& doc, const ProgramState& state,
                   std::ostream& out) {
@@ -19,6 +36,7 @@ void WriteReports(const Options& options, const pugi::xml_document& doc, const P
                    std::back_inserter(failed), [](const auto& f) { return f.nodeId; });
     WriteDiagramSvg(LayOutDiagram(doc, failed), options.diagramPath);
   }
+  if (!options.profileId.empty()) WriteProfile(options, doc, state, out);
   if (!options.table && options.xlsxPath.empty()) return;
   const CalculationTable table = BuildCalculationTable(doc);
   const bool metric = IsMetricTable(doc);

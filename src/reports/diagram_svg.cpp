@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <functional>
 
 #include "project/document.h"
 #include "reports/diagram_drawing.h"
@@ -172,24 +173,30 @@ class SvgCanvas : public DiagramCanvas {
 
 }  // namespace
 
-std::string DiagramSvg(const DiagramLayout& layout) {
-  const std::string width = Number(layout.width), height = Number(layout.height);
+std::string CanvasSvg(double width, double height, size_t reserve,
+                      const std::function<void(DiagramCanvas&)>& draw) {
+  const std::string w = Number(width), h = Number(height);
   std::string out =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
       "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" "
       "\"http://www.w3.org/Graphics/SVG/1.1/DTD/svg11.dtd\">\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-      Number(layout.width / kTwipsPerPoint) + "pt\" height=\"" +
-      Number(layout.height / kTwipsPerPoint) + "pt\" viewBox=\"0 0 " + width + " " + height +
-      "\">\n<rect x=\"0\" y=\"0\" width=\"" + width + "\" height=\"" + height +
+      Number(width / kTwipsPerPoint) + "pt\" height=\"" + Number(height / kTwipsPerPoint) +
+      "pt\" viewBox=\"0 0 " + w + " " + h + "\">\n<rect x=\"0\" y=\"0\" width=\"" + w +
+      "\" height=\"" + h +
       "\" fill=\"#ffffff\"/>\n<g font-family=\"Arial, Helvetica, 'Liberation Sans', Arimo, "
       "sans-serif\" "
       "xml:space=\"preserve\">\n";
-  out.reserve(out.size() + layout.boxes.size() * 900);
+  out.reserve(out.size() + reserve);
   SvgCanvas canvas(out);
-  DrawDiagram(canvas, layout);
+  draw(canvas);
   out += "</g>\n</svg>\n";
   return out;
+}
+
+std::string DiagramSvg(const DiagramLayout& layout) {
+  return CanvasSvg(layout.width, layout.height, layout.boxes.size() * 900,
+                   [&](DiagramCanvas& canvas) { DrawDiagram(canvas, layout); });
 }
 
 void WriteDiagramSvg(const DiagramLayout& layout, const std::string& path) {

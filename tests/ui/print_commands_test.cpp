@@ -65,8 +65,8 @@ TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
   for (const char* command :
        {"PrintDesignLayout", "PrintMaterialList", "PrintProject", "PrintDiagram"})
     Menu(command);
-  // "Entire Project" checks before each of its two jobs.
-  ASSERT_EQ(messages.Texts(), std::vector<std::string>(5, kCorrect));
+  // "Entire Project" checks before each of its three jobs.
+  ASSERT_EQ(messages.Texts(), std::vector<std::string>(6, kCorrect));
   EXPECT_EQ(messages.Last().title, "Error");
   EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
   EXPECT_EQ(printers.ConfirmCount(), 0);
@@ -84,26 +84,30 @@ TEST_F(PrintCommandsTest, ANewProjectForgetsTheSizingFailureOfTheOneBefore) {
   EXPECT_EQ(surfaces_.size(), 1u);
 }
 
-TEST_F(PrintCommandsTest, EntireProjectSendsLayoutsThenMaterialListsInTheirCopies) {
+TEST_F(PrintCommandsTest, EntireProjectSendsLayoutsMaterialListsAndCalculationsInTheirCopies) {
   DrawSmallNetwork();
   commands_->Printer().setCopyCount(2);
   Menu("PrintProject");
   EXPECT_TRUE(messages.Shown().empty());
-  EXPECT_EQ(printers.ConfirmCount(), 1) << "one dialog for both jobs";
+  EXPECT_EQ(printers.ConfirmCount(), 1) << "one dialog for all jobs";
   RecordingSurface& surface = Only();
-  EXPECT_EQ(surface.DocumentsEnded(), 4);
-  // Two layouts, then two material lists.
-  for (int document = 0; document < 4; ++document) {
+  const std::pair<const char*, cv::PageOrientation> documents[] = {
+      {"System Layout", cv::PageOrientation::Landscape},
+      {"System Layout", cv::PageOrientation::Landscape},
+      {"Material List", cv::PageOrientation::Portrait},
+      {"Material List", cv::PageOrientation::Portrait},
+      {"Calculations", cv::PageOrientation::Landscape},
+      {"Calculations", cv::PageOrientation::Landscape}};
+  EXPECT_EQ(surface.DocumentsEnded(), 6);
+  for (int document = 0; document < 6; ++document) {
+    const auto [title, orientation] = documents[document];
     const std::vector<std::string> texts = surface.TextsOn(document, 0);
-    const bool list = document >= 2;
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), list ? "Material List" : "System Layout"), 1)
-        << document;
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), title), 1) << document;
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "System Settings"), 1) << document;
     const auto first = std::find_if(surface.Items().begin(), surface.Items().end(),
                                     [&](const Drawn& d) { return d.document == document; });
     ASSERT_NE(first, surface.Items().end());
-    EXPECT_EQ(first->orientation,
-              list ? cv::PageOrientation::Portrait : cv::PageOrientation::Landscape);
+    EXPECT_EQ(first->orientation, orientation);
   }
   EXPECT_EQ(commands_->Printer().copyCount(), 2);
 }

@@ -57,7 +57,7 @@ class PdfPrintTest : public MainWindowTest {
   QTemporaryDir dir_;
 };
 
-TEST_F(PdfPrintTest, EntireProjectGivesALayoutPageAndAMaterialListPage) {
+TEST_F(PdfPrintTest, EntireProjectGivesLayoutMaterialListAndCalculationsPages) {
   QTreeWidgetItem* tee = AddDevice(GasSupply(), "Main tee", "Tee");
   AddDevice(tee, "Kitchen range", "Range", "65");
   AddDevice(tee, "Water heater", "Water Heater", "40");
@@ -66,13 +66,14 @@ TEST_F(PdfPrintTest, EntireProjectGivesALayoutPageAndAMaterialListPage) {
   ASSERT_TRUE(messages.Shown().empty()) << messages.Texts().front();
 
   const QString text = PdfText(pdf);
-  EXPECT_EQ(text.count(QLatin1Char('\f')), 2);
+  EXPECT_EQ(text.count(QLatin1Char('\f')), 3);
   const QStringList pages = text.split(QLatin1Char('\f'));
   for (const char* expected : {"System Settings", "System Layout", "Gas Supply", "Main tee  [1]",
                                "Kitchen range  [2]", "Water heater  [3]", "Gas Type: Natural Gas"})
     EXPECT_EQ(Occurrences(pages[0], QLatin1String(expected)), 1) << expected;
   EXPECT_EQ(Occurrences(pages[1], "Material List"), 1);
   EXPECT_EQ(Occurrences(pages[1], "System Settings"), 1);
+  EXPECT_EQ(Occurrences(pages[2], "Calculations"), 1);
 }
 
 // The diagram through the Qt printer: colours, fills and clipping of the

@@ -12,10 +12,12 @@
 
 #include "core/data_files.h"
 #include "core/errors.h"
+#include "reports/print_calculations.h"
 #include "reports/print_checks.h"
 #include "reports/print_diagram.h"
 #include "reports/print_layout.h"
 #include "reports/print_material_list.h"
+#include "reports/runs_not_sized.h"
 #include "ui/files/recent_files.h"
 #include "ui/results/diagram_page.h"
 #include "ui/tree/icons.h"
@@ -82,13 +84,17 @@ PrintCommands::PrintCommands(MainWindow& window, const Seams& seams)
   Connect(window, "PrintProject", [this] { PrintProject_Click(); });
   Connect(window, "PrintDesignLayout", [this] { PrintDesignLayout_Click(); });
   Connect(window, "PrintMaterialList", [this] { PrintMaterialList_Click(); });
+  Connect(window, "PrintCalculations", [this] { PrintCalculations_Click(); });
   Connect(window, "PrintDiagram", [this] { PrintDiagram_Click(); });
   Connect(window, "PrintSetup", [this] { PrintSetup_Click(); });
 }
 
-void PrintCommands::PrintProject_Click() { RunJobs({Job::Layout, Job::MaterialList}); }
+void PrintCommands::PrintProject_Click() {
+  RunJobs({Job::Layout, Job::MaterialList, Job::Calculations});
+}
 void PrintCommands::PrintDesignLayout_Click() { RunJobs({Job::Layout}); }
 void PrintCommands::PrintMaterialList_Click() { RunJobs({Job::MaterialList}); }
+void PrintCommands::PrintCalculations_Click() { RunJobs({Job::Calculations}); }
 void PrintCommands::PrintDiagram_Click() { RunJobs({Job::Diagram}); }
 
 void PrintCommands::PrintSetup_Click() {
@@ -142,6 +148,10 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
     const cv::DiagramLayout layout =
         LayOutProject(doc, window_.State(), cv::PrintTextMeasure(surface));
     cv::PrintDiagramJob(surface, doc, layout, Header(), copies);
+    return;
+  }
+  if (job == Job::Calculations) {
+    cv::PrintCalculationsJob(surface, doc, Header(), cv::RunsNotSized(window_.State()), copies);
     return;
   }
   // The list is built afresh, so it matches the network being printed.

@@ -1,6 +1,7 @@
-// The Print submenu: "Entire Project", "Design Layout", "Material List" and
-// "P&rint Setup...". The commands read the document, the supply panel's
-// lists and the material list, and change nothing.
+// The Print submenu: "Entire Project", "Design Layout", "Material List",
+// "Calculations", "Diagram" and "P&rint Setup...". The commands read the
+// document, the supply panel's lists and the material list, and change
+// nothing.
 #pragma once
 
 #include <QObject>
@@ -43,6 +44,7 @@ class PrintCommands : public QObject {
   void PrintProject_Click();
   void PrintDesignLayout_Click();
   void PrintMaterialList_Click();
+  void PrintCalculations_Click();
   void PrintDiagram_Click();
   void PrintSetup_Click();
 
@@ -53,7 +55,7 @@ class PrintCommands : public QObject {
   cv::PrintHeader Header() const;
 
  private:
-  enum class Job { Layout, MaterialList, Diagram };
+  enum class Job { Layout, MaterialList, Calculations, Diagram };
   // Runs the jobs in order, each after its own check, on one surface; the
   // print dialog is shown before the first job that passes its check.
   void RunJobs(const std::vector<Job>& jobs);

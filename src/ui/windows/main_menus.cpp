@@ -35,6 +35,7 @@ void MainWindow::BuildMenus() {
                 QKeySequence::Print);
   AddMenuAction(print, QStringLiteral("PrintDesignLayout"), QStringLiteral("Design Layout"));
   AddMenuAction(print, QStringLiteral("PrintMaterialList"), QStringLiteral("Material List"));
+  AddMenuAction(print, QStringLiteral("PrintCalculations"), QStringLiteral("Calculations"));
   AddMenuAction(print, QStringLiteral("PrintDiagram"), QStringLiteral("&Diagram"));
   print->addSeparator();
   AddMenuAction(print, QStringLiteral("PrintSetup"), QStringLiteral("P&rint Setup..."));
@@ -79,6 +80,7 @@ void MainWindow::ConnectMenuActions() {
       {"PrintProject", "Printing"},
       {"PrintDesignLayout", "Printing"},
       {"PrintMaterialList", "Printing"},
+      {"PrintCalculations", "Printing"},
       {"PrintDiagram", "Printing"},
       {"PrintSetup", "Print Setup"},
       {"Howto", "Help"},

@@ -1,0 +1,152 @@
+#include "reports/profile_drawing.h"
+
+#include <algorithm>
+
+#include "core/number_text.h"
+#include "reports/diagram_svg.h"
+#include "sizing/units.h"
+
+namespace cv {
+
+namespace {
+
+constexpr double kLeftMargin = 1500;
+constexpr double kRightMargin = 700;
+constexpr double kTopMargin = 700;
+constexpr double kBottomMargin = 1100;
+constexpr double kLineWidth = 30;
+constexpr double kMark = 120;  // the side of a point's square
+constexpr int kTicks = 5;
+constexpr CanvasFont kLabelFont{8, false};
+constexpr CanvasFont kTitleFont{11, true};
+
+double DistanceInUnit(double feet, bool metric) { return metric ? feet / kLengthFactor : feet; }
+
+std::string Reading(double value) { return FormatNumber(RoundHalfEven(value, 2)); }
+
+std::string PressureText(double inchesWc, PressureUnit unit) {
+  return PressureReading(inchesWc, unit) + " " + std::string(PressureUnitCaption(unit));
+}
+
+void DrawTextCentred(DiagramCanvas& canvas, double x, double y, const std::string& text,
+                     Colour colour) {
+  const double width = canvas.TextWidth(text, kLabelFont);
+  const double left = std::clamp(x - width / 2, 0.0, std::max(0.0, kProfileWidth - width));
+  canvas.DrawText(left, y, text, kLabelFont, colour);
+}
+
+void DrawAxes(DiagramCanvas& canvas, const ProfileFrame& f, const PressureProfile& profile) {
+  const double bottom = f.top + f.height;
+  canvas.DrawLine(f.left, f.top, f.left, bottom, kDiagramInk, kLineWidth);
+  canvas.DrawLine(f.left, bottom, f.left + f.width, bottom, kDiagramInk, kLineWidth);
+  const double line = DiagramLineHeight(kLabelFont);
+  for (int i = 0; i <= kTicks; ++i) {
+    const double distance = f.maxDistance * i / kTicks;
+    const double x = f.X(distance);
+    canvas.DrawLine(x, bottom, x, bottom + 80, kDiagramInk, kLineWidth);
+    DrawTextCentred(canvas, x, bottom + 120, Reading(distance), kDiagramInk);
+    const double pressure = f.lowPressure + (f.highPressure - f.lowPressure) * i / kTicks;
+    const double y = f.Y(pressure);
+    canvas.DrawLine(f.left - 80, y, f.left, y, kDiagramInk, kLineWidth);
+    const std::string text = Reading(pressure);
+    canvas.DrawText(f.left - 120 - canvas.TextWidth(text, kLabelFont), y - line / 2, text,
+                    kLabelFont, kDiagramInk);
+  }
+  DrawTextCentred(canvas, f.left + f.width / 2, bottom + 120 + 2 * line,
+                  profile.metric ? "Distance (m)" : "Distance (ft)", kDiagramInk);
+  canvas.DrawText(100, f.top - 2 * line,
+                  "Pressure (" + std::string(PressureUnitCaption(profile.unit)) + ")", kLabelFont,
+                  kDiagramInk);
+}
+
+void DrawLimit(DiagramCanvas& canvas, const ProfileFrame& f, const PressureProfile& profile) {
+  const double y = f.Y(PressureInUnit(profile.limit, profile.unit));
+  canvas.DrawLine(f.left, y, f.left + f.width, y, kProfileLimitInk, kLineWidth);
+  const std::string text = "Limit " + PressureText(profile.limit, profile.unit);
+  canvas.DrawText(f.left + f.width - canvas.TextWidth(text, kLabelFont),
+                  y - DiagramLineHeight(kLabelFont) - 20, text, kLabelFont, kProfileLimitInk);
+}
+
+// The point's name, its run's size and drop, above the point or below it
+// by turns, so neighbours do not cover each other.
+void DrawPointLabel(DiagramCanvas& canvas, const ProfilePoint& p, size_t index, double x, double y,
+                    PressureUnit unit) {
+  std::vector<std::string> lines = {p.description};
+  if (index == 0)
+    lines.push_back(PressureText(p.pressure, unit));
+  else
+    lines.insert(lines.end(), {p.size, "drop " + PressureText(p.drop, unit)});
+  const double line = DiagramLineHeight(kLabelFont);
+  const bool above = index % 2 == 0;
+  double top = above ? y - kMark - line * static_cast<double>(lines.size()) : y + kMark;
+  const Colour colour = p.sized ? kDiagramInk : kDiagramFailed;
+  for (const std::string& text : lines) {
+    DrawTextCentred(canvas, x, top, text, colour);
+    top += line;
+  }
+}
+
+void DrawPath(DiagramCanvas& canvas, const ProfileFrame& f, const PressureProfile& profile) {
+  const auto at = [&](const ProfilePoint& p) {
+    return std::pair{f.X(DistanceInUnit(p.distance, profile.metric)),
+                     f.Y(PressureInUnit(p.pressure, profile.unit))};
+  };
+  for (size_t i = 1; i < profile.points.size(); ++i) {
+    const auto [x1, y1] = at(profile.points[i - 1]);
+    const auto [x2, y2] = at(profile.points[i]);
+    canvas.DrawLine(x1, y1, x2, y2, profile.points[i].sized ? kDiagramInk : kDiagramFailed,
+                    2 * kLineWidth);
+  }
+  for (size_t i = 0; i < profile.points.size(); ++i) {
+    const ProfilePoint& p = profile.points[i];
+    const auto [x, y] = at(p);
+    canvas.DrawBox(x - kMark / 2, y - kMark / 2, kMark, kMark,
+                   p.sized ? kDiagramInk : kDiagramFailed, kDiagramPaper, kLineWidth);
+    DrawPointLabel(canvas, p, i, x, y, profile.unit);
+  }
+}
+
+}  // namespace
+
+double ProfileFrame::X(double distance) const noexcept {
+  return left + width * distance / maxDistance;
+}
+
+double ProfileFrame::Y(double pressure) const noexcept {
+  return top + height * (highPressure - pressure) / (highPressure - lowPressure);
+}
+
+ProfileFrame FrameProfile(const PressureProfile& profile) {
+  ProfileFrame f{kLeftMargin, kTopMargin, kProfileWidth - kLeftMargin - kRightMargin,
+                 kProfileHeight - kTopMargin - kBottomMargin};
+  double low = PressureInUnit(profile.limit, profile.unit), high = low;
+  for (const ProfilePoint& p : profile.points) {
+    const double pressure = PressureInUnit(p.pressure, profile.unit);
+    low = std::min(low, pressure);
+    high = std::max(high, pressure);
+    f.maxDistance = std::max(f.maxDistance, DistanceInUnit(p.distance, profile.metric));
+  }
+  // Room above and below for the labels of the highest and lowest points.
+  const double pad = std::max(high - low, 0.1) * 0.2;
+  f.lowPressure = low - pad;
+  f.highPressure = high + pad;
+  return f;
+}
+
+void DrawPressureProfile(DiagramCanvas& canvas, const PressureProfile& profile) {
+  const ProfileFrame frame = FrameProfile(profile);
+  const std::string title =
+      "Pressure Profile: " +
+      (profile.points.empty() ? profile.id : profile.points.back().description);
+  canvas.DrawText(kLeftMargin, 150, title, kTitleFont, kDiagramInk);
+  DrawAxes(canvas, frame, profile);
+  DrawLimit(canvas, frame, profile);
+  DrawPath(canvas, frame, profile);
+}
+
+std::string PressureProfileSvg(const PressureProfile& profile) {
+  return CanvasSvg(kProfileWidth, kProfileHeight, 1000 * (profile.points.size() + 20),
+                   [&](DiagramCanvas& canvas) { DrawPressureProfile(canvas, profile); });
+}
+
+}  // namespace cv

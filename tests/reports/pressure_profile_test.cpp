@@ -1,0 +1,84 @@
+// The pressure profile of an appliance or regulator: its points read the
+// stored pressures and lengths along the path from its gas source, the
+// distances add up, and the SVG drawing shows every node once and the
+// limit line.
+#include "reports/pressure_profile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "project/document.h"
+#include "reports/profile_drawing.h"
+#include "reports/runs_not_sized.h"
+#include "support/files.h"
+#include "support/project_builder.h"
+
+namespace {
+
+double Stored(pugi::xml_node node, const char* field) { return cv::FieldNumber(node, field); }
+
+TEST(PressureProfile, PointsReadTheStoredValuesAlongThePathAndTheDrawingShowsThemOnce) {
+  struct Case {
+    const char* example;
+    const char* id;
+    const char* source;  // the gas supply, or the regulator that feeds the path
+    size_t points;
+    double limit;
+  };
+  const Case cases[] = {
+      {"house.cv", "1257", cv::kGasSupplyId, 4, 7 - 0.5},   // the lamp behind the tee
+      {"dual_pressure_2psi.cv", "3436", "3408", 3, 7 - 3},  // behind a regulator
+      {"dual_pressure_2psi.cv", "3478", cv::kGasSupplyId, 3, 55.46 - 27.73},  // a regulator
+      {"undersized_main.cv", "6708", cv::kGasSupplyId, 3, 7 - 0.5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    cvtest::TestProject project;
+    ASSERT_EQ(cv::LoadDocumentFile(project.Doc(), cvtest::ExamplesDir() + "/" + c.example).status,
+              cv::LoadStatus::Ok);
+    project.Calculate();
+    const cv::ProgramState& state = project.State();
+    const std::vector<std::string> notSized = cv::RunsNotSized(state);
+    const cv::PressureProfile profile = cv::BuildPressureProfile(
+        project.Doc(), c.id, state.DualSystemFlag, state.UnitSystem, notSized);
+    ASSERT_EQ(profile.points.size(), c.points);
+    EXPECT_EQ(profile.points.front().id, c.source);
+    EXPECT_EQ(profile.points.back().id, c.id);
+    EXPECT_NEAR(profile.limit, c.limit, 1e-9);
+    double length = 0;
+    for (size_t i = 1; i < profile.points.size(); ++i) {
+      const cv::ProfilePoint& p = profile.points[i];
+      const pugi::xml_node node = project.Node(p.id);
+      const pugi::xml_node parent = node.parent();
+      EXPECT_EQ(cv::IsSystemNode(parent) ? cv::NodeId(parent) : cv::kGasSupplyId,
+                profile.points[i - 1].id);
+      length += Stored(node, "length");
+      EXPECT_EQ(p.distance, length);
+      EXPECT_EQ(p.pressure, Stored(node, "DeliveredPressure"));
+      EXPECT_EQ(p.drop, Stored(node, "PressureDrop"));
+      EXPECT_EQ(p.size, project.Size(p.id));
+      EXPECT_EQ(p.sized, std::ranges::count(notSized, p.id) == 0);
+      if (i == 1) {
+        EXPECT_EQ(profile.points[0].pressure, Stored(node, "SupplyPressure"));
+      }
+    }
+
+    pugi::xml_document svg;
+    ASSERT_TRUE(svg.load_string(cv::PressureProfileSvg(profile).c_str()));
+    std::vector<std::string> texts;
+    for (pugi::xpath_node t : svg.select_nodes("//text")) texts.push_back(t.node().child_value());
+    for (const cv::ProfilePoint& p : profile.points)
+      EXPECT_EQ(std::ranges::count(texts, p.description), 1) << p.description;
+    const double limitY =
+        cv::FrameProfile(profile).Y(cv::PressureInUnit(profile.limit, profile.unit));
+    size_t limitLines = 0;
+    for (pugi::xpath_node line : svg.select_nodes("//line[@stroke='#e65100']"))
+      limitLines +=
+          std::abs(line.node().attribute("y1").as_double() - limitY) < 0.1 &&
+          line.node().attribute("y1").as_double() == line.node().attribute("y2").as_double();
+    EXPECT_EQ(limitLines, 1u);
+  }
+}
+
+}  // namespace
