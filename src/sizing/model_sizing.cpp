@@ -23,6 +23,8 @@ namespace {
 struct ModelRefused {};
 
 constexpr int kMaxSizesPerMaterial = 10;
+// Most runs pass after a step or two: cheaper to visit than to search.
+constexpr int kStepsBeforeSearch = 8;
 
 int SizeIndexFor(int code, int material) {
   if (material == 0 && code >= 0 && code < kPipeSizeBase) return code;
@@ -30,8 +32,12 @@ int SizeIndexFor(int code, int material) {
   return -1;
 }
 
+// The number of sizes of tubing and of pipe.
+constexpr int kSizeCounts[2] = {static_cast<int>(kCsstSizes.size()),
+                                static_cast<int>(kPipeSizes.size())};
+
 bool InRange(int index, int material) {
-  return material >= 0 && index >= 0 && index < SizeCount(kMaterials[material]);
+  return material >= 0 && index >= 0 && index < kSizeCounts[material];
 }
 
 int SizeCodeAt(int index, int material) {
@@ -180,11 +186,12 @@ class ModelPass {
     saved_ = kSizeEmpty;
     upsized_ = false;
 
-    if (!PassesNow() && PathIsSteady()) Explore(0);
-    // Visits the upsizing order state by state from wherever the search
-    // stopped: where drops do not fall as sizes grow, from the start.
+    // Visits the upsizing order state by state; a run that needs more than
+    // a few steps is searched, where drops fall as sizes grow, and the
+    // visiting goes on from wherever the search stopped.
     bool sized = true;
-    while (!PassesNow()) {
+    for (int steps = 0; !PassesNow(); ++steps) {
+      if (steps == kStepsBeforeSearch && PathIsSteady() && Explore(0)) break;
       if (!Coordinate(x, x)) {
         Fail(x, upsized_ ? saved_ : SmallestFallbackCode(m_.material[x]));
         sized = false;
@@ -283,7 +290,7 @@ class ModelPass {
     const int material = m_.material[n];
     if (material < 0) return false;
     double previous = INFINITY;
-    for (int index = 0; index < SizeCount(kMaterials[material]); ++index) {
+    for (int index = 0; index < kSizeCounts[material]; ++index) {
       const double drop = DropAt(n, index);
       if (!(drop >= 0 && drop <= previous)) return false;
       previous = drop;
@@ -294,7 +301,7 @@ class ModelPass {
   bool ReferenceDropsFall() {
     for (int material = 0; material < 2; ++material) {
       double previous = INFINITY;
-      for (int index = 0; index < SizeCount(kMaterials[material]); ++index) {
+      for (int index = 0; index < kSizeCounts[material]; ++index) {
         const double drop = ReferenceDrop(SizeCodeAt(index, material), material);
         if (!(drop <= previous)) return false;
         previous = drop;
