@@ -8,6 +8,7 @@
 #include "core/number_text.h"
 #include "project/document.h"
 #include "reports/material_list.h"
+#include "sizing/carried_loads.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
@@ -52,7 +53,9 @@ void MainWindow::ShowPressureDropInformation() {
   pugi::xml_document copy;
   copy.reset(document_);
   const pugi::xml_node node = FindSystemNodeById(copy, NodeId(currentNode_));
-  const CalcContext ctx{state_, ProjectRoot(copy), {}};
+  const CarriedLoads carried(copy);
+  CalcContext ctx{state_, ProjectRoot(copy), {}};
+  ctx.carried = &carried;
   const double fromParent = PressureDropToSource(node, true, ctx);
   const double fromSource = PressureDropToSource(node, false, ctx);
   auto shown = [&](double drop) {
