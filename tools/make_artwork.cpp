@@ -12,6 +12,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/command_usage.h"
+
 namespace {
 
 const QColor kNavy(16, 48, 96);
@@ -132,11 +134,13 @@ QImage Icon(int size) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  constexpr const char* kProgram = "corvanta-make-artwork";
+  constexpr const char* kUsage =
+      "Usage: corvanta-make-artwork DATA_FOLDER\n"
+      "\n"
+      "Draws the logo, the product picture and the icon into DATA_FOLDER.\n";
+  if (auto status = cv::AnswerPlainArguments(argc, argv, kProgram, kUsage, 1, 1)) return *status;
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: corvanta-make-artwork DATA_FOLDER\n");
-    return 2;
-  }
   const QDir out(QString::fromLocal8Bit(argv[1]));
   const bool ok = Logo().save(out.filePath("crvntlogo.bmp"), "BMP") &&
                   ProductPicture().save(out.filePath("corvanta_product.png"), "PNG") &&

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/errors.h"
+#include "core/number_text.h"
 #include "project/document.h"
 #include "support/raised_error.h"
 
@@ -104,6 +107,28 @@ TEST_F(PanelFromDocument, BrokenDocumentsFailWithTheirNumbers) {
   doc.reset();
   doc.append_child("Other");
   EXPECT_EQ(FailureNumber(), kErrMissingElement);
+}
+
+// The user-defined method starts from the project's supply in millibar: a
+// 2 PSI preset fills both sections under the dual tick, else the single
+// pair takes its low section (7 and 3 inches); other boxes stay.
+TEST_F(PanelFromDocument, UserDefinedMethodStartsFromTheProjectsSupplyInMillibar) {
+  Set(kAttrHighSupplyPressure, "55.46");
+  Set(kAttrHighSupplyAllowablePressureDrop, "27.73");
+  Set(kAttrInternalLowSupplyAllowablePressureDrop, "3");
+  SetField("DualSystem", "True");
+  for (const bool dualShown : {true, false}) {
+    SupplyBoxTexts boxes;
+    boxes.txtMetricInternalPressureDrop = "kept";
+    FillUserDefinedStartValues(doc, dualShown, boxes);
+    const std::vector<double> shown =
+        dualShown ? std::vector{137.89, 68.95, 17.40, 7.46} : std::vector{17.40, 7.46};
+    const std::string texts[] = {
+        boxes.txtMetricSupplyPressureDrop, boxes.txtUserDefinedAllowablePressureDrop,
+        boxes.txtUserDefinedInternalLowSupplyPressureDrop, boxes.txtMetricInternalPressureDrop};
+    for (size_t i = 0; i < shown.size(); ++i) EXPECT_NEAR(ParseNumber(texts[i]), shown[i], 0.005);
+    if (!dualShown) EXPECT_EQ(texts[3], "kept");
+  }
 }
 
 }  // namespace

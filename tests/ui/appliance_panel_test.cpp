@@ -98,8 +98,17 @@ TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
     EXPECT_FALSE(Find<QWidget>(name)->isHidden()) << name;
   EXPECT_TRUE(Find<QWidget>("cboEFV")->isHidden());
   EXPECT_TRUE(Find<QWidget>("txtLoad")->isEnabled());
-  Click(AddDevice(GasSupply(), "Tee", "Tee"));
-  EXPECT_FALSE(Find<QWidget>("txtLoad")->isEnabled()) << "a fitting has no load of its own";
+}
+
+// The load box follows the kind as it is chosen, before any Update: only a
+// kind that takes a load of its own has it.
+TEST_F(PanelTest, TheLoadBoxFollowsTheKindChosen) {
+  const std::pair<const char*, bool> kinds[] = {
+      {"Tee", false}, {"Lamp", true}, {"Regulator", false}, {"Other", true}, {"Manifold", false}};
+  for (const auto& [kind, takesLoad] : kinds) {
+    Choose("cboAppliance", kind);
+    EXPECT_EQ(Find<QWidget>("txtLoad")->isEnabled(), takesLoad) << kind;
+  }
 }
 
 TEST(Icons, EveryImageKeyHasItsOwnPictureAtBothSizes) {

@@ -18,6 +18,7 @@
 #include "ui/files/project_commands.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/network_tree.h"
+#include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
 namespace {
@@ -125,9 +126,33 @@ TEST_F(EditHistoryTest, ThePointerAndTheKeysActOnTheItemUnderThem) {
   QTest::keyClick(Window().Tree(), Qt::Key_Insert);
   EXPECT_EQ(Shown(), "New Appliance");
   // Enter in a box of the panel stores the node as Update does.
-  QTest::keyClicks(Find<QLineEdit>("txtDescription"), "Boiler");
-  QTest::keyClick(Find<QLineEdit>("txtDescription"), Qt::Key_Return);
+  QLineEdit* box = Find<QLineEdit>("txtDescription");
+  QTest::keyClicks(box, "Boiler");
+  QTest::keyClick(box, Qt::Key_Return);
   EXPECT_NE(Item("Boiler"), nullptr);
+  // The box holds no typing of its own now: the undo keys act on the project.
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Item("Boiler"), nullptr);
+  QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_NE(Item("Boiler"), nullptr);
+  QTest::keyClicks(box, "s");
+  QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "Boiler") << "typing is taken back in the box first";
+  EXPECT_NE(Item("Boiler"), nullptr);
+}
+
+// After a step, a branch the user unfolds stays unfolded when the step is
+// undone and redone; a node made by the step has the picture of its kind.
+TEST_F(EditHistoryTest, UndoKeepsTheFoldingAndThePictures) {
+  Add(Item("Manifold"));
+  EXPECT_EQ(ItemImageKey(Item("New Appliance")), "Other") << "not the gas supply's";
+  Item("Tee")->setExpanded(true);
+  Window().UndoStack()->undo();
+  EXPECT_TRUE(Item("Tee")->isExpanded());
+  Window().UndoStack()->redo();
+  EXPECT_TRUE(Item("Tee")->isExpanded());
+  EXPECT_EQ(ItemImageKey(Item("New Appliance")), "Other") << "in the rebuilt tree too";
 }
 
 // The panel holds a typed load for Range; each way of leaving the node asks.

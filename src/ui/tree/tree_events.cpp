@@ -9,6 +9,7 @@
 #include "project/document.h"
 #include "reports/material_list.h"
 #include "sizing/pressure_drop.h"
+#include "sizing/tables.h"
 #include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/pressure_text.h"
@@ -22,11 +23,12 @@ namespace cv::ui {
 
 void MainWindow::TreeView1_NodeClick(QTreeWidgetItem* item) { ClickNode(item); }
 
-// Fittings, regulators and EFVs carry the loads below them, never a load of
-// their own, and the gas supply's load is the network's total.
+// Only a kind that takes a load of its own has the box; the gas supply's load
+// is the network's total.
 void MainWindow::ApplyLoadBoxRule(QTreeWidgetItem* item) {
-  panel_->txtLoad->setEnabled(item != GasSupplyItem() &&
-                              !PassesLoadThrough(panel_->cboAppliance->currentText()));
+  panel_->txtLoad->setEnabled(
+      item != GasSupplyItem() &&
+      !PassesLoadThrough(panel_->cboAppliance->currentText().toStdString()));
 }
 
 void MainWindow::TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos) {
