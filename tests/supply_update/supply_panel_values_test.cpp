@@ -117,17 +117,15 @@ TEST_F(PanelFromDocument, UserDefinedMethodStartsFromTheProjectsSupplyInMillibar
   Set(kAttrHighSupplyAllowablePressureDrop, "27.73");
   Set(kAttrInternalLowSupplyAllowablePressureDrop, "3");
   SetField("DualSystem", "True");
-  for (const bool dualShown : {true, false}) {
-    SupplyBoxTexts boxes;
-    boxes.txtMetricInternalPressureDrop = "kept";
-    FillUserDefinedStartValues(doc, dualShown, boxes);
-    const std::vector<double> shown =
-        dualShown ? std::vector{137.89, 68.95, 17.40, 7.46} : std::vector{17.40, 7.46};
-    const std::string texts[] = {
-        boxes.txtMetricSupplyPressureDrop, boxes.txtUserDefinedAllowablePressureDrop,
-        boxes.txtUserDefinedInternalLowSupplyPressureDrop, boxes.txtMetricInternalPressureDrop};
-    for (size_t i = 0; i < shown.size(); ++i) EXPECT_NEAR(ParseNumber(texts[i]), shown[i], 0.005);
-    if (!dualShown) EXPECT_EQ(texts[3], "kept");
+  for (const bool dual : {true, false}) {
+    SupplyBoxTexts b;
+    b.txtMetricInternalPressureDrop = "kept";
+    FillUserDefinedStartValues(doc, dual, b);
+    const std::string shown =
+        b.txtMetricSupplyPressureDrop + " " + b.txtUserDefinedAllowablePressureDrop + " " +
+        b.txtUserDefinedInternalLowSupplyPressureDrop + " " + b.txtMetricInternalPressureDrop;
+    EXPECT_EQ(shown, dual ? "137.891253378286 68.945626689143 17.4042332067797 7.45895708861987"
+                          : "17.4042332067797 7.45895708861987   kept");
   }
 }
 
