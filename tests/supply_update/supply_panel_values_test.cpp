@@ -125,7 +125,7 @@ TEST_F(PanelFromDocument, UserDefinedMethodStartsFromTheProjectsSupplyInMillibar
         b.txtMetricSupplyPressureDrop + " " + b.txtUserDefinedAllowablePressureDrop + " " +
         b.txtUserDefinedInternalLowSupplyPressureDrop + " " + b.txtMetricInternalPressureDrop;
     EXPECT_EQ(shown, dual ? "137.891253378286 68.945626689143 17.4042332067797 7.45895708861987"
-                          : "17.4042332067797 7.45895708861987   kept");
+                          : "17.4042332067797 7.45895708861987  kept");
   }
 }
 
