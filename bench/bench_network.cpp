@@ -3,6 +3,7 @@
 // regulators, manifolds, tees, EFV-protected appliances), and the whole
 // round of loading, calculating and saving a project file, and the layout
 // and drawing of the network diagram.
+// Then the deep networks (bench_deep.h).
 #include <sys/resource.h>
 #include <time.h>
 
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_deep.h"
 #include "bench/bench_whole.h"
 #include "bench_timing.h"
 #include "core/command_usage.h"
@@ -166,25 +168,31 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
 
 constexpr const char* kProgram = "corvanta-bench";
 constexpr const char* kUsage =
-    "Usage: corvanta-bench [--catalog DB] [--runs N] [--keep] [--whole] [NODES...]\n"
+    "Usage: corvanta-bench [--catalog DB] [--runs N] [--keep] [--whole]\n"
+    "                      [--plain-seconds S] [NODES...]\n"
     "\n"
     "Times the network calculation on generated networks (default 100, 1000 and\n"
-    "10000 nodes), the round of loading, calculating and saving, and the diagram.\n"
+    "10000 nodes), the round of loading, calculating and saving, the diagram, then\n"
+    "the deep networks.\n"
     "\n"
-    "  --catalog DB   EFV catalogue (default: the one of the build)\n"
-    "  --runs N       median of N runs each (default 7)\n"
-    "  --keep         keep the saved project files for other benches\n"
-    "  --whole        add the whole program against the floor program\n"
-    "  -h, --help     show this help\n";
+    "  --catalog DB         EFV catalogue (default: the one of the build)\n"
+    "  --runs N             median of N runs each (default 7)\n"
+    "  --keep               keep the saved project files for other benches\n"
+    "  --whole              add the whole program against the floor program\n"
+    "  --plain-seconds S    time limit of the plain visit of the deep networks\n"
+    "                       (default 5)\n"
+    "  -h, --help           show this help\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (auto status = cv::AnswerHelpOrBadOption(argc, argv, kProgram, kUsage,
-                                              {"--catalog", "--runs", "--keep", "--whole"}))
+  if (auto status = cv::AnswerHelpOrBadOption(
+          argc, argv, kProgram, kUsage,
+          {"--catalog", "--runs", "--keep", "--whole", "--plain-seconds"}))
     return *status;
   std::string catalog = CORVANTA_BENCH_CATALOG;
   int runs = 7;
+  int plainSeconds = 5;
   bool whole = false;
   std::vector<int> sizes;
   bool keep = false;  // --keep: the saved project file stays for other benches
@@ -194,7 +202,7 @@ int main(int argc, char** argv) {
       (arg == "--keep" ? keep : whole) = true;
       continue;
     }
-    const bool valued = arg == "--catalog" || arg == "--runs";
+    const bool valued = arg == "--catalog" || arg == "--runs" || arg == "--plain-seconds";
     if (valued && ++i >= argc) return cv::RefuseUsage(kProgram, arg + " needs a value", kUsage);
     const std::string value = argv[i];
     const std::optional<int> count = cv::CountArgument(value);
@@ -202,8 +210,8 @@ int main(int argc, char** argv) {
       catalog = value;
     else if (!count)
       return cv::RefuseUsage(kProgram, "not a count: " + value, kUsage);
-    else if (arg == "--runs")
-      runs = *count;
+    else if (arg == "--runs" || arg == "--plain-seconds")
+      (arg == "--runs" ? runs : plainSeconds) = *count;
     else
       sizes.push_back(*count);
   }
@@ -211,7 +219,7 @@ int main(int argc, char** argv) {
     if (sizes.empty()) sizes = {100, 1000, 10000};
     std::printf("median of %d runs each\n", runs);
     for (int nodes : sizes) Bench(nodes, runs, catalog, keep, whole);
-    if (whole) bench::DeepChains(catalog);
+    bench::DeepNetworks(catalog, plainSeconds);
   } catch (const cv::CvError& e) {
     std::fprintf(stderr, "%s\n", cv::StandardErrorText(e).c_str());
     return 1;

@@ -1,14 +1,19 @@
 // Draws the program's pictures: the logo printed at the top of every
 // printout (crvntlogo.bmp), the splash window's product picture and the
-// desktop icon. Run once by hand; the files it writes are kept in data/.
+// window icon, run once by hand into data/ where they are kept; and the
+// desktop icons (scalable and 48, 128 and 256 pixels), drawn at build time
+// for the installed program.
 //
 //   corvanta-make-artwork DATA_FOLDER
+//   corvanta-make-artwork --icons FOLDER
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <cmath>
 #include <cstdio>
 
@@ -122,13 +127,41 @@ QImage ProductPicture() {
   return image;
 }
 
+// The icon leaves a small margin around the mark, as desktop icons do.
+void PaintIcon(QPaintDevice& device, int size) {
+  QPainter p(&device);
+  p.setRenderHint(QPainter::Antialiasing);
+  DrawMark(p, QRectF(size * 0.04, size * 0.04, size * 0.92, size * 0.92));
+}
+
 QImage Icon(int size) {
   QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  DrawMark(p, QRectF(size * 0.04, size * 0.04, size * 0.92, size * 0.92));
+  PaintIcon(image, size);
   return image;
+}
+
+bool SaveScalableIcon(const QString& path) {
+  const int size = 256;
+  QSvgGenerator svg;
+  svg.setFileName(path);
+  svg.setSize(QSize(size, size));
+  svg.setViewBox(QRect(0, 0, size, size));
+  svg.setTitle("CORVANTA Sizing Program");
+  PaintIcon(svg, size);
+  return QFile::exists(path);
+}
+
+bool SaveDataPictures(const QDir& out) {
+  return Logo().save(out.filePath("crvntlogo.bmp"), "BMP") &&
+         ProductPicture().save(out.filePath("corvanta_product.png"), "PNG") &&
+         Icon(128).save(out.filePath("corvanta.png"), "PNG");
+}
+
+bool SaveDesktopIcons(const QDir& out) {
+  for (int size : {48, 128, 256})
+    if (!Icon(size).save(out.filePath(QString("corvanta-%1.png").arg(size)), "PNG")) return false;
+  return SaveScalableIcon(out.filePath("corvanta.svg"));
 }
 
 }  // namespace
@@ -136,15 +169,18 @@ QImage Icon(int size) {
 int main(int argc, char** argv) {
   constexpr const char* kProgram = "corvanta-make-artwork";
   constexpr const char* kUsage =
-      "Usage: corvanta-make-artwork DATA_FOLDER\n"
+      "Usage: corvanta-make-artwork [--icons] FOLDER\n"
       "\n"
-      "Draws the logo, the product picture and the icon into DATA_FOLDER.\n";
-  if (auto status = cv::AnswerPlainArguments(argc, argv, kProgram, kUsage, 1, 1)) return *status;
+      "Draws the logo, the product picture and the icon into FOLDER; with --icons,\n"
+      "the desktop icons at every size.\n";
+  if (auto status = cv::AnswerHelpOrBadOption(argc, argv, kProgram, kUsage, {"--icons"}))
+    return *status;
+  if (argc != 2 && !(argc == 3 && std::string_view(argv[1]) == "--icons"))
+    return cv::RefuseUsage(kProgram, "one folder is needed", kUsage);
   QGuiApplication app(argc, argv);
-  const QDir out(QString::fromLocal8Bit(argv[1]));
-  const bool ok = Logo().save(out.filePath("crvntlogo.bmp"), "BMP") &&
-                  ProductPicture().save(out.filePath("corvanta_product.png"), "PNG") &&
-                  Icon(128).save(out.filePath("corvanta.png"), "PNG");
+  const bool icons = argc == 3 && QString(argv[1]) == "--icons";
+  const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
+  const bool ok = icons ? SaveDesktopIcons(out) : SaveDataPictures(out);
   if (!ok) std::fprintf(stderr, "could not write the pictures\n");
   return ok ? 0 : 1;
 }
