@@ -12,6 +12,7 @@
 #include "reports/pressure_readings.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
+#include "ui/panels/shown_values.h"
 
 namespace cv::ui {
 namespace {
@@ -178,8 +179,8 @@ void AppliancePanel::ShowNodeControls(bool visible) {
 void AppliancePanel::ShowEFVControls(bool visible) { ShowWidgets({cboEFV, lblEFV}, visible); }
 
 bool AppliancePanel::ValidateInputs(MessageSink& messages) {
-  const std::string load = txtLoad->text().toStdString();
-  const std::string length = txtLength->text().toStdString();
+  const std::string load = TypedNumber(*txtLoad);
+  const std::string length = TypedNumber(*txtLength);
   if (!IsNumeric(load)) return Reject(messages, txtLoad, "Load and length must be numeric...");
   if (!IsNumeric(length)) return Reject(messages, txtLength, "Load and length must be numeric...");
   const char* negative = "Load and length must be greater than 0...";

@@ -11,6 +11,7 @@
 #include "reports/pressure_readings.h"
 #include "sizing/carried_loads.h"
 #include "sizing/pressure_drop.h"
+#include "sizing/tables.h"
 #include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/tree/efv_rules.h"
@@ -23,11 +24,12 @@ namespace cv::ui {
 
 void MainWindow::TreeView1_NodeClick(QTreeWidgetItem* item) { ClickNode(item); }
 
-// Fittings, regulators and EFVs carry the loads below them, never a load of
-// their own, and the gas supply's load is the network's total.
+// Only a kind that takes a load of its own has the box; the gas supply's load
+// is the network's total.
 void MainWindow::ApplyLoadBoxRule(QTreeWidgetItem* item) {
-  panel_->txtLoad->setEnabled(item != GasSupplyItem() &&
-                              !PassesLoadThrough(panel_->cboAppliance->currentText()));
+  panel_->txtLoad->setEnabled(
+      item != GasSupplyItem() &&
+      !PassesLoadThrough(panel_->cboAppliance->currentText().toStdString()));
 }
 
 void MainWindow::TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos) {
