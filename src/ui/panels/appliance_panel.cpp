@@ -11,6 +11,7 @@
 #include "core/number_text.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
+#include "ui/access/panel_keys.h"
 #include "ui/panels/pressure_text.h"
 
 namespace cv::ui {
@@ -82,6 +83,7 @@ AppliancePanel::AppliancePanel(QWidget* parent)
       "Select this option if you want to specify the exact size of material to use for this "
       "length."));
   LayOut();
+  GiveAccessKeys(*this);
   connect(cboMaterial, &QComboBox::activated, this, [this] { cboMaterial_Click(); });
   connect(chkFixedSize, &QCheckBox::clicked, this, [this] { chkFixedSize_Click(); });
 }
@@ -108,11 +110,7 @@ void AppliancePanel::LayOut() {
   addRow(lblMaterial, cboMaterial);
   addRow(lblMaterialSizeLabel, cboMaterialSize);
   grid->addWidget(chkFixedSize, row++, 1, 1, 2);
-  // Results, not inputs: read-only, outside the panel's enabling.
-  for (QLineEdit* result : {txtPressureDrop, txtDeliveredPressure}) {
-    result->setReadOnly(true);
-    result->setFocusPolicy(Qt::NoFocus);
-  }
+  // Results, not inputs (shown read-only): outside the panel's enabling.
   addRow(lblPressureDrop, txtPressureDrop, lblPressureDropUnit);
   addRow(lblDeliveredPressure, txtDeliveredPressure, lblDeliveredPressureUnit);
   grid->addWidget(cmdUpdate, row++, 1, 1, 2, Qt::AlignLeft);
@@ -200,6 +198,7 @@ void AppliancePanel::SetUnitLabels(std::string_view unitSystem) {
   const QString pressure = QString::fromStdString(PressureUnitCaption(unitSystem));
   lblPressureDropUnit->setText(pressure);
   lblDeliveredPressureUnit->setText(pressure);
+  DescribeUnits(*this, unitSystem);
 }
 
 void AppliancePanel::ShowPressures(const QString& drop, const QString& delivered) {
