@@ -2,12 +2,13 @@
 
 #include "project/document.h"
 #include "reports/diagram_texts.h"
+#include "reports/pressure_readings.h"
 
 namespace cv {
 
-std::string NodeReading(pugi::xml_node node, bool metric, bool sized) {
+std::string NodeReading(pugi::xml_node node, bool metric, bool dualSystem, bool sized) {
   if (!IsSystemNode(node)) return "Gas Supply";
-  const NodeTexts texts = DiagramNodeTexts(node, metric);
+  const NodeTexts texts = DiagramNodeTexts(node, metric, dualSystem);
   std::string reading = FieldText(node, "description") + ", " + FieldText(node, "appliance");
   const auto add = [&reading](const std::string& part) {
     if (!part.empty()) reading.append(", ").append(part);
@@ -18,7 +19,7 @@ std::string NodeReading(pugi::xml_node node, bool metric, bool sized) {
     return reading;
   }
   add(texts.size);
-  if (!texts.pressure.empty()) add("delivered " + texts.pressure);
+  if (!texts.pressure.empty() && texts.pressure != kNotComputed) add("delivered " + texts.pressure);
   return reading;
 }
 

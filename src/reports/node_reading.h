@@ -10,8 +10,9 @@
 namespace cv {
 
 // The node's description, kind, load, size and delivered pressure, in the
-// project's units (metric for the user-defined method); fittings have no
-// load or pressure to read. The root reads "Gas Supply".
-std::string NodeReading(pugi::xml_node node, bool metric, bool sized);
+// project's units (metric for the user-defined method, psi on the high
+// side of a dual system); fittings have no load or pressure to read, nor
+// has a run whose pressure was never computed. The root reads "Gas Supply".
+std::string NodeReading(pugi::xml_node node, bool metric, bool dualSystem, bool sized);
 
 }  // namespace cv

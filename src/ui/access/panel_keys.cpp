@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "reports/pressure_readings.h"
 #include "sizing/units.h"
 #include "ui/access/access_keys.h"
 #include "ui/panels/appliance_panel.h"
@@ -18,9 +19,16 @@ namespace {
 
 bool IsEnglish(std::string_view unitSystem) { return unitSystem == kEnglish; }
 
-QString PressureWords(std::string_view unitSystem) {
-  return IsEnglish(unitSystem) ? QStringLiteral("inches of water column")
-                               : QStringLiteral("millibar");
+QString PressureWords(PressureUnit unit) {
+  switch (unit) {
+    case PressureUnit::Millibar:
+      return QStringLiteral("millibar");
+    case PressureUnit::Psi:
+      return QStringLiteral("psi");
+    case PressureUnit::InchesWc:
+      break;
+  }
+  return QStringLiteral("inches of water column");
 }
 
 // A result box reads as text on the panel, not as a box to type in: no
@@ -65,17 +73,21 @@ void GiveAccessKeys(AppliancePanel& p) {
   NameAfterLabel(p.txtDeliveredPressure, p.lblDeliveredPressure);
   p.lblParent->setAccessibleDescription(QStringLiteral("The node this run starts from"));
   DescribeUnits(p, kEnglish);
+  DescribePressures(p, PressureUnit::InchesWc);
 }
 
 void DescribeUnits(AppliancePanel& p, std::string_view unitSystem) {
-  const QString pressure = PressureWords(unitSystem);
   p.txtLoad->setAccessibleDescription(IsEnglish(unitSystem) ? QStringLiteral("kBTU per hour")
                                                             : QStringLiteral("kCal per hour"));
   p.txtLength->setAccessibleDescription(IsEnglish(unitSystem)
                                             ? QStringLiteral("Length of the run in feet")
                                             : QStringLiteral("Length of the run in metres"));
+}
+
+void DescribePressures(AppliancePanel& p, PressureUnit unit) {
+  const QString pressure = PressureWords(unit);
   p.txtPressureDrop->setAccessibleDescription(
-      QStringLiteral("Pressure drop from the gas source to the end of this run, in ") + pressure);
+      QStringLiteral("Pressure drop from the gas supply to the end of this run, in ") + pressure);
   p.txtDeliveredPressure->setAccessibleDescription(
       QStringLiteral("Delivered pressure at the end of this run, in ") + pressure);
 }

@@ -5,6 +5,10 @@
 
 #include <string_view>
 
+namespace cv {
+enum class PressureUnit;
+}
+
 namespace cv::ui {
 
 class AppliancePanel;
@@ -12,7 +16,9 @@ class SupplyPanel;
 
 void GiveAccessKeys(AppliancePanel& panel);
 void GiveAccessKeys(SupplyPanel& panel);
-// The descriptions that name a unit follow the project's unit system.
+// The descriptions that name a unit follow the project's unit system, and
+// the result boxes' the unit of the run's side.
 void DescribeUnits(AppliancePanel& panel, std::string_view unitSystem);
+void DescribePressures(AppliancePanel& panel, PressureUnit unit);
 
 }  // namespace cv::ui

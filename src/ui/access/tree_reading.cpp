@@ -8,10 +8,12 @@
 
 namespace cv::ui {
 
-void ShowReading(QTreeWidgetItem* item, pugi::xml_node node, std::string_view unitSystem) {
+void ShowReading(QTreeWidgetItem* item, pugi::xml_node node, std::string_view unitSystem,
+                 bool dualSystem) {
   const bool sized = SizingFailureOf(item).isEmpty();
-  item->setData(kColumnName, Qt::AccessibleTextRole,
-                QString::fromStdString(NodeReading(node, unitSystem == kMetric, sized)));
+  item->setData(
+      kColumnName, Qt::AccessibleTextRole,
+      QString::fromStdString(NodeReading(node, unitSystem == kMetric, dualSystem, sized)));
 }
 
 }  // namespace cv::ui

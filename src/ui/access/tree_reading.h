@@ -9,6 +9,7 @@ class QTreeWidgetItem;
 
 namespace cv::ui {
 
-void ShowReading(QTreeWidgetItem* item, pugi::xml_node node, std::string_view unitSystem);
+void ShowReading(QTreeWidgetItem* item, pugi::xml_node node, std::string_view unitSystem,
+                 bool dualSystem);
 
 }  // namespace cv::ui

@@ -10,14 +10,20 @@
 #include "reports/node_reading.h"
 #include "sizing/units.h"
 #include "ui/results/diagram_view.h"
+#include "ui/results/qt_diagram_canvas.h"
 
 namespace cv::ui {
 
-cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state) {
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state,
+                                const cv::TextMeasure& measure) {
   std::vector<std::string> failed;
   failed.reserve(state.SizingFailures.size());
   for (const auto& failure : state.SizingFailures) failed.push_back(failure.nodeId);
-  return cv::LayOutDiagram(document, failed);
+  return cv::LayOutDiagram(document, failed, measure);
+}
+
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state) {
+  return LayOutProject(document, state, QtTextMeasure());
 }
 
 DiagramPage::DiagramPage(const pugi::xml_document& document, const cv::ProgramState& state,
@@ -46,7 +52,8 @@ QString DiagramPage::Reading(const cv::DiagramBox& box) {
     for (pugi::xml_node node : AllSystemNodes(document_)) nodes_.try_emplace(NodeId(node), node);
   const auto found = nodes_.find(box.nodeId);
   const pugi::xml_node node = found != nodes_.end() ? found->second : ProjectRoot(document_);
-  return QString::fromStdString(NodeReading(node, state_.UnitSystem == kMetric, !box.failed));
+  return QString::fromStdString(
+      NodeReading(node, state_.UnitSystem == kMetric, state_.DualSystemFlag, !box.failed));
 }
 
 void DiagramPage::Invalidate() {

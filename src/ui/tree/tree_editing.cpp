@@ -8,6 +8,8 @@
 #include <unordered_map>
 
 #include "project/document.h"
+#include "reports/pressure_readings.h"
+#include "sizing/carried_loads.h"
 #include "sizing/network_calculation.h"
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
@@ -18,7 +20,6 @@
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
 #include "ui/tree/network_tree.h"
-#include "ui/tree/node_summary.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
 #include "ui/tree/trip_checks.h"
@@ -97,7 +98,8 @@ void MainWindow::ShowItem(QTreeWidgetItem* item) {
     currentNode_ = node;
     ShowNodeInPanel(node);
     ApplyLoadBoxRule(item);
-    panel_->ShowPressures(item->text(kColumnDrop), item->text(kColumnDelivered));
+    panel_->ShowPressures(
+        RunPressures(node, StoredDropFromSource(node), state_.UnitSystem, state_.DualSystemFlag));
   });
 }
 
@@ -266,6 +268,7 @@ void MainWindow::ShowCalculatedValues() {
   std::unordered_map<QString, QString> failures;
   for (const auto& failure : state_.SizingFailures)
     failures.try_emplace(Text(failure.nodeId), Text(failure.message));
+  const CarriedLoads carried(document_);
   const std::string& units = state_.UnitSystem;
   tree_->setHeaderLabels(TreeColumnHeaders(units));
   int failed = 0;
@@ -277,10 +280,12 @@ void MainWindow::ShowCalculatedValues() {
     }
     const QString id = ItemId(item);
     const auto run = runs.find(id);
-    if (run != runs.end()) ShowRunResults(item, run->second.first, run->second.second, units);
+    if (run != runs.end())
+      ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
+                     units, state_.DualSystemFlag);
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
-    if (run != runs.end()) ShowReading(item, run->second.first, units);
+    if (run != runs.end()) ShowReading(item, run->second.first, units, state_.DualSystemFlag);
     failed += failure != failures.end() ? 1 : 0;
   }
   ShowFailedRunCount(failed);
@@ -291,7 +296,7 @@ QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
   const QString failure = SizingFailureOf(item);
   if (!failure.isEmpty()) return failure;
   const pugi::xml_node node = NodeOfItem(item);
-  return node ? NodeSummary(node, state_.UnitSystem) : QString();
+  return node ? Text(RunSummary(node, state_.UnitSystem, state_.DualSystemFlag)) : QString();
 }
 
 void MainWindow::ResetToNewProject() {
