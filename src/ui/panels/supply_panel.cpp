@@ -12,6 +12,7 @@
 
 #include "sizing/tables.h"
 #include "supply/supply_presets.h"
+#include "ui/access/panel_keys.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/panels/shown_values.h"
 
@@ -36,6 +37,7 @@ SupplyPanel::SupplyPanel(pugi::xml_document& document, ProgramState& state, Mess
       hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("SupplyPanel"));
   LayOut();
+  GiveAccessKeys(*this);
   ConnectHandlers();
   // The frames start as the unchecked dual boxes want them.
   chkMetricDualPressure_Click();

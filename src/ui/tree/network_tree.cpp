@@ -171,6 +171,12 @@ void NetworkTree::keyPressEvent(QKeyEvent* event) {
     emit addRequested();
     return;
   }
+  const bool edit =
+      event->key() == Qt::Key_F2 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (edit && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    emit editRequested();
+    return;
+  }
   QTreeWidget::keyPressEvent(event);
 }
 

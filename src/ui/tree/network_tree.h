@@ -58,6 +58,8 @@ class NetworkTree : public QTreeWidget {
   // The Delete and Insert keys.
   void removeRequested();
   void addRequested();
+  // F2 or Enter: the selected node is to be edited in the panel.
+  void editRequested();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -13,6 +13,7 @@
 #include "sizing/network_calculation.h"
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
+#include "ui/access/tree_reading.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/panels/shown_values.h"
@@ -278,11 +279,13 @@ void MainWindow::ShowCalculatedValues() {
       continue;
     }
     const QString id = ItemId(item);
-    if (const auto run = runs.find(id); run != runs.end())
+    const auto run = runs.find(id);
+    if (run != runs.end())
       ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
                      units, state_.DualSystemFlag);
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
+    if (run != runs.end()) ShowReading(item, run->second.first, units, state_.DualSystemFlag);
     failed += failure != failures.end() ? 1 : 0;
   }
   ShowFailedRunCount(failed);
