@@ -16,6 +16,7 @@
 #include "project/document.h"
 #include "reports/calculation_table.h"
 #include "reports/diagram_layout.h"
+#include "ui/access/failed_colour.h"
 #include "reports/pressure_readings.h"
 #include "sizing/pressure_drop.h"
 #include "ui/results/calculation_page.h"
@@ -55,7 +56,7 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
     Type("txtLength", edit.length);
     PressUpdate();
     EXPECT_EQ(!SizingFailureOf(range).isEmpty(), edit.fails);
-    EXPECT_EQ(range->foreground(kColumnSize).color() == Qt::red, edit.fails);
+    EXPECT_EQ(range->foreground(kColumnSize).color() == FailedRunColour(), edit.fails);
     EXPECT_EQ(Find<QLabel>("lblFailedRuns")->text(),
               edit.fails ? QStringLiteral("1 run could not be sized") : QString());
     if (edit.fails) {
@@ -104,7 +105,8 @@ TEST_F(ResultViewsTest, CalculationPageShowsTheExportRowsAndCopiesCells) {
       QItemSelection(view->model()->index(1, 1), view->model()->index(2, 3)),
       QItemSelectionModel::Select);
   QTest::keySequence(view, QKeySequence::Copy);
-  EXPECT_EQ(QApplication::clipboard()->text(), "Grill\tCORVANTA\t45.12\nLamp\tCORVANTA\t2.5\n");
+  // The test main's comma locale: a spreadsheet there reads the comma.
+  EXPECT_EQ(QApplication::clipboard()->text(), "Grill\tCORVANTA\t45,12\nLamp\tCORVANTA\t2,5\n");
 }
 
 TEST_F(ResultViewsTest, ClickOnTheDiagramSelectsTheNode) {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 #include <pugixml.hpp>
+#include <string>
+#include <unordered_map>
 
 #include "project/program_state.h"
 #include "reports/diagram_layout.h"
@@ -36,12 +38,16 @@ class DiagramPage : public QWidget {
 
  private:
   void Refresh();
+  // What a screen reader says for a box: the node as the tree reads it.
+  QString Reading(const cv::DiagramBox& box);
 
   const pugi::xml_document& document_;
   const cv::ProgramState& state_;
   DiagramView* view_;
   bool stale_ = true;
   bool fitted_ = false;
+  // The nodes of the boxes by id, filled when a reading is first asked for.
+  std::unordered_map<std::string, pugi::xml_node> nodes_;
 };
 
 }  // namespace cv::ui
