@@ -2,7 +2,7 @@
 // 100, 1,000 and 10,000 nodes (a 5 PSI steel main, tubing zones behind
 // regulators, manifolds, tees, EFV-protected appliances), and the whole
 // round of loading, calculating and saving a project file, and the layout
-// and drawing of the network diagram.
+// and drawing of the network diagram and of a pressure profile.
 // Then the deep networks (bench_deep.h).
 #include <sys/resource.h>
 #include <time.h>
@@ -24,7 +24,11 @@
 #include "project/project_state.h"
 #include "reports/diagram_drawing.h"
 #include "reports/diagram_svg.h"
+#include "reports/pressure_profile.h"
+#include "reports/profile_drawing.h"
+#include "reports/runs_not_sized.h"
 #include "sizing/network_calculation.h"
+#include "sizing/pressure_drop.h"
 #include "sizing/tables.h"
 
 namespace {
@@ -128,6 +132,33 @@ void BenchDiagram(const pugi::xml_document& doc, int count, int runs) {
       count, layout.wall, layout.cpu, drawn.wall, drawn.cpu, svg.wall, svg.cpu, svgBytes / 1024);
 }
 
+// The pressure profile of the deepest appliance: found, built, drawn on a
+// canvas that draws nothing and written as SVG text.
+void BenchProfile(const pugi::xml_document& doc, const cv::ProgramState& state, int count,
+                  int runs) {
+  std::string deepest;
+  int depth = -1;
+  for (pugi::xml_node node : cv::AllSystemNodes(doc)) {
+    int d = 0;
+    for (pugi::xml_node p = node; cv::IsSystemNode(p); p = p.parent()) ++d;
+    if (cv::IsApplianceOrRegulator(node) && d > depth) {
+      depth = d;
+      deepest = cv::NodeId(node);
+    }
+  }
+  const auto build = [&] {
+    return cv::BuildPressureProfile(doc, deepest, state.DualSystemFlag, state.UnitSystem,
+                                    cv::RunsNotSized(state));
+  };
+  NullCanvas canvas;
+  const Timing drawn = Median(runs, [&] { cv::DrawPressureProfile(canvas, build()); });
+  const Timing svg = Median(runs, [&] { cv::PressureProfileSvg(build()); });
+  std::printf(
+      "%6d nodes  profile of the deepest appliance build+draw %8.3f ms (cpu %8.3f)  "
+      "build+SVG %8.3f ms (cpu %8.3f)\n",
+      count, drawn.wall, drawn.cpu, svg.wall, svg.cpu);
+}
+
 void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whole) {
   cv::ProgramState state;
   state.EFVCollection.Load(catalog);
@@ -140,6 +171,7 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
   const bool failed = state.LastSizingFailed;
   const int unsized = UnsizedRuns(doc);
   BenchDiagram(doc, count, runs);
+  BenchProfile(doc, state, count, runs);
 
   const std::string path =
       (std::filesystem::temp_directory_path() / ("corvanta-bench-" + std::to_string(nodes) + ".cv"))

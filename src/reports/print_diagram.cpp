@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "reports/diagram_drawing.h"
+#include "reports/profile_drawing.h"
 
 namespace cv {
 
@@ -172,6 +173,25 @@ void PrintDiagramJob(PrintSurface& surface, const pugi::xml_document& doc,
     } else {
       PrintPieces(surface, layout, pages);
     }
+    surface.EndDocument();
+  }
+}
+
+void PrintProfileJob(PrintSurface& surface, const pugi::xml_document& doc,
+                     const PressureProfile& profile, const PrintHeader& header, int copies) {
+  surface.SetFontName("Arial");
+  surface.SetOrientation(PageOrientation::Landscape);
+  for (int copy = 0; copy < std::max(copies, 1); ++copy) {
+    const double top =
+        kDiagramTop + PrintFirstPageTop(surface, doc, header, "Pressure Profile", kTitleY);
+    const double width = surface.PageWidth() - 2 * kSideMargin;
+    const double height = surface.PageHeight() - kBottomMargin - top;
+    const double scale = std::max(std::min(width / kProfileWidth, height / kProfileHeight), 0.1);
+    PrintCanvas canvas(surface, scale, kSideMargin, top);
+    DrawPressureProfile(canvas, profile);
+    surface.SetInk(kDiagramInk, 0);
+    surface.SetFontSize(10);
+    surface.SetFontBold(false);
     surface.EndDocument();
   }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "reports/diagram_layout.h"
+#include "reports/pressure_profile.h"
 #include "reports/print_settings_block.h"
 #include "reports/print_surface.h"
 
@@ -59,5 +60,10 @@ std::string DiagramPageCaption(const DiagramPages& pages, int index);
 // its own.
 void PrintDiagramJob(PrintSurface& surface, const pugi::xml_document& doc,
                      const DiagramLayout& layout, const PrintHeader& header, int copies);
+
+// Prints the pressure profile document copies times: the settings block,
+// "Pressure Profile" and the drawing scaled to the rest of the page.
+void PrintProfileJob(PrintSurface& surface, const pugi::xml_document& doc,
+                     const PressureProfile& profile, const PrintHeader& header, int copies);
 
 }  // namespace cv

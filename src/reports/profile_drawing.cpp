@@ -88,8 +88,8 @@ void DrawPointLabel(DiagramCanvas& canvas, const ProfilePoint& p, size_t index, 
 
 void DrawPath(DiagramCanvas& canvas, const ProfileFrame& f, const PressureProfile& profile) {
   const auto at = [&](const ProfilePoint& p) {
-    return std::pair{f.X(DistanceInUnit(p.distance, profile.metric)),
-                     f.Y(PressureInUnit(p.pressure, profile.unit))};
+    const ProfilePosition position = PointPosition(f, profile, p);
+    return std::pair{position.x, position.y};
   };
   for (size_t i = 1; i < profile.points.size(); ++i) {
     const auto [x1, y1] = at(profile.points[i - 1]);
@@ -114,6 +114,27 @@ double ProfileFrame::X(double distance) const noexcept {
 
 double ProfileFrame::Y(double pressure) const noexcept {
   return top + height * (highPressure - pressure) / (highPressure - lowPressure);
+}
+
+ProfilePosition PointPosition(const ProfileFrame& frame, const PressureProfile& profile,
+                              const ProfilePoint& point) {
+  return {frame.X(DistanceInUnit(point.distance, profile.metric)),
+          frame.Y(PressureInUnit(point.pressure, profile.unit))};
+}
+
+int PointNear(const PressureProfile& profile, double x, double y, double radius) {
+  const ProfileFrame frame = FrameProfile(profile);
+  int nearest = -1;
+  double best = radius * radius;
+  for (size_t i = 0; i < profile.points.size(); ++i) {
+    const ProfilePosition at = PointPosition(frame, profile, profile.points[i]);
+    const double distance = (at.x - x) * (at.x - x) + (at.y - y) * (at.y - y);
+    if (distance <= best) {
+      best = distance;
+      nearest = static_cast<int>(i);
+    }
+  }
+  return nearest;
 }
 
 ProfileFrame FrameProfile(const PressureProfile& profile) {

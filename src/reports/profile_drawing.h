@@ -22,6 +22,17 @@ struct ProfileFrame {
   double Y(double pressure) const noexcept;
 };
 
+// Where the point lies in the drawing.
+struct ProfilePosition {
+  double x = 0, y = 0;
+};
+ProfilePosition PointPosition(const ProfileFrame& frame, const PressureProfile& profile,
+                              const ProfilePoint& point);
+
+// The index of the point nearest to (x, y) in the drawing, when it lies
+// within the radius; -1 otherwise.
+int PointNear(const PressureProfile& profile, double x, double y, double radius);
+
 // The plot area and the axis ranges for the profile, in the user's units.
 ProfileFrame FrameProfile(const PressureProfile& profile);
 

@@ -64,14 +64,19 @@ TEST(PressureProfile, PointsReadTheStoredValuesAlongThePathAndTheDrawingShowsThe
       }
     }
 
+    const cv::ProfileFrame frame = cv::FrameProfile(profile);
+    for (size_t i = 0; i < profile.points.size(); ++i) {
+      const cv::ProfilePosition at = cv::PointPosition(frame, profile, profile.points[i]);
+      EXPECT_EQ(cv::PointNear(profile, at.x + 20, at.y - 20, 60), static_cast<int>(i));
+    }
+
     pugi::xml_document svg;
     ASSERT_TRUE(svg.load_string(cv::PressureProfileSvg(profile).c_str()));
     std::vector<std::string> texts;
     for (pugi::xpath_node t : svg.select_nodes("//text")) texts.push_back(t.node().child_value());
     for (const cv::ProfilePoint& p : profile.points)
       EXPECT_EQ(std::ranges::count(texts, p.description), 1) << p.description;
-    const double limitY =
-        cv::FrameProfile(profile).Y(cv::PressureInUnit(profile.limit, profile.unit));
+    const double limitY = frame.Y(cv::PressureInUnit(profile.limit, profile.unit));
     size_t limitLines = 0;
     for (pugi::xpath_node line : svg.select_nodes("//line[@stroke='#e65100']"))
       limitLines +=

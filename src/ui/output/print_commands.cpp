@@ -12,6 +12,8 @@
 
 #include "core/data_files.h"
 #include "core/errors.h"
+#include "project/document.h"
+#include "reports/pressure_profile.h"
 #include "reports/print_calculations.h"
 #include "reports/print_checks.h"
 #include "reports/print_diagram.h"
@@ -86,6 +88,7 @@ PrintCommands::PrintCommands(MainWindow& window, const Seams& seams)
   Connect(window, "PrintMaterialList", [this] { PrintMaterialList_Click(); });
   Connect(window, "PrintCalculations", [this] { PrintCalculations_Click(); });
   Connect(window, "PrintDiagram", [this] { PrintDiagram_Click(); });
+  Connect(window, "PrintProfile", [this] { PrintProfile_Click(); });
   Connect(window, "PrintSetup", [this] { PrintSetup_Click(); });
 }
 
@@ -96,6 +99,7 @@ void PrintCommands::PrintDesignLayout_Click() { RunJobs({Job::Layout}); }
 void PrintCommands::PrintMaterialList_Click() { RunJobs({Job::MaterialList}); }
 void PrintCommands::PrintCalculations_Click() { RunJobs({Job::Calculations}); }
 void PrintCommands::PrintDiagram_Click() { RunJobs({Job::Diagram}); }
+void PrintCommands::PrintProfile_Click() { RunJobs({Job::Profile}); }
 
 void PrintCommands::PrintSetup_Click() {
   ProposeOutputFile();
@@ -148,6 +152,18 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
     const cv::DiagramLayout layout =
         LayOutProject(doc, window_.State(), cv::PrintTextMeasure(surface));
     cv::PrintDiagramJob(surface, doc, layout, Header(), copies);
+    return;
+  }
+  if (job == Job::Profile) {
+    // The profile of the node selected now; a fitting has none and fails
+    // with the reason.
+    const cv::ProgramState& state = window_.State();
+    const pugi::xml_node node = window_.CurrentSystemNode();
+    cv::PrintProfileJob(
+        surface, doc,
+        cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(), state.DualSystemFlag,
+                                 state.UnitSystem, cv::RunsNotSized(state)),
+        Header(), copies);
     return;
   }
   if (job == Job::Calculations) {

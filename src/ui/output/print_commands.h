@@ -1,7 +1,7 @@
 // The Print submenu: "Entire Project", "Design Layout", "Material List",
-// "Calculations", "Diagram" and "P&rint Setup...". The commands read the
-// document, the supply panel's lists and the material list, and change
-// nothing.
+// "Calculations", "Diagram", "Pressure Profile" and "P&rint Setup...". The
+// commands read the document, the supply panel's lists and the material
+// list, and change nothing.
 #pragma once
 
 #include <QObject>
@@ -46,6 +46,7 @@ class PrintCommands : public QObject {
   void PrintMaterialList_Click();
   void PrintCalculations_Click();
   void PrintDiagram_Click();
+  void PrintProfile_Click();
   void PrintSetup_Click();
 
   QPrinter& Printer() noexcept { return printer_; }
@@ -55,7 +56,7 @@ class PrintCommands : public QObject {
   cv::PrintHeader Header() const;
 
  private:
-  enum class Job { Layout, MaterialList, Calculations, Diagram };
+  enum class Job { Layout, MaterialList, Calculations, Diagram, Profile };
   // Runs the jobs in order, each after its own check, on one surface; the
   // print dialog is shown before the first job that passes its check.
   void RunJobs(const std::vector<Job>& jobs);

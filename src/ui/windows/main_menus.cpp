@@ -37,6 +37,7 @@ void MainWindow::BuildMenus() {
   AddMenuAction(print, QStringLiteral("PrintMaterialList"), QStringLiteral("&Material List"));
   AddMenuAction(print, QStringLiteral("PrintCalculations"), QStringLiteral("&Calculations"));
   AddMenuAction(print, QStringLiteral("PrintDiagram"), QStringLiteral("&Diagram"));
+  AddMenuAction(print, QStringLiteral("PrintProfile"), QStringLiteral("Pressure &Profile"));
   print->addSeparator();
   AddMenuAction(print, QStringLiteral("PrintSetup"), QStringLiteral("P&rint Setup..."));
   file->addSeparator()->setObjectName(QStringLiteral("Sep3"));
@@ -82,6 +83,7 @@ void MainWindow::ConnectMenuActions() {
       {"PrintMaterialList", "Printing"},
       {"PrintCalculations", "Printing"},
       {"PrintDiagram", "Printing"},
+      {"PrintProfile", "Printing"},
       {"PrintSetup", "Print Setup"},
       {"Howto", "Help"},
       {"About", "About"},

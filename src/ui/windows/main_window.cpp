@@ -17,12 +17,14 @@
 #include <QVBoxLayout>
 
 #include "core/messages.h"
+#include "project/document.h"
 #include "sizing/network_calculation.h"
 #include "ui/access/failed_colour.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
+#include "ui/results/profile_page.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/tree_items.h"
 
@@ -71,6 +73,10 @@ void MainWindow::BuildPages() {
   tabStrip_->addTab(calculationPage_, QStringLiteral("Calculations"));
   diagramPage_ = new DiagramPage(document_, state_, tabStrip_);
   tabStrip_->addTab(diagramPage_, QStringLiteral("Diagram"));
+  profilePage_ = new ProfilePage(
+      document_, state_, [this] { return currentNode_ ? NodeId(currentNode_) : std::string(); },
+      tabStrip_);
+  tabStrip_->addTab(profilePage_, QStringLiteral("Pressure Profile"));
   setCentralWidget(tabStrip_);
   connect(tabStrip_, &QTabWidget::currentChanged, this,
           [this](int index) { Guarded([&] { TabStrip1_Click(index); }); });
@@ -206,6 +212,7 @@ void MainWindow::ShowFailedRunCount(int failed) {
 void MainWindow::ResultsChanged() {
   calculationPage_->Invalidate();
   diagramPage_->Invalidate();
+  profilePage_->update();
 }
 
 void MainWindow::ConnectDiagram() {
@@ -217,6 +224,9 @@ void MainWindow::ConnectDiagram() {
     return found;
   };
   connect(diagramPage_->View(), &DiagramView::nodeClicked, this, [this, itemOf](const QString& id) {
+    if (QTreeWidgetItem* item = itemOf(id)) tree_->setCurrentItem(item);
+  });
+  connect(profilePage_, &ProfilePage::nodeClicked, this, [this, itemOf](const QString& id) {
     if (QTreeWidgetItem* item = itemOf(id)) tree_->setCurrentItem(item);
   });
   connect(diagramPage_->View(), &DiagramView::nodeActivated, this, [this] { EditInPanel(); });

@@ -41,6 +41,7 @@ namespace cv::ui {
 class AppliancePanel;
 class CalculationPage;
 class DiagramPage;
+class ProfilePage;
 class NetworkTree;
 class ProjectHistory;
 struct ProjectView;
@@ -71,6 +72,7 @@ class MainWindow : public QMainWindow {
   QPlainTextEdit* MaterialsText() const noexcept { return txtMaterials_; }
   CalculationPage* Calculations() const noexcept { return calculationPage_; }
   DiagramPage* Diagram() const noexcept { return diagramPage_; }
+  ProfilePage* Profile() const noexcept { return profilePage_; }
 
   // --- Start-up and close ---------------------------------------------------
   // The start-up sequence. False when the component check failed: the
@@ -256,6 +258,7 @@ class MainWindow : public QMainWindow {
   QLabel* lblFailedRuns_ = nullptr;
   CalculationPage* calculationPage_ = nullptr;
   DiagramPage* diagramPage_ = nullptr;
+  ProfilePage* profilePage_ = nullptr;
   std::map<QString, QAction*> actions_;
   ProjectHistory* history_ = nullptr;
   std::function<void(const SupplyPanelValues&)> showSupplyHook_;

@@ -1,0 +1,74 @@
+#include "ui/results/profile_page.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "core/errors.h"
+#include "reports/profile_drawing.h"
+#include "reports/runs_not_sized.h"
+#include "ui/results/qt_diagram_canvas.h"
+
+namespace cv::ui {
+
+namespace {
+
+// How far from a point a click still takes it, in page pixels.
+constexpr double kClickRadius = 8;
+
+}  // namespace
+
+ProfilePage::ProfilePage(const pugi::xml_document& document, const cv::ProgramState& state,
+                         std::function<std::string()> selectedId, QWidget* parent)
+    : QWidget(parent), document_(document), state_(state), selectedId_(std::move(selectedId)) {
+  setObjectName(QStringLiteral("fTabView5"));
+  setAccessibleName(QStringLiteral("Pressure Profile"));
+}
+
+std::optional<cv::PressureProfile> ProfilePage::Profile() const {
+  try {
+    return cv::BuildPressureProfile(document_, nodeId_, state_.DualSystemFlag, state_.UnitSystem,
+                                    cv::RunsNotSized(state_));
+  } catch (const cv::CvError&) {
+    return std::nullopt;
+  }
+}
+
+void ProfilePage::showEvent(QShowEvent* event) {
+  nodeId_ = selectedId_();
+  QWidget::showEvent(event);
+}
+
+QTransform ProfilePage::DrawingToPage() const {
+  const double scale = std::min(width() / cv::kProfileWidth, height() / cv::kProfileHeight);
+  return QTransform::fromScale(scale, scale);
+}
+
+void ProfilePage::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  const std::optional<cv::PressureProfile> profile = Profile();
+  if (!profile) {
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("Select an appliance or a regulator in the tree to see the "
+                                    "pressure along its path from the gas source."));
+    return;
+  }
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setTransform(DrawingToPage());
+  QtDiagramCanvas canvas(painter);
+  cv::DrawPressureProfile(canvas, *profile);
+}
+
+void ProfilePage::mousePressEvent(QMouseEvent* event) {
+  const std::optional<cv::PressureProfile> profile = Profile();
+  const QTransform toPage = DrawingToPage();
+  if (!profile || toPage.m11() <= 0) return;
+  const QPointF at = toPage.inverted().map(event->position());
+  const int index = cv::PointNear(*profile, at.x(), at.y(), kClickRadius / toPage.m11());
+  if (index < 0) return;
+  const std::string& id = profile->points[static_cast<size_t>(index)].id;
+  emit nodeClicked(QString::fromStdString(id));
+}
+
+}  // namespace cv::ui

@@ -1,0 +1,48 @@
+// The "Pressure Profile" page: the pressure along the path to the appliance
+// or regulator selected when the page is shown, drawn as on paper and in
+// SVG; clicking a point selects its node.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <pugixml.hpp>
+#include <string>
+
+#include "project/program_state.h"
+#include "reports/pressure_profile.h"
+
+namespace cv::ui {
+
+class ProfilePage : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The document and state must outlive the page; selectedId names the
+  // node selected in the tree.
+  ProfilePage(const pugi::xml_document& document, const cv::ProgramState& state,
+              std::function<std::string()> selectedId, QWidget* parent = nullptr);
+
+  // The profile drawn, or none when the node shown is no appliance or
+  // regulator (or the network holds no pressures yet).
+  std::optional<cv::PressureProfile> Profile() const;
+
+ signals:
+  void nodeClicked(const QString& nodeId);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  // From the drawing's twips to the page, keeping its proportions.
+  QTransform DrawingToPage() const;
+
+  const pugi::xml_document& document_;
+  const cv::ProgramState& state_;
+  std::function<std::string()> selectedId_;
+  std::string nodeId_;
+};
+
+}  // namespace cv::ui
