@@ -13,6 +13,7 @@
 #include "sizing/tables.h"
 #include "sizing/units.h"
 #include "ui/access/panel_keys.h"
+#include "ui/panels/shown_values.h"
 
 namespace cv::ui {
 namespace {
@@ -176,8 +177,8 @@ void AppliancePanel::ShowNodeControls(bool visible) {
 void AppliancePanel::ShowEFVControls(bool visible) { ShowWidgets({cboEFV, lblEFV}, visible); }
 
 bool AppliancePanel::ValidateInputs(MessageSink& messages) {
-  const std::string load = txtLoad->text().toStdString();
-  const std::string length = txtLength->text().toStdString();
+  const std::string load = TypedNumber(*txtLoad);
+  const std::string length = TypedNumber(*txtLength);
   if (!IsNumeric(load)) return Reject(messages, txtLoad, "Load and length must be numeric...");
   if (!IsNumeric(length)) return Reject(messages, txtLength, "Load and length must be numeric...");
   const char* negative = "Load and length must be greater than 0...";

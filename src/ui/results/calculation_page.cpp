@@ -10,8 +10,10 @@
 #include <map>
 
 #include "core/errors.h"
+#include "core/locale_numbers.h"
 #include "core/number_text.h"
 #include "reports/calculation_table.h"
+#include "ui/panels/shown_values.h"
 
 namespace cv::ui {
 namespace {
@@ -25,6 +27,11 @@ std::string Readable(size_t column, const std::string& cell) {
   const auto value = column > 0 && IsNumberColumn(column) ? TryParseNumber(cell) : std::nullopt;
   if (!value) return cell;
   return FormatNumber(RoundHalfEven(*value, column == 3 || column == 5 ? 2 : 3));
+}
+
+// A spreadsheet of the user's locale reads a pasted number with its comma.
+QString InLocale(const QString& number) {
+  return QString::fromStdString(NumberShownWith(number.toStdString(), LocaleDecimalSeparator()));
 }
 
 }  // namespace
@@ -118,7 +125,9 @@ void CalculationPage::Refresh() {
 QString CalculationPage::SelectedCellsText() const {
   std::map<int, std::map<int, QString>> cells;
   for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
-    cells[index.row()][index.column()] = index.data().toString();
+    cells[index.row()][index.column()] = IsNumberColumn(static_cast<size_t>(index.column()))
+                                             ? InLocale(index.data().toString())
+                                             : index.data().toString();
   QString text;
   for (const auto& [row, columns] : cells) {
     QStringList line;

@@ -137,7 +137,7 @@ QTreeWidgetItem* MainWindow::AddNode(QTreeWidgetItem* parentItem) {
   const std::string id = DrawNewNodeId(document_);
   AppendNewSystemNode(parent, id);
   QTreeWidgetItem* item = tree_->AddItem(parentItem, Text(id) + QStringLiteral(" New Appliance"),
-                                         QStringLiteral("New Appliance"), kLogoImage);
+                                         QStringLiteral("New Appliance"), kNewNodeImage);
   parentItem->setExpanded(true);
   Calculate();
   ClickNode(item);
@@ -196,8 +196,8 @@ void MainWindow::UpdateNode(QTreeWidgetItem* item) {
 
 QTreeWidgetItem* MainWindow::AddNodeItem(pugi::xml_node node, QTreeWidgetItem* parentItem) {
   const QString text = Text(FieldText(node, "description"));
-  const std::string appliance = FieldText(node, "appliance");
-  const QString image = appliance == "Other" ? kLogoImage : Text(appliance);
+  // Every kind has its own picture; only the gas supply shows the logo.
+  const QString image = Text(FieldText(node, "appliance"));
   return tree_->AddItem(parentItem, Text(NodeId(node)) + QLatin1Char(' ') + text, text, image);
 }
 
