@@ -9,11 +9,6 @@ namespace cv {
 
 namespace {
 
-// The millibar divisors of the table differ from the conversion factor of
-// the panels, and the exported figures depend on them.
-constexpr double kTablePressureDivisor = 0.401;
-constexpr double kTableDropPerMetreDivisor = 0.402;
-
 std::string FourDecimals(double value) { return FormatNumber(RoundHalfEven(value, 4)); }
 
 void FillEnglishValues(pugi::xml_node node, CalculationRow& row) {
@@ -32,10 +27,11 @@ void FillMetricValues(pugi::xml_node node, CalculationRow& row) {
   const double drop = FieldNumber(node, "PressureDrop");
   row[3] = FormatNumber(FieldNumber(node, "load") / kLoadFactor);
   row[5] = FormatNumber(metres);
-  row[6] = metres == 0 ? "0" : FourDecimals((drop / kTableDropPerMetreDivisor) / metres);
-  row[7] = FourDecimals(FieldNumber(node, "SupplyPressure") / kTablePressureDivisor);
-  row[8] = FourDecimals(drop / kTablePressureDivisor);
-  row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure") / kTablePressureDivisor);
+  // Millibar by the units' one factor, as the tree and the panels show them.
+  row[6] = metres == 0 ? "0" : FourDecimals((drop / kPressureFactor) / metres);
+  row[7] = FourDecimals(FieldNumber(node, "SupplyPressure") / kPressureFactor);
+  row[8] = FourDecimals(drop / kPressureFactor);
+  row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure") / kPressureFactor);
 }
 
 CalculationRow NodeRow(pugi::xml_node node, size_t reference, bool metric) {

@@ -139,7 +139,7 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
     return;
   }
   if (job == Job::Diagram) {
-    cv::PrintDiagramJob(surface, doc, LayOutProject(doc, window_.State()), Header(), copies);
+    cv::PrintDiagramJob(surface, doc, LayOutProject(doc, window_.Result()), Header(), copies);
     return;
   }
   // The list is built afresh, so it matches the network being printed.
@@ -151,13 +151,14 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
 void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
   std::optional<CopyCountHold> copies;
   std::shared_ptr<cv::PrintSurface> surface;
+  // One command, one answer: "Entire Project" prints nothing when refused.
+  if (cv::PrintRefused(window_.Document(), window_.Result())) {
+    seams_.messages->Show(
+        {cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok, cv::MessageIcon::Exclamation});
+    return;
+  }
   try {
     for (Job job : jobs) {
-      if (cv::PrintRefused(window_.Document(), window_.State())) {
-        seams_.messages->Show({cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok,
-                               cv::MessageIcon::Exclamation});
-        continue;
-      }
       if (!surface) {
         ProposeOutputFile();
         if (!seams_.printers->ConfirmPrint(&window_, printer_)) return;

@@ -10,16 +10,13 @@
 
 namespace cv::ui {
 
-cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state) {
-  std::vector<std::string> failed;
-  failed.reserve(state.SizingFailures.size());
-  for (const auto& failure : state.SizingFailures) failed.push_back(failure.nodeId);
-  return cv::LayOutDiagram(document, failed);
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::CalcResult& result) {
+  return cv::LayOutDiagram(document, result.UnsizedRunIds());
 }
 
-DiagramPage::DiagramPage(const pugi::xml_document& document, const cv::ProgramState& state,
+DiagramPage::DiagramPage(const pugi::xml_document& document, const cv::CalcResult& result,
                          QWidget* parent)
-    : QWidget(parent), document_(document), state_(state), view_(new DiagramView(this)) {
+    : QWidget(parent), document_(document), result_(result), view_(new DiagramView(this)) {
   setObjectName(QStringLiteral("fTabView4"));
   auto* fit = new QPushButton(QStringLiteral("Fit"), this);
   fit->setObjectName(QStringLiteral("cmdFit"));
@@ -54,7 +51,7 @@ void DiagramPage::showEvent(QShowEvent* event) {
 void DiagramPage::Refresh() {
   stale_ = false;
   try {
-    view_->SetDiagram(LayOutProject(document_, state_));
+    view_->SetDiagram(LayOutProject(document_, result_));
   } catch (const CvError&) {
     // A document that cannot be laid out (a field that is not a number)
     // draws nothing; the calculation has said why.

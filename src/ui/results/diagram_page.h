@@ -6,22 +6,22 @@
 #include <QWidget>
 #include <pugixml.hpp>
 
-#include "project/program_state.h"
 #include "reports/diagram_layout.h"
+#include "sizing/calc_result.h"
 
 namespace cv::ui {
 
 class DiagramView;
 
-// The diagram of the project as last calculated, its failed runs marked.
-cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state);
+// The diagram of the project as last calculated, its runs not sized marked.
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::CalcResult& result);
 
 class DiagramPage : public QWidget {
   Q_OBJECT
 
  public:
-  // The document and state must outlive the page.
-  DiagramPage(const pugi::xml_document& document, const cv::ProgramState& state,
+  // The document and result must outlive the page.
+  DiagramPage(const pugi::xml_document& document, const cv::CalcResult& result,
               QWidget* parent = nullptr);
 
   void Invalidate();
@@ -34,7 +34,7 @@ class DiagramPage : public QWidget {
   void Refresh();
 
   const pugi::xml_document& document_;
-  const cv::ProgramState& state_;
+  const cv::CalcResult& result_;
   DiagramView* view_;
   bool stale_ = true;
   bool fitted_ = false;
