@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "sizing/carried_loads.h"
 #include "sizing/units.h"
 
 namespace cv {
@@ -11,10 +12,11 @@ namespace {
 
 std::string FourDecimals(double value) { return FormatNumber(RoundHalfEven(value, 4)); }
 
-void FillEnglishValues(pugi::xml_node node, CalculationRow& row) {
+void FillEnglishValues(pugi::xml_node node, const CarriedLoads& carried, CalculationRow& row) {
   const double length = FieldNumber(node, "length");
   const double drop = FieldNumber(node, "PressureDrop");
-  row[3] = FieldText(node, "load");
+  FieldNumber(node, "load");  // a load that is not a number fails here
+  row[3] = carried.TextOf(node);
   row[5] = FieldText(node, "length");
   row[6] = length == 0 ? "0" : FourDecimals(drop / length);
   row[7] = FourDecimals(FieldNumber(node, "SupplyPressure"));
@@ -22,10 +24,11 @@ void FillEnglishValues(pugi::xml_node node, CalculationRow& row) {
   row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure"));
 }
 
-void FillMetricValues(pugi::xml_node node, CalculationRow& row) {
+void FillMetricValues(pugi::xml_node node, const CarriedLoads& carried, CalculationRow& row) {
   const double metres = FieldNumber(node, "length") / kLengthFactor;
   const double drop = FieldNumber(node, "PressureDrop");
-  row[3] = FormatNumber(FieldNumber(node, "load") / kLoadFactor);
+  FieldNumber(node, "load");  // a load that is not a number fails here
+  row[3] = FormatNumber(carried.Of(node) / kLoadFactor);
   row[5] = FormatNumber(metres);
   // Millibar by the units' one factor, as the tree and the panels show them.
   row[6] = metres == 0 ? "0" : FourDecimals((drop / kPressureFactor) / metres);
@@ -34,16 +37,17 @@ void FillMetricValues(pugi::xml_node node, CalculationRow& row) {
   row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure") / kPressureFactor);
 }
 
-CalculationRow NodeRow(pugi::xml_node node, size_t reference, bool metric) {
+CalculationRow NodeRow(pugi::xml_node node, size_t reference, bool metric,
+                       const CarriedLoads& carried) {
   CalculationRow row;
   row[0] = std::to_string(reference);
   row[1] = FieldText(node, "description");
   row[2] = FieldText(node, "material");
   row[4] = FieldText(node, "materialSize");
   if (metric)
-    FillMetricValues(node, row);
+    FillMetricValues(node, carried, row);
   else
-    FillEnglishValues(node, row);
+    FillEnglishValues(node, carried, row);
   return row;
 }
 
@@ -96,11 +100,12 @@ CalculationTable BuildCalculationTable(const pugi::xml_document& doc) {
   return WithContext("modSummaryFuntions.BuildCalculationTable", [&] {
     const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
     const bool metric = IsMetricTable(doc);
+    const CarriedLoads carried(doc);
     CalculationTable table;
     table.rows.reserve(nodes.size() + 1);
     table.rows.emplace_back();  // row 0 stays empty
     for (size_t r = 1; r <= nodes.size(); ++r)
-      table.rows.push_back(NodeRow(nodes[r - 1], r, metric));
+      table.rows.push_back(NodeRow(nodes[r - 1], r, metric, carried));
     return table;
   });
 }

@@ -6,6 +6,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "sizing/carried_loads.h"
 #include "sizing/network_calculation.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/run_sizing.h"
@@ -19,16 +20,7 @@ std::optional<double> NumberOf(pugi::xml_node node, const char* field) {
   return TryParseNumber(FindField(node, field).child_value());
 }
 
-// What a run carries: its own load and everything below it.
-std::optional<double> RunFlow(pugi::xml_node node) {
-  try {
-    return AddLoads(node);
-  } catch (const CvError&) {
-    return std::nullopt;
-  }
-}
-
-RunResult ReadRun(pugi::xml_node node) {
+RunResult ReadRun(pugi::xml_node node, const CarriedLoads& carried) {
   RunResult run;
   run.id = node.first_attribute().value();
   if (const pugi::xml_node parent = node.parent(); IsSystemNode(parent))
@@ -36,7 +28,7 @@ RunResult ReadRun(pugi::xml_node node) {
   run.description = FindField(node, "description").child_value();
   run.kind = FindField(node, "appliance").child_value();
   run.load = NumberOf(node, "load");
-  run.flow = RunFlow(node);
+  run.flow = carried.Of(node);
   run.length = NumberOf(node, "length");
   run.material = FindField(node, "material").child_value();
   run.size = FindField(node, "materialSize").child_value();
@@ -152,7 +144,8 @@ CalcResult ReadCalcResult(const pugi::xml_document& doc, bool dualSystem,
   } catch (const CvError&) {
     // a root without its attributes names no gas
   }
-  for (pugi::xml_node node : AllSystemNodes(doc)) result.runs.push_back(ReadRun(node));
+  const CarriedLoads carried(doc);
+  for (pugi::xml_node node : AllSystemNodes(doc)) result.runs.push_back(ReadRun(node, carried));
   result.failures = std::move(failures);
   MarkPassStops(result);
   MarkBrokenLimits(doc, dualSystem, result);

@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "project/document.h"
 #include "sizing/calc_context.h"
+#include "sizing/carried_loads.h"
 #include "sizing/input_checks.h"
 #include "sizing/model_sizing.h"
 #include "sizing/pressure_drop.h"
@@ -75,7 +76,7 @@ std::pair<pugi::xml_node, bool> FindUpstreamEFV(pugi::xml_node node) {
 // document while the trip-flow pass runs. A calculation changes no
 // document's structure, so each list of runs is collected once.
 void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node projectRoot,
-                        ProgramState& state) {
+                        ProgramState& state, const CarriedLoads* carried) {
   state.Log.RestartNumbering();
 
   std::vector<OrderedRun> runs;
@@ -90,7 +91,7 @@ void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node
                    [](const OrderedRun& a, const OrderedRun& b) { return a.sortKey < b.sortKey; });
 
   CalcContext ctx{state, projectRoot, {}};
-  ctx.testBound = SizingTestBound(nodes.size());
+  ctx.carried = carried;
   bool stopped = false;
   for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
     auto found = firstById.find(it->id);
@@ -167,7 +168,7 @@ void RunTripFlowPass(const pugi::xml_document& project,
   WithContext("modTreeFunctions.SetMaxTripFlow", [&] { SetMaxTripFlow(tripRoot, state); });
   if (state.DualSystemFlag) HighSideLoadTotal(tripRoot);
   const std::vector<pugi::xml_node> tripNodes = AllSystemNodes(state.TripDocument);
-  CalculateNodeSizes(tripNodes, ProjectRoot(project), state);
+  CalculateNodeSizes(tripNodes, ProjectRoot(project), state, nullptr);
   if (state.DebugMode && !TrimBlanks(state.ProjectPath).empty())
     SaveDocumentFile(state.TripDocument, TripDocumentPath(state.ProjectPath));
   WithContext("modTreeFunctions.CompareandSetLargePipeSize",
@@ -213,7 +214,8 @@ void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state
     CheckRunInputs(project);
     AccumulateLoads(root);
     const std::vector<pugi::xml_node> nodes = AllSystemNodes(project);
-    CalculateNodeSizes(nodes, root, state);
+    const CarriedLoads carried(project);
+    CalculateNodeSizes(nodes, root, state, &carried);
     if (state.EFVPresent) {
       try {
         RunTripFlowPass(project, nodes, state);
@@ -223,6 +225,7 @@ void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state
       }
     }
     CalcContext ctx{state, root, {}};
+    ctx.carried = &carried;
     for (pugi::xml_node node : nodes)
       if (IsApplianceOrRegulator(node)) PressureDropToSource(node, false, ctx);
   });

@@ -19,13 +19,17 @@ QString Qs(const std::string& text) { return QString::fromStdString(text); }
 
 // A stored quantity in the display units, to two decimals; text that is not
 // a number is shown as stored.
-QString ShownQuantity(pugi::xml_node node, const char* field, const char* quantity,
+QString ShownQuantity(const std::string& stored, const char* quantity,
                       std::string_view unitSystem) {
-  const std::string stored = FindField(node, field).child_value();
   const auto value = TryParseNumber(stored);
   if (!value) return Qs(stored);
   const auto shown = TryParseNumber(ConvertUnits(stored, quantity, kEnglish, unitSystem));
   return Qs(FormatNumber(RoundHalfEven(shown.value_or(*value), 2)));
+}
+
+QString ShownQuantity(pugi::xml_node node, const char* field, const char* quantity,
+                      std::string_view unitSystem) {
+  return ShownQuantity(FindField(node, field).child_value(), quantity, unitSystem);
 }
 
 QString ShownStoredPressure(pugi::xml_node node, const char* field, std::string_view unitSystem) {
@@ -50,9 +54,9 @@ QStringList TreeColumnHeaders(std::string_view unitSystem) {
           QStringLiteral("Delivered pressure (%1)").arg(pressure)};
 }
 
-void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, double dropFromSource,
-                    std::string_view unitSystem) {
-  SetIfChanged(item, kColumnLoad, ShownQuantity(node, "load", "Load", unitSystem));
+void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, const std::string& carriedLoad,
+                    double dropFromSource, std::string_view unitSystem) {
+  SetIfChanged(item, kColumnLoad, ShownQuantity(carriedLoad, "Load", unitSystem));
   SetIfChanged(item, kColumnLength, ShownQuantity(node, "length", "Length", unitSystem));
   SetIfChanged(item, kColumnSize, Qs(FindField(node, "materialSize").child_value()));
   SetIfChanged(item, kColumnDrop, Qs(ShownPressure(dropFromSource, unitSystem)));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <pugixml.hpp>
+#include <string>
 #include <string_view>
 
 class QTreeWidgetItem;
@@ -25,10 +26,10 @@ enum TreeColumn : int {
 
 QStringList TreeColumnHeaders(std::string_view unitSystem);
 
-// Fills the result columns of a run's item; dropFromSource in inches of
-// water column.
-void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, double dropFromSource,
-                    std::string_view unitSystem);
+// Fills the result columns of a run's item: the load it carries (stored
+// text), dropFromSource in inches of water column.
+void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, const std::string& carriedLoad,
+                    double dropFromSource, std::string_view unitSystem);
 // The gas supply's row: the network's total load.
 void ShowSupplyResults(QTreeWidgetItem* item, pugi::xml_node root, std::string_view unitSystem);
 

@@ -9,6 +9,7 @@
 
 #include "project/document.h"
 #include "sizing/calc_result.h"
+#include "sizing/carried_loads.h"
 #include "sizing/network_calculation.h"
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
@@ -272,6 +273,7 @@ void MainWindow::ShowCalculatedValues() {
   std::unordered_map<QString, QString> failures;
   for (const RunResult& run : result_.runs)
     if (run.status != RunStatus::Sized) failures.try_emplace(Text(run.id), Text(run.message));
+  const CarriedLoads carried(document_);
   const std::string& units = state_.UnitSystem;
   tree_->setHeaderLabels(TreeColumnHeaders(units));
   int failed = 0;
@@ -283,7 +285,8 @@ void MainWindow::ShowCalculatedValues() {
     }
     const QString id = ItemId(item);
     if (const auto run = runs.find(id); run != runs.end())
-      ShowRunResults(item, run->second.first, run->second.second, units);
+      ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
+                     units);
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
     failed += failure != failures.end() ? 1 : 0;
