@@ -21,14 +21,17 @@ void DeriveStateFromDocument(const pugi::xml_document& doc, ProgramState& state)
   RootAttributeText(root, kAttrInternalLowSupplyAllowablePressureDrop);  // all seven present
   const std::string unitSystem = UnitSystemFromVersion(RootAttributeText(root, kAttrVersion));
   const bool efvPresent = FieldText(root, "EFVEnabled") == "True";
-  const std::string method = FieldText(root, "calculationType");
-  const bool dual =
-      method == kFixedPressureMethod
-          ? ParseNumber(RootAttributeText(root, kAttrHighSupplyAllowablePressureDrop)) != 0
-          : FieldText(root, "DualSystem") == "True";
+  const bool dual = IsDualSystem(doc);
   state.UnitSystem = unitSystem;
   state.EFVPresent = efvPresent;
   state.DualSystemFlag = dual;
+}
+
+bool IsDualSystem(const pugi::xml_document& doc) {
+  const pugi::xml_node root = ProjectRoot(doc);
+  if (FieldText(root, "calculationType") == kFixedPressureMethod)
+    return ParseNumber(RootAttributeText(root, kAttrHighSupplyAllowablePressureDrop)) != 0;
+  return FieldText(root, "DualSystem") == "True";
 }
 
 bool DocumentHasEFV(const pugi::xml_document& doc) {

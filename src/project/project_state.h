@@ -20,6 +20,10 @@ std::string UnitSystemFromVersion(std::string_view version);
 // error 91, a root without its attributes with error 9.
 void DeriveStateFromDocument(const pugi::xml_document& doc, ProgramState& state);
 
+// Whether the document is a dual-pressure system, as DeriveStateFromDocument
+// decides it.
+bool IsDualSystem(const pugi::xml_document& doc);
+
 // True when some SystemNode of the document is an EFV.
 bool DocumentHasEFV(const pugi::xml_document& doc);
 

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "reports/pressure_readings.h"
 #include "sizing/carried_loads.h"
 #include "sizing/units.h"
 
@@ -10,14 +11,20 @@ namespace cv {
 
 namespace {
 
+// A number with the white space it was stored with left out ("88" for
+// "88\n"); any other text as it stands.
+std::string NumberAsRead(const std::string& stored) {
+  return TryParseNumber(stored) ? std::string(TrimXmlSpace(stored)) : stored;
+}
+
 std::string FourDecimals(double value) { return FormatNumber(RoundHalfEven(value, 4)); }
 
 void FillEnglishValues(pugi::xml_node node, const CarriedLoads& carried, CalculationRow& row) {
   const double length = FieldNumber(node, "length");
   const double drop = FieldNumber(node, "PressureDrop");
   FieldNumber(node, "load");  // a load that is not a number fails here
-  row[3] = carried.TextOf(node);
-  row[5] = FieldText(node, "length");
+  row[3] = NumberAsRead(carried.TextOf(node));
+  row[5] = NumberAsRead(FieldText(node, "length"));
   row[6] = length == 0 ? "0" : FourDecimals(drop / length);
   row[7] = FourDecimals(FieldNumber(node, "SupplyPressure"));
   row[8] = FourDecimals(drop);
@@ -108,6 +115,13 @@ CalculationTable BuildCalculationTable(const pugi::xml_document& doc) {
       table.rows.push_back(NodeRow(nodes[r - 1], r, metric, carried));
     return table;
   });
+}
+
+void DashUncomputedPressures(CalculationTable& table, const pugi::xml_document& doc) {
+  const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
+  for (size_t r = 1; r < table.rows.size() && r <= nodes.size(); ++r)
+    if (!HasComputedPressures(nodes[r - 1]))
+      for (size_t c = 6; c < kCalculationColumns; ++c) table.rows[r][c] = std::string(kNotComputed);
 }
 
 std::string CalculationTableText(const CalculationTable& table, bool metric) {

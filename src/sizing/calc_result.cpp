@@ -121,8 +121,8 @@ std::string_view RunStatusText(RunStatus status) noexcept {
   return "sized";
 }
 
-int CalcResult::UnsizedCount() const noexcept {
-  int count = 0;
+size_t CalcResult::UnsizedCount() const noexcept {
+  size_t count = 0;
   for (const RunResult& run : runs) count += run.status == RunStatus::Sized ? 0 : 1;
   return count;
 }

@@ -47,7 +47,7 @@ struct CalcResult {
   // follow from them (an undo step keeps only these).
   std::vector<ProgramState::SizingFailure> failures;
 
-  int UnsizedCount() const noexcept;
+  size_t UnsizedCount() const noexcept;
   bool AllSized() const noexcept { return UnsizedCount() == 0; }
   std::vector<std::string> UnsizedRunIds() const;
 };

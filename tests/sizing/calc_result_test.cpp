@@ -74,7 +74,7 @@ TEST(CalcResult, EveryRunGetsItsStatusWhicheverWayItIsCalculated) {
         EXPECT_EQ(reread.runs[i].status, run.status) << run.id;
         EXPECT_EQ(reread.runs[i].message, run.message) << run.id;
       }
-      EXPECT_EQ(result.UnsizedCount(), static_cast<int>(c.notSized.size()));
+      EXPECT_EQ(result.UnsizedCount(), c.notSized.size());
     }
 }
 

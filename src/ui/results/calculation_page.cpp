@@ -119,7 +119,9 @@ void CalculationPage::Refresh() {
     std::vector<QString> reasons;
     for (const RunResult& run : result_.runs)
       reasons.push_back(QString::fromStdString(run.message));
-    model_->Show(BuildCalculationTable(document_), IsMetricTable(document_), std::move(reasons));
+    CalculationTable table = BuildCalculationTable(document_);
+    DashUncomputedPressures(table, document_);
+    model_->Show(std::move(table), IsMetricTable(document_), std::move(reasons));
   } catch (const CvError&) {
     // A document that cannot be tabled (a field that is not a number) shows
     // no rows; the export reports why.

@@ -7,11 +7,17 @@
 
 #include "core/errors.h"
 #include "ui/results/diagram_view.h"
+#include "ui/results/qt_diagram_canvas.h"
 
 namespace cv::ui {
 
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::CalcResult& result,
+                                const cv::TextMeasure& measure) {
+  return cv::LayOutDiagram(document, result.UnsizedRunIds(), measure);
+}
+
 cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::CalcResult& result) {
-  return cv::LayOutDiagram(document, result.UnsizedRunIds());
+  return LayOutProject(document, result, QtTextMeasure());
 }
 
 DiagramPage::DiagramPage(const pugi::xml_document& document, const cv::CalcResult& result,

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "project/document.h"
+#include "reports/pressure_readings.h"
 #include "sizing/calc_result.h"
 #include "sizing/carried_loads.h"
 #include "sizing/network_calculation.h"
@@ -19,7 +20,6 @@
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
 #include "ui/tree/network_tree.h"
-#include "ui/tree/node_summary.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
 #include "ui/tree/trip_checks.h"
@@ -98,7 +98,8 @@ void MainWindow::ShowItem(QTreeWidgetItem* item) {
     currentNode_ = node;
     ShowNodeInPanel(node);
     ApplyLoadBoxRule(item);
-    panel_->ShowPressures(item->text(kColumnDrop), item->text(kColumnDelivered));
+    panel_->ShowPressures(
+        RunPressures(node, StoredDropFromSource(node), state_.UnitSystem, state_.DualSystemFlag));
   });
 }
 
@@ -286,7 +287,7 @@ void MainWindow::ShowCalculatedValues() {
     const QString id = ItemId(item);
     if (const auto run = runs.find(id); run != runs.end())
       ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
-                     units);
+                     units, state_.DualSystemFlag);
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
     failed += failure != failures.end() ? 1 : 0;
@@ -299,7 +300,7 @@ QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
   const QString failure = SizingFailureOf(item);
   if (!failure.isEmpty()) return failure;
   const pugi::xml_node node = NodeOfItem(item);
-  return node ? NodeSummary(node, state_.UnitSystem) : QString();
+  return node ? Text(RunSummary(node, state_.UnitSystem, state_.DualSystemFlag)) : QString();
 }
 
 void MainWindow::ResetToNewProject() {

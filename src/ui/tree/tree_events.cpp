@@ -8,10 +8,10 @@
 #include "core/number_text.h"
 #include "project/document.h"
 #include "reports/material_list.h"
+#include "reports/pressure_readings.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
-#include "ui/panels/pressure_text.h"
 #include "ui/tree/efv_rules.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/tree_items.h"
@@ -55,8 +55,9 @@ void MainWindow::ShowPressureDropInformation() {
   const CalcContext ctx{state_, ProjectRoot(copy), {}};
   const double fromParent = PressureDropToSource(node, true, ctx);
   const double fromSource = PressureDropToSource(node, false, ctx);
+  const PressureUnit unit = RunPressureUnit(node, state_.UnitSystem, state_.DualSystemFlag);
   auto shown = [&](double drop) {
-    return ShownPressure(drop, state_.UnitSystem) + " " + PressureUnitCaption(state_.UnitSystem);
+    return PressureReading(drop, unit) + " " + std::string(PressureUnitCaption(unit));
   };
   const std::string name = SelectedItem() ? SelectedItem()->text(0).toStdString() : "";
   const std::string text = "Pressure drop from parent to " + name + " = " + shown(fromParent) +
