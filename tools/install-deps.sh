@@ -3,7 +3,7 @@
 # Uses sudo when not run as root; does nothing when all are present.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config clang-format
+  build-essential cmake pkg-config clang-format ccache python3
   qt6-base-dev qt6-svg-dev libgl-dev
   libpugixml-dev libsqlite3-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev

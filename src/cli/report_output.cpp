@@ -21,8 +21,7 @@ void WriteReports(const Options& options, const pugi::xml_document& doc, const P
   if (!options.xlsxPath.empty())
     ExportCalculationTable(
         table, metric, options.xlsxPath, SheetNameForProject(options.projectPath),
-        ProjectSheetRows(doc,
-                         {options.projectPath, CurrentDateTimeText(), result.UnsizedCount()}));
+        ProjectSheetRows(doc, {options.projectPath, CurrentDateTimeText(), result.UnsizedCount()}));
 }
 
 void ListUnsizedRuns(const CalcResult& result, std::ostream& err) {

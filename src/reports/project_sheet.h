@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-
 namespace cv {
 
 inline constexpr const char* kProjectSheetName = "Project";

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <sstream>
 #include <string>
 #include <tuple>
 
@@ -40,6 +42,21 @@ TEST_F(SizerRuns, HelpAndWrongUsageShowTheUsage) {
   for (const auto& [args, status, out, err] : cases) {
     const cvtest::ProgramResult r = cvtest::RunProgram(cvtest::SizerPath(), args);
     EXPECT_EQ(std::tie(r.status, r.out, r.err), std::tie(status, out, err)) << args[0];
+  }
+}
+
+// Every program of the project, window program and benches included.
+TEST(Programs, AnswerHelpAndRefuseAnUnknownOptionWithTheUsage) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  std::stringstream programs(CORVANTA_PROGRAMS);
+  for (std::string program; std::getline(programs, program, '|');) {
+    const cvtest::ProgramResult help = cvtest::RunProgram(program, {"--help"});
+    EXPECT_EQ(help.status, 0) << program;
+    EXPECT_EQ(help.out.rfind("Usage: ", 0), 0u) << program << ": " << help.out;
+    const cvtest::ProgramResult bad = cvtest::RunProgram(program, {"--bogus"});
+    EXPECT_EQ(bad.status, 2) << program;
+    EXPECT_NE(bad.err.find("unknown option --bogus"), std::string::npos) << program << bad.err;
+    EXPECT_NE(bad.err.find("Usage: "), std::string::npos) << program << ": " << bad.err;
   }
 }
 

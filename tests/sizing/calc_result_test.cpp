@@ -78,16 +78,4 @@ TEST(CalcResult, EveryRunGetsItsStatusWhicheverWayItIsCalculated) {
     }
 }
 
-TEST(CalcResult, RunsNotReachedNameTheRunThePassStoppedAt) {
-  cvtest::TestProject project;
-  LoadHouse(project, true);
-  const cv::CalcResult result = cv::CalculateProject(project.Doc(), project.State());
-  ASSERT_EQ(result.runs.at(2).id, "1215");
-  EXPECT_EQ(result.runs[2].message, "Not sized: the calculation stopped at 'Kitchen Range'");
-  EXPECT_EQ(result.runs[3].message, project.Messages().Last().text);
-  // What the pass left is kept: the main at its largest pipe.
-  EXPECT_EQ(result.runs[0].size, "4\" SCHEDULE 40");
-  EXPECT_EQ(project.Size("1201"), "4\" SCHEDULE 40");
-}
-
 }  // namespace

@@ -18,6 +18,7 @@
 #include "reports/diagram_layout.h"
 #include "reports/pressure_readings.h"
 #include "sizing/pressure_drop.h"
+#include "ui/access/failed_colour.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
@@ -58,7 +59,7 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
     // The pass stops at the range; the dryer, sized after it, is not reached.
     for (QTreeWidgetItem* item : {range, dryer}) {
       EXPECT_EQ(!SizingFailureOf(item).isEmpty(), edit.fails);
-      EXPECT_EQ(item->foreground(kColumnSize).color() == Qt::red, edit.fails);
+      EXPECT_EQ(item->foreground(kColumnSize).color() == FailedRunColour(), edit.fails);
     }
     EXPECT_EQ(Find<QLabel>("lblFailedRuns")->text(),
               edit.fails ? QStringLiteral("2 runs could not be sized") : QString());
@@ -111,7 +112,8 @@ TEST_F(ResultViewsTest, CalculationPageShowsTheExportRowsAndCopiesCells) {
       QItemSelection(view->model()->index(1, 1), view->model()->index(2, 3)),
       QItemSelectionModel::Select);
   QTest::keySequence(view, QKeySequence::Copy);
-  EXPECT_EQ(QApplication::clipboard()->text(), "Grill\tCORVANTA\t45.12\nLamp\tCORVANTA\t2.5\n");
+  // The test main's comma locale: a spreadsheet there reads the comma.
+  EXPECT_EQ(QApplication::clipboard()->text(), "Grill\tCORVANTA\t45,12\nLamp\tCORVANTA\t2,5\n");
 }
 
 TEST_F(ResultViewsTest, ClickOnTheDiagramSelectsTheNode) {

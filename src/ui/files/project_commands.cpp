@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "core/errors.h"
 #include "project/document.h"
@@ -10,6 +11,7 @@
 #include "supply/supply_panel_values.h"
 #include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
+#include "ui/tree/network_tree.h"
 #include "ui/windows/busy_cursor.h"
 #include "ui/windows/main_window.h"
 
@@ -68,6 +70,9 @@ void ProjectCommands::StartNewProject() {
   window_.SetUnitLabels();
   window_.ResetToNewProject();
   panel_.ResetForNewProject();
+  // Nothing of the last project stays in view: its status line, its list.
+  window_.statusBar()->clearMessage();
+  window_.RefreshMaterialList();
 }
 
 void ProjectCommands::NewProject() {
@@ -84,6 +89,7 @@ void ProjectCommands::OpenProject() {
 }
 
 void ProjectCommands::OpenFile(const QString& path) {
+  window_.statusBar()->clearMessage();
   window_.State().ProjectPath = LocalPath(path);
   ShowProjectCaption();
   panel_.txtMetricSupplyPressureDrop->clear();
@@ -139,6 +145,7 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
   window_.RunCalculation();
   window_.RefreshMaterialList();
   window_.BuildTreeFromDocument();
+  window_.NetTree()->FitColumnsToContents();
   window_.ClickNode(window_.GasSupplyItem());
 }
 
@@ -161,14 +168,15 @@ ProjectCommands::SaveOutcome ProjectCommands::Save() {
 }
 
 ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
-  const std::optional<QString> chosen =
+  const std::optional<QString> dialogName =
       files_.SaveFileName(&window_, tr("Save As"), kProjectFilters, 1,
                           ProposedName(window_.State().ProjectPath, QStringLiteral(".cv")));
-  if (!chosen) return SaveOutcome::Cancelled;
-  const std::string path = LocalPath(*chosen);
-  if (QFileInfo::exists(*chosen)) {
+  if (!dialogName) return SaveOutcome::Cancelled;
+  const QString chosen = WithProjectExtension(*dialogName);
+  const std::string path = LocalPath(chosen);
+  if (QFileInfo::exists(chosen)) {
     const MessageAnswer answer =
-        window_.Messages().Show({"Overwrite file '" + chosen->toStdString() + "'?", "Confirm save",
+        window_.Messages().Show({"Overwrite file '" + chosen.toStdString() + "'?", "Confirm save",
                                  MessageButtons::YesNo, MessageIcon::None});
     if (answer != MessageAnswer::Yes) return SaveOutcome::Cancelled;
   }

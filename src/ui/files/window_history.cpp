@@ -24,6 +24,21 @@ namespace {
 constexpr unsigned kExactParse =
     (pugi::parse_full | pugi::parse_ws_pcdata) & ~(pugi::parse_eol | pugi::parse_wconv_attribute);
 
+// The branches to expand when a step is shown again: each item there now
+// keeps the state the user gave it; only the nodes the step brings back
+// take theirs from the step.
+QStringList ExpansionAfterRestore(QTreeWidget* tree, const QStringList& kept) {
+  QSet<QString> present;
+  QStringList ids;
+  for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+    present.insert(ItemId(*it));
+    if ((*it)->isExpanded()) ids.append(ItemId(*it));
+  }
+  for (const QString& id : kept)
+    if (!present.contains(id)) ids.append(id);
+  return ids;
+}
+
 }  // namespace
 
 void MainWindow::ConnectHistory() {
@@ -134,9 +149,9 @@ void MainWindow::RestoreView(const ProjectView& view) {
   if (showSupplyHook_) showSupplyHook_(values);
   SetUnitLabels();
   currentNode_ = {};
-  RebuildTree(view.expandedIds, view.shownId.isEmpty()
-                                    ? ProjectRoot(document_)
-                                    : FindSystemNodeById(document_, view.shownId.toStdString()));
+  RebuildTree(ExpansionAfterRestore(tree_, view.expandedIds),
+              view.shownId.isEmpty() ? ProjectRoot(document_)
+                                     : FindSystemNodeById(document_, view.shownId.toStdString()));
   if (tabStrip_->currentIndex() == 2) RefreshMaterialList();
 }
 

@@ -74,6 +74,8 @@ void MainWindow::cboAppliance_Click() {
   }
   if (kind == QLatin1String("Regulator") && item && !RegulatorChildOfEFV(item, dual))
     putBack(kHighPressureMessage, kRegulatorFallbackKind);
+  // The load box follows the choice at once, not only after Update.
+  if (item) ApplyLoadBoxRule(item);
 }
 
 void MainWindow::ResetNewEFVChoice(pugi::xml_node node) {
@@ -114,7 +116,8 @@ bool MainWindow::TripChecksAllowUpdate(QTreeWidgetItem* item) {
     if (!result.passed && result.answer == MessageAnswer::Ok) ResetNewEFVChoice(node);
     return result.passed;
   }
-  if (CompareEFVTripflowToLoads(item, p.txtLoad->text(), kind, trip)) return true;
+  if (CompareEFVTripflowToLoads(item, QString::fromStdString(TypedNumber(*p.txtLoad)), kind, trip))
+    return true;
   // Refused: the box shows the load that is stored again, so that a second
   // Update cannot store a load nobody typed.
   p.txtLoad->setText(ShownQuantity(FieldText(NodeOfItem(item), "load"), "Load", state_.UnitSystem));

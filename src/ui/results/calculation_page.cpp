@@ -11,8 +11,11 @@
 #include <map>
 
 #include "core/errors.h"
+#include "core/locale_numbers.h"
 #include "core/number_text.h"
 #include "reports/calculation_table.h"
+#include "ui/access/failed_colour.h"
+#include "ui/panels/shown_values.h"
 
 namespace cv::ui {
 namespace {
@@ -26,6 +29,11 @@ std::string Readable(size_t column, const std::string& cell) {
   const auto value = column > 0 && IsNumberColumn(column) ? TryParseNumber(cell) : std::nullopt;
   if (!value) return cell;
   return FormatNumber(RoundHalfEven(*value, column == 3 || column == 5 ? 2 : 3));
+}
+
+// A spreadsheet of the user's locale reads a pasted number with its comma.
+QString InLocale(const QString& number) {
+  return QString::fromStdString(NumberShownWith(number.toStdString(), LocaleDecimalSeparator()));
 }
 
 }  // namespace
@@ -54,7 +62,8 @@ class CalculationModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid()) return {};
     const QString& reason = reasons_.at(static_cast<size_t>(index.row()));
-    if (role == Qt::ForegroundRole) return reason.isEmpty() ? QVariant() : QBrush(Qt::red);
+    if (role == Qt::ForegroundRole)
+      return reason.isEmpty() ? QVariant() : QBrush(FailedRunColour());
     if (role == Qt::ToolTipRole) return reason.isEmpty() ? QVariant() : reason;
     if (role != Qt::DisplayRole && role != Qt::TextAlignmentRole) return {};
     const size_t column = static_cast<size_t>(index.column());
@@ -133,7 +142,9 @@ void CalculationPage::Refresh() {
 QString CalculationPage::SelectedCellsText() const {
   std::map<int, std::map<int, QString>> cells;
   for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
-    cells[index.row()][index.column()] = index.data().toString();
+    cells[index.row()][index.column()] = IsNumberColumn(static_cast<size_t>(index.column()))
+                                             ? InLocale(index.data().toString())
+                                             : index.data().toString();
   QString text;
   for (const auto& [row, columns] : cells) {
     QStringList line;

@@ -6,6 +6,9 @@
 #include <QVBoxLayout>
 
 #include "core/errors.h"
+#include "project/document.h"
+#include "reports/node_reading.h"
+#include "sizing/units.h"
 #include "ui/results/diagram_view.h"
 #include "ui/results/qt_diagram_canvas.h"
 
@@ -20,16 +23,20 @@ cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::Ca
   return LayOutProject(document, result, QtTextMeasure());
 }
 
-DiagramPage::DiagramPage(const pugi::xml_document& document, const cv::CalcResult& result,
-                         QWidget* parent)
-    : QWidget(parent), document_(document), result_(result), view_(new DiagramView(this)) {
+DiagramPage::DiagramPage(const pugi::xml_document& document, const cv::ProgramState& state,
+                         const cv::CalcResult& result, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      state_(state),
+      result_(result),
+      view_(new DiagramView(this)) {
   setObjectName(QStringLiteral("fTabView4"));
   auto* fit = new QPushButton(QStringLiteral("Fit"), this);
   fit->setObjectName(QStringLiteral("cmdFit"));
   connect(fit, &QPushButton::clicked, view_, &DiagramView::Fit);
   auto* hint = new QLabel(
-      QStringLiteral("Wheel or Ctrl+plus/minus to zoom, drag to move; click a box to select "
-                     "it, double-click to open it."),
+      QStringLiteral("Wheel or Ctrl+plus/minus to zoom, drag to move; click a box or use the "
+                     "arrow keys to select it, double-click or Enter to open it."),
       this);
   auto* bar = new QHBoxLayout();
   bar->addWidget(fit);
@@ -37,6 +44,17 @@ DiagramPage::DiagramPage(const pugi::xml_document& document, const cv::CalcResul
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(view_, 1);
+  setTabOrder(fit, view_);  // the view was made first
+  view_->SetReader([this](const cv::DiagramBox& box) { return Reading(box); });
+}
+
+QString DiagramPage::Reading(const cv::DiagramBox& box) {
+  if (nodes_.empty())
+    for (pugi::xml_node node : AllSystemNodes(document_)) nodes_.try_emplace(NodeId(node), node);
+  const auto found = nodes_.find(box.nodeId);
+  const pugi::xml_node node = found != nodes_.end() ? found->second : ProjectRoot(document_);
+  return QString::fromStdString(
+      NodeReading(node, state_.UnitSystem == kMetric, state_.DualSystemFlag, !box.failed));
 }
 
 void DiagramPage::Invalidate() {
@@ -56,6 +74,7 @@ void DiagramPage::showEvent(QShowEvent* event) {
 
 void DiagramPage::Refresh() {
   stale_ = false;
+  nodes_.clear();
   try {
     view_->SetDiagram(LayOutProject(document_, result_));
   } catch (const CvError&) {

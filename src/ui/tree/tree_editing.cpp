@@ -14,6 +14,7 @@
 #include "sizing/network_calculation.h"
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
+#include "ui/access/tree_reading.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/panels/shown_values.h"
@@ -137,7 +138,7 @@ QTreeWidgetItem* MainWindow::AddNode(QTreeWidgetItem* parentItem) {
   const std::string id = DrawNewNodeId(document_);
   AppendNewSystemNode(parent, id);
   QTreeWidgetItem* item = tree_->AddItem(parentItem, Text(id) + QStringLiteral(" New Appliance"),
-                                         QStringLiteral("New Appliance"), kLogoImage);
+                                         QStringLiteral("New Appliance"), kNewNodeImage);
   parentItem->setExpanded(true);
   Calculate();
   ClickNode(item);
@@ -196,8 +197,8 @@ void MainWindow::UpdateNode(QTreeWidgetItem* item) {
 
 QTreeWidgetItem* MainWindow::AddNodeItem(pugi::xml_node node, QTreeWidgetItem* parentItem) {
   const QString text = Text(FieldText(node, "description"));
-  const std::string appliance = FieldText(node, "appliance");
-  const QString image = appliance == "Other" ? kLogoImage : Text(appliance);
+  // Every kind has its own picture; only the gas supply shows the logo.
+  const QString image = Text(FieldText(node, "appliance"));
   return tree_->AddItem(parentItem, Text(NodeId(node)) + QLatin1Char(' ') + text, text, image);
 }
 
@@ -285,11 +286,13 @@ void MainWindow::ShowCalculatedValues() {
       continue;
     }
     const QString id = ItemId(item);
-    if (const auto run = runs.find(id); run != runs.end())
+    const auto run = runs.find(id);
+    if (run != runs.end())
       ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
                      units, state_.DualSystemFlag);
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
+    if (run != runs.end()) ShowReading(item, run->second.first, units, state_.DualSystemFlag);
     failed += failure != failures.end() ? 1 : 0;
   }
   ShowFailedRunCount(failed);

@@ -5,6 +5,7 @@
 #include "project/document.h"
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
+#include "sizing/tables.h"
 #include "sizing/units.h"
 #include "ui/tree/efv_rules.h"
 #include "ui/tree/tree_items.h"
@@ -19,7 +20,9 @@ pugi::xml_node RequireNode(const pugi::xml_document& doc, const QTreeWidgetItem*
 }
 
 // The load a node adds of its own to the total at and above it.
-double OwnLoad(const QString& kind, double load) { return PassesLoadThrough(kind) ? 0 : load; }
+double OwnLoad(const QString& kind, double load) {
+  return PassesLoadThrough(kind.toStdString()) ? 0 : load;
+}
 
 double StoredOwnLoad(pugi::xml_node node) {
   return OwnLoad(QString::fromStdString(FieldText(node, "appliance")),
@@ -31,11 +34,6 @@ bool Passes(double total, pugi::xml_node efv, const TripContext& ctx) {
 }
 
 }  // namespace
-
-bool PassesLoadThrough(const QString& kind) {
-  return kind == QLatin1String("EFV") || kind == QLatin1String("Tee") ||
-         kind == QLatin1String("Manifold") || kind == QLatin1String("Regulator");
-}
 
 std::string TripFlowMessage(const std::string& modelId, double tripFlow) {
   return "The sum of loads of all the appliances attached to EFV " + modelId +

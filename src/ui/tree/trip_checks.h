@@ -36,10 +36,6 @@ TripResult CheckTripFlow(double total, const std::string& modelId, const TripCon
 // True when some SystemNode is an EFV; sets EFVPresent accordingly.
 bool SetEFVPresence(const pugi::xml_document& doc, ProgramState& state);
 
-// Fittings, regulators and EFVs pass on the loads below them and carry no
-// load of their own.
-bool PassesLoadThrough(const QString& kind);
-
 // Before the selected node is updated with the typed load and kind: the load
 // behind the nearest EFV at or above the node, with the node's own stored
 // load replaced by the typed one (converted from the display units). A node

@@ -206,6 +206,11 @@ class MainWindow : public QMainWindow {
   void ConnectPanel();
   void ConnectTree();
   void ConnectDiagram();
+  // Alt keys, page keys and screen-reader names of the window's own controls.
+  void GiveAccessKeys();
+  // The appliance page with the focus in the panel's first box that takes
+  // input, for editing the node shown.
+  void EditInPanel();
   void NotAvailableYet(const QString& what);
   bool ComponentVersionPasses();
   void AddChildren(pugi::xml_node node, QTreeWidgetItem* parentItem);
