@@ -26,7 +26,7 @@
 #include "reports/diagram_svg.h"
 #include "reports/pressure_profile.h"
 #include "reports/profile_drawing.h"
-#include "reports/runs_not_sized.h"
+#include "sizing/calc_result.h"
 #include "sizing/network_calculation.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/tables.h"
@@ -146,9 +146,10 @@ void BenchProfile(const pugi::xml_document& doc, const cv::ProgramState& state, 
       deepest = cv::NodeId(node);
     }
   }
+  const std::vector<std::string> notSized =
+      cv::ReadCalcResult(doc, state.DualSystemFlag, state.SizingFailures).UnsizedRunIds();
   const auto build = [&] {
-    return cv::BuildPressureProfile(doc, deepest, state.DualSystemFlag, state.UnitSystem,
-                                    cv::RunsNotSized(state));
+    return cv::BuildPressureProfile(doc, deepest, state.DualSystemFlag, state.UnitSystem, notSized);
   };
   NullCanvas canvas;
   const Timing drawn = Median(runs, [&] { cv::DrawPressureProfile(canvas, build()); });

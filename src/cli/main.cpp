@@ -14,7 +14,7 @@
 #include "project/document.h"
 #include "project/program_state.h"
 #include "project/project_state.h"
-#include "sizing/network_calculation.h"
+#include "sizing/calc_result.h"
 
 namespace {
 
@@ -57,16 +57,17 @@ int Run(const cv::cli::Options& options) {
     state.Log.SetPath(options.debugLogPath);
   }
   cv::WithContext("modGlobals.XMLOnTreeView", [&] { cv::DeriveStateFromDocument(doc, state); });
-  cv::CalculateNetwork(doc, state);
+  const cv::CalcResult result = cv::CalculateProject(doc, state);
 
   const std::string text = cv::SerializeDocument(doc);
   if (!options.outputPath.empty())
     cv::WriteFileReplacing(options.outputPath, text);
-  else if (!options.materialList && !options.table && options.xlsxPath.empty() &&
+  else if (!options.materialList && !options.table && !options.json && options.xlsxPath.empty() &&
            options.diagramPath.empty() && options.profileId.empty())
     std::cout << text;
-  cv::cli::WriteReports(options, doc, state, std::cout);
-  return messages.Count() > 0 ? 3 : 0;
+  cv::cli::WriteReports(options, doc, state, result, std::cout);
+  cv::cli::ListUnsizedRuns(result, std::cerr);
+  return messages.Count() > 0 || !result.AllSized() ? 3 : 0;
 }
 
 }  // namespace

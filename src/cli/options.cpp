@@ -4,7 +4,7 @@ namespace cv::cli {
 
 const char* const kUsage =
     "Usage: corvanta-size [--catalog DB] [-o OUT.cv] [--debug-log FILE]\n"
-    "                     [--material-list | --table] [--export-xlsx FILE]\n"
+    "                     [--material-list | --table | --json] [--export-xlsx FILE]\n"
     "                     [--diagram OUT.svg] [--profile ID] [--profile-svg ID OUT.svg]\n"
     "                     PROJECT.cv\n"
     "\n"
@@ -16,6 +16,7 @@ const char* const kUsage =
     "  --debug-log FILE      trace the calculation into FILE\n"
     "  --material-list       print the material list after the calculation\n"
     "  --table               print the calculation table, tab-separated, headers first\n"
+    "  --json                print every run's values and status as one JSON object\n"
     "  --export-xlsx FILE    write the calculation table as a workbook\n"
     "  --diagram OUT.svg     draw the calculated network as an SVG file\n"
     "  --profile ID          print the pressure along the path to the appliance or\n"
@@ -23,7 +24,7 @@ const char* const kUsage =
     "  --profile-svg ID OUT.svg  draw that pressure profile as an SVG file\n"
     "  -h, --help            show this help\n"
     "\n"
-    "Exit status: 0 sized; 3 a run could not be sized (the message is on stderr);\n"
+    "Exit status: 0 sized; 3 a run is not sized (each is listed on stderr);\n"
     "1 the project or catalogue could not be read or calculated; 2 wrong usage.\n";
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -70,6 +71,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.materialList = true;
     } else if (arg == "--table") {
       options.table = true;
+    } else if (arg == "--json") {
+      options.json = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       error = "unknown option " + arg;
       return std::nullopt;
@@ -85,12 +88,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     error = "no project file given";
     return std::nullopt;
   }
-  if (options.profileJson && (options.materialList || options.table)) {
-    error = "--profile cannot be combined with --material-list or --table";
+  if (options.profileJson && (options.materialList || options.table || options.json)) {
+    error = "--profile cannot be combined with --material-list, --table or --json";
     return std::nullopt;
   }
-  if (options.materialList && options.table) {
-    error = "--material-list and --table cannot be combined";
+  if (options.materialList + options.table + options.json > 1) {
+    error = "only one of --material-list, --table and --json may be given";
     return std::nullopt;
   }
   return options;

@@ -1,12 +1,11 @@
 #include "reports/pressure_profile.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
-#include "reports/xml_text.h"
+#include "reports/result_json.h"
 #include "sizing/calc_context.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/run_sizing.h"
@@ -53,27 +52,6 @@ double PathLimit(const pugi::xml_document& doc, pugi::xml_node node, bool dualSy
   return s.pLow - s.aLow;
 }
 
-void AppendString(std::string& out, std::string_view text) {
-  out += '"';
-  for (const char c : XmlSafeText(text)) {
-    if (c == '"' || c == '\\') out += '\\';
-    if (static_cast<unsigned char>(c) < 0x20) {
-      constexpr char kHex[] = "0123456789abcdef";
-      out += "\\u00";
-      out += kHex[c >> 4];
-      out += kHex[c & 0xf];
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
-
-void AppendNumber(std::string& out, double value) {
-  char buffer[32];
-  out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
-
 }  // namespace
 
 PressureProfile BuildPressureProfile(const pugi::xml_document& doc, std::string_view id,
@@ -111,11 +89,11 @@ std::string PressureProfileJson(const PressureProfile& profile) {
   std::string out = "{";
   const auto text = [&out](const char* key, std::string_view value) {
     out.append("\"").append(key).append("\": ");
-    AppendString(out, value);
+    AppendJsonString(out, value);
   };
   const auto number = [&out](const char* key, double value) {
     out.append(", \"").append(key).append("\": ");
-    AppendNumber(out, value);
+    AppendJsonNumber(out, value);
   };
   text("id", profile.id);
   number("limit", profile.limit);

@@ -86,7 +86,10 @@ class ModelPass {
       if (trip_ && m_.upstreamEfv[node] < 0 && m_.kind[node] != RunKind::Regulator &&
           m_.regulatorAbove[node])
         continue;
-      if (!SizeRun(node)) return;
+      if (failed)
+        failures_.back().notReached.push_back(m_.id[it->index]);
+      else
+        SizeRun(node);
     }
   }
 

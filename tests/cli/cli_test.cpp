@@ -3,6 +3,7 @@
 // status 1, never in a crash, and leaves no output file behind).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -63,8 +64,46 @@ TEST(Programs, AnswerHelpAndRefuseAnUnknownOptionWithTheUsage) {
 TEST_F(SizerRuns, WithoutOutputFileTheProjectGoesToStdoutAndAnUnsizedRunGivesStatusThree) {
   const cvtest::ProgramResult r = Size({Reference("case_0002", "input.cv")});
   EXPECT_EQ(r.status, 3);
-  EXPECT_EQ(r.err, ReadFile(Reference("case_0002", "expected.stderr")));
+  EXPECT_EQ(r.err.rfind(ReadFile(Reference("case_0002", "expected.stderr")), 0), 0u) << r.err;
   EXPECT_EQ(r.out, ReadFile(Reference("case_0002", "expected.cv")));
+}
+
+// The house with its range fixed at 10A: the pass stops at the range, and
+// every run it did not reach is listed and reported as not sized.
+TEST_F(SizerRuns, JsonGivesEveryRunsStatusAndEachRunNotSizedIsListed) {
+  const std::string fixed =
+      "<materialSize>10A CSST</materialSize><appliance>Range</appliance>"
+      "<materialSizeFixed>1</materialSizeFixed>";
+  Copy(cvtest::ExamplesDir() + "/house.cv", "named.cv", "<description>Kitchen Range",
+       "<description>Kitchen \"Range\"\\1");
+  const std::string project = Copy(dir_.File("named.cv"), "fixed.cv",
+                                   "<materialSize/><appliance>Range</appliance>"
+                                   "<materialSizeFixed>0</materialSizeFixed>",
+                                   fixed);
+  const cvtest::ProgramResult r = Size({"--json", project});
+  EXPECT_EQ(r.status, 3);
+  const std::string notReached = ": Not sized: the calculation stopped at 'Kitchen \"Range\"\\1'\n";
+  EXPECT_NE(r.err.find("\nnot-reached: 'Water Heater' (id 1215)" + notReached +
+                       "failed: 'Kitchen \"Range\"\\1' (id 1222)\nnot-reached: 'Clothes Dryer' "
+                       "(id 1229)" +
+                       notReached),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.out.rfind("{\"method\":\"Fixed Pressure Method\",\"gas\":\"Natural Gas\","
+                        "\"status\":\"failed\",\"runs\":[\n{\"id\":\"1201\",\"parent\":null,",
+                        0),
+            0u)
+      << r.out;
+  EXPECT_NE(r.out.find("\n{\"id\":\"1222\",\"parent\":\"1201\",\"description\":\"Kitchen "
+                       "\\\"Range\\\"\\\\1\",\"kind\":\"Range\",\"load\":65,\"flow\":65,"
+                       "\"length\":42,\"material\":\"CORVANTA\",\"size\":\"10A CSST\","
+                       "\"supplyPressure\":7,\"pressureDrop\":4.39,\"deliveredPressure\":2.61,"
+                       "\"status\":\"failed\",\"message\":\"The load/length combination is too "
+                       "high for the pipe between\\n\\tKitchen"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 11) << "a line for each of 9 runs";
+  EXPECT_EQ(r.out.substr(r.out.size() - 5), "}\n]}\n");
 }
 
 TEST_F(SizerRuns, DiagramOptionWritesTheDrawingInsteadOfTheProject) {
@@ -122,7 +161,8 @@ std::string Read(const std::vector<std::string>& args) {
                                     {" xlsx=", o->xlsxPath},
                                     {" diagram=", o->diagramPath}})
     if (!value.empty()) read += name + value;
-  return read + (o->table ? " table" : "") + (o->materialList ? " list" : "");
+  return read + (o->table ? " table" : "") + (o->materialList ? " list" : "") +
+         (o->json ? " json" : "");
 }
 
 TEST(ParseOptions, ReadsEveryOptionWhereverItStandsOrSaysWhyNot) {
@@ -138,8 +178,11 @@ TEST(ParseOptions, ReadsEveryOptionWhereverItStandsOrSaysWhyNot) {
       {{"house.cv", "--catalog"}, "refused: --catalog needs a value"},
       {{"a.cv", "b.cv"}, "refused: only one project file may be given"},
       {{"--verbose", "a.cv"}, "refused: unknown option --verbose"},
+      {{"--json", "a.cv"}, "a.cv json"},
       {{"--table", "--material-list", "a.cv"},
-       "refused: --material-list and --table cannot be combined"}};
+       "refused: only one of --material-list, --table and --json may be given"},
+      {{"--json", "--table", "a.cv"},
+       "refused: only one of --material-list, --table and --json may be given"}};
   for (const auto& [args, read] : cases) EXPECT_EQ(Read(args), read);
 }
 

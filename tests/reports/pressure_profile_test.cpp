@@ -10,7 +10,7 @@
 
 #include "project/document.h"
 #include "reports/profile_drawing.h"
-#include "reports/runs_not_sized.h"
+#include "sizing/calc_result.h"
 #include "support/files.h"
 #include "support/project_builder.h"
 
@@ -39,7 +39,9 @@ TEST(PressureProfile, PointsReadTheStoredValuesAlongThePathAndTheDrawingShowsThe
               cv::LoadStatus::Ok);
     project.Calculate();
     const cv::ProgramState& state = project.State();
-    const std::vector<std::string> notSized = cv::RunsNotSized(state);
+    const std::vector<std::string> notSized =
+        cv::ReadCalcResult(project.Doc(), state.DualSystemFlag, state.SizingFailures)
+            .UnsizedRunIds();
     const cv::PressureProfile profile = cv::BuildPressureProfile(
         project.Doc(), c.id, state.DualSystemFlag, state.UnitSystem, notSized);
     ASSERT_EQ(profile.points.size(), c.points);

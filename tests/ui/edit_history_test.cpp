@@ -2,6 +2,7 @@
 // the user typed into the panel is lost without a question.
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -15,9 +16,11 @@
 
 #include "main_window_fixture.h"
 #include "project/document.h"
+#include "reports/print_checks.h"
 #include "ui/files/project_commands.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/network_tree.h"
+#include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
@@ -45,11 +48,15 @@ class EditHistoryTest : public MainWindowTest {
   }
 
   // What undo must give back: the document, the tree's texts with their
-  // expanded state, the node shown, the supply page's method.
+  // expanded state and marks, the count of runs not sized and the print
+  // refusal, the node shown, the supply page's method.
   std::string Picture() {
     std::string picture = SerializeDocument(Doc()) + "\n";
     for (QTreeWidgetItemIterator it(Window().Tree()); *it; ++it)
-      picture += (*it)->text(0).toStdString() + ((*it)->isExpanded() ? "+" : "") + ";";
+      picture += (*it)->text(0).toStdString() + ((*it)->isExpanded() ? "+" : "") +
+                 (SizingFailureOf(*it).isEmpty() ? "" : "!") + ";";
+    picture += Find<QLabel>("lblFailedRuns")->text().toStdString() +
+               (PrintRefused(Doc(), Window().Result()) ? " refused " : " ");
     return picture + Shown() + (Find<QRadioButton>("optUnitType1")->isChecked() ? " metric" : "");
   }
   std::string Shown() { return Find<QLineEdit>("txtDescription")->text().toStdString(); }
@@ -73,6 +80,13 @@ TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
          Type("txtDescription", "Kitchen Range");
          Type("txtLoad", "90");
          PressUpdate();
+       }},
+      // The range cannot be sized: the runs marked come and go with it.
+      {"Undo Update 'Range'", "Range",
+       [&] {
+         Type("txtLoad", "5000");
+         PressUpdate();
+         messages.Clear();
        }},
       {"Undo Move 'Range'", "Range",
        [&] {

@@ -7,7 +7,6 @@
 
 #include "core/errors.h"
 #include "project/document.h"
-#include "sizing/network_calculation.h"
 #include "sizing/units.h"
 #include "supply/supply_panel_values.h"
 #include "ui/files/recent_files.h"
@@ -143,7 +142,7 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
   panel_.ShowLoaded(values);
   window_.SetUnitLabels();
   BusyCursor busy;
-  CalculateNetwork(window_.Document(), state);
+  window_.RunCalculation();
   window_.RefreshMaterialList();
   window_.BuildTreeFromDocument();
   window_.NetTree()->FitColumnsToContents();

@@ -16,6 +16,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "project/program_state.h"
 
 class QUndoStack;
 
@@ -28,7 +31,9 @@ struct ProjectView {
   std::string text;  // the serialised document
   QStringList expandedIds;
   QString shownId;  // the node the panel shows; empty for the gas supply
-  bool lastSizingFailed = false;
+  // Where the calculation's passes stopped: the marks follow from them and
+  // the document.
+  std::vector<ProgramState::SizingFailure> sizingFailures;
 };
 
 class ProjectHistory : public QObject {

@@ -1,7 +1,8 @@
 // The window's side of the undo history: the Edit menu, what a step keeps of
 // the window (the document text, expanded items, shown node) and how a step
 // is shown again. Restoring reads the document as it was, calculated sizes
-// included, so nothing is recalculated.
+// included, so nothing is recalculated: the result (and with it every mark,
+// count and refusal) is read again from the document and the passes' stops.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -117,7 +118,7 @@ QStringList MainWindow::ExpandedIds() const {
 ProjectView MainWindow::TakeView() const {
   return {SerializeDocument(document_), ExpandedIds(),
           currentNode_ ? QString::fromStdString(NodeId(currentNode_)) : QString(),
-          state_.LastSizingFailed};
+          result_.failures};
 }
 
 void MainWindow::RebuildTree(const QStringList& expandedIds, pugi::xml_node shown) {
@@ -142,7 +143,9 @@ void MainWindow::RestoreView(const ProjectView& view) {
   state_.UnitSystem = values.unitSystem;
   state_.EFVPresent = values.efvPresent;
   state_.DualSystemFlag = values.dualSystem;
-  state_.LastSizingFailed = view.lastSizingFailed;
+  state_.SizingFailures = view.sizingFailures;
+  state_.LastSizingFailed = !view.sizingFailures.empty();
+  result_ = ReadCalcResult(document_, state_.DualSystemFlag, view.sizingFailures);
   if (showSupplyHook_) showSupplyHook_(values);
   SetUnitLabels();
   currentNode_ = {};

@@ -19,7 +19,6 @@
 #include "reports/print_diagram.h"
 #include "reports/print_layout.h"
 #include "reports/print_material_list.h"
-#include "reports/runs_not_sized.h"
 #include "ui/files/recent_files.h"
 #include "ui/results/diagram_page.h"
 #include "ui/tree/icons.h"
@@ -150,7 +149,7 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
   }
   if (job == Job::Diagram) {
     const cv::DiagramLayout layout =
-        LayOutProject(doc, window_.State(), cv::PrintTextMeasure(surface));
+        LayOutProject(doc, window_.Result(), cv::PrintTextMeasure(surface));
     cv::PrintDiagramJob(surface, doc, layout, Header(), copies);
     return;
   }
@@ -162,12 +161,12 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
     cv::PrintProfileJob(
         surface, doc,
         cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(), state.DualSystemFlag,
-                                 state.UnitSystem, cv::RunsNotSized(state)),
+                                 state.UnitSystem, window_.Result().UnsizedRunIds()),
         Header(), copies);
     return;
   }
   if (job == Job::Calculations) {
-    cv::PrintCalculationsJob(surface, doc, Header(), cv::RunsNotSized(window_.State()), copies);
+    cv::PrintCalculationsJob(surface, doc, Header(), window_.Result().UnsizedRunIds(), copies);
     return;
   }
   // The list is built afresh, so it matches the network being printed.
@@ -179,13 +178,14 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
 void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
   std::optional<CopyCountHold> copies;
   std::shared_ptr<cv::PrintSurface> surface;
+  // One command, one answer: "Entire Project" prints nothing when refused.
+  if (cv::PrintRefused(window_.Document(), window_.Result())) {
+    seams_.messages->Show(
+        {cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok, cv::MessageIcon::Exclamation});
+    return;
+  }
   try {
     for (Job job : jobs) {
-      if (cv::PrintRefused(window_.Document(), window_.State())) {
-        seams_.messages->Show({cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok,
-                               cv::MessageIcon::Exclamation});
-        continue;
-      }
       if (!surface) {
         ProposeOutputFile();
         if (!seams_.printers->ConfirmPrint(&window_, printer_)) return;

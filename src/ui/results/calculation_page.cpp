@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QBrush>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include "core/locale_numbers.h"
 #include "core/number_text.h"
 #include "reports/calculation_table.h"
+#include "ui/access/failed_colour.h"
 #include "ui/panels/shown_values.h"
 
 namespace cv::ui {
@@ -40,10 +42,13 @@ class CalculationModel : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  void Show(CalculationTable table, bool metric) {
+  // reasons: why the run of each row is not sized, empty when it is.
+  void Show(CalculationTable table, bool metric, std::vector<QString> reasons) {
     beginResetModel();
     rows_ = std::move(table.rows);
     if (!rows_.empty()) rows_.erase(rows_.begin());  // row 0 is never filled
+    reasons_ = std::move(reasons);
+    reasons_.resize(rows_.size());
     metric_ = metric;
     endResetModel();
   }
@@ -55,7 +60,12 @@ class CalculationModel : public QAbstractTableModel {
     return parent.isValid() ? 0 : static_cast<int>(kCalculationColumns);
   }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::TextAlignmentRole)) return {};
+    if (!index.isValid()) return {};
+    const QString& reason = reasons_.at(static_cast<size_t>(index.row()));
+    if (role == Qt::ForegroundRole)
+      return reason.isEmpty() ? QVariant() : QBrush(FailedRunColour());
+    if (role == Qt::ToolTipRole) return reason.isEmpty() ? QVariant() : reason;
+    if (role != Qt::DisplayRole && role != Qt::TextAlignmentRole) return {};
     const size_t column = static_cast<size_t>(index.column());
     const std::string& cell = rows_.at(static_cast<size_t>(index.row())).at(column);
     if (role == Qt::TextAlignmentRole)
@@ -69,12 +79,15 @@ class CalculationModel : public QAbstractTableModel {
 
  private:
   std::vector<CalculationRow> rows_;
+  std::vector<QString> reasons_;
   bool metric_ = false;
 };
 
-CalculationPage::CalculationPage(const pugi::xml_document& document, QWidget* parent)
+CalculationPage::CalculationPage(const pugi::xml_document& document, const CalcResult& result,
+                                 QWidget* parent)
     : QWidget(parent),
       document_(document),
+      result_(result),
       model_(new CalculationModel(this)),
       view_(new QTableView(this)) {
   setObjectName(QStringLiteral("fTabView3"));
@@ -111,13 +124,17 @@ void CalculationPage::showEvent(QShowEvent* event) {
 void CalculationPage::Refresh() {
   stale_ = false;
   try {
+    // The result lists the runs in document order, as the table does.
+    std::vector<QString> reasons;
+    for (const RunResult& run : result_.runs)
+      reasons.push_back(QString::fromStdString(run.message));
     CalculationTable table = BuildCalculationTable(document_);
     DashUncomputedPressures(table, document_);
-    model_->Show(std::move(table), IsMetricTable(document_));
+    model_->Show(std::move(table), IsMetricTable(document_), std::move(reasons));
   } catch (const CvError&) {
     // A document that cannot be tabled (a field that is not a number) shows
     // no rows; the export reports why.
-    model_->Show({}, false);
+    model_->Show({}, false, {});
   }
   view_->resizeColumnsToContents();
 }

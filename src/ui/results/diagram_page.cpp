@@ -14,21 +14,22 @@
 
 namespace cv::ui {
 
-cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state,
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::CalcResult& result,
                                 const cv::TextMeasure& measure) {
-  std::vector<std::string> failed;
-  failed.reserve(state.SizingFailures.size());
-  for (const auto& failure : state.SizingFailures) failed.push_back(failure.nodeId);
-  return cv::LayOutDiagram(document, failed, measure);
+  return cv::LayOutDiagram(document, result.UnsizedRunIds(), measure);
 }
 
-cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state) {
-  return LayOutProject(document, state, QtTextMeasure());
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::CalcResult& result) {
+  return LayOutProject(document, result, QtTextMeasure());
 }
 
 DiagramPage::DiagramPage(const pugi::xml_document& document, const cv::ProgramState& state,
-                         QWidget* parent)
-    : QWidget(parent), document_(document), state_(state), view_(new DiagramView(this)) {
+                         const cv::CalcResult& result, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      state_(state),
+      result_(result),
+      view_(new DiagramView(this)) {
   setObjectName(QStringLiteral("fTabView4"));
   auto* fit = new QPushButton(QStringLiteral("Fit"), this);
   fit->setObjectName(QStringLiteral("cmdFit"));
@@ -75,7 +76,7 @@ void DiagramPage::Refresh() {
   stale_ = false;
   nodes_.clear();
   try {
-    view_->SetDiagram(LayOutProject(document_, state_));
+    view_->SetDiagram(LayOutProject(document_, result_));
   } catch (const CvError&) {
     // A document that cannot be laid out (a field that is not a number)
     // draws nothing; the calculation has said why.

@@ -8,27 +8,27 @@
 #include <string>
 #include <unordered_map>
 
-#include "project/program_state.h"
 #include "reports/diagram_layout.h"
+#include "sizing/calc_result.h"
 
 namespace cv::ui {
 
 class DiagramView;
 
-// The diagram of the project as last calculated, its failed runs marked,
+// The diagram of the project as last calculated, its runs not sized marked,
 // its texts measured as the canvas that draws it measures them (by default
 // the screen's).
-cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state,
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::CalcResult& result,
                                 const cv::TextMeasure& measure);
-cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state);
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::CalcResult& result);
 
 class DiagramPage : public QWidget {
   Q_OBJECT
 
  public:
-  // The document and state must outlive the page.
+  // The document, state and result must outlive the page.
   DiagramPage(const pugi::xml_document& document, const cv::ProgramState& state,
-              QWidget* parent = nullptr);
+              const cv::CalcResult& result, QWidget* parent = nullptr);
 
   void Invalidate();
   DiagramView* View() const noexcept { return view_; }
@@ -43,6 +43,7 @@ class DiagramPage : public QWidget {
 
   const pugi::xml_document& document_;
   const cv::ProgramState& state_;
+  const cv::CalcResult& result_;
   DiagramView* view_;
   bool stale_ = true;
   bool fitted_ = false;

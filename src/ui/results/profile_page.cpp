@@ -6,7 +6,6 @@
 
 #include "core/errors.h"
 #include "reports/profile_drawing.h"
-#include "reports/runs_not_sized.h"
 #include "ui/results/qt_diagram_canvas.h"
 
 namespace cv::ui {
@@ -19,8 +18,13 @@ constexpr double kClickRadius = 8;
 }  // namespace
 
 ProfilePage::ProfilePage(const pugi::xml_document& document, const cv::ProgramState& state,
-                         std::function<std::string()> selectedId, QWidget* parent)
-    : QWidget(parent), document_(document), state_(state), selectedId_(std::move(selectedId)) {
+                         const cv::CalcResult& result, std::function<std::string()> selectedId,
+                         QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      state_(state),
+      result_(result),
+      selectedId_(std::move(selectedId)) {
   setObjectName(QStringLiteral("fTabView5"));
   setAccessibleName(QStringLiteral("Pressure Profile"));
 }
@@ -28,7 +32,7 @@ ProfilePage::ProfilePage(const pugi::xml_document& document, const cv::ProgramSt
 std::optional<cv::PressureProfile> ProfilePage::Profile() const {
   try {
     return cv::BuildPressureProfile(document_, nodeId_, state_.DualSystemFlag, state_.UnitSystem,
-                                    cv::RunsNotSized(state_));
+                                    result_.UnsizedRunIds());
   } catch (const cv::CvError&) {
     return std::nullopt;
   }

@@ -11,6 +11,7 @@
 
 #include "project/program_state.h"
 #include "reports/pressure_profile.h"
+#include "sizing/calc_result.h"
 
 namespace cv::ui {
 
@@ -18,10 +19,11 @@ class ProfilePage : public QWidget {
   Q_OBJECT
 
  public:
-  // The document and state must outlive the page; selectedId names the
+  // The document, state and result must outlive the page; selectedId names the
   // node selected in the tree.
   ProfilePage(const pugi::xml_document& document, const cv::ProgramState& state,
-              std::function<std::string()> selectedId, QWidget* parent = nullptr);
+              const cv::CalcResult& result, std::function<std::string()> selectedId,
+              QWidget* parent = nullptr);
 
   // The profile drawn, or none when the node shown is no appliance or
   // regulator (or the network holds no pressures yet).
@@ -41,6 +43,7 @@ class ProfilePage : public QWidget {
 
   const pugi::xml_document& document_;
   const cv::ProgramState& state_;
+  const cv::CalcResult& result_;  // its runs not sized are marked
   std::function<std::string()> selectedId_;
   std::string nodeId_;
 };

@@ -9,6 +9,7 @@
 
 #include "project/document.h"
 #include "reports/pressure_readings.h"
+#include "sizing/calc_result.h"
 #include "sizing/carried_loads.h"
 #include "sizing/network_calculation.h"
 #include "sizing/stored_drops.h"
@@ -254,9 +255,15 @@ void MainWindow::Calculate() {
   SetEFVPresence(document_, state_);
   {
     BusyCursor busy;
-    CalculateNetwork(document_, state_);
+    RunCalculation();
   }
   ShowCalculatedValues();
+}
+
+void MainWindow::RunCalculation() {
+  // A calculation that fails leaves no result to mark.
+  result_ = {};
+  result_ = CalculateProject(document_, state_);
 }
 
 void MainWindow::ShowCalculatedValues() {
@@ -266,8 +273,8 @@ void MainWindow::ShowCalculatedValues() {
   for (const auto& [node, drop] : StoredDropsFromSource(document_))
     runs.try_emplace(QString::fromUtf8(node.first_attribute().value()), node, drop);
   std::unordered_map<QString, QString> failures;
-  for (const auto& failure : state_.SizingFailures)
-    failures.try_emplace(Text(failure.nodeId), Text(failure.message));
+  for (const RunResult& run : result_.runs)
+    if (run.status != RunStatus::Sized) failures.try_emplace(Text(run.id), Text(run.message));
   const CarriedLoads carried(document_);
   const std::string& units = state_.UnitSystem;
   tree_->setHeaderLabels(TreeColumnHeaders(units));
@@ -311,6 +318,7 @@ void MainWindow::ResetToNewProject() {
   state_.DualSystemFlag = false;
   state_.LastSizingFailed = false;
   state_.SizingFailures.clear();
+  result_ = {};
   ShowCalculatedValues();
   ClickNode(gasSupply);
   StartHistory();

@@ -69,13 +69,13 @@ void MainWindow::BuildPages() {
   tabStrip_->addTab(setupPage, QStringLiteral("System Setup"));
   tabStrip_->addTab(BuildAppliancePage(), QStringLiteral("Appliance View/Settings"));
   tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
-  calculationPage_ = new CalculationPage(document_, tabStrip_);
+  calculationPage_ = new CalculationPage(document_, result_, tabStrip_);
   tabStrip_->addTab(calculationPage_, QStringLiteral("Calculations"));
-  diagramPage_ = new DiagramPage(document_, state_, tabStrip_);
+  diagramPage_ = new DiagramPage(document_, state_, result_, tabStrip_);
   tabStrip_->addTab(diagramPage_, QStringLiteral("Diagram"));
   profilePage_ = new ProfilePage(
-      document_, state_, [this] { return currentNode_ ? NodeId(currentNode_) : std::string(); },
-      tabStrip_);
+      document_, state_, result_,
+      [this] { return currentNode_ ? NodeId(currentNode_) : std::string(); }, tabStrip_);
   tabStrip_->addTab(profilePage_, QStringLiteral("Pressure Profile"));
   setCentralWidget(tabStrip_);
   connect(tabStrip_, &QTabWidget::currentChanged, this,

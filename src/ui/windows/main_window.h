@@ -21,6 +21,7 @@
 
 #include "core/errors.h"
 #include "project/program_state.h"
+#include "sizing/calc_result.h"
 #include "supply/supply_panel_values.h"
 #include "ui/files/dialogs.h"
 
@@ -55,6 +56,8 @@ class MainWindow : public QMainWindow {
 
   pugi::xml_document& Document() noexcept { return document_; }
   ProgramState& State() noexcept { return state_; }
+  // The result of the last calculation, or of the step undone or redone.
+  const CalcResult& Result() const noexcept { return result_; }
   const Seams& GetSeams() const noexcept { return seams_; }
   MessageSink& Messages() const { return *seams_.messages; }
 
@@ -147,6 +150,8 @@ class MainWindow : public QMainWindow {
 
   void SetUnitLabels();
   void RefreshMaterialList();
+  // Calculates the document and keeps its result; the caller shows it.
+  void RunCalculation();
   // CalculateNetwork; a failure is shown in the standard error box.
   // Returns false after a failure.
   bool Recalculate();
@@ -191,7 +196,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // CalculateNetwork, then the results shown in the tree.
+  // RunCalculation, then the results shown in the tree.
   void Calculate();
   void BuildPages();
   QWidget* BuildAppliancePage();
@@ -245,6 +250,7 @@ class MainWindow : public QMainWindow {
   Seams seams_;
   pugi::xml_document document_;
   ProgramState state_;
+  CalcResult result_;
   pugi::xml_node currentNode_;
 
   QTabWidget* tabStrip_ = nullptr;
