@@ -18,11 +18,11 @@
 #include "bench_timing.h"
 #include "core/errors.h"
 #include "project/document.h"
-#include "project/program_state.h"
 #include "project/project_state.h"
 #include "reports/diagram_drawing.h"
 #include "reports/diagram_svg.h"
 #include "sizing/network_calculation.h"
+#include "sizing/program_state.h"
 #include "sizing/tables.h"
 
 namespace {

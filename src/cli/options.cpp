@@ -6,6 +6,7 @@ const char* const kUsage =
     "Usage: corvanta-size [--catalog DB] [-o OUT.cv] [--debug-log FILE]\n"
     "                     [--material-list | --table] [--export-xlsx FILE]\n"
     "                     [--diagram OUT.svg] PROJECT.cv\n"
+    "       corvanta-size --check [--catalog DB] PROJECT.cv\n"
     "\n"
     "Sizes every run of a CORVANTA project and writes the calculated project.\n"
     "\n"
@@ -17,9 +18,12 @@ const char* const kUsage =
     "  --table               print the calculation table, tab-separated, headers first\n"
     "  --export-xlsx FILE    write the calculation table as a workbook\n"
     "  --diagram OUT.svg     draw the calculated network as an SVG file\n"
+    "  --check               list each EFV or regulator placed where the program\n"
+    "                        refuses it, and each EFV loaded past its trip flow\n"
     "  -h, --help            show this help\n"
     "\n"
-    "Exit status: 0 sized; 3 a run could not be sized (the message is on stderr);\n"
+    "Exit status: 0 sized; 3 a run could not be sized (the message is on stderr),\n"
+    "or with --check a rule is broken;\n"
     "1 the project or catalogue could not be read or calculated; 2 wrong usage.\n";
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -52,6 +56,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value(i, options.diagramPath)) return std::nullopt;
     } else if (arg == "--material-list") {
       options.materialList = true;
+    } else if (arg == "--check") {
+      options.check = true;
     } else if (arg == "--table") {
       options.table = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -67,6 +73,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   if (options.help) return options;
   if (options.projectPath.empty()) {
     error = "no project file given";
+    return std::nullopt;
+  }
+  if (options.check && (options.materialList || options.table || !options.outputPath.empty() ||
+                        !options.xlsxPath.empty() || !options.diagramPath.empty() ||
+                        !options.debugLogPath.empty())) {
+    error = "--check writes nothing else: it cannot be combined with an output";
     return std::nullopt;
   }
   if (options.materialList && options.table) {

@@ -16,6 +16,7 @@ struct Options {
   bool table = false;         // print the calculation table instead
   std::string xlsxPath;       // write the calculation table as a workbook
   std::string diagramPath;    // write the network diagram as SVG
+  bool check = false;         // list the broken placement and trip rules only
   bool help = false;
 };
 

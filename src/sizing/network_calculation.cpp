@@ -11,6 +11,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "sizing/calc_context.h"
 #include "sizing/input_checks.h"
 #include "sizing/model_sizing.h"
@@ -161,7 +162,7 @@ void RunTripFlowPass(const pugi::xml_document& project,
   state.TripFlowPass = true;
   pugi::xml_node tripRoot = ProjectRoot(state.TripDocument);
   WithContext("modTreeFunctions.SetMaxTripFlow", [&] { SetMaxTripFlow(tripRoot, state); });
-  if (state.DualSystemFlag) HighSideLoadTotal(tripRoot);
+  if (IsDualSystem(ProjectRoot(project))) HighSideLoadTotal(tripRoot);
   const std::vector<pugi::xml_node> tripNodes = AllSystemNodes(state.TripDocument);
   CalculateNodeSizes(tripNodes, ProjectRoot(project), state);
   if (state.DebugMode && !TrimBlanks(state.ProjectPath).empty())
@@ -200,7 +201,8 @@ void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state
     // The trace is started once per calculation, so that it holds both
     // passes.
     state.Log.Restart(state.DebugMode, state.ProjectPath);
-    if (state.EFVPresent && state.DebugMode)
+    const bool efvPresent = DocumentHasEFV(project);
+    if (efvPresent && state.DebugMode)
       state.Log.Write("\r\n***** Executing Normal Flow Calculations *****\r\n");
     pugi::xml_node root = ProjectRoot(project);
     if (SystemNodeDepth(project) > kMaxNetworkDepth)
@@ -210,7 +212,7 @@ void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state
     AccumulateLoads(root);
     const std::vector<pugi::xml_node> nodes = AllSystemNodes(project);
     CalculateNodeSizes(nodes, root, state);
-    if (state.EFVPresent) {
+    if (efvPresent) {
       try {
         RunTripFlowPass(project, nodes, state);
       } catch (...) {

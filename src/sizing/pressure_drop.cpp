@@ -7,6 +7,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "sizing/tables.h"
 
 namespace cv {
@@ -66,7 +67,7 @@ const SupplyValues& ReadSupplyValues(const CalcContext& ctx) {
   SupplyValues v;
   v.gasType = RootAttributeText(root, kAttrGasType);
   v.method = FieldText(root, "calculationType");
-  v.dual = ctx.state.DualSystemFlag;
+  v.dual = IsDualSystem(root);
   v.pLow = ParseNumber(RootAttributeText(root, kAttrInternalLowSupplyPressure));
   v.dLow = ParseNumber(RootAttributeText(root, kAttrInternalLowSupplyDeliveryPressure));
   v.aLow = ParseNumber(RootAttributeText(root, kAttrInternalLowSupplyAllowablePressureDrop));

@@ -7,7 +7,7 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "project/program_state.h"
+#include "sizing/program_state.h"
 #include "supply/supply_boxes.h"
 
 namespace cv {
@@ -62,9 +62,10 @@ SupplyEvaluation EvaluateSupplyUpdate(const SupplyPanelInput& input);
 std::string SupplyVersionText(const std::string& unitSystem);
 
 // Writes the settings into the root (attributes by position, calculationType
-// and DualSystem by name) and sets UnitSystem and DualSystemFlag. A root
-// without its seven attributes or either element fails before anything is
-// written.
+// and DualSystem by name). A root without its seven attributes or either
+// element fails before anything is written.
+void WriteSupplySettings(pugi::xml_document& doc, const SupplySettings& settings);
+// The same, and the window's unit system follows.
 void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& settings,
                          ProgramState& state);
 

@@ -12,12 +12,12 @@
 
 #include "core/errors.h"
 #include "project/document.h"
-#include "project/program_state.h"
 #include "project/project_state.h"
 #include "reports/calculation_table.h"
 #include "reports/material_list.h"
 #include "reports/xlsx_export.h"
 #include "sizing/network_calculation.h"
+#include "sizing/program_state.h"
 
 namespace {
 

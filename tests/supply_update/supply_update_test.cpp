@@ -191,13 +191,11 @@ TEST_F(ApplySupply, WritesEveryAttributeByPositionAndSetsTheState) {
             "</description><load>0</load><calculationType>User Defined Method</calculationType>"
             "<EFVEnabled>False</EFVEnabled><DualSystem>True</DualSystem></CVSystem>");
   EXPECT_EQ(state.UnitSystem, "Metric");
-  EXPECT_TRUE(state.DualSystemFlag);
 
   ApplySupplySettings(doc, Accepted(Fixed(1, 2)), state);
   EXPECT_EQ(Attribute(kAttrGasType), "Propane");
   EXPECT_EQ(Field("DualSystem"), "False");
   EXPECT_EQ(state.UnitSystem, "English");
-  EXPECT_FALSE(state.DualSystemFlag);
 }
 
 TEST_F(ApplySupply, FixedMethodKeepsTheStoredDeliveryPressure) {

@@ -44,7 +44,7 @@ TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberOrNegativeIsRefused) {
     EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
     EXPECT_EQ(Window().focusWidget(), Find<QLineEdit>(c.box));
     EXPECT_EQ(Field(item, "load") + " " + Field(item, "length"), "50 20") << "nothing stored";
-    EXPECT_FALSE(State().ProjectModified);
+    EXPECT_FALSE(Window().ProjectModified());
     Type(c.box, "20");
     messages.Clear();
   }

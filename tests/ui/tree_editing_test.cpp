@@ -25,7 +25,7 @@ TEST_F(EditTest, AddBuildsTheNodeBelowTheSelectedOneSizedAndShown) {
   EXPECT_EQ(Find<QLineEdit>("txtDescription")->selectedText(), "New Appliance");
   EXPECT_EQ(Find<QLabel>("lblParent")->text(), "Gas Supply");
   EXPECT_EQ(FieldText(nodes[0], "materialSize"), "10A CSST") << "sized: the smallest size";
-  EXPECT_TRUE(State().ProjectModified);
+  EXPECT_TRUE(Window().ProjectModified());
   QTreeWidgetItem* range = AddDevice(GasSupply(), "Range", "Range", "65", "12");
   range->setExpanded(false);
   EXPECT_EQ(Add(range)->parent(), range);
@@ -46,7 +46,7 @@ TEST_F(EditTest, CommandsWithoutANodeChangeNothing) {
     EXPECT_EQ(SerializeDocument(Doc()), before);
     EXPECT_EQ(Window().Tree()->topLevelItemCount(), 1);
     EXPECT_TRUE(messages.Shown().empty());
-    EXPECT_FALSE(State().ProjectModified);
+    EXPECT_FALSE(Window().ProjectModified());
   }
 }
 
@@ -62,7 +62,7 @@ TEST_F(EditTest, UpdateStoresThePanelRenamesTheItemAndShowsTheNewSize) {
   EXPECT_EQ(Find<QComboBox>("cboMaterialSize")->currentText().toStdString(), size);
   EXPECT_TRUE(Window().NetTree()->ToolTipOf(item).contains(QString::fromStdString(size)));
   EXPECT_NE(FieldText(node, "DeliveredPressure"), "0");
-  EXPECT_TRUE(State().ProjectModified);
+  EXPECT_TRUE(Window().ProjectModified());
 }
 
 TEST_F(EditTest, AFixedSizeIsKept) {
@@ -105,11 +105,9 @@ TEST_F(EditTest, RemovedNodeGoesWithItsSubtreeAndItsParentIsShown) {
 
 TEST_F(EditTest, RemovingTheLastEFVClearsThePresence) {
   QTreeWidgetItem* efv = AddDevice(GasSupply(), "Valve", "EFV");
-  EXPECT_TRUE(State().EFVPresent);
   EXPECT_EQ(FieldText(ProjectRoot(Doc()), "EFVEnabled"), "True");
   Click(efv);
   Find<QPushButton>("cmdRemove")->click();
-  EXPECT_FALSE(State().EFVPresent);
   EXPECT_EQ(FieldText(ProjectRoot(Doc()), "EFVEnabled"), "False");
 }
 
@@ -138,7 +136,7 @@ TEST_F(MoveNodeTest, OntoItsOwnParentItGoesToTheEndOfTheChildren) {
   ASSERT_EQ(children.size(), 2u);
   EXPECT_EQ(NodeId(children[1]), bId);
   EXPECT_EQ(FieldText(children[1].child("SystemNode"), "description"), "C");
-  EXPECT_TRUE(State().ProjectModified);
+  EXPECT_TRUE(Window().ProjectModified());
   EXPECT_TRUE(messages.Shown().empty());
 }
 
@@ -172,7 +170,7 @@ TEST_F(MoveNodeTest, RefusedMovesChangeNothing) {
       EXPECT_EQ(messages.Last().text, "'A' cannot be moved into its own branch.");
     }
     EXPECT_EQ(SerializeDocument(Doc()), before);
-    EXPECT_FALSE(State().ProjectModified);
+    EXPECT_FALSE(Window().ProjectModified());
   }
   EXPECT_EQ(c->parent(), b);
 }

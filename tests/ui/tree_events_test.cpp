@@ -72,7 +72,7 @@ TEST_F(TreeEventsTest, AReleaseOutsideTheItemsMovesNothing) {
   DropAt(BelowAllItems());
   Tree()->EndDrag();
   EXPECT_EQ(SerializeDocument(Doc()), before);
-  EXPECT_FALSE(State().ProjectModified);
+  EXPECT_FALSE(Window().ProjectModified());
   EXPECT_TRUE(messages.Shown().empty());
   // The selection goes back to the dragged node, and the panel shows it.
   EXPECT_EQ(Window().SelectedItem(), b);

@@ -45,7 +45,7 @@ void ProjectCommands::ShowFailure(const std::string& text) {
 }
 
 bool ProjectCommands::OfferToSave() {
-  if (!window_.State().ProjectModified) return true;
+  if (!window_.ProjectModified()) return true;
   const MessageAnswer answer =
       window_.Messages().Show({"Would you like to save your current project?", "Save Project?",
                                MessageButtons::YesNoCancel, MessageIcon::None});
@@ -90,7 +90,7 @@ void ProjectCommands::OpenFile(const QString& path) {
   panel_.txtMetricSupplyPressureDrop->clear();
   panel_.txtMetricInternalPressureDrop->clear();
   try {
-    XMLOnTreeView(window_.State().ProjectPath);
+    LoadProjectFile(window_.State().ProjectPath);
   } catch (const CvError& e) {
     ShowFailure("There was an error opening the project:\n\n" + e.description());
     // Never a half-filled panel or tree over the document: start afresh,
@@ -106,7 +106,7 @@ void ProjectCommands::OpenRecent(const QString& path) {
   if (MayLeaveProject()) OpenFile(path);
 }
 
-void ProjectCommands::XMLOnTreeView(const std::string& path) {
+void ProjectCommands::LoadProjectFile(const std::string& path) {
   window_.ClearTree();
   pugi::xml_document loaded;
   const LoadResult result = LoadDocumentFile(loaded, path);
@@ -132,8 +132,6 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
   ProgramState& state = window_.State();
   window_.Document() = std::move(loaded);
   state.UnitSystem = values.unitSystem;
-  state.EFVPresent = values.efvPresent;
-  state.DualSystemFlag = values.dualSystem;
   panel_.ShowLoaded(values);
   window_.SetUnitLabels();
   BusyCursor busy;

@@ -125,8 +125,6 @@ void MainWindow::RestoreView(const ProjectView& view) {
     Raise(kErrInvalidArgument, "the project kept for undo could not be read");
   const SupplyPanelValues values = SupplyPanelFromDocument(document_);
   state_.UnitSystem = values.unitSystem;
-  state_.EFVPresent = values.efvPresent;
-  state_.DualSystemFlag = values.dualSystem;
   state_.LastSizingFailed = view.lastSizingFailed;
   if (showSupplyHook_) showSupplyHook_(values);
   SetUnitLabels();

@@ -289,7 +289,7 @@ void SupplyPanel::WriteUpdate(const SupplySettings& settings) {
     ApplySupplySettings(document_, settings, state_);
     // The document differs from the file from here on, even when a later
     // step fails: the offer to save must not miss it.
-    state_.ProjectModified = true;
+    if (hooks_.markModified) hooks_.markModified();
     if (hooks_.setUnitLabels) hooks_.setUnitLabels();
     if (hooks_.recalculate) hooks_.recalculate();
     if (hooks_.showFirstNode) hooks_.showFirstNode();

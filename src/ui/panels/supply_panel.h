@@ -14,7 +14,7 @@
 
 #include "core/errors.h"
 #include "core/messages.h"
-#include "project/program_state.h"
+#include "sizing/program_state.h"
 #include "supply/supply_panel_values.h"
 #include "supply/supply_update.h"
 
@@ -41,6 +41,7 @@ class SupplyPanel : public QWidget {
     // Runs the update as one step of the project's history.
     std::function<void(const std::function<void()>&)> record;
     std::function<void(const QString&)> confirm;  // a status-bar line
+    std::function<void()> markModified;           // the document now differs from the file
   };
 
   SupplyPanel(pugi::xml_document& document, ProgramState& state, MessageSink& messages, Hooks hooks,

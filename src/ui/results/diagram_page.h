@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <pugixml.hpp>
 
-#include "project/program_state.h"
 #include "reports/diagram_layout.h"
+#include "sizing/program_state.h"
 
 namespace cv::ui {
 

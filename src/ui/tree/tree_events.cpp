@@ -6,16 +6,15 @@
 #include <QPlainTextEdit>
 
 #include "core/number_text.h"
+#include "edit/trip_flow.h"
 #include "project/document.h"
 #include "reports/material_list.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/pressure_text.h"
-#include "ui/tree/efv_rules.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/tree_items.h"
-#include "ui/tree/trip_checks.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -25,8 +24,9 @@ void MainWindow::TreeView1_NodeClick(QTreeWidgetItem* item) { ClickNode(item); }
 // Fittings, regulators and EFVs carry the loads below them, never a load of
 // their own, and the gas supply's load is the network's total.
 void MainWindow::ApplyLoadBoxRule(QTreeWidgetItem* item) {
-  panel_->txtLoad->setEnabled(item != GasSupplyItem() &&
-                              !PassesLoadThrough(panel_->cboAppliance->currentText()));
+  panel_->txtLoad->setEnabled(
+      item != GasSupplyItem() &&
+      !PassesLoadThrough(panel_->cboAppliance->currentText().toStdString()));
 }
 
 void MainWindow::TreeView1_MouseUp(Qt::MouseButton button, const QPoint& pos) {
@@ -79,59 +79,14 @@ void MainWindow::TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* targe
   }
 }
 
-namespace {
-bool IsBelow(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
-  for (const QTreeWidgetItem* p = item ? item->parent() : nullptr; p; p = p->parent())
-    if (p == ancestor) return true;
-  return false;
-}
-}  // namespace
-
 void MainWindow::DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-  // A drop into the dragged node's own branch is refused by the move itself,
-  // before any EFV rule could speak of it.
-  if (IsBelow(target, dragged)) {
-    MoveNode(dragged, target);
-    return;
-  }
-  const TripContext trip{document_, state_, Messages()};
-  // A refused drop ends on its target; a move on the moved node (DropMove).
-  dropChoice_ = ElementOfItem(target);
-  switch (DecideDrop(dragged, target, state_.DualSystemFlag)) {
-    case DropOutcome::Nothing:
-      dropChoice_ = {};
-      return;
-    case DropOutcome::SeriesRefusedQuiet:  // the panel stays on the dragged EFV
-      dropChoice_ = {};
-      ShowPlain(kSeriesMessage);
-      return;
-    case DropOutcome::SeriesRefused:
-      ShowPlain(kSeriesMessage);
-      return;
-    case DropOutcome::HighPressureRefused:
-      ShowPlain(kHighPressureMessage);
-      return;
-    case DropOutcome::MoveIfEFVTripAllows:
-      if (EFVDragEFVTripflowToLoads(NodeOfItem(dragged), ElementOfItem(target), trip))
-        DropMove(dragged, target);
-      return;
-    case DropOutcome::Move:
-      DropMove(dragged, target);
-      return;
-    case DropOutcome::MoveIfOntoEFVTripAllows:
-      if (EFVSelectedEFVTripflowToLoads(NodeOfItem(dragged), NodeOfItem(target), trip))
-        DropMove(dragged, target);
-      return;
-    case DropOutcome::MoveIfParentOrTripAllows:
-      if (CheckDragNodeParentOfSelectedNode(dragged, target) ||
-          DragDropCompareEFVTripflowToLoads(dragged, target, trip))
-        DropMove(dragged, target);
-      return;
-  }
-}
-
-void MainWindow::DropMove(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-  pugi::xml_node node = NodeOfItem(dragged);
+  const pugi::xml_node node = NodeOfItem(dragged);
+  const EditOutcome check = project_.CheckMove(node, ElementOfItem(target));
+  // A refused drop ends on its target (unless the refusal says otherwise);
+  // a move on the moved node.
+  dropChoice_ = check.showTarget ? ElementOfItem(target) : pugi::xml_node();
+  if (check.status == EditStatus::Refused) Messages().Show(check.message);
+  if (check.status != EditStatus::Done) return;
   RecordEdit(QStringLiteral("Move '%1'").arg(dragged->text(0)), [&] {
     if (MoveNode(dragged, target)) dropChoice_ = node;
   });

@@ -184,7 +184,7 @@ void MainWindow::SetCaption(const QString& caption) {
 }
 
 void MainWindow::SetProjectModified(bool modified) {
-  state_.ProjectModified = modified;
+  projectModified_ = modified;
   setWindowModified(modified);
 }
 
