@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "edit/placement_rules.h"
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "ui/tree/icons.h"
@@ -115,6 +116,34 @@ TEST(Icons, EveryImageKeyHasItsOwnPictureAtBothSizes) {
   }
   EXPECT_EQ(DeviceImage("Unknown Kind", 16).toImage(), DeviceImage("Other", 16).toImage());
   EXPECT_FALSE(DeviceIcon("Tee").pixmap(16).isNull());
+}
+
+// What the panel does with the rules' answers: a refused kind goes back and
+// hides the model list, an allowed EFV starts at the fifth model, and a
+// load refused by the trip flow leaves the stored load in the box.
+TEST_F(PanelTest, RefusedChoicesPutThePanelBack) {
+  QTreeWidgetItem* valve = AddDevice(GasSupply(), "Valve", "EFV");
+  Choose("cboEFV", "CV-EFV-40");
+  PressUpdate();
+  QTreeWidgetItem* lamp = AddDevice(valve, "Lamp", "Lamp", "1");
+  auto* kinds = Find<QComboBox>("cboAppliance");
+  auto* models = Find<QComboBox>("cboEFV");
+  messages.Clear();
+  Choose("cboAppliance", "EFV");
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSeriesMessage});
+  EXPECT_EQ(kinds->currentText(), "Lamp");
+  EXPECT_TRUE(models->isHidden());
+  Type("txtLoad", "41");
+  PressUpdate();
+  ASSERT_EQ(messages.Shown().size(), 2u);
+  EXPECT_EQ(messages.Last().buttons, cv::MessageButtons::OkCancel);
+  EXPECT_EQ(Find<QLineEdit>("txtLoad")->text(), "1");
+  EXPECT_EQ(Field(lamp, "load"), "1");
+  Click(item);
+  Choose("cboAppliance", "EFV");
+  EXPECT_EQ(models->currentIndex(), 4);
+  EXPECT_FALSE(models->isHidden());
+  EXPECT_FALSE(Find<QLineEdit>("txtLoad")->isEnabled());
 }
 
 }  // namespace
