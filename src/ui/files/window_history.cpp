@@ -132,7 +132,7 @@ void MainWindow::RestoreView(const ProjectView& view) {
   RebuildTree(view.expandedIds, view.shownId.isEmpty()
                                     ? ProjectRoot(document_)
                                     : FindSystemNodeById(document_, view.shownId.toStdString()));
-  if (tabStrip_->currentIndex() == 2) RefreshMaterialList();
+  if (tabStrip_->currentIndex() == kMaterialListPage) RefreshMaterialList();
 }
 
 }  // namespace cv::ui

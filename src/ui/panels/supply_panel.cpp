@@ -48,7 +48,8 @@ void SupplyPanel::ConnectHandlers() {
   // handler itself (ui/click_on_set.h).
   connect(cboGasType, &QComboBox::activated, this, [this] { cboGasType_Click(); });
   connect(cboSupplyPressure, &QComboBox::activated, this, [this] { cboSupplyPressure_Click(); });
-  connect(optUnitType, &QButtonGroup::idClicked, this, [this](int id) { optUnitType_Click(id); });
+  connect(calculationMethods, &QButtonGroup::idClicked, this,
+          [this](int id) { CalculationMethod_Click(id); });
   connect(chkMetricDualPressure, &QCheckBox::clicked, this,
           [this] { chkMetricDualPressure_Click(); });
   connect(chkDeliveryDualPressure, &QCheckBox::clicked, this,
@@ -107,8 +108,8 @@ void SupplyPanel::EnableDeliveryInputs(bool enabled) {
          enabled);
 }
 
-void SupplyPanel::optUnitType_Click(int index) {
-  switch (index) {
+void SupplyPanel::CalculationMethod_Click(int method) {
+  switch (method) {
     case 0:
       Enable({cboSupplyPressure, cboInternalPressure}, true);
       ClearDeliveryInputs();
@@ -134,12 +135,12 @@ void SupplyPanel::optUnitType_Click(int index) {
 }
 
 void SupplyPanel::SetMethod(SupplyMethod method) {
-  QAbstractButton* button = optUnitType->button(static_cast<int>(method));
+  QAbstractButton* button = calculationMethods->button(static_cast<int>(method));
   {
     const QSignalBlocker blocker(button);
     button->setChecked(true);
   }
-  optUnitType_Click(static_cast<int>(method));
+  CalculationMethod_Click(static_cast<int>(method));
 }
 
 void SupplyPanel::ShowUserDefinedInternal(bool visible) {

@@ -60,7 +60,8 @@ class SupplyPanel : public QWidget {
   // --- Handlers (control + "_" + event) ---------------------------------------
   void cboGasType_Click();
   void cboSupplyPressure_Click();
-  void optUnitType_Click(int index);
+  // One of the method buttons (optUnitType 0, 1, 2) was chosen.
+  void CalculationMethod_Click(int method);
   void chkMetricDualPressure_Click();
   void chkDeliveryDualPressure_Click();
   void cmdUpdateSupplyParameters_Click();
@@ -72,7 +73,7 @@ class SupplyPanel : public QWidget {
 
   QLabel* lblGasType;
   QComboBox* cboGasType;
-  QButtonGroup* optUnitType;
+  QButtonGroup* calculationMethods;  // objectName optUnitType
   QRadioButton* optUnitType0;
   QRadioButton* optUnitType1;
   QRadioButton* optUnitType2;

@@ -213,7 +213,7 @@ void MainWindow::ConnectDiagram() {
     if (QTreeWidgetItem* item = itemOf(id)) tree_->setCurrentItem(item);
   });
   connect(diagramPage_->View(), &DiagramView::nodeActivated, this,
-          [this] { tabStrip_->setCurrentIndex(1); });
+          [this] { tabStrip_->setCurrentIndex(kAppliancePage); });
 }
 
 void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(state_.UnitSystem); }

@@ -46,6 +46,9 @@ class NetworkTree;
 class ProjectHistory;
 struct ProjectView;
 
+// The pages of the tab strip, in their order.
+enum Page : int { kSystemSetupPage = 0, kAppliancePage = 1, kMaterialListPage = 2 };
+
 class MainWindow : public QMainWindow {
   Q_OBJECT
 

@@ -67,7 +67,7 @@ bool MainWindow::StartUp() {
     state_.UnitSystem = std::string(kEnglish);
     SetUnitLabels();
   });
-  tabStrip_->setCurrentIndex(1);
+  tabStrip_->setCurrentIndex(kAppliancePage);
   Guarded([this] {
     if (newProjectHook_)
       newProjectHook_();
