@@ -2,6 +2,9 @@
 // check of a whole file, each row on a network built fresh.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "edit/edit_history.h"
 #include "edit/placement_rules.h"
 #include "edit/project.h"
 #include "edit/rule_check.h"
@@ -211,3 +214,32 @@ TEST(CheckProjectRules, ListsEveryBrokenRuleOfAHandEditedFile) {
 }
 
 }  // namespace
+
+// The history over a plain text: a step per change that altered it, also
+// when the change failed halfway; undo and redo give the texts back.
+TEST(EditHistory, KeepsEachChangeThatAlteredTheDocument) {
+  cv::ProjectView shown{"a", {"1"}, "", false};
+  std::vector<std::pair<std::string, cv::EditHistory::Step>> undos, redos;
+  cv::EditHistory history([&] { return shown; }, [&](const cv::ProjectView& v) { shown = v; },
+                          [&](const std::string& label, auto undo, auto redo) {
+                            undos.emplace_back(label, undo);
+                            redos.emplace_back(label, redo);
+                          });
+  history.Record("grow", [&] { shown.text = "ab"; });
+  history.Record("nothing", [&] { shown.expandedIds.clear(); });
+  EXPECT_THROW(history.Record("fail",
+                              [&] {
+                                shown.text = "abc";
+                                throw std::runtime_error("halfway");
+                              }),
+               std::runtime_error);
+  ASSERT_EQ(undos.size(), 2u);
+  EXPECT_EQ(undos[1].first, "fail");
+  undos[1].second();
+  EXPECT_EQ(shown.text, "ab");
+  undos[0].second();
+  EXPECT_EQ(shown.text, "a");
+  EXPECT_EQ(shown.expandedIds, std::vector<std::string>{"1"});
+  redos[1].second();
+  EXPECT_EQ(shown.text, "abc");
+}

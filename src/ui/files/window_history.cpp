@@ -100,9 +100,10 @@ QStringList MainWindow::ExpandedIds() const {
 }
 
 ProjectView MainWindow::TakeView() const {
-  return {SerializeDocument(document_), ExpandedIds(),
-          currentNode_ ? QString::fromStdString(NodeId(currentNode_)) : QString(),
-          state_.LastSizingFailed};
+  std::vector<std::string> expanded;
+  for (const QString& id : ExpandedIds()) expanded.push_back(id.toStdString());
+  return {SerializeDocument(document_), std::move(expanded),
+          currentNode_ ? NodeId(currentNode_) : std::string(), state_.LastSizingFailed};
 }
 
 void MainWindow::RebuildTree(const QStringList& expandedIds, pugi::xml_node shown) {
@@ -129,9 +130,10 @@ void MainWindow::RestoreView(const ProjectView& view) {
   if (showSupplyHook_) showSupplyHook_(values);
   SetUnitLabels();
   currentNode_ = {};
-  RebuildTree(view.expandedIds, view.shownId.isEmpty()
-                                    ? ProjectRoot(document_)
-                                    : FindSystemNodeById(document_, view.shownId.toStdString()));
+  QStringList expanded;
+  for (const std::string& id : view.expandedIds) expanded.append(QString::fromStdString(id));
+  RebuildTree(expanded, view.shownId.empty() ? ProjectRoot(document_)
+                                             : FindSystemNodeById(document_, view.shownId));
   if (tabStrip_->currentIndex() == kMaterialListPage) RefreshMaterialList();
 }
 

@@ -37,6 +37,10 @@ class QTreeWidgetItem;
 class QUndoStack;
 class QWidget;
 
+namespace cv {
+struct ProjectView;
+}
+
 namespace cv::ui {
 
 class AppliancePanel;
@@ -44,7 +48,6 @@ class CalculationPage;
 class DiagramPage;
 class NetworkTree;
 class ProjectHistory;
-struct ProjectView;
 
 // The pages of the tab strip, in their order.
 enum Page : int { kSystemSetupPage = 0, kAppliancePage = 1, kMaterialListPage = 2 };
