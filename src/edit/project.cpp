@@ -114,7 +114,7 @@ EditOutcome Project::UpdateRun(pugi::xml_node node, const RunFields& f) {
   return {};
 }
 
-void Project::ApplySupply(const SupplySettings& settings) { WriteSupplySettings(doc_, settings); }
+void Project::ApplySupply(const SupplySettings& settings) { ApplySupplySettings(doc_, settings); }
 
 void Project::WriteEFVEnabled() {
   SetFieldText(ProjectRoot(doc_), "EFVEnabled", HasEFV() ? "True" : "False");

@@ -16,7 +16,8 @@ std::string UnitSystemFromVersion(std::string_view version) {
 }
 
 std::string DocumentUnitSystem(const pugi::xml_document& doc) {
-  return UnitSystemFromVersion(RootAttributeText(ProjectRoot(doc), kAttrVersion));
+  const pugi::xml_attribute version = doc.document_element().first_attribute();
+  return UnitSystemFromVersion(version ? version.value() : "");
 }
 
 bool IsDualSystem(pugi::xml_node root) {

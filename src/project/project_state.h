@@ -12,7 +12,8 @@ namespace cv {
 // The unit system a version text names: its third "-" separated part, or
 // "English" when it has fewer than three.
 std::string UnitSystemFromVersion(std::string_view version);
-// The unit system of the document's root version.
+// The unit system of the document's root version (its first attribute);
+// "English" for a document without one.
 std::string DocumentUnitSystem(const pugi::xml_document& doc);
 
 // The fixed method is dual when HighSupplyAllowablePressureDrop is not 0,

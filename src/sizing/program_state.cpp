@@ -5,11 +5,10 @@
 
 namespace cv {
 
-void DeriveStateFromDocument(const pugi::xml_document& doc, ProgramState& state) {
+void DeriveStateFromDocument(const pugi::xml_document& doc, ProgramState&) {
   const pugi::xml_node root = ProjectRoot(doc);
   IsDualSystem(root);
   FieldText(root, "EFVEnabled");
-  state.UnitSystem = DocumentUnitSystem(doc);
 }
 
 }  // namespace cv

@@ -15,10 +15,9 @@
 namespace cv {
 
 struct ProgramState {
-  std::string UnitSystem = "English";  // "English" or "Metric"
-  bool TripFlowPass = false;           // the trip-flow pass is running
-  bool DebugMode = false;              // the calculation trace is on
-  std::string ProjectPath;             // empty for a project never saved
+  bool TripFlowPass = false;  // the trip-flow pass is running
+  bool DebugMode = false;     // the calculation trace is on
+  std::string ProjectPath;    // empty for a project never saved
 
   // True when the last calculation could not size some run; such a network
   // is not printed.
@@ -39,9 +38,8 @@ struct ProgramState {
   MessageSink* Messages = nullptr;
 };
 
-// Sets UnitSystem from the document, as loading does, after checking that
-// the root holds what the calculation reads (error 91 for a missing
-// element, 9 for a root without its attributes).
+// Checks, as loading does, that the root holds what the calculation reads
+// (error 91 for a missing element, 9 for a root without its attributes).
 void DeriveStateFromDocument(const pugi::xml_document& doc, ProgramState& state);
 
 }  // namespace cv

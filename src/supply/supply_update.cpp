@@ -199,7 +199,7 @@ SupplyEvaluation EvaluateSupplyUpdate(const SupplyPanelInput& input) {
   return out;
 }
 
-void WriteSupplySettings(pugi::xml_document& doc, const SupplySettings& s) {
+void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& s) {
   pugi::xml_node root = ProjectRoot(doc);
   // Everything that is written must exist before the first write.
   RootAttributeText(root, kAttrInternalLowSupplyAllowablePressureDrop);
@@ -219,11 +219,6 @@ void WriteSupplySettings(pugi::xml_document& doc, const SupplySettings& s) {
                        s.internalLowSupplyAllowablePressureDrop);
   SetFieldText(root, "calculationType", s.calculationType);
   SetFieldText(root, "DualSystem", s.dualSystem ? "True" : "False");
-}
-
-void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& s, ProgramState& state) {
-  WriteSupplySettings(doc, s);
-  state.UnitSystem = s.unitSystem;
 }
 
 }  // namespace cv

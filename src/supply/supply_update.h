@@ -62,11 +62,9 @@ SupplyEvaluation EvaluateSupplyUpdate(const SupplyPanelInput& input);
 std::string SupplyVersionText(const std::string& unitSystem);
 
 // Writes the settings into the root (attributes by position, calculationType
-// and DualSystem by name). A root without its seven attributes or either
-// element fails before anything is written.
-void WriteSupplySettings(pugi::xml_document& doc, const SupplySettings& settings);
-// The same, and the window's unit system follows.
-void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& settings,
-                         ProgramState& state);
+// and DualSystem by name); the unit system follows the version written. A
+// root without its seven attributes or either element fails before anything
+// is written.
+void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& settings);
 
 }  // namespace cv

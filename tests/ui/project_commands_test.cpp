@@ -140,13 +140,13 @@ TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
   const std::string saved = ReadFile(Path("house"));
 
   Menu("New");
-  EXPECT_EQ(State().UnitSystem, "English") << "a new project is English";
+  EXPECT_EQ(Window().UnitSystem(), "English") << "a new project is English";
   EXPECT_EQ(Window().Panel()->lblLoadLabel->text(), "kBTU");
   Open(Path("house"));
   EXPECT_EQ(DocText(), saved);
   EXPECT_EQ(State().ProjectPath, Path("house"));
   EXPECT_FALSE(Window().ProjectModified());
-  EXPECT_EQ(State().UnitSystem, "Metric");
+  EXPECT_EQ(Window().UnitSystem(), "Metric");
   EXPECT_TRUE(Window().EditedProject().IsDualSystem());
   EXPECT_EQ(Window().Panel()->lblLengthLabel->text(), "m");
   EXPECT_TRUE(supply->optUnitType1->isChecked());

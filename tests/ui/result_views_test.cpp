@@ -34,7 +34,7 @@ class ResultViewsTest : public MainWindowTest {
   QString BoxDropFromSource(QTreeWidgetItem* item) {
     const CalcContext ctx{State(), ProjectRoot(Doc()), {}};
     return QString::fromStdString(
-        ShownPressure(PressureDropToSource(Node(item), false, ctx), State().UnitSystem));
+        ShownPressure(PressureDropToSource(Node(item), false, ctx), Window().UnitSystem()));
   }
 };
 
@@ -79,7 +79,7 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
 
 // Stored in English units, shown in metric ones.
 TEST_F(ResultViewsTest, MetricColumnsShowTheDisplayUnits) {
-  State().UnitSystem = "Metric";
+  SetRootAttributeText(ProjectRoot(Doc()), kAttrVersion, "CVSystem-2.2.4-Metric");
   QTreeWidgetItem* boiler = AddDevice(GasSupply(), "Boiler", "Boiler", "10", "10");
   EXPECT_DOUBLE_EQ(Find<QLineEdit>("txtLength")->text().toDouble(), 10.0);
   EXPECT_EQ(boiler->text(kColumnLoad), "10");

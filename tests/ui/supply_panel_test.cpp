@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "project/document.h"
+#include "project/project_state.h"
 #include "scripted_seams.h"
 
 namespace cv::ui {
@@ -24,7 +25,7 @@ class SupplyPanelTest : public ::testing::Test {
   SupplyPanelTest() {
     BuildNewProject(doc);
     SupplyPanel::Hooks hooks;
-    hooks.setUnitLabels = [this] { calls.push_back("labels " + state.UnitSystem); };
+    hooks.setUnitLabels = [this] { calls.push_back("labels " + DocumentUnitSystem(doc)); };
     hooks.recalculate = [this] { calls.push_back("recalculate"); };
     hooks.showFirstNode = [this] { calls.push_back("first node"); };
     hooks.markModified = [this] { modified = true; };
@@ -90,7 +91,6 @@ TEST_F(SupplyPanelTest, MethodSwitchEnablesItsInputsAndBlanksTheOthers) {
 
 TEST_F(SupplyPanelTest, FixedUpdateWritesThePresetAndRunsTheTail) {
   Choose(panel->cboSupplyPressure, 4);
-  state.UnitSystem = "Metric";
   Update();
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_EQ(Attribute(kAttrHighSupplyPressure), "55.46");

@@ -65,9 +65,8 @@ bool ProjectCommands::MayClose() { return MayLeaveProject(); }
 
 void ProjectCommands::StartNewProject() {
   // A new document is English whatever the last project was.
-  window_.State().UnitSystem = std::string(kEnglish);
-  window_.SetUnitLabels();
   window_.ResetToNewProject();
+  window_.SetUnitLabels();
   panel_.ResetForNewProject();
 }
 
@@ -131,7 +130,6 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
   const SupplyPanelValues values = SupplyPanelFromDocument(loaded);
   ProgramState& state = window_.State();
   window_.Document() = std::move(loaded);
-  state.UnitSystem = values.unitSystem;
   panel_.ShowLoaded(values);
   window_.SetUnitLabels();
   BusyCursor busy;

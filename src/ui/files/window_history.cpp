@@ -125,7 +125,6 @@ void MainWindow::RestoreView(const ProjectView& view) {
   if (!document_.load_buffer(view.text.data(), view.text.size(), kExactParse))
     Raise(kErrInvalidArgument, "the project kept for undo could not be read");
   const SupplyPanelValues values = SupplyPanelFromDocument(document_);
-  state_.UnitSystem = values.unitSystem;
   state_.LastSizingFailed = view.lastSizingFailed;
   if (showSupplyHook_) showSupplyHook_(values);
   SetUnitLabels();

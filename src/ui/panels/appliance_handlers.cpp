@@ -106,7 +106,7 @@ void MainWindow::AfterRefusedUpdate(QTreeWidgetItem* item, const EditOutcome& ou
   }
   // The box shows the load that is stored again, so that a second Update
   // cannot store a load nobody typed.
-  panel_->txtLoad->setText(ShownQuantity(FieldText(node, "load"), "Load", state_.UnitSystem));
+  panel_->txtLoad->setText(ShownQuantity(FieldText(node, "load"), "Load", UnitSystem()));
 }
 
 bool MainWindow::StorePanel(QTreeWidgetItem* item) {

@@ -287,7 +287,7 @@ void SupplyPanel::RefuseUpdate(const SupplyCheckFailure& failure) {
 
 void SupplyPanel::WriteUpdate(const SupplySettings& settings) {
   auto write = [&] {
-    ApplySupplySettings(document_, settings, state_);
+    ApplySupplySettings(document_, settings);
     // The document differs from the file from here on, even when a later
     // step fails: the offer to save must not miss it.
     if (hooks_.markModified) hooks_.markModified();

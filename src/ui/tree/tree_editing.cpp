@@ -59,7 +59,7 @@ void MainWindow::SelectGasSupply() {
   panel_->txtDescription->setText(kGasSupplyCaption);
   panel_->lblParent->clear();
   panel_->txtLoad->setText(
-      ShownQuantity(FieldText(ProjectRoot(document_), "load"), "Load", state_.UnitSystem));
+      ShownQuantity(FieldText(ProjectRoot(document_), "load"), "Load", UnitSystem()));
   panel_->DisableInputs();
 }
 
@@ -92,7 +92,7 @@ void MainWindow::ShowNodeInPanel(pugi::xml_node node) {
   pugi::xml_node parent = node.parent();
   p.lblParent->setText(IsSystemNode(parent) ? Text(FieldText(parent, "description"))
                                             : kGasSupplyCaption);
-  const std::string& units = state_.UnitSystem;
+  const std::string units = UnitSystem();
   p.txtLoad->setText(ShownQuantity(FieldText(node, "load"), "Load", units));
   p.txtLength->setText(ShownQuantity(FieldText(node, "length"), "Length", units));
   const std::string material = FieldText(node, "material");
@@ -144,7 +144,7 @@ void MainWindow::RemoveNode(QTreeWidgetItem* item) {
 
 RunFields MainWindow::PanelFields(pugi::xml_node node) const {
   const AppliancePanel& p = *panel_;
-  const std::string& units = state_.UnitSystem;
+  const std::string units = UnitSystem();
   return {Text(p.txtDescription),
           StoredQuantity(*p.txtLoad, FieldText(node, "load"), "Load", units),
           StoredQuantity(*p.txtLength, FieldText(node, "length"), "Length", units),
@@ -237,7 +237,7 @@ void MainWindow::ShowCalculatedValues() {
   std::unordered_map<QString, QString> failures;
   for (const auto& failure : state_.SizingFailures)
     failures.try_emplace(Text(failure.nodeId), Text(failure.message));
-  const std::string& units = state_.UnitSystem;
+  const std::string units = UnitSystem();
   tree_->setHeaderLabels(TreeColumnHeaders(units));
   int failed = 0;
   for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
@@ -261,7 +261,7 @@ QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
   const QString failure = SizingFailureOf(item);
   if (!failure.isEmpty()) return failure;
   const pugi::xml_node node = NodeOfItem(item);
-  return node ? NodeSummary(node, state_.UnitSystem) : QString();
+  return node ? NodeSummary(node, UnitSystem()) : QString();
 }
 
 void MainWindow::ResetToNewProject() {

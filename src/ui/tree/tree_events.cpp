@@ -56,7 +56,7 @@ void MainWindow::ShowPressureDropInformation() {
   const double fromParent = PressureDropToSource(node, true, ctx);
   const double fromSource = PressureDropToSource(node, false, ctx);
   auto shown = [&](double drop) {
-    return ShownPressure(drop, state_.UnitSystem) + " " + PressureUnitCaption(state_.UnitSystem);
+    return ShownPressure(drop, UnitSystem()) + " " + PressureUnitCaption(UnitSystem());
   };
   const std::string name = SelectedItem() ? SelectedItem()->text(0).toStdString() : "";
   const std::string text = "Pressure drop from parent to " + name + " = " + shown(fromParent) +

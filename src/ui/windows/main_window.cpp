@@ -216,7 +216,7 @@ void MainWindow::ConnectDiagram() {
           [this] { tabStrip_->setCurrentIndex(kAppliancePage); });
 }
 
-void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(state_.UnitSystem); }
+void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(UnitSystem()); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (mayCloseHook_ ? !mayCloseHook_() : !ResolvePendingPanelEdits()) {

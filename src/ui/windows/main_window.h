@@ -62,6 +62,8 @@ class MainWindow : public QMainWindow {
   pugi::xml_document& Document() noexcept { return document_; }
   Project& EditedProject() noexcept { return project_; }
   ProgramState& State() noexcept { return state_; }
+  // "English" or "Metric", as the project's document says.
+  std::string UnitSystem() const { return project_.UnitSystem(); }
   // The project has changes that are not saved.
   bool ProjectModified() const noexcept { return projectModified_; }
   const Seams& GetSeams() const noexcept { return seams_; }

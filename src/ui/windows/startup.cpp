@@ -64,7 +64,6 @@ bool MainWindow::StartUp() {
     SetListPosition(panel_->cboMaterial, 0, [this] { panel_->cboMaterial_Click(); });
     SetListPosition(panel_->cboAppliance, 1, [this] { cboAppliance_Click(); });
     if (supplyStartUpHook_) supplyStartUpHook_();
-    state_.UnitSystem = std::string(kEnglish);
     SetUnitLabels();
   });
   tabStrip_->setCurrentIndex(kAppliancePage);
