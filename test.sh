@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test (also the core tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer). ctest also runs
-# corvanta-window-monkey, random input to the window, on fixed start values.
+# under AddressSanitizer and UndefinedBehaviorSanitizer), and checks the
+# Debian package. ctest also runs corvanta-window-monkey, random input to the
+# window, on fixed start values.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
@@ -14,6 +15,7 @@ fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+tools/check-package.sh
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCORVANTA_SANITIZE=ON -DCORVANTA_BUILD_UI=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ctest --output-on-failure -j"$jobs" -L core)

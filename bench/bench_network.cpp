@@ -3,7 +3,9 @@
 // regulators, manifolds, tees, EFV-protected appliances), and the whole
 // round of loading, calculating and saving a project file, and the layout
 // and drawing of the network diagram.
-// Usage: corvanta-bench [--catalog DB] [--runs N] [--keep] [--whole] [NODES...]
+// Then the deep networks (bench_deep.h).
+// Usage: corvanta-bench [--catalog DB] [--runs N] [--keep] [--whole]
+//                       [--plain-seconds S] [NODES...]
 #include <sys/resource.h>
 #include <time.h>
 
@@ -14,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_deep.h"
 #include "bench/bench_whole.h"
 #include "bench_timing.h"
 #include "core/errors.h"
@@ -169,6 +172,7 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
 int main(int argc, char** argv) {
   std::string catalog = CORVANTA_BENCH_CATALOG;
   int runs = 7;
+  int plainSeconds = 5;
   bool whole = false;
   std::vector<int> sizes;
   bool keep = false;  // --keep: the saved project file stays for other benches
@@ -181,6 +185,8 @@ int main(int argc, char** argv) {
         keep = true;
       else if (arg == "--whole")
         whole = true;
+      else if (arg == "--plain-seconds" && i + 1 < argc)
+        plainSeconds = std::max(1, std::stoi(argv[++i]));
       else if (arg == "--runs" && i + 1 < argc)
         runs = std::max(1, std::stoi(argv[++i]));
       else
@@ -189,7 +195,7 @@ int main(int argc, char** argv) {
     if (sizes.empty()) sizes = {100, 1000, 10000};
     std::printf("median of %d runs each\n", runs);
     for (int nodes : sizes) Bench(nodes, runs, catalog, keep, whole);
-    if (whole) bench::DeepChains(catalog);
+    bench::DeepNetworks(catalog, plainSeconds);
   } catch (const cv::CvError& e) {
     std::fprintf(stderr, "%s\n", cv::StandardErrorText(e).c_str());
     return 1;

@@ -1,5 +1,5 @@
 // The bench's figures beyond the calculation itself: the whole program
-// against a floor program, and the deep chains.
+// against a floor program.
 #pragma once
 
 #include <string>
@@ -10,9 +10,5 @@ namespace bench {
 // and prints their median processor times, the ratio and corvanta-size's
 // peak memory.
 void CompareWithFloor(const std::string& projectPath, const std::string& catalog, int runs);
-
-// Calculates the deep chains: 60 appliances one below the other, 300 tees
-// each feeding one lamp.
-void DeepChains(const std::string& catalog);
 
 }  // namespace bench

@@ -4,11 +4,12 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libpugixml-dev libsqlite3-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev
   xvfb xauth poppler-utils unzip locales
   clang libclang-rt-14-dev
+  lintian desktop-file-utils appstream libxml2-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,14 +1,19 @@
 // Draws the program's pictures: the logo printed at the top of every
 // printout (crvntlogo.bmp), the splash window's product picture and the
-// desktop icon. Run once by hand; the files it writes are kept in data/.
+// window icon, run once by hand into data/ where they are kept; and the
+// desktop icons (scalable and 48, 128 and 256 pixels), drawn at build time
+// for the installed program.
 //
 //   corvanta-make-artwork DATA_FOLDER
+//   corvanta-make-artwork --icons FOLDER
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <cmath>
 #include <cstdio>
 
@@ -120,27 +125,54 @@ QImage ProductPicture() {
   return image;
 }
 
+// The icon leaves a small margin around the mark, as desktop icons do.
+void PaintIcon(QPaintDevice& device, int size) {
+  QPainter p(&device);
+  p.setRenderHint(QPainter::Antialiasing);
+  DrawMark(p, QRectF(size * 0.04, size * 0.04, size * 0.92, size * 0.92));
+}
+
 QImage Icon(int size) {
   QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  DrawMark(p, QRectF(size * 0.04, size * 0.04, size * 0.92, size * 0.92));
+  PaintIcon(image, size);
   return image;
+}
+
+bool SaveScalableIcon(const QString& path) {
+  const int size = 256;
+  QSvgGenerator svg;
+  svg.setFileName(path);
+  svg.setSize(QSize(size, size));
+  svg.setViewBox(QRect(0, 0, size, size));
+  svg.setTitle("CORVANTA Sizing Program");
+  PaintIcon(svg, size);
+  return QFile::exists(path);
+}
+
+bool SaveDataPictures(const QDir& out) {
+  return Logo().save(out.filePath("crvntlogo.bmp"), "BMP") &&
+         ProductPicture().save(out.filePath("corvanta_product.png"), "PNG") &&
+         Icon(128).save(out.filePath("corvanta.png"), "PNG");
+}
+
+bool SaveDesktopIcons(const QDir& out) {
+  for (int size : {48, 128, 256})
+    if (!Icon(size).save(out.filePath(QString("corvanta-%1.png").arg(size)), "PNG")) return false;
+  return SaveScalableIcon(out.filePath("corvanta.svg"));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: corvanta-make-artwork DATA_FOLDER\n");
+  const bool icons = argc == 3 && QString(argv[1]) == "--icons";
+  if (argc != 2 && !icons) {
+    std::fprintf(stderr, "usage: corvanta-make-artwork [--icons] FOLDER\n");
     return 2;
   }
-  const QDir out(QString::fromLocal8Bit(argv[1]));
-  const bool ok = Logo().save(out.filePath("crvntlogo.bmp"), "BMP") &&
-                  ProductPicture().save(out.filePath("corvanta_product.png"), "PNG") &&
-                  Icon(128).save(out.filePath("corvanta.png"), "PNG");
+  const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
+  const bool ok = icons ? SaveDesktopIcons(out) : SaveDataPictures(out);
   if (!ok) std::fprintf(stderr, "could not write the pictures\n");
   return ok ? 0 : 1;
 }

@@ -24,8 +24,10 @@ void WriteReports(const Options& options, const pugi::xml_document& doc, const P
   const bool metric = IsMetricTable(doc);
   if (options.table) out << CalculationTableText(table, metric);
   if (!options.xlsxPath.empty())
-    ExportCalculationTable(table, metric, options.xlsxPath,
-                           SheetNameForProject(options.projectPath));
+    ExportCalculationTable(
+        table, metric, options.xlsxPath, SheetNameForProject(options.projectPath),
+        ProjectSheetRows(doc,
+                         {options.projectPath, CurrentDateTimeText(), CountRunsNotSized(state)}));
 }
 
 }  // namespace cv::cli

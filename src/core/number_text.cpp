@@ -85,14 +85,16 @@ std::string_view TrimBlanks(std::string_view text) noexcept {
   return text;
 }
 
-std::optional<double> TryParseNumber(std::string_view text) noexcept {
-  // All the white space XML allows around a value: a field may end in a
-  // line break.
+std::string_view TrimXmlSpace(std::string_view text) noexcept {
   constexpr std::string_view kXmlSpace = " \t\r\n";
   const size_t first = text.find_first_not_of(kXmlSpace);
-  text = first == std::string_view::npos
-             ? std::string_view()
-             : text.substr(first, text.find_last_not_of(kXmlSpace) - first + 1);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kXmlSpace) - first + 1);
+}
+
+std::optional<double> TryParseNumber(std::string_view text) noexcept {
+  // A field may end in a line break.
+  text = TrimXmlSpace(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty() || text.front() == '+') return std::nullopt;
   // from_chars would accept "inf" and "nan"; a typed number never is one.

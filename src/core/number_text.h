@@ -33,5 +33,8 @@ inline double Round2(double value) { return RoundHalfEven(value, 2); }
 
 // Trims blanks (spaces and tabs) at both ends.
 std::string_view TrimBlanks(std::string_view text) noexcept;
+// Trims all the white space XML allows around a value: blanks, tabs, line
+// feeds and carriage returns.
+std::string_view TrimXmlSpace(std::string_view text) noexcept;
 
 }  // namespace cv

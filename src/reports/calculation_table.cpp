@@ -3,6 +3,8 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "reports/pressure_readings.h"
+#include "sizing/carried_loads.h"
 #include "sizing/units.h"
 
 namespace cv {
@@ -14,23 +16,31 @@ namespace {
 constexpr double kTablePressureDivisor = 0.401;
 constexpr double kTableDropPerMetreDivisor = 0.402;
 
+// A number with the white space it was stored with left out ("88" for
+// "88\n"); any other text as it stands.
+std::string NumberAsRead(const std::string& stored) {
+  return TryParseNumber(stored) ? std::string(TrimXmlSpace(stored)) : stored;
+}
+
 std::string FourDecimals(double value) { return FormatNumber(RoundHalfEven(value, 4)); }
 
-void FillEnglishValues(pugi::xml_node node, CalculationRow& row) {
+void FillEnglishValues(pugi::xml_node node, const CarriedLoads& carried, CalculationRow& row) {
   const double length = FieldNumber(node, "length");
   const double drop = FieldNumber(node, "PressureDrop");
-  row[3] = FieldText(node, "load");
-  row[5] = FieldText(node, "length");
+  FieldNumber(node, "load");  // a load that is not a number fails here
+  row[3] = NumberAsRead(carried.TextOf(node));
+  row[5] = NumberAsRead(FieldText(node, "length"));
   row[6] = length == 0 ? "0" : FourDecimals(drop / length);
   row[7] = FourDecimals(FieldNumber(node, "SupplyPressure"));
   row[8] = FourDecimals(drop);
   row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure"));
 }
 
-void FillMetricValues(pugi::xml_node node, CalculationRow& row) {
+void FillMetricValues(pugi::xml_node node, const CarriedLoads& carried, CalculationRow& row) {
   const double metres = FieldNumber(node, "length") / kLengthFactor;
   const double drop = FieldNumber(node, "PressureDrop");
-  row[3] = FormatNumber(FieldNumber(node, "load") / kLoadFactor);
+  FieldNumber(node, "load");  // a load that is not a number fails here
+  row[3] = FormatNumber(carried.Of(node) / kLoadFactor);
   row[5] = FormatNumber(metres);
   row[6] = metres == 0 ? "0" : FourDecimals((drop / kTableDropPerMetreDivisor) / metres);
   row[7] = FourDecimals(FieldNumber(node, "SupplyPressure") / kTablePressureDivisor);
@@ -38,16 +48,17 @@ void FillMetricValues(pugi::xml_node node, CalculationRow& row) {
   row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure") / kTablePressureDivisor);
 }
 
-CalculationRow NodeRow(pugi::xml_node node, size_t reference, bool metric) {
+CalculationRow NodeRow(pugi::xml_node node, size_t reference, bool metric,
+                       const CarriedLoads& carried) {
   CalculationRow row;
   row[0] = std::to_string(reference);
   row[1] = FieldText(node, "description");
   row[2] = FieldText(node, "material");
   row[4] = FieldText(node, "materialSize");
   if (metric)
-    FillMetricValues(node, row);
+    FillMetricValues(node, carried, row);
   else
-    FillEnglishValues(node, row);
+    FillEnglishValues(node, carried, row);
   return row;
 }
 
@@ -100,13 +111,21 @@ CalculationTable BuildCalculationTable(const pugi::xml_document& doc) {
   return WithContext("modSummaryFuntions.BuildCalculationTable", [&] {
     const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
     const bool metric = IsMetricTable(doc);
+    const CarriedLoads carried(doc);
     CalculationTable table;
     table.rows.reserve(nodes.size() + 1);
     table.rows.emplace_back();  // row 0 stays empty
     for (size_t r = 1; r <= nodes.size(); ++r)
-      table.rows.push_back(NodeRow(nodes[r - 1], r, metric));
+      table.rows.push_back(NodeRow(nodes[r - 1], r, metric, carried));
     return table;
   });
+}
+
+void DashUncomputedPressures(CalculationTable& table, const pugi::xml_document& doc) {
+  const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
+  for (size_t r = 1; r < table.rows.size() && r <= nodes.size(); ++r)
+    if (!HasComputedPressures(nodes[r - 1]))
+      for (size_t c = 6; c < kCalculationColumns; ++c) table.rows[r][c] = std::string(kNotComputed);
 }
 
 std::string CalculationTableText(const CalculationTable& table, bool metric) {

@@ -30,6 +30,11 @@ const CalculationRow& CalculationHeaders(bool metric);
 // "modSummaryFuntions.BuildCalculationTable" in the description.
 CalculationTable BuildCalculationTable(const pugi::xml_document& doc);
 
+// For the Calculations page: the rows of runs the last calculation gave no
+// pressures show a dash in the drop per length and the three pressure
+// columns (the export keeps the stored figures).
+void DashUncomputedPressures(CalculationTable& table, const pugi::xml_document& doc);
+
 // The table as tab-separated text: the header row, then rows 1 to n, each
 // line ended by LF. Tabs and line breaks inside a cell become blanks.
 std::string CalculationTableText(const CalculationTable& table, bool metric);

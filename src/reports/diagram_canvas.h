@@ -30,10 +30,28 @@ struct CanvasFont {
   bool bold = false;
 };
 
-class DiagramCanvas {
- public:
-  virtual ~DiagramCanvas() = default;
+// The width of a text in one line, in twips at full size, by a table of the
+// advance widths of Arial (Helvetica, Liberation Sans and Arimo share them):
+// the same text always gets the same width. A character beyond ASCII counts
+// a full em, wider than any Latin letter. The SVG file names these fonts.
+double StandardTextWidth(std::string_view text, const CanvasFont& font) noexcept;
+// The height of one line of text in the font.
+double DiagramLineHeight(const CanvasFont& font) noexcept;
 
+// What a canvas answers about its texts, so the layout can make every box
+// hold them.
+class TextMeasure {
+ public:
+  virtual ~TextMeasure() = default;
+  // The width of the text in one line in the font, in twips at full size;
+  // by default that of the standard table.
+  virtual double TextWidth(std::string_view text, const CanvasFont& font) const {
+    return StandardTextWidth(text, font);
+  }
+};
+
+class DiagramCanvas : public TextMeasure {
+ public:
   virtual void DrawLine(double x1, double y1, double x2, double y2, Colour colour,
                         double width) = 0;
   // A rectangle outlined in the stroke colour and filled with the fill.
@@ -46,12 +64,5 @@ class DiagramCanvas {
   // "Furnace" or "kestLogo") in a square of the size.
   virtual void DrawIcon(std::string_view iconKey, double x, double y, double size) = 0;
 };
-
-// The width the diagram reserves for a text in one line: generous enough
-// for the usual sans-serif fonts, so text stays inside its box on every
-// canvas. Counts characters, not bytes, of UTF-8 text.
-double DiagramTextWidth(std::string_view text, const CanvasFont& font) noexcept;
-// The height of one line of text in the font.
-double DiagramLineHeight(const CanvasFont& font) noexcept;
 
 }  // namespace cv

@@ -18,13 +18,12 @@ DiagramRect LineBounds(const DiagramLine& line) {
 }
 
 DiagramRect LabelBounds(const DiagramBox& box) {
-  return {box.labelX, box.labelY, DiagramTextWidth(box.runLabel, kDiagramLabelFont),
-          DiagramLineHeight(kDiagramLabelFont)};
+  return {box.labelX, box.labelY, box.labelWidth, DiagramLineHeight(kDiagramLabelFont)};
 }
 
 void DrawTag(DiagramCanvas& canvas, const DiagramBox& box, Colour ink) {
   const std::string_view text = DiagramMarkText(box.mark);
-  const double width = DiagramTagWidth(box.mark);
+  const double width = box.tagWidth;
   const double x = box.rect.x + box.rect.width - kDiagramPadding - width;
   const double y = box.rect.y + kDiagramPadding;
   canvas.DrawBox(x, y, width, DiagramLineHeight(kDiagramLabelFont), ink, kDiagramMarkFill,

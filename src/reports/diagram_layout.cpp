@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "project/document.h"
+#include "project/project_state.h"
 #include "reports/calculation_table.h"
 #include "reports/diagram_texts.h"
 #include "reports/print_layout.h"
@@ -26,29 +27,40 @@ DiagramMark MarkOf(std::string_view kind) {
   return DiagramMark::None;
 }
 
+// What every box needs of the whole document.
+struct BoxContext {
+  bool metric = false;
+  bool dual = false;
+  std::unordered_set<std::string_view> failed;
+  const TextMeasure& measure;
+};
+
 // Fills a box's texts and size from its node; the position comes later.
-void DescribeBox(DiagramBox& box, pugi::xml_node node, bool metric,
-                 const std::unordered_set<std::string_view>& failed) {
+void DescribeBox(DiagramBox& box, pugi::xml_node node, const BoxContext& context) {
   box.iconKey = LayoutImageKey(node);
   box.description = FieldText(node, "description");
   if (IsSystemNode(node)) {
     box.nodeId = NodeId(node);
-    NodeTexts texts = DiagramNodeTexts(node, metric);
+    NodeTexts texts = DiagramNodeTexts(node, context.metric, context.dual);
     box.sizeText = std::move(texts.size);
     box.lengthText = std::move(texts.length);
     box.runLabel = box.sizeText.empty() ? box.lengthText : box.sizeText + "  " + box.lengthText;
+    box.labelWidth = context.measure.TextWidth(box.runLabel, kDiagramLabelFont);
     box.loadText = std::move(texts.load);
     box.pressureText = std::move(texts.pressure);
     box.mark = MarkOf(FieldView(node, "appliance"));
-    box.failed = failed.count(box.nodeId) > 0;
+    box.failed = context.failed.count(box.nodeId) > 0;
   } else {
     box.nodeId = kRootName;
   }
-  const double textWidth = std::max(
-      {DiagramTextWidth(box.description, kDiagramTitleFont) +
-           (box.mark == DiagramMark::None ? 0 : DiagramTagWidth(box.mark) + kDiagramPadding),
-       DiagramTextWidth(box.loadText, kDiagramLabelFont),
-       DiagramTextWidth(box.pressureText, kDiagramLabelFont)});
+  const TextMeasure& m = context.measure;
+  if (box.mark != DiagramMark::None)
+    box.tagWidth =
+        m.TextWidth(DiagramMarkText(box.mark), kDiagramLabelFont) + 2 * kDiagramTagPadding;
+  const double textWidth = std::max({m.TextWidth(box.description, kDiagramTitleFont) +
+                                         (box.tagWidth > 0 ? box.tagWidth + kDiagramPadding : 0),
+                                     m.TextWidth(box.loadText, kDiagramLabelFont),
+                                     m.TextWidth(box.pressureText, kDiagramLabelFont)});
   const double lines = box.loadText.empty() ? 0 : 2;
   box.rect.width = 3 * kDiagramPadding + kDiagramIconSize + textWidth;
   box.rect.height = 2 * kDiagramPadding +
@@ -59,9 +71,10 @@ void DescribeBox(DiagramBox& box, pugi::xml_node node, bool metric,
 // The boxes of the gas supply and every SystemNode, in pre-order, without
 // recursion (networks may nest deep).
 std::vector<DiagramBox> CollectBoxes(const pugi::xml_document& doc,
-                                     const std::vector<std::string>& failedRunIds) {
-  const bool metric = IsMetricTable(doc);
-  const std::unordered_set<std::string_view> failed(failedRunIds.begin(), failedRunIds.end());
+                                     const std::vector<std::string>& failedRunIds,
+                                     const TextMeasure& measure) {
+  const BoxContext context{
+      IsMetricTable(doc), IsDualSystem(doc), {failedRunIds.begin(), failedRunIds.end()}, measure};
   std::vector<DiagramBox> boxes;
   std::vector<std::pair<pugi::xml_node, int>> pending = {{ProjectRoot(doc), -1}};
   while (!pending.empty()) {
@@ -70,7 +83,7 @@ std::vector<DiagramBox> CollectBoxes(const pugi::xml_document& doc,
     DiagramBox& box = boxes.emplace_back();
     box.parent = parent;
     box.depth = parent < 0 ? 0 : boxes[parent].depth + 1;
-    DescribeBox(box, node, metric, failed);
+    DescribeBox(box, node, context);
     const int index = static_cast<int>(boxes.size()) - 1;
     for (pugi::xml_node child = node.last_child(); child; child = child.previous_sibling())
       if (IsSystemNode(child)) pending.emplace_back(child, index);
@@ -94,8 +107,7 @@ void PlaceBoxes(DiagramLayout& layout) {
   nodes.reserve(layout.boxes.size());
   for (const DiagramBox& box : layout.boxes) {
     const double half = box.rect.width / 2;
-    const double label =
-        box.parent < 0 ? 0 : kLabelOffset + DiagramTextWidth(box.runLabel, kDiagramLabelFont);
+    const double label = box.parent < 0 ? 0 : kLabelOffset + box.labelWidth;
     nodes.push_back({box.parent, half, std::max(half, label)});
   }
   const std::vector<double> centres = TidyTreeCentres(nodes, kHorizontalGap);
@@ -161,15 +173,11 @@ std::string_view DiagramMarkText(DiagramMark mark) noexcept {
   return {};
 }
 
-double DiagramTagWidth(DiagramMark mark) noexcept {
-  if (mark == DiagramMark::None) return 0;
-  return DiagramTextWidth(DiagramMarkText(mark), kDiagramLabelFont) + 2 * kDiagramTagPadding;
-}
-
 DiagramLayout LayOutDiagram(const pugi::xml_document& doc,
-                            const std::vector<std::string>& failedRunIds) {
+                            const std::vector<std::string>& failedRunIds,
+                            const TextMeasure& measure) {
   DiagramLayout layout;
-  layout.boxes = CollectBoxes(doc, failedRunIds);
+  layout.boxes = CollectBoxes(doc, failedRunIds, measure);
   PlaceBoxes(layout);
   ConnectBoxes(layout);
   return layout;

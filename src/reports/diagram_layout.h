@@ -39,10 +39,8 @@ struct DiagramRect {
 };
 
 enum class DiagramMark { None, Regulator, Efv };
-// The tag's text: "REG", "EFV", or empty; and the width of the tag that
-// holds it (0 for none).
+// The tag's text: "REG", "EFV", or empty.
 std::string_view DiagramMarkText(DiagramMark mark) noexcept;
-double DiagramTagWidth(DiagramMark mark) noexcept;
 inline constexpr double kDiagramTagPadding = 40;
 
 struct DiagramBox {
@@ -60,11 +58,13 @@ struct DiagramBox {
   std::string runLabel;  // sizeText + "  " + lengthText, or the one that is set
   double labelX = 0;
   double labelY = 0;
+  double labelWidth = 0;  // as the canvas measures it
   // For appliances: the load and the delivered pressure ("40 kBTU",
   // "6.8 in WC"); empty for other kinds.
   std::string loadText;
   std::string pressureText;
   DiagramMark mark = DiagramMark::None;
+  double tagWidth = 0;  // of the tag that holds the mark's text; 0 for none
   bool failed = false;  // the last calculation could not size this run
 };
 
@@ -88,11 +88,13 @@ struct DiagramLayout {
   std::vector<std::vector<int>> rows;
 };
 
-// Lays out the calculated document. failedRunIds are the ids of the runs
-// the last calculation could not size (any order). The units are those of
-// the project: metric for the user-defined method.
+// Lays out the calculated document, every box made wide enough for its
+// texts as the canvas that will draw them measures them. failedRunIds are
+// the ids of the runs the last calculation could not size (any order). The
+// units are those of the project: metric for the user-defined method.
 DiagramLayout LayOutDiagram(const pugi::xml_document& doc,
-                            const std::vector<std::string>& failedRunIds = {});
+                            const std::vector<std::string>& failedRunIds = {},
+                            const TextMeasure& measure = TextMeasure());
 
 // The index of the box under the point, or -1 (logarithmic in the width of
 // a row).

@@ -93,6 +93,10 @@ class SvgCanvas : public DiagramCanvas {
                 Colour colour) override {
     const double size = font.points * kTwipsPerPoint;
     Text(x, y + kAscent * size, size, font.bold);
+    // A viewer without the fonts named fits its own to the measured width,
+    // so the text still fits its box.
+    Attr("textLength", TextWidth(text, font));
+    out_ += " lengthAdjust=\"spacingAndGlyphs\"";
     Attr("fill", colour);
     out_ += '>';
     AppendEscaped(text);
@@ -178,7 +182,8 @@ std::string DiagramSvg(const DiagramLayout& layout) {
       Number(layout.width / kTwipsPerPoint) + "pt\" height=\"" +
       Number(layout.height / kTwipsPerPoint) + "pt\" viewBox=\"0 0 " + width + " " + height +
       "\">\n<rect x=\"0\" y=\"0\" width=\"" + width + "\" height=\"" + height +
-      "\" fill=\"#ffffff\"/>\n<g font-family=\"Arial, Helvetica, sans-serif\" "
+      "\" fill=\"#ffffff\"/>\n<g font-family=\"Arial, Helvetica, 'Liberation Sans', Arimo, "
+      "sans-serif\" "
       "xml:space=\"preserve\">\n";
   out.reserve(out.size() + layout.boxes.size() * 900);
   SvgCanvas canvas(out);

@@ -4,7 +4,9 @@
 
 #include "core/number_text.h"
 #include "project/document.h"
+#include "reports/pressure_readings.h"
 #include "sizing/units.h"
+#include "supply/supply_presets.h"
 
 namespace cv {
 
@@ -29,7 +31,7 @@ bool IsApplianceKind(std::string_view kind) noexcept {
   return true;
 }
 
-NodeTexts DiagramNodeTexts(pugi::xml_node node, bool metric) {
+NodeTexts DiagramNodeTexts(pugi::xml_node node, bool metric, bool dualSystem) {
   NodeTexts texts;
   texts.size = FieldText(node, "materialSize");
   const std::string_view units = metric ? kMetric : kEnglish;
@@ -38,9 +40,21 @@ NodeTexts DiagramNodeTexts(pugi::xml_node node, bool metric) {
   if (!IsApplianceKind(FieldView(node, "appliance"))) return texts;
   texts.load =
       Reading(FieldView(node, "load"), metric ? kLoadFactor : 1, 1, LoadUnitCaption(units));
+  if (!HasComputedPressures(node)) {
+    texts.pressure = std::string(kNotComputed);
+    return texts;
+  }
   const std::string_view delivered = FieldView(node, "DeliveredPressure");
-  texts.pressure =
-      metric ? Reading(delivered, kPressureFactor, 2, "mb") : Reading(delivered, 1, 2, "in WC");
+  switch (RunPressureUnit(node, units, dualSystem)) {
+    case PressureUnit::Millibar:
+      texts.pressure = Reading(delivered, kPressureFactor, 2, "mb");
+      break;
+    case PressureUnit::Psi:
+      texts.pressure = Reading(delivered, kInchesWcPerPsi, 2, "psi");
+      break;
+    case PressureUnit::InchesWc:
+      texts.pressure = Reading(delivered, 1, 2, "in WC");
+  }
   return texts;
 }
 

@@ -51,6 +51,10 @@ class PrintCanvas : public DiagramCanvas {
     surface_.DrawPicture(std::string(iconKey), X(x), Y(y), size * scale_, size * scale_);
   }
 
+  double TextWidth(std::string_view text, const CanvasFont& font) const override {
+    return PrintTextMeasure(surface_).TextWidth(text, font);
+  }
+
  private:
   double X(double x) const { return originX_ + x * scale_; }
   double Y(double y) const { return originY_ + y * scale_; }
@@ -117,6 +121,16 @@ void PrintPieces(PrintSurface& surface, const DiagramLayout& layout, const Diagr
 
 }  // namespace
 
+PrintTextMeasure::PrintTextMeasure(PrintSurface& surface) : surface_(surface) {
+  surface_.SetFontName("Arial");
+}
+
+double PrintTextMeasure::TextWidth(std::string_view text, const CanvasFont& font) const {
+  surface_.SetFontSize(font.points);
+  surface_.SetFontBold(font.bold);
+  return surface_.TextWidth(std::string(text));
+}
+
 DiagramPages PlanDiagramPages(const DiagramLayout& layout, double pageWidth, double pageHeight,
                               double firstPageTop) {
   const double width = std::max(pageWidth - 2 * kSideMargin, 1.0);
@@ -147,13 +161,14 @@ void PrintDiagramJob(PrintSurface& surface, const pugi::xml_document& doc,
   surface.SetFontName("Arial");
   surface.SetOrientation(PageOrientation::Landscape);
   for (int copy = 0; copy < std::max(copies, 1); ++copy) {
-    PrintFirstPageTop(surface, doc, header, "System Diagram", kTitleY);
+    const double top =
+        kDiagramTop + PrintFirstPageTop(surface, doc, header, "System Diagram", kTitleY);
     const DiagramPages pages =
-        PlanDiagramPages(layout, surface.PageWidth(), surface.PageHeight(), kDiagramTop);
+        PlanDiagramPages(layout, surface.PageWidth(), surface.PageHeight(), top);
     if (pages.firstPage) {
       const double spare = surface.PageWidth() - 2 * kSideMargin - layout.width * pages.scale;
       DrawPiece(surface, layout, pages.scale, {0, 0, layout.width, layout.height},
-                kSideMargin + std::max(spare, 0.0) / 2, kDiagramTop);
+                kSideMargin + std::max(spare, 0.0) / 2, top);
     } else {
       PrintPieces(surface, layout, pages);
     }

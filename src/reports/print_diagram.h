@@ -33,6 +33,17 @@ struct DiagramPages {
   int Count() const noexcept { return static_cast<int>(pieces.size()); }
 };
 
+// Texts measured in the surface's fonts at full size, for laying out a
+// diagram to be printed on it (the surface's font is left changed).
+class PrintTextMeasure : public TextMeasure {
+ public:
+  explicit PrintTextMeasure(PrintSurface& surface);
+  double TextWidth(std::string_view text, const CanvasFont& font) const override;
+
+ private:
+  PrintSurface& surface_;
+};
+
 // The scale and grid for a diagram on pages of the given printable size,
 // where the first page keeps firstPageTop twips for the settings block.
 // The diagram's labels never shrink below kDiagramMinimumPoints.

@@ -108,9 +108,9 @@ void PrintDesignLayoutJob(PrintSurface& surface, const pugi::xml_document& doc,
   surface.SetFontName("Arial");
   surface.SetOrientation(PageOrientation::Landscape);
   for (int copy = 0; copy < std::max(copies, 1); ++copy) {
-    PrintFirstPageTop(surface, doc, header, "System Layout", 3500);
+    const double below = PrintFirstPageTop(surface, doc, header, "System Layout", 3500);
     surface.SetCurrentX(2000);
-    surface.SetCurrentY(4000);
+    surface.SetCurrentY(4000 + below);
     DrawLayout(surface, doc, metrics);
     surface.EndDocument();
   }

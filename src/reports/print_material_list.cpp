@@ -40,9 +40,9 @@ void PrintMaterialListJob(PrintSurface& surface, const pugi::xml_document& doc,
   surface.SetFontName("Arial");
   surface.SetOrientation(PageOrientation::Portrait);
   for (int copy = 0; copy < std::max(copies, 1); ++copy) {
-    PrintFirstPageTop(surface, doc, header, "Material List", 4000);
+    const double below = PrintFirstPageTop(surface, doc, header, "Material List", 4000);
     surface.SetCurrentX(800);
-    surface.SetCurrentY(5000);
+    surface.SetCurrentY(5000 + below);
     surface.SetFontName("Courier New");
     PrintListLines(surface, lines);
     surface.SetFontName("Arial");

@@ -3,14 +3,18 @@
 #include "core/number_text.h"
 #include "core/version.h"
 #include "project/document.h"
+#include "reports/print_wrapped_text.h"
 #include "sizing/units.h"
+#include "supply/supply_presets.h"
 
 namespace cv {
 
 namespace {
 
-// psi = inches of water column / 27.73
-constexpr double kInchesWaterPerPsi = 27.73;
+// Where the text lines stand: their left edge (the right margin is as
+// wide), and the step from one to the next.
+constexpr double kLineX = 750;
+constexpr double kLineStep = 250;
 
 std::string ToMillibar(const std::string& inchesWater) {
   return ConvertUnits(inchesWater, "Pressure", kEnglish, kMetric) + " mb";
@@ -34,7 +38,7 @@ std::string MethodLine(pugi::xml_node root, const PrintHeader& header, bool high
     return "Delivery Pressure: " + RootAttributeText(root, kAttrInternalLowSupplyDeliveryPressure) +
            " WC";
   const double drop = ParseNumber(RootAttributeText(root, kAttrHighSupplyAllowablePressureDrop));
-  return "Pressure Drop: " + FormatNumber(drop / kInchesWaterPerPsi) + " PSI";
+  return "Pressure Drop: " + FormatNumber(drop / kInchesWcPerPsi) + " PSI";
 }
 
 }  // namespace
@@ -56,26 +60,29 @@ std::vector<std::string> SettingsBlockLines(const pugi::xml_document& doc,
   return lines;
 }
 
-void PrintSettingsBlock(PrintSurface& surface, const pugi::xml_document& doc,
-                        const PrintHeader& header) {
+double PrintSettingsBlock(PrintSurface& surface, const pugi::xml_document& doc,
+                          const PrintHeader& header) {
   // The lines are read before anything is drawn, so a project that cannot
   // be read fails with a clean page.
   const std::vector<std::string> lines = SettingsBlockLines(doc, header);
   surface.DrawPicture(kLogoPictureKey, 500, 500, 4000, 920);
   PrintHeading(surface, 650, 1700, "System Settings");
   double y = 2100;
-  for (const std::string& line : lines) {
-    surface.SetCurrentX(750);
-    surface.SetCurrentY(y);
-    PrintLine(surface, line);
-    y += 250;
-  }
+  for (const std::string& line : lines)
+    for (const std::string& piece : FitToWidth(surface, line, surface.PageWidth() - 2 * kLineX)) {
+      surface.SetCurrentX(kLineX);
+      surface.SetCurrentY(y);
+      PrintLine(surface, piece);
+      y += kLineStep;
+    }
+  return y - (2100 + kLineStep * static_cast<double>(lines.size()));
 }
 
-void PrintFirstPageTop(PrintSurface& surface, const pugi::xml_document& doc,
-                       const PrintHeader& header, const std::string& title, double titleY) {
-  PrintSettingsBlock(surface, doc, header);
-  PrintHeading(surface, 650, titleY, title);
+double PrintFirstPageTop(PrintSurface& surface, const pugi::xml_document& doc,
+                         const PrintHeader& header, const std::string& title, double titleY) {
+  const double below = PrintSettingsBlock(surface, doc, header);
+  PrintHeading(surface, 650, titleY + below, title);
+  return below;
 }
 
 }  // namespace cv

@@ -30,13 +30,15 @@ std::vector<std::string> SettingsBlockLines(const pugi::xml_document& doc,
                                             const PrintHeader& header);
 
 // Draws the block; the current font name is kept, size and boldness are
-// left at 10, not bold.
-void PrintSettingsBlock(PrintSurface& surface, const pugi::xml_document& doc,
-                        const PrintHeader& header);
+// left at 10, not bold. A line too long for the page goes on below, and
+// what follows moves down: returns by how much (0 when every line fits).
+double PrintSettingsBlock(PrintSurface& surface, const pugi::xml_document& doc,
+                          const PrintHeader& header);
 
 // The top of a printout's first page: the settings block, then the title at
-// (650, titleY) as a heading.
-void PrintFirstPageTop(PrintSurface& surface, const pugi::xml_document& doc,
-                       const PrintHeader& header, const std::string& title, double titleY);
+// (650, titleY) as a heading, both as far down as the block's long lines
+// moved them. Returns that distance, for what the page puts below.
+double PrintFirstPageTop(PrintSurface& surface, const pugi::xml_document& doc,
+                         const PrintHeader& header, const std::string& title, double titleY);
 
 }  // namespace cv

@@ -1,5 +1,6 @@
 #include "reports/print_wrapped_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/number_text.h"
@@ -71,7 +72,38 @@ class WrappedPrinter {
   const double zeroWidth_;
 };
 
+// The end of the UTF-8 character that starts at i.
+size_t CharacterEnd(std::string_view text, size_t i) {
+  for (++i; i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;) ++i;
+  return i;
+}
+
+// How many bytes of the text, in whole characters, fit the width.
+size_t FittingPrefix(const PrintSurface& surface, std::string_view text, double width) {
+  size_t fit = 0;
+  for (size_t end = CharacterEnd(text, 0); end <= text.size(); end = CharacterEnd(text, end)) {
+    if (surface.TextWidth(std::string(text.substr(0, end))) > width) break;
+    fit = end;
+    if (end == text.size()) break;
+  }
+  return fit;
+}
+
 }  // namespace
+
+std::vector<std::string> FitToWidth(const PrintSurface& surface, std::string_view text,
+                                    double width) {
+  std::vector<std::string> pieces;
+  while (!text.empty() && surface.TextWidth(std::string(text)) > width) {
+    size_t cut = std::max(FittingPrefix(surface, text, width), CharacterEnd(text, 0));
+    const size_t breakAfter = text.find_last_of(" /", cut - 1);
+    if (breakAfter != std::string_view::npos && breakAfter > 0) cut = breakAfter + 1;
+    pieces.emplace_back(text.substr(0, cut));
+    text.remove_prefix(cut);
+  }
+  pieces.emplace_back(text);
+  return pieces;
+}
 
 double NextTabStop(double x, double zeroWidth) {
   if (zeroWidth <= 0) return x;

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reports/print_surface.h"
 
@@ -23,6 +24,12 @@ double NextTabStop(double x, double zeroWidth);
 // would pass the page bottom starts a new page.
 void PrintWrappedText(PrintSurface& surface, std::string_view text, double leftMargin,
                       double rightMargin);
+
+// Breaks one line of text into pieces that each fit the width in the
+// surface's current font: after a blank or a "/" where one lies in reach,
+// otherwise between two characters. A piece holds at least one character.
+std::vector<std::string> FitToWidth(const PrintSurface& surface, std::string_view text,
+                                    double width);
 
 // Prints the help document: the title, then the text, and ends the document.
 void PrintHelpDocument(PrintSurface& surface, std::string_view text);

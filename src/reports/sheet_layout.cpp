@@ -73,6 +73,10 @@ size_t CharacterCount(std::string_view text) noexcept {
   }));
 }
 
+double TextColumnWidth(std::string_view text, bool bold) {
+  return std::min(bold ? BoldWidth(CharacterCount(text)) : PlainWidth(text), kMaxColumnWidth);
+}
+
 SheetLayout FitSheetLayout(const CalculationTable& table, const CalculationRow& headers) {
   SheetLayout layout;
   int lines = 1;

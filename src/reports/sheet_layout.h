@@ -29,4 +29,8 @@ SheetLayout FitSheetLayout(const CalculationTable& table, const CalculationRow& 
 // The number of characters of a UTF-8 text.
 size_t CharacterCount(std::string_view text) noexcept;
 
+// The column width (in characters) that holds the text in the default
+// font, bold or not.
+double TextColumnWidth(std::string_view text, bool bold);
+
 }  // namespace cv

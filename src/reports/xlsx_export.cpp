@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -101,14 +102,42 @@ void WriteSheet(lxw_worksheet* sheet, const Formats& formats, const CalculationT
       WriteCell(sheet, static_cast<lxw_row_t>(r + 1), c, table.rows[r][c], formats.cell);
 }
 
+lxw_worksheet* AddSheet(lxw_workbook* book, const std::string& name) {
+  lxw_worksheet* sheet = workbook_add_worksheet(book, name.c_str());
+  if (!sheet) Raise(kErrInvalidArgument, "\"" + name + "\" cannot be the name of a sheet");
+  return sheet;
+}
+
+// The project's sheet: a bold label, the value and its unit on each row,
+// the columns fitted to their texts.
+void WriteProjectSheet(lxw_workbook* book, const std::vector<ProjectSheetRow>& rows) {
+  lxw_worksheet* sheet = AddSheet(book, kProjectSheetName);
+  lxw_format* bold = workbook_add_format(book);
+  format_set_bold(bold);
+  double widths[3] = {0, 0, 0};
+  for (lxw_row_t r = 0; r < rows.size(); ++r) {
+    const ProjectSheetRow& row = rows[r];
+    Check(worksheet_write_string(sheet, r, 0, XmlSafeText(row.label).c_str(), bold));
+    if (row.number)
+      Check(worksheet_write_number(sheet, r, 1, ParseNumber(row.value), nullptr));
+    else
+      Check(worksheet_write_string(sheet, r, 1, XmlSafeText(row.value).c_str(), nullptr));
+    if (!row.unit.empty()) Check(worksheet_write_string(sheet, r, 2, row.unit.c_str(), nullptr));
+    widths[0] = std::max(widths[0], TextColumnWidth(row.label, true));
+    widths[1] = std::max(widths[1], TextColumnWidth(row.value, false));
+    widths[2] = std::max(widths[2], TextColumnWidth(row.unit, false));
+  }
+  for (lxw_col_t c = 0; c < 3; ++c) Check(worksheet_set_column(sheet, c, c, widths[c], nullptr));
+}
+
 void WriteWorkbook(const std::string& file, const CalculationTable& table,
-                   const CalculationRow& headers, const std::string& sheetName) {
+                   const CalculationRow& headers, const std::string& sheetName,
+                   const std::vector<ProjectSheetRow>& projectRows) {
   lxw_workbook* book = workbook_new(file.c_str());
   if (!book) Raise(kErrFileAccess, file);
   try {
-    lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName.c_str());
-    if (!sheet) Raise(kErrInvalidArgument, "\"" + sheetName + "\" cannot be the name of a sheet");
-    WriteSheet(sheet, AddFormats(book), table, headers);
+    WriteSheet(AddSheet(book, sheetName), AddFormats(book), table, headers);
+    WriteProjectSheet(book, projectRows);
   } catch (...) {
     workbook_close(book);  // frees the workbook; the file is thrown away
     throw;
@@ -137,17 +166,20 @@ std::string WithoutApostrophesAround(const std::string& text) {
 }
 
 bool IsReservedSheetName(const std::string& name) {
-  // A spreadsheet keeps "History" for itself, in any letter case.
-  return name.size() == 7 && ::strncasecmp(name.c_str(), "history", 7) == 0;
+  // A spreadsheet keeps "History" for itself, and the workbook has its own
+  // "Project" sheet, in any letter case.
+  return ::strcasecmp(name.c_str(), "history") == 0 ||
+         ::strcasecmp(name.c_str(), kProjectSheetName) == 0;
 }
 
 }  // namespace
 
 void ExportCalculationTable(const CalculationTable& table, bool metric, const std::string& path,
-                            const std::string& sheetName) {
+                            const std::string& sheetName,
+                            const std::vector<ProjectSheetRow>& projectRows) {
   WithContext("modSummaryFuntions.ExportCalculationTable", [&] {
     TempFile temp;
-    WriteWorkbook(temp.path(), table, CalculationHeaders(metric), sheetName);
+    WriteWorkbook(temp.path(), table, CalculationHeaders(metric), sheetName, projectRows);
     WriteFileReplacing(path, temp.Contents());
   });
 }

@@ -180,6 +180,7 @@ class ModelReader {
     m_.length.push_back(*lengthValue);
     m_.fixed.push_back(f[kFixed] && TextOf(f[kFixed]) == "1");
     m_.values.load.push_back(*loadValue);
+    m_.values.flow.push_back(*loadValue);
     m_.values.size.push_back(SizeCodeOf(TextOf(f[kSize])));
     m_.values.sizeWritten.push_back(0);
     m_.loadSum.push_back(0);

@@ -30,6 +30,7 @@ std::string_view SizeCodeText(int code) noexcept;
 // own copy.
 struct RunValues {
   std::vector<double> load;  // as the document would read it back
+  std::vector<double> flow;  // what the run carries, as the drop law uses it
   std::vector<int> size;     // size codes
   std::vector<unsigned char> sizeWritten;
 };

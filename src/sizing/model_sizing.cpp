@@ -54,10 +54,9 @@ class ModelPass {
         v_(v),
         trip_(trip),
         failures_(failures),
-        drops_(m.Count()),
-        dropSlots_(m.Count(), -1),
-        level_(m.Count(), -1),
-        testBound_(SizingTestBound(static_cast<size_t>(m.Count()))) {}
+        drops_(static_cast<size_t>(m.Count()) * kMaxSizesPerMaterial, NAN),
+        steady_(m.Count(), -1),
+        level_(m.Count(), -1) {}
 
   // Resets every unfixed size and sizes the runs from the largest load
   // down; a run that cannot be sized ends the pass.
@@ -85,21 +84,28 @@ class ModelPass {
     }
   }
 
-  // The run's rounded segment drop at its size in this pass; each run keeps
-  // the drop of the last size asked for.
+  // The run's rounded segment drop at its size in this pass.
   double SegmentDrop(int i) {
-    const int material = m_.material[i];
     int slot = 0;
-    if (m_.knownGas && material >= 0) {
-      slot = SizeIndexFor(v_.size[i], material);
+    if (m_.knownGas && m_.material[i] >= 0) {
+      slot = SizeIndexFor(v_.size[i], m_.material[i]);
       if (slot < 0) throw ModelRefused{};
     }
-    double& drop = drops_[i];
-    if (dropSlots_[i] != slot) {
-      dropSlots_[i] = slot;
-      double dp = LawPressureDrop(v_.load[i], m_.length[i],
+    return DropAt(i, slot);
+  }
+
+  bool failed = false;
+
+ private:
+  // The run's rounded drop at the size of that index of its material (any
+  // index of a material or gas the law does not know).
+  double DropAt(int i, int index) {
+    double& drop = drops_[static_cast<size_t>(i) * kMaxSizesPerMaterial + index];
+    if (std::isnan(drop)) {
+      const int material = m_.material[i];
+      double dp = LawPressureDrop(v_.flow[i], m_.length[i],
                                   material >= 0 ? kMaterials[material] : std::string_view("?"),
-                                  SizeCodeText(v_.size[i]), m_.supply.gasType);
+                                  SizeCodeText(SizeCodeAt(index, material)), m_.supply.gasType);
       if (const EFVParameters* efv = m_.efv[i])
         dp += trip_ ? efv->TripPresDrop : efv->NormalPresDrop;
       if (!std::isfinite(dp)) throw ModelRefused{};
@@ -108,11 +114,8 @@ class ModelPass {
     return drop;
   }
 
-  bool failed = false;
-
- private:
-  // The ordering key of a run: its load rounded to a whole number; beyond
-  // twelve digits the text key would order differently.
+  // The ordering key of a run: its typed load rounded to a whole number;
+  // beyond twelve digits the text key would order differently.
   double LoadKey(int i) const {
     const double rounded = RoundHalfEven(v_.load[i], 0);
     if (!(rounded >= 0 && rounded < 1e12)) throw ModelRefused{};
@@ -137,17 +140,25 @@ class ModelPass {
     return drop;
   }
 
-  // The cumulative drop from the source to the run being sized, recomputed
-  // only from the highest run on its path whose size changed.
-  RunTest Evaluate(bool lowSide) {
-    const int last = static_cast<int>(path_.size()) - 1;
-    for (int k = dirty_; k <= last; ++k) {
+  // The cumulative drops of the path's runs from the source down to the
+  // level, recomputed only from the highest run whose size changed.
+  void Refresh(int upTo) {
+    for (int k = dirty_; k <= upTo; ++k) {
       const double dp = SegmentDrop(path_[k]);
       cum_[k] = k == 0 ? Round2(dp) : Round2(dp + cum_[k - 1]);
     }
-    dirty_ = last + 1;
-    ++tests_;
-    return JudgeRun(cum_[last], m_.supply, lowSide, trip_);
+    dirty_ = std::max(dirty_, upTo + 1);
+  }
+
+  bool Passes(double cum) const {
+    const RunTest t = JudgeRun(cum, m_.supply, lowSide_, trip_);
+    return !(Round2(t.limit) < Round2(t.value));
+  }
+
+  bool PassesNow() {
+    const int last = static_cast<int>(path_.size()) - 1;
+    Refresh(last);
+    return Passes(cum_[last]);
   }
 
   bool SizeRun(int x) {
@@ -155,7 +166,7 @@ class ModelPass {
     // A fitting reached through an id it shares with a run keeps the
     // pressures of its sizing, which the last step does not rewrite.
     if (!trip_ && !IsApplianceOrRegulator(m_.kind[x])) throw ModelRefused{};
-    const bool lowSide = !m_.supply.dual || m_.regulatorAbove[x];
+    lowSide_ = !m_.supply.dual || m_.regulatorAbove[x];
     path_.clear();
     for (int cur = x;; cur = m_.parent[cur]) {
       path_.push_back(cur);
@@ -166,64 +177,171 @@ class ModelPass {
     for (size_t k = 0; k < path_.size(); ++k) level_[path_[k]] = static_cast<int>(k);
     cum_.resize(path_.size());
     dirty_ = 0;
+    saved_ = kSizeEmpty;
+    upsized_ = false;
 
-    RunTest t = Evaluate(lowSide);
-    int saved = kSizeEmpty;
-    bool upsized = false;
+    if (!PassesNow() && PathIsSteady()) Explore(0);
+    // Visits the upsizing order state by state from wherever the search
+    // stopped: where drops do not fall as sizes grow, from the start.
     bool sized = true;
-    while (Round2(t.limit) < Round2(t.value)) {
-      const bool bounded = tests_ >= testBound_;
-      if (bounded || !Coordinate(x, x)) {
-        Fail(x, upsized ? saved : SmallestFallbackCode(m_.material[x]), bounded);
+    while (!PassesNow()) {
+      if (!Coordinate(x, x)) {
+        Fail(x, upsized_ ? saved_ : SmallestFallbackCode(m_.material[x]));
         sized = false;
         break;
       }
-      saved = v_.size[x];
-      upsized = true;
-      t = Evaluate(lowSide);
+      Upsized();
     }
     for (int n : path_) level_[n] = -1;
     return sized;
   }
 
-  void Fail(int x, int restored, bool bounded) {
+  void Upsized() {
+    saved_ = v_.size[path_.back()];
+    upsized_ = true;
+  }
+
+  // The search through the upsizing order. The order is a counter over the
+  // path's sizes whose lowest digit is the run being sized, and the drop to
+  // the source only falls as a size on the path grows. So every state from
+  // here until the counter next changes a run above the level has a drop
+  // no smaller than the drop with each run from the level down at the
+  // largest size it can reach: when that fails, the whole stretch fails
+  // and is passed over to its last state. Returns true at the first state
+  // that passes; false at the last state of the stretch, which fails.
+  bool Explore(int level) {
+    const int last = static_cast<int>(path_.size()) - 1;
+    if (level > last) return PassesNow();
+    if (!StretchMayPass(level)) {
+      JumpToStretchEnd(level);
+      return false;
+    }
+    const int n = path_[level];
+    for (;;) {
+      if (Explore(level + 1)) return true;
+      if (!MayGrow(n, v_.size[n], ParentCode(n))) return false;
+      Coordinate(path_.back(), path_.back());  // carries up to this level
+      Upsized();
+    }
+  }
+
+  int ParentCode(int n) const {
+    const int p = m_.parent[n];
+    return p < 0 ? kSizeEmpty : v_.size[p];
+  }
+
+  // The size a run reaches growing from a size under a parent of a size.
+  int Settle(int n, int code, int parentCode) {
+    while (MayGrow(n, code, parentCode))
+      code = SizeCodeAt(SizeIndexFor(code, m_.material[n]) + 1, m_.material[n]);
+    return code;
+  }
+
+  bool StretchMayPass(int level) {
+    if (level > 0) Refresh(level - 1);
+    double cum = level > 0 ? cum_[level - 1] : 0;
+    int parentCode = ParentCode(path_[level]);
+    for (int k = level; k < static_cast<int>(path_.size()); ++k) {
+      const int n = path_[k];
+      parentCode = Settle(n, v_.size[n], parentCode);
+      const double dp = DropAt(n, SizeIndexFor(parentCode, m_.material[n]));
+      cum = k == 0 ? Round2(dp) : Round2(dp + cum);
+      // Drops are never negative: once the sum fails, the whole path does.
+      if (!Passes(cum)) return false;
+    }
+    return true;
+  }
+
+  // The last state of the stretch: each run grows as far as it can, and
+  // once one has grown the runs below it start again from their smallest.
+  void JumpToStretchEnd(int level) {
+    bool restarted = false;
+    int parentCode = ParentCode(path_[level]);
+    for (int k = level; k < static_cast<int>(path_.size()); ++k) {
+      const int n = path_[k];
+      const int start = restarted && !m_.fixed[n] ? SizeCodeAt(0, m_.material[n]) : v_.size[n];
+      const int end = Settle(n, start, parentCode);
+      restarted = restarted || end != start;
+      if (end != v_.size[n]) SetSize(n, end);
+      parentCode = end;
+    }
+    if (restarted) Upsized();
+  }
+
+  // Whether the search may pass over stretches of this path: every run of
+  // a known material at a size of it, its drop falling as its size grows.
+  bool PathIsSteady() {
+    if (!referenceSteady_) return false;
+    for (int n : path_) {
+      if (steady_[n] < 0) steady_[n] = DropsFall(n);
+      if (!steady_[n] || SizeIndexFor(v_.size[n], m_.material[n]) < 0) return false;
+    }
+    return true;
+  }
+
+  bool DropsFall(int n) {
+    const int material = m_.material[n];
+    if (material < 0) return false;
+    double previous = INFINITY;
+    for (int index = 0; index < SizeCount(kMaterials[material]); ++index) {
+      const double drop = DropAt(n, index);
+      if (!(drop >= 0 && drop <= previous)) return false;
+      previous = drop;
+    }
+    return true;
+  }
+
+  bool ReferenceDropsFall() {
+    for (int material = 0; material < 2; ++material) {
+      double previous = INFINITY;
+      for (int index = 0; index < SizeCount(kMaterials[material]); ++index) {
+        const double drop = ReferenceDrop(SizeCodeAt(index, material), material);
+        if (!(drop <= previous)) return false;
+        previous = drop;
+      }
+    }
+    return true;
+  }
+
+  void Fail(int x, int restored) {
     if (!m_.fixed[x]) SetSize(x, restored);
     failed = true;
     const int p = m_.parent[x];
     const std::string description = FieldText(m_.element[x], "description");
     const std::string parent = FieldText(p < 0 ? m_.root : m_.element[p], "description");
-    failures_.push_back(
-        {NodeId(m_.element[x]), bounded ? SizingBoundText(description, parent, testBound_)
-                                        : SizingFailureText(description, parent)});
+    failures_.push_back({NodeId(m_.element[x]), SizingFailureText(description, parent)});
+  }
+
+  // Whether a run of a size may take the next size under a parent of a
+  // size: only while the parent is bigger, or cannot or must not change.
+  bool MayGrow(int n, int code, int parentCode) {
+    const int material = m_.material[n];
+    const int p = m_.parent[n];
+    bool parentAtMax = true;
+    int parentMaterial = -1;
+    if (p >= 0) {
+      parentMaterial = m_.material[p];
+      parentAtMax = !InRange(SizeIndexFor(parentCode, parentMaterial) + 1, parentMaterial);
+    }
+    const bool parentBigger =
+        ReferenceDrop(parentCode, parentMaterial) < ReferenceDrop(code, material);
+    if (!InRange(SizeIndexFor(code, material) + 1, material) || m_.fixed[n]) return false;
+    return parentBigger || p < 0 || parentAtMax || m_.fixed[p] || m_.kind[p] == RunKind::Regulator;
   }
 
   // Grows the run, or carries into its parent as the counter of the
   // upsizing does; false when nothing on the path may grow.
   bool Coordinate(int n, int sizing) {
     for (;;) {
-      const int material = m_.material[n];
-      const int i = SizeIndexFor(v_.size[n], material);
-      const bool nodeFixed = m_.fixed[n];
       const int p = m_.parent[n];
-      const bool parentIsSupply = p < 0;
-      bool parentIsRegulator = false, parentFixed = false, parentAtMax = true;
-      int parentCode = kSizeEmpty, parentMaterial = -1;
-      if (!parentIsSupply) {
-        parentIsRegulator = m_.kind[p] == RunKind::Regulator;
-        parentFixed = m_.fixed[p];
-        parentMaterial = m_.material[p];
-        if (v_.size[p] == kSizeEmpty) SetSize(p, SmallestFallbackCode(parentMaterial));
-        parentCode = v_.size[p];
-        parentAtMax = !InRange(SizeIndexFor(parentCode, parentMaterial) + 1, parentMaterial);
-      }
-      const bool parentBigger =
-          ReferenceDrop(parentCode, parentMaterial) < ReferenceDrop(v_.size[n], material);
-      if (InRange(i + 1, material) && !nodeFixed &&
-          (parentBigger || parentIsSupply || parentAtMax || parentFixed || parentIsRegulator)) {
-        SetSize(n, SizeCodeAt(i + 1, material));
+      if (p >= 0 && v_.size[p] == kSizeEmpty) SetSize(p, SmallestFallbackCode(m_.material[p]));
+      const int material = m_.material[n];
+      if (MayGrow(n, v_.size[n], ParentCode(n))) {
+        SetSize(n, SizeCodeAt(SizeIndexFor(v_.size[n], material) + 1, material));
         return true;
       }
-      if (parentIsSupply || parentIsRegulator) {
+      const bool nodeFixed = m_.fixed[n];
+      if (p < 0 || m_.kind[p] == RunKind::Regulator) {
         if (!nodeFixed && n == sizing) SetSize(n, kSizeEmpty);
         return false;
       }
@@ -236,20 +354,24 @@ class ModelPass {
   RunValues& v_;
   const bool trip_;
   std::vector<ProgramState::SizingFailure>& failures_;
-  std::vector<double> drops_;
-  std::vector<signed char> dropSlots_;  // the size index of drops_, -1: none yet
+  std::vector<double> drops_;        // per run and size index, NAN: not yet
+  std::vector<signed char> steady_;  // the run's drops fall as it grows; -1: not yet known
   double referenceDrops_[2][kMaxSizesPerMaterial] = {
       {NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN},
       {NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN}};
+  const bool referenceSteady_ = ReferenceDropsFall();
   std::vector<int> level_;  // position on the path being sized, or -1
   std::vector<int> path_;   // from the run below the source down to the run sized
   std::vector<double> cum_;
   int dirty_ = 0;
-  long tests_ = 0;
-  const long testBound_;
+  bool lowSide_ = true;
+  int saved_ = kSizeEmpty;  // the sized run's size after the last upsizing
+  bool upsized_ = false;
 };
 
-// The loads summed into fittings and the root, children in document order.
+// The loads summed into fittings and the root, children in document order,
+// and the flow each run carries: an appliance's own load and everything
+// below it.
 void AccumulateModelLoads(CalcModel& m) {
   std::vector<double> total(m.Count());
   for (int i = m.Count() - 1; i >= 0; --i) {
@@ -257,9 +379,11 @@ void AccumulateModelLoads(CalcModel& m) {
     for (int c = m.firstChild[i]; c >= 0; c = m.nextSibling[c]) sum += total[c];
     if (m.kind[i] == RunKind::Appliance) {
       sum += m.values.load[i];
+      m.values.flow[i] = sum;
     } else {
       m.loadSum[i] = sum;
       m.values.load[i] = StoredNumber(sum);
+      m.values.flow[i] = m.values.load[i];
     }
     total[i] = sum;
   }
@@ -374,6 +498,7 @@ bool CalculateOnModel(pugi::xml_document& project, ProgramState& state) {
       RunValues trip = m.values;
       SetModelTripFlows(m, state, trip);
       if (IsDualSystem(ProjectRoot(project))) TotalModelHighSide(m, trip);
+      trip.flow = trip.load;  // the trip-flow pass sizes for its trip flows
       ModelPass tripPass(m, trip, true, failures);
       tripPass.Run();
       failed = failed || tripPass.failed;

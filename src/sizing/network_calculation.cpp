@@ -13,6 +13,7 @@
 #include "project/document.h"
 #include "project/project_state.h"
 #include "sizing/calc_context.h"
+#include "sizing/carried_loads.h"
 #include "sizing/input_checks.h"
 #include "sizing/model_sizing.h"
 #include "sizing/pressure_drop.h"
@@ -76,7 +77,7 @@ std::pair<pugi::xml_node, bool> FindUpstreamEFV(pugi::xml_node node) {
 // document while the trip-flow pass runs. A calculation changes no
 // document's structure, so each list of runs is collected once.
 void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node projectRoot,
-                        ProgramState& state) {
+                        ProgramState& state, const CarriedLoads* carried) {
   state.Log.RestartNumbering();
 
   std::vector<OrderedRun> runs;
@@ -91,7 +92,7 @@ void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node
                    [](const OrderedRun& a, const OrderedRun& b) { return a.sortKey < b.sortKey; });
 
   CalcContext ctx{state, projectRoot, {}};
-  ctx.testBound = SizingTestBound(nodes.size());
+  ctx.carried = carried;
   for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
     auto found = firstById.find(it->id);
     if (found == firstById.end()) continue;
@@ -164,7 +165,7 @@ void RunTripFlowPass(const pugi::xml_document& project,
   WithContext("modTreeFunctions.SetMaxTripFlow", [&] { SetMaxTripFlow(tripRoot, state); });
   if (IsDualSystem(ProjectRoot(project))) HighSideLoadTotal(tripRoot);
   const std::vector<pugi::xml_node> tripNodes = AllSystemNodes(state.TripDocument);
-  CalculateNodeSizes(tripNodes, ProjectRoot(project), state);
+  CalculateNodeSizes(tripNodes, ProjectRoot(project), state, nullptr);
   if (state.DebugMode && !TrimBlanks(state.ProjectPath).empty())
     SaveDocumentFile(state.TripDocument, TripDocumentPath(state.ProjectPath));
   WithContext("modTreeFunctions.CompareandSetLargePipeSize",
@@ -211,7 +212,8 @@ void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state
     CheckRunInputs(project);
     AccumulateLoads(root);
     const std::vector<pugi::xml_node> nodes = AllSystemNodes(project);
-    CalculateNodeSizes(nodes, root, state);
+    const CarriedLoads carried(project);
+    CalculateNodeSizes(nodes, root, state, &carried);
     if (efvPresent) {
       try {
         RunTripFlowPass(project, nodes, state);
@@ -221,6 +223,7 @@ void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state
       }
     }
     CalcContext ctx{state, root, {}};
+    ctx.carried = &carried;
     for (pugi::xml_node node : nodes)
       if (IsApplianceOrRegulator(node)) PressureDropToSource(node, false, ctx);
   });

@@ -8,6 +8,7 @@
 #include "core/number_text.h"
 #include "project/document.h"
 #include "project/project_state.h"
+#include "sizing/carried_loads.h"
 #include "sizing/tables.h"
 
 namespace cv {
@@ -39,7 +40,8 @@ int CheckedSizeIndex(std::string_view size, std::string_view material) {
 
 double NodeSegmentDrop(pugi::xml_node node, const CalcContext& ctx) {
   const double length = FieldNumber(node, "length");
-  const double load = FieldNumber(node, "load");
+  double load = FieldNumber(node, "load");
+  if (ctx.carried && !ctx.state.TripFlowPass) load = ctx.carried->Of(node);
   const std::string_view material = FieldView(node, "material");
   const std::string_view size = FieldView(node, "materialSize");
   const std::string gasType = RootAttributeText(ctx.projectRoot, kAttrGasType);

@@ -13,5 +13,7 @@ namespace cv {
 // Every SystemNode in document order with its rounded drop from its source.
 // A stored drop that is missing or not a number counts as 0.
 std::vector<std::pair<pugi::xml_node, double>> StoredDropsFromSource(const pugi::xml_document& doc);
+// The same figure for one run, walking up to its source.
+double StoredDropFromSource(pugi::xml_node run);
 
 }  // namespace cv

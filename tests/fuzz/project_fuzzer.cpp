@@ -60,7 +60,8 @@ void WriteReports(const pugi::xml_document& doc, const cv::ProgramState& state) 
     const cv::CalculationTable table = cv::BuildCalculationTable(doc);
     const bool metric = cv::IsMetricTable(doc);
     cv::CalculationTableText(table, metric);
-    cv::ExportCalculationTable(table, metric, workbookPath, "Calculations");
+    cv::ExportCalculationTable(table, metric, workbookPath, "Calculations",
+                               cv::ProjectSheetRows(doc, {"fuzz.cv", "", 0}));
   } catch (const cv::CvError&) {
     // A value the reports cannot show is reported to the user.
   }

@@ -67,4 +67,26 @@ TEST_F(MaterialListPrintout, LongListGoesOnOnTheNextPagesWithoutTheSettingsBlock
   EXPECT_EQ(std::count(page1.begin(), page1.end(), "System Settings"), 0);
 }
 
+// A long project path breaks onto a second line instead of running off the
+// right edge, and the title and the list move down below it.
+TEST_F(MaterialListPrintout, LongHeadingLineStaysOnThePage) {
+  cv::PrintHeader header;
+  header.projectPath = "/home/ann/Documents/Gas Projects/Smith Residence on Lake Road/house.cv";
+  cv::PrintMaterialListJob(surface_, doc_, header, kList, 1);
+  const std::vector<Drawn> texts = surface_.ItemsOf(Drawn::Kind::Text);
+  for (const Drawn& d : texts)
+    EXPECT_LE(d.x + cvtest::RecordingSurface::CharWidth(d.fontSize) * d.text.size(), 11520)
+        << d.text;
+  ASSERT_EQ(texts[0].text, "System Settings");
+  std::string project;
+  size_t next = 1;
+  for (; texts[next].text.rfind("Date: ", 0) != 0; ++next) project += texts[next].text;
+  EXPECT_GT(next, 2u);
+  EXPECT_EQ(project, cv::SettingsBlockLines(doc_, header)[0]);
+  // Date, gas type and supply pressure, then the title and the list.
+  ASSERT_EQ(texts.at(next + 3).text, "Material List");
+  EXPECT_GE(texts[next + 3].y, texts[next + 2].y + cvtest::RecordingSurface::LineHeight(10));
+  EXPECT_GT(texts.at(next + 4).y, texts[next + 3].y);
+}
+
 }  // namespace

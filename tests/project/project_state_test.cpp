@@ -56,7 +56,7 @@ TEST(IsDualSystem, OtherMethodsFollowTheDualSystemElement) {
   }
 }
 
-TEST(DeriveStateFromDocument, BrokenRootFailsAndChangesNothing) {
+TEST(DeriveStateFromDocument, ABrokenRootFails) {
   cvtest::TestProject project;
   project.Root().remove_child("calculationType");
   EXPECT_EQ(

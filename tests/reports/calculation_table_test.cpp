@@ -26,8 +26,8 @@ TEST(CalculationTable, EnglishRowsFollowTheDocumentBelowAnEmptyRow) {
       "6.99996", "0.5", "0.12345678");
   AddCalculated(project,
                 {.id = "3",
-                 .load = "12.50",
-                 .length = "0",
+                 .load = "12.50\n",
+                 .length = " 0",
                  .material = "Pipe",
                  .description = "Kitchen & <Range>"},
                 "6.5", "0", "6.5");
@@ -37,10 +37,23 @@ TEST(CalculationTable, EnglishRowsFollowTheDocumentBelowAnEmptyRow) {
   // 0.5 / 16 = 0.03125 exactly: the half goes to the even neighbour.
   EXPECT_EQ(table.rows[1], (cv::CalculationRow{"1", "Tee", "CORVANTA", "150", "20A CSST", "16",
                                                "0.0312", "7", "0.5", "0.1235"}));
-  // Load and length as stored; a run of 0 length has drop per foot "0".
+  // Load and length as read, without the white space around them; a run of
+  // 0 length has drop per foot "0".
   EXPECT_EQ(table.rows[2], (cv::CalculationRow{"2", "Kitchen & <Range>", "Pipe", "12.50", "", "0",
                                                "0", "6.5", "0", "6.5"}));
   EXPECT_FALSE(cv::IsMetricTable(project.Doc()));
+}
+
+// The page shows a dash for the pressures of a tee that feeds nothing.
+TEST(CalculationTable, PageDashesPressuresNeverComputed) {
+  cvtest::TestProject project;
+  AddCalculated(project, {.id = "1", .appliance = "Range", .length = "4"}, "7", "0.2", "6.8");
+  AddCalculated(project, {.id = "2", .appliance = "Tee", .length = "4"}, "0", "0", "0");
+  cv::CalculationTable table = cv::BuildCalculationTable(project.Doc());
+  cv::DashUncomputedPressures(table, project.Doc());
+  EXPECT_EQ(table.rows[1][9], "6.8");
+  EXPECT_EQ(table.rows[2],
+            (cv::CalculationRow{"2", "Tee 2", "CORVANTA", "0", "", "4", "-", "-", "-", "-"}));
 }
 
 TEST(CalculationTable, ValueThatIsNotANumberFails) {

@@ -96,8 +96,7 @@ TEST(DiagramLayout, GeneratedNetworksAreTidy) {
           if (k == 0) continue;
           const cv::DiagramBox& left = layout.boxes[layout.rows[d][k - 1]];
           EXPECT_LE(left.rect.x + left.rect.width, b.rect.x);
-          EXPECT_LE(left.labelX + cv::DiagramTextWidth(left.runLabel, cv::kDiagramLabelFont),
-                    b.rect.x);
+          EXPECT_LE(left.labelX + left.labelWidth, b.rect.x);
         }
       EXPECT_LE(layout.width, 1000 + static_cast<double>(leaves) * (widest + 1000));
       EXPECT_EQ(cv::BoxAt(layout, -1, -1), -1);

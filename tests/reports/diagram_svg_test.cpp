@@ -1,5 +1,6 @@
 // The diagram as SVG, parsed back: every node's texts once, failed runs in
-// red, texts with markup characters kept as they were.
+// red, texts with markup characters kept as they were, every text inside
+// its box and clear of the others.
 #include "reports/diagram_svg.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,66 @@ TEST(DiagramSvg, ExampleShowsEveryNodeOnceAndFailedRunsInRed) {
     for (const std::string& label : labels)
       EXPECT_EQ(count(label, nullptr), std::count(labels.begin(), labels.end(), label)) << label;
   }
+}
+
+// A text or a box as the SVG places it; a text fills its measured length
+// and its em square (0.8 em above the baseline, 0.2 below).
+struct Extent {
+  double left, top, right, bottom;
+  bool Holds(const Extent& e) const {
+    return left <= e.left && e.right <= right && top <= e.top && e.bottom <= bottom;
+  }
+  bool Overlaps(const Extent& e) const {
+    return left < e.right && e.left < right && top < e.bottom && e.top < bottom;
+  }
+};
+
+// Wide capitals, tags beside titles and letters beyond ASCII.
+TEST(DiagramSvg, EveryTextLiesInsideItsBoxAndApartFromTheOthers) {
+  cvtest::TestProject project(cvtest::TwoPsiDualSupply());
+  const pugi::xml_node regulator = project.Add(
+      project.Root(), {.id = "1", .appliance = "Regulator", .description = "MAIN REGULATOR WWW"});
+  const pugi::xml_node efv =
+      project.Add(regulator, {.id = "2", .appliance = "EFV", .description = "WWWWWWWW"});
+  project.Add(efv, {.id = "3",
+                    .appliance = "Water Heater",
+                    .load = "199.5",
+                    .length = "120",
+                    .size = "25A CSST",
+                    .description = "W\xC3\xA4rmepumpe \xC3\x96l"});
+  project.Add(regulator, {.id = "4", .appliance = "Furnace", .load = "88", .description = "i"});
+  pugi::xml_document svg;
+  ASSERT_TRUE(svg.load_string(cv::DiagramSvg(cv::LayOutDiagram(project.Doc())).c_str()));
+  std::vector<Extent> boxes, texts;
+  for (pugi::xpath_node r : svg.select_nodes("//g[@font-family]/rect")) {
+    const pugi::xml_node n = r.node();
+    const double x = n.attribute("x").as_double(), y = n.attribute("y").as_double();
+    boxes.push_back(
+        {x, y, x + n.attribute("width").as_double(), y + n.attribute("height").as_double()});
+  }
+  for (pugi::xpath_node t : svg.select_nodes("//g[@font-family]/text")) {
+    const pugi::xml_node n = t.node();
+    const double x = n.attribute("x").as_double(), baseline = n.attribute("y").as_double();
+    const double size = n.attribute("font-size").as_double();
+    EXPECT_GT(n.attribute("textLength").as_double(), 0) << n.child_value();
+    texts.push_back({x, baseline - 0.8 * size, x + n.attribute("textLength").as_double(),
+                     baseline + 0.2 * size});
+  }
+  size_t inBoxes = 0;  // all but the four run labels beside the lines
+  for (const Extent& text : texts) {
+    const Extent* innermost = nullptr;
+    for (const Extent& box : boxes)
+      if (box.left <= text.left && text.left < box.right && box.top <= text.top &&
+          text.top < box.bottom && (!innermost || innermost->Holds(box)))
+        innermost = &box;
+    if (!innermost) continue;
+    ++inBoxes;
+    EXPECT_TRUE(innermost->Holds(text)) << text.left << "," << text.top;
+  }
+  EXPECT_EQ(inBoxes, texts.size() - 4);
+  for (size_t i = 0; i < texts.size(); ++i)
+    for (size_t j = i + 1; j < texts.size(); ++j)
+      EXPECT_FALSE(texts[i].Overlaps(texts[j])) << i << " and " << j;
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 
 #include <pugixml.hpp>
 
+#include "core/version.h"
 #include "reports/expect_cv_error.h"
 #include "support/files.h"
+#include "support/project_builder.h"
 #include "support/run_program.h"
 
 namespace {
@@ -17,6 +19,7 @@ class Workbook {
   explicit Workbook(const std::string& path) {
     for (auto [doc, part] : {std::pair{&book_, "xl/workbook.xml"},
                              {&sheet_, "xl/worksheets/sheet1.xml"},
+                             {&project_, "xl/worksheets/sheet2.xml"},
                              {&styles_, "xl/styles.xml"},
                              {&strings_, "xl/sharedStrings.xml"}}) {
       const auto unzipped = cvtest::RunProgram("/usr/bin/unzip", {"-p", path, part});
@@ -25,17 +28,22 @@ class Workbook {
     }
   }
 
-  std::string SheetName() const { return Query(book_, "//sheet").attribute("name").value(); }
-  pugi::xml_node Cell(const std::string& ref) const {
-    return Query(sheet_, "//c[@r='" + ref + "']");
+  std::string SheetName(int n = 1) const {
+    return Query(book_, "//sheet[" + std::to_string(n) + "]").attribute("name").value();
+  }
+  // A cell of the first sheet, or of the "Project" sheet.
+  pugi::xml_node Cell(const std::string& ref, bool project = false) const {
+    return Query(project ? project_ : sheet_, "//c[@r='" + ref + "']");
   }
   // The value of a cell, shared strings resolved.
-  std::string Text(const std::string& ref) const {
-    const std::string v = Cell(ref).child_value("v");
-    if (!IsText(ref)) return v;
+  std::string Text(const std::string& ref, bool project = false) const {
+    const std::string v = Cell(ref, project).child_value("v");
+    if (!IsText(ref, project)) return v;
     return Query(strings_, "//si[" + std::to_string(std::stoi(v) + 1) + "]").child_value("t");
   }
-  bool IsText(const std::string& ref) const { return Cell(ref).attribute("t"); }
+  bool IsText(const std::string& ref, bool project = false) const {
+    return Cell(ref, project).attribute("t");
+  }
   double ColumnWidth(int c) const {
     return Query(sheet_, "//col[@min='" + std::to_string(c) + "']").attribute("width").as_double();
   }
@@ -61,7 +69,7 @@ class Workbook {
     return Query(doc, "/styleSheet/" + path + "[" + std::to_string(n + 1) + "]");
   }
 
-  pugi::xml_document book_, sheet_, styles_, strings_;
+  pugi::xml_document book_, sheet_, project_, styles_, strings_;
 };
 
 const std::string kLongName = "Kitchen & <Range> on the far side of the house";
@@ -79,9 +87,14 @@ class XlsxExport : public ::testing::Test {
  protected:
   Workbook Export(const cv::CalculationTable& table, bool metric = false,
                   const std::string& sheet = "house") {
-    cv::ExportCalculationTable(table, metric, path, sheet);
+    cv::ExportCalculationTable(table, metric, path, sheet, kProjectRows);
     return Workbook(path);
   }
+
+  const std::vector<cv::ProjectSheetRow> kProjectRows = {
+      {"File name", "house.cv", "", false},
+      {"High side supply pressure", "2", "psi", true},
+      {"Runs not sized", "1", "", true}};
 
   cvtest::TempDir temp;
   std::string path = temp.File("table.xlsx");
@@ -117,6 +130,15 @@ TEST_F(XlsxExport, HeadersThenAnEmptyRowThenNodesAllRuledWithNumberCells) {
   }
   EXPECT_GE(book.ColumnWidth(2), static_cast<double>(kLongName.size()));
   EXPECT_GE(book.ColumnWidth(1), std::string("Reference Num").size());
+  // The second sheet: a label, its value (numbers as numbers) and its unit.
+  EXPECT_EQ(book.SheetName(2), "Project");
+  for (size_t r = 0; r < kProjectRows.size(); ++r) {
+    const std::string row = std::to_string(r + 1);
+    EXPECT_EQ(book.Text("A" + row, true), kProjectRows[r].label);
+    EXPECT_EQ(book.Text("B" + row, true), kProjectRows[r].value);
+    EXPECT_EQ(book.IsText("B" + row, true), !kProjectRows[r].number);
+    EXPECT_EQ(book.Text("C" + row, true), kProjectRows[r].unit);
+  }
 }
 
 TEST_F(XlsxExport, FailedExportLeavesTheEarlierFileAlone) {
@@ -126,7 +148,7 @@ TEST_F(XlsxExport, FailedExportLeavesTheEarlierFileAlone) {
                         procedure);
   EXPECT_EQ(cvtest::ReadFile(path), "earlier");
   const std::string nowhere = temp.File("missing/table.xlsx");
-  cvtest::ExpectCvError([&] { cv::ExportCalculationTable(SampleTable(), false, nowhere, "x"); },
+  cvtest::ExpectCvError([&] { cv::ExportCalculationTable(SampleTable(), false, nowhere, "x", {}); },
                         cv::kErrFileAccess, procedure);
 }
 
@@ -138,12 +160,48 @@ TEST_F(XlsxExport, SheetNamesAreMadeFromTheProjectFileAndAccepted) {
       {"/p/'quoted'.cv", "quoted"},
       {"/p/'''.cv", "Calculations"},
       {"/p/history.cv", "Calculations"},
+      {"/p/PROJECT.cv", "Calculations"},  // the second sheet's name
       {"/p/Ferienhaus am Seeufer mit Garage.cv", "Ferienhaus am Seeufer mit Garag"},
       // Cut after 31 characters, never inside one.
       {"/p/" + std::string(30, 'a') + "\xC3\xBC\xC3\xBC.cv", std::string(30, 'a') + "\xC3\xBC"}};
   for (const auto& [project, sheet] : cases) {
     EXPECT_EQ(cv::SheetNameForProject(project), sheet) << project;
     EXPECT_EQ(Export(SampleTable(), false, sheet).SheetName(), sheet);
+  }
+}
+
+// Each side of a system in its own unit: psi on a high side, millibar for
+// the user-defined method; the delivery method names its delivery pressure.
+TEST(ProjectSheet, RowsNameTheProjectAndTheSupplyOfEachSide) {
+  cvtest::SupplySettings metric;
+  metric.method = "User Defined Method";
+  metric.lowSupplyPressure = "8.04402";
+  metric.lowAllowableDrop = "0.402201";
+  cvtest::SupplySettings delivery = cvtest::TwoPsiDualSupply();
+  delivery.method = "Delivery Pressure Method";
+  delivery.deliveryPressure = "5";
+  const std::pair<cvtest::SupplySettings, std::vector<std::string>> cases[] = {
+      {cvtest::TwoPsiDualSupply(),
+       {"High side supply pressure: 2 psi", "High side allowable pressure drop: 1 psi",
+        "Low side supply pressure: 7 in W.C.", "Low side allowable pressure drop: 3 in W.C."}},
+      {metric, {"Supply pressure: 20 mb", "Allowable pressure drop: 1 mb"}},
+      {delivery,
+       {"High side supply pressure: 2 psi", "High side allowable pressure drop: 1 psi",
+        "Low side supply pressure: 7 in W.C.", "Delivery pressure: 5 in W.C."}}};
+  for (const auto& [settings, supplyRows] : cases) {
+    cvtest::TestProject project(settings);
+    const auto rows =
+        cv::ProjectSheetRows(project.Doc(), {"/home/me/house.cv", "2026-12-08 14:05", 2});
+    std::vector<std::string> lines;
+    for (const cv::ProjectSheetRow& row : rows)
+      lines.push_back(row.label + ": " + row.value + (row.unit.empty() ? "" : " " + row.unit));
+    std::vector<std::string> expected = {"File name: house.cv", "Date: 2026-12-08 14:05",
+                                         "Calculation method: " + settings.method,
+                                         "Gas: Natural Gas"};
+    expected.insert(expected.end(), supplyRows.begin(), supplyRows.end());
+    expected.insert(expected.end(),
+                    {std::string("Program version: ") + cv::kVersionText, "Runs not sized: 2"});
+    EXPECT_EQ(lines, expected);
   }
 }
 

@@ -16,8 +16,8 @@
 #include "project/document.h"
 #include "reports/calculation_table.h"
 #include "reports/diagram_layout.h"
+#include "reports/pressure_readings.h"
 #include "sizing/pressure_drop.h"
-#include "ui/panels/pressure_text.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
@@ -33,8 +33,8 @@ class ResultViewsTest : public MainWindowTest {
   // The middle-click box's drop from the gas source, in the display units.
   QString BoxDropFromSource(QTreeWidgetItem* item) {
     const CalcContext ctx{State(), ProjectRoot(Doc()), {}};
-    return QString::fromStdString(
-        ShownPressure(PressureDropToSource(Node(item), false, ctx), Window().UnitSystem()));
+    return QString::fromStdString(PressureReading(PressureDropToSource(Node(item), false, ctx),
+                                                  SystemPressureUnit(Window().UnitSystem())));
   }
 };
 
@@ -65,8 +65,9 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
     for (QTreeWidgetItem* item : {manifold, range, dryer}) {
       EXPECT_EQ(item->text(kColumnSize).toStdString(), Field(item, "materialSize"));
       EXPECT_EQ(item->text(kColumnDrop), BoxDropFromSource(item));
-      EXPECT_EQ(item->text(kColumnDelivered).toStdString(),
-                ShownPressure(ParseNumber(Field(item, "DeliveredPressure")), "English"));
+      EXPECT_EQ(
+          item->text(kColumnDelivered).toStdString(),
+          PressureReading(ParseNumber(Field(item, "DeliveredPressure")), PressureUnit::InchesWc));
     }
     EXPECT_EQ(range->text(kColumnLoad), QString::fromLatin1(edit.load));
     EXPECT_EQ(range->text(kColumnLength), QString::fromLatin1(edit.length));
@@ -75,17 +76,6 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
     EXPECT_EQ(Find<QLineEdit>("txtPressureDrop")->text(), range->text(kColumnDrop));
     EXPECT_EQ(Find<QLineEdit>("txtDeliveredPressure")->text(), range->text(kColumnDelivered));
   }
-}
-
-// Stored in English units, shown in metric ones.
-TEST_F(ResultViewsTest, MetricColumnsShowTheDisplayUnits) {
-  SetRootAttributeText(ProjectRoot(Doc()), kAttrVersion, "CVSystem-2.2.4-Metric");
-  QTreeWidgetItem* boiler = AddDevice(GasSupply(), "Boiler", "Boiler", "10", "10");
-  EXPECT_DOUBLE_EQ(Find<QLineEdit>("txtLength")->text().toDouble(), 10.0);
-  EXPECT_EQ(boiler->text(kColumnLoad), "10");
-  EXPECT_EQ(boiler->text(kColumnLength), "10");
-  EXPECT_EQ(boiler->text(kColumnDrop), BoxDropFromSource(boiler));
-  EXPECT_TRUE(Window().Tree()->headerItem()->text(kColumnDrop).contains("mb"));
 }
 
 TEST_F(ResultViewsTest, CalculationPageShowsTheExportRowsAndCopiesCells) {

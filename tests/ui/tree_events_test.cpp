@@ -11,7 +11,7 @@
 #include "core/number_text.h"
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/panels/pressure_text.h"
+#include "reports/pressure_readings.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/tree_items.h"
 
@@ -109,14 +109,6 @@ TEST_F(TreeEventsTest, AMiddleClickShowsBothDropsInTheDisplayUnits) {
   messages.Clear();
   QTest::mouseClick(Viewport(), Qt::MiddleButton, {}, At(b));
   EXPECT_TRUE(messages.Shown().empty());
-}
-
-TEST(PressureDisplay, OneToThreeDecimalsRounded) {
-  const std::pair<double, const char*> cases[] = {{0.5, "0.5"},    {0, "0.0"},
-                                                  {12, "12.0"},    {1.23456, "1.235"},
-                                                  {0.0004, "0.0"}, {-0.25, "-0.25"}};
-  for (const auto& [value, shown] : cases)
-    EXPECT_EQ(FormatPressureForDisplay(value), shown) << value;
 }
 
 TEST_F(TreeEventsTest, TheMaterialListIsRebuiltEveryTimeItsPageIsChosen) {

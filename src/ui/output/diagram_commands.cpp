@@ -19,7 +19,10 @@ void MainWindow::ExportDiagram_Click() {
   if (!chosen) return;
   // A name without an extension is written as SVG.
   if (QFileInfo(*chosen).suffix().isEmpty()) *chosen += QStringLiteral(".svg");
-  if (!ExportDiagramFile(LayOutProject(document_, state_), *chosen))
+  const auto layOut = [this](const cv::TextMeasure& measure) {
+    return LayOutProject(document_, state_, measure);
+  };
+  if (!ExportDiagramFile(layOut, *chosen))
     Messages().Show(
         {"The diagram is written as SVG, PDF or PNG: end the file name with .svg, "
          ".pdf or .png.",

@@ -58,14 +58,14 @@ void WritePng(const cv::DiagramLayout& layout, const QString& path) {
 
 }  // namespace
 
-bool ExportDiagramFile(const cv::DiagramLayout& layout, const QString& path) {
+bool ExportDiagramFile(const DiagramLayOut& layOut, const QString& path) {
   const QString extension = QFileInfo(path).suffix().toLower();
   if (extension == QLatin1String("svg"))
-    cv::WriteDiagramSvg(layout, path.toStdString());
+    cv::WriteDiagramSvg(layOut(cv::TextMeasure()), path.toStdString());
   else if (extension == QLatin1String("pdf"))
-    WritePdf(layout, path);
+    WritePdf(layOut(QtTextMeasure()), path);
   else if (extension == QLatin1String("png"))
-    WritePng(layout, path);
+    WritePng(layOut(QtTextMeasure()), path);
   else
     return false;
   return true;

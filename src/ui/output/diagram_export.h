@@ -4,13 +4,17 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "reports/diagram_layout.h"
 
 namespace cv::ui {
 
+// Lays out the diagram with the texts measured as the format draws them.
+using DiagramLayOut = std::function<cv::DiagramLayout(const cv::TextMeasure&)>;
+
 // False for any other extension, with nothing written; a file that cannot
 // be written fails with error 75.
-bool ExportDiagramFile(const cv::DiagramLayout& layout, const QString& path);
+bool ExportDiagramFile(const DiagramLayOut& layOut, const QString& path);
 
 }  // namespace cv::ui

@@ -21,8 +21,10 @@ void MainWindow::ExportCalculations_Click() {
   Guarded([&] {
     const CNumericLocaleHold numbers;
     const CalculationTable table = BuildCalculationTable(document_);
+    const ProjectFacts facts{state_.ProjectPath, CurrentDateTimeText(), CountRunsNotSized(state_)};
     ExportCalculationTable(table, IsMetricTable(document_), path.toStdString(),
-                           SheetNameForProject(state_.ProjectPath));
+                           SheetNameForProject(state_.ProjectPath),
+                           ProjectSheetRows(document_, facts));
     written = true;
   });
   if (written) ConfirmInStatusBar(QStringLiteral("Calculations exported to %1").arg(path));

@@ -139,7 +139,9 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
     return;
   }
   if (job == Job::Diagram) {
-    cv::PrintDiagramJob(surface, doc, LayOutProject(doc, window_.State()), Header(), copies);
+    const cv::DiagramLayout layout =
+        LayOutProject(doc, window_.State(), cv::PrintTextMeasure(surface));
+    cv::PrintDiagramJob(surface, doc, layout, Header(), copies);
     return;
   }
   // The list is built afresh, so it matches the network being printed.

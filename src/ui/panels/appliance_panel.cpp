@@ -9,9 +9,9 @@
 
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "reports/pressure_readings.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
-#include "ui/panels/pressure_text.h"
 
 namespace cv::ui {
 namespace {
@@ -67,7 +67,7 @@ AppliancePanel::AppliancePanel(QWidget* parent)
       cboMaterial(Make<QComboBox>(this, "cboMaterial")),
       lblMaterialSizeLabel(Make<QLabel>(this, "lblMaterialSizeLabel", QStringLiteral("Size:"))),
       cboMaterialSize(Make<QComboBox>(this, "cboMaterialSize")),
-      lblPressureDrop(Make<QLabel>(this, "lblPressureDrop", QStringLiteral("Pressure drop:"))),
+      lblPressureDrop(Make<QLabel>(this, "lblPressureDrop", QStringLiteral("Drop from supply:"))),
       txtPressureDrop(Make<QLineEdit>(this, "txtPressureDrop")),
       lblPressureDropUnit(Make<QLabel>(this, "lblPressureDropUnit", QStringLiteral("in W.C."))),
       lblDeliveredPressure(
@@ -197,14 +197,20 @@ bool AppliancePanel::ValidateInputs(MessageSink& messages) {
 void AppliancePanel::SetUnitLabels(std::string_view unitSystem) {
   lblLoadLabel->setText(QString::fromStdString(LoadUnitCaption(unitSystem)));
   lblLengthLabel->setText(QString::fromStdString(LengthUnitCaption(unitSystem)));
-  const QString pressure = QString::fromStdString(PressureUnitCaption(unitSystem));
+  SetPressureUnit(PressureUnitCaption(SystemPressureUnit(unitSystem)));
+}
+
+void AppliancePanel::SetPressureUnit(std::string_view caption) {
+  const QString pressure =
+      QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
   lblPressureDropUnit->setText(pressure);
   lblDeliveredPressureUnit->setText(pressure);
 }
 
-void AppliancePanel::ShowPressures(const QString& drop, const QString& delivered) {
-  txtPressureDrop->setText(drop);
-  txtDeliveredPressure->setText(delivered);
+void AppliancePanel::ShowPressures(const RunPressureTexts& texts) {
+  txtPressureDrop->setText(QString::fromStdString(texts.dropFromSupply));
+  txtDeliveredPressure->setText(QString::fromStdString(texts.delivered));
+  SetPressureUnit(PressureUnitCaption(texts.unit));
 }
 
 }  // namespace cv::ui

@@ -15,7 +15,8 @@ class QPushButton;
 
 namespace cv {
 class MessageSink;
-}
+struct RunPressureTexts;
+}  // namespace cv
 
 namespace cv::ui {
 
@@ -44,9 +45,9 @@ class AppliancePanel : public QGroupBox {
   // and the focus in the failing box.
   bool ValidateInputs(MessageSink& messages);
   void SetUnitLabels(std::string_view unitSystem);
-  // The node's pressure drop from its source and delivered pressure, as the
-  // tree shows them.
-  void ShowPressures(const QString& drop, const QString& delivered);
+  // The node's drop from its source and delivered pressure with their unit,
+  // as the tree shows them.
+  void ShowPressures(const RunPressureTexts& texts);
 
   QLabel* lblParentLabel;
   QLabel* lblParent;
@@ -77,6 +78,7 @@ class AppliancePanel : public QGroupBox {
 
  private:
   void LayOut();
+  void SetPressureUnit(std::string_view caption);
 };
 
 }  // namespace cv::ui

@@ -104,7 +104,9 @@ void CalculationPage::showEvent(QShowEvent* event) {
 void CalculationPage::Refresh() {
   stale_ = false;
   try {
-    model_->Show(BuildCalculationTable(document_), IsMetricTable(document_));
+    CalculationTable table = BuildCalculationTable(document_);
+    DashUncomputedPressures(table, document_);
+    model_->Show(std::move(table), IsMetricTable(document_));
   } catch (const CvError&) {
     // A document that cannot be tabled (a field that is not a number) shows
     // no rows; the export reports why.

@@ -7,14 +7,20 @@
 
 #include "core/errors.h"
 #include "ui/results/diagram_view.h"
+#include "ui/results/qt_diagram_canvas.h"
 
 namespace cv::ui {
 
-cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state) {
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state,
+                                const cv::TextMeasure& measure) {
   std::vector<std::string> failed;
   failed.reserve(state.SizingFailures.size());
   for (const auto& failure : state.SizingFailures) failed.push_back(failure.nodeId);
-  return cv::LayOutDiagram(document, failed);
+  return cv::LayOutDiagram(document, failed, measure);
+}
+
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state) {
+  return LayOutProject(document, state, QtTextMeasure());
 }
 
 DiagramPage::DiagramPage(const pugi::xml_document& document, const cv::ProgramState& state,

@@ -13,7 +13,11 @@ namespace cv::ui {
 
 class DiagramView;
 
-// The diagram of the project as last calculated, its failed runs marked.
+// The diagram of the project as last calculated, its failed runs marked,
+// its texts measured as the canvas that draws it measures them (by default
+// the screen's).
+cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state,
+                                const cv::TextMeasure& measure);
 cv::DiagramLayout LayOutProject(const pugi::xml_document& document, const cv::ProgramState& state);
 
 class DiagramPage : public QWidget {

@@ -26,7 +26,24 @@ const QPixmap& IconPixmap(const QString& key) {
   return it->second;
 }
 
+// The font at full size: one pixel per twip, the painter's transform
+// scales it with the drawing.
+QFont DiagramFont(const cv::CanvasFont& font) {
+  QFont qfont(QStringLiteral("Arial"));
+  qfont.setStyleHint(QFont::SansSerif);
+  qfont.setPixelSize(static_cast<int>(std::lround(font.points * kTwipsPerPoint)));
+  qfont.setBold(font.bold);
+  return qfont;
+}
+
 }  // namespace
+
+double QtTextMeasure::TextWidth(std::string_view text, const cv::CanvasFont& font) const {
+  const std::pair key(font.points, font.bold);
+  auto it = metrics_.find(key);
+  if (it == metrics_.end()) it = metrics_.emplace(key, QFontMetricsF(DiagramFont(font))).first;
+  return it->second.horizontalAdvance(ToQString(text));
+}
 
 void QtDiagramCanvas::DrawLine(double x1, double y1, double x2, double y2, cv::Colour colour,
                                double width) {
@@ -44,14 +61,10 @@ void QtDiagramCanvas::DrawBox(double x, double y, double width, double height, c
 
 void QtDiagramCanvas::DrawText(double x, double y, std::string_view text,
                                const cv::CanvasFont& font, cv::Colour colour) {
-  QFont qfont(QStringLiteral("Arial"));
-  qfont.setStyleHint(QFont::SansSerif);
-  qfont.setPixelSize(static_cast<int>(std::lround(font.points * kTwipsPerPoint)));
-  qfont.setBold(font.bold);
-  painter_.setFont(qfont);
+  painter_.setFont(DiagramFont(font));
   painter_.setPen(ToQColor(colour));
   const double height = cv::DiagramLineHeight(font);
-  painter_.drawText(QRectF(x, y, cv::DiagramTextWidth(text, font) * 2, height),
+  painter_.drawText(QRectF(x, y, TextWidth(text, font) * 2, height),
                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ToQString(text));
 }
 

@@ -5,8 +5,8 @@
 
 #include "core/number_text.h"
 #include "project/document.h"
+#include "reports/pressure_readings.h"
 #include "sizing/units.h"
-#include "ui/panels/pressure_text.h"
 #include "ui/tree/icons.h"
 #include "ui/tree/tree_items.h"
 
@@ -19,19 +19,24 @@ QString Qs(const std::string& text) { return QString::fromStdString(text); }
 
 // A stored quantity in the display units, to two decimals; text that is not
 // a number is shown as stored.
-QString ShownQuantity(pugi::xml_node node, const char* field, const char* quantity,
+QString ShownQuantity(const std::string& stored, const char* quantity,
                       std::string_view unitSystem) {
-  const std::string stored = FindField(node, field).child_value();
   const auto value = TryParseNumber(stored);
   if (!value) return Qs(stored);
   const auto shown = TryParseNumber(ConvertUnits(stored, quantity, kEnglish, unitSystem));
   return Qs(FormatNumber(RoundHalfEven(shown.value_or(*value), 2)));
 }
 
-QString ShownStoredPressure(pugi::xml_node node, const char* field, std::string_view unitSystem) {
-  const std::string stored = FindField(node, field).child_value();
-  const auto value = TryParseNumber(stored);
-  return value ? Qs(ShownPressure(*value, unitSystem)) : Qs(stored);
+QString ShownQuantity(pugi::xml_node node, const char* field, const char* quantity,
+                      std::string_view unitSystem) {
+  return ShownQuantity(FindField(node, field).child_value(), quantity, unitSystem);
+}
+
+// A reading of a run whose unit differs from the column's names its unit.
+QString CellReading(const std::string& reading, const RunPressureTexts& texts,
+                    std::string_view unitSystem) {
+  if (texts.unit == SystemPressureUnit(unitSystem) || reading == kNotComputed) return Qs(reading);
+  return Qs(reading + " " + std::string(PressureUnitCaption(texts.unit)));
 }
 
 void SetIfChanged(QTreeWidgetItem* item, int column, const QString& text) {
@@ -41,22 +46,23 @@ void SetIfChanged(QTreeWidgetItem* item, int column, const QString& text) {
 }  // namespace
 
 QStringList TreeColumnHeaders(std::string_view unitSystem) {
-  const QString pressure = Qs(PressureUnitCaption(unitSystem));
+  const QString pressure = Qs(std::string(PressureUnitCaption(SystemPressureUnit(unitSystem))));
   return {QStringLiteral("Network"),
           QStringLiteral("Load (%1)").arg(Qs(LoadUnitCaption(unitSystem))),
           QStringLiteral("Length (%1)").arg(Qs(LengthUnitCaption(unitSystem))),
           QStringLiteral("Size"),
-          QStringLiteral("Pressure drop (%1)").arg(pressure),
+          QStringLiteral("Drop from supply (%1)").arg(pressure),
           QStringLiteral("Delivered pressure (%1)").arg(pressure)};
 }
 
-void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, double dropFromSource,
-                    std::string_view unitSystem) {
-  SetIfChanged(item, kColumnLoad, ShownQuantity(node, "load", "Load", unitSystem));
+void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, const std::string& carriedLoad,
+                    double dropFromSource, std::string_view unitSystem, bool dualSystem) {
+  SetIfChanged(item, kColumnLoad, ShownQuantity(carriedLoad, "Load", unitSystem));
   SetIfChanged(item, kColumnLength, ShownQuantity(node, "length", "Length", unitSystem));
   SetIfChanged(item, kColumnSize, Qs(FindField(node, "materialSize").child_value()));
-  SetIfChanged(item, kColumnDrop, Qs(ShownPressure(dropFromSource, unitSystem)));
-  SetIfChanged(item, kColumnDelivered, ShownStoredPressure(node, "DeliveredPressure", unitSystem));
+  const RunPressureTexts texts = RunPressures(node, dropFromSource, unitSystem, dualSystem);
+  SetIfChanged(item, kColumnDrop, CellReading(texts.dropFromSupply, texts, unitSystem));
+  SetIfChanged(item, kColumnDelivered, CellReading(texts.delivered, texts, unitSystem));
 }
 
 void ShowSupplyResults(QTreeWidgetItem* item, pugi::xml_node root, std::string_view unitSystem) {

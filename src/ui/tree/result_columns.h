@@ -1,5 +1,5 @@
 // The results the tree shows beside each item: load, length, size, the
-// pressure drop from the run's gas source and the delivered pressure, in the
+// drop from the run's gas source and the delivered pressure, in the
 // project's units and rounded for reading; and the mark of a run that could
 // not be sized (red text, a warning sign over its icon, the sizing message).
 #pragma once
@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <pugixml.hpp>
+#include <string>
 #include <string_view>
 
 class QTreeWidgetItem;
@@ -25,10 +26,11 @@ enum TreeColumn : int {
 
 QStringList TreeColumnHeaders(std::string_view unitSystem);
 
-// Fills the result columns of a run's item; dropFromSource in inches of
-// water column.
-void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, double dropFromSource,
-                    std::string_view unitSystem);
+// Fills the result columns of a run's item: the load it carries (stored
+// text), dropFromSource in inches of water column. A run on a psi side
+// names the unit in its pressure cells.
+void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, const std::string& carriedLoad,
+                    double dropFromSource, std::string_view unitSystem, bool dualSystem);
 // The gas supply's row: the network's total load.
 void ShowSupplyResults(QTreeWidgetItem* item, pugi::xml_node root, std::string_view unitSystem);
 

@@ -9,6 +9,8 @@
 
 #include "edit/placement_rules.h"
 #include "project/document.h"
+#include "reports/pressure_readings.h"
+#include "sizing/carried_loads.h"
 #include "sizing/network_calculation.h"
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
@@ -18,7 +20,6 @@
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
 #include "ui/tree/network_tree.h"
-#include "ui/tree/node_summary.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
 #include "ui/windows/busy_cursor.h"
@@ -82,7 +83,8 @@ void MainWindow::ShowItem(QTreeWidgetItem* item) {
     currentNode_ = node;
     ShowNodeInPanel(node);
     ApplyLoadBoxRule(item);
-    panel_->ShowPressures(item->text(kColumnDrop), item->text(kColumnDelivered));
+    panel_->ShowPressures(
+        RunPressures(node, StoredDropFromSource(node), UnitSystem(), project_.IsDualSystem()));
   });
 }
 
@@ -237,7 +239,9 @@ void MainWindow::ShowCalculatedValues() {
   std::unordered_map<QString, QString> failures;
   for (const auto& failure : state_.SizingFailures)
     failures.try_emplace(Text(failure.nodeId), Text(failure.message));
+  const CarriedLoads carried(document_);
   const std::string units = UnitSystem();
+  const bool dual = project_.IsDualSystem();
   tree_->setHeaderLabels(TreeColumnHeaders(units));
   int failed = 0;
   for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
@@ -248,7 +252,8 @@ void MainWindow::ShowCalculatedValues() {
     }
     const QString id = ItemId(item);
     if (const auto run = runs.find(id); run != runs.end())
-      ShowRunResults(item, run->second.first, run->second.second, units);
+      ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
+                     units, dual);
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
     failed += failure != failures.end() ? 1 : 0;
@@ -261,7 +266,7 @@ QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
   const QString failure = SizingFailureOf(item);
   if (!failure.isEmpty()) return failure;
   const pugi::xml_node node = NodeOfItem(item);
-  return node ? NodeSummary(node, UnitSystem()) : QString();
+  return node ? Text(RunSummary(node, UnitSystem(), project_.IsDualSystem())) : QString();
 }
 
 void MainWindow::ResetToNewProject() {

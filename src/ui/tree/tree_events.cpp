@@ -9,10 +9,10 @@
 #include "edit/trip_flow.h"
 #include "project/document.h"
 #include "reports/material_list.h"
+#include "reports/pressure_readings.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
-#include "ui/panels/pressure_text.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/tree_items.h"
 #include "ui/windows/main_window.h"
@@ -55,8 +55,9 @@ void MainWindow::ShowPressureDropInformation() {
   const CalcContext ctx{state_, ProjectRoot(copy), {}};
   const double fromParent = PressureDropToSource(node, true, ctx);
   const double fromSource = PressureDropToSource(node, false, ctx);
+  const PressureUnit unit = RunPressureUnit(node, UnitSystem(), project_.IsDualSystem());
   auto shown = [&](double drop) {
-    return ShownPressure(drop, UnitSystem()) + " " + PressureUnitCaption(UnitSystem());
+    return PressureReading(drop, unit) + " " + std::string(PressureUnitCaption(unit));
   };
   const std::string name = SelectedItem() ? SelectedItem()->text(0).toStdString() : "";
   const std::string text = "Pressure drop from parent to " + name + " = " + shown(fromParent) +
