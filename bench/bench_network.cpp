@@ -4,8 +4,6 @@
 // round of loading, calculating and saving a project file, and the layout
 // and drawing of the network diagram.
 // Then the deep networks (bench_deep.h).
-// Usage: corvanta-bench [--catalog DB] [--runs N] [--keep] [--whole]
-//                       [--plain-seconds S] [NODES...]
 #include <sys/resource.h>
 #include <time.h>
 
@@ -19,6 +17,7 @@
 #include "bench/bench_deep.h"
 #include "bench/bench_whole.h"
 #include "bench_timing.h"
+#include "core/command_usage.h"
 #include "core/errors.h"
 #include "project/document.h"
 #include "project/project_state.h"
@@ -167,31 +166,56 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
       unsized ? (std::to_string(unsized) + " runs without size").c_str() : "all sized");
 }
 
+constexpr const char* kProgram = "corvanta-bench";
+constexpr const char* kUsage =
+    "Usage: corvanta-bench [--catalog DB] [--runs N] [--keep] [--whole]\n"
+    "                      [--plain-seconds S] [NODES...]\n"
+    "\n"
+    "Times the network calculation on generated networks (default 100, 1000 and\n"
+    "10000 nodes), the round of loading, calculating and saving, the diagram, then\n"
+    "the deep networks.\n"
+    "\n"
+    "  --catalog DB         EFV catalogue (default: the one of the build)\n"
+    "  --runs N             median of N runs each (default 7)\n"
+    "  --keep               keep the saved project files for other benches\n"
+    "  --whole              add the whole program against the floor program\n"
+    "  --plain-seconds S    time limit of the plain visit of the deep networks\n"
+    "                       (default 5)\n"
+    "  -h, --help           show this help\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (auto status = cv::AnswerHelpOrBadOption(
+          argc, argv, kProgram, kUsage,
+          {"--catalog", "--runs", "--keep", "--whole", "--plain-seconds"}))
+    return *status;
   std::string catalog = CORVANTA_BENCH_CATALOG;
   int runs = 7;
   int plainSeconds = 5;
   bool whole = false;
   std::vector<int> sizes;
   bool keep = false;  // --keep: the saved project file stays for other benches
-  try {
-    for (int i = 1; i < argc; ++i) {
-      const std::string arg = argv[i];
-      if (arg == "--catalog" && i + 1 < argc)
-        catalog = argv[++i];
-      else if (arg == "--keep")
-        keep = true;
-      else if (arg == "--whole")
-        whole = true;
-      else if (arg == "--plain-seconds" && i + 1 < argc)
-        plainSeconds = std::max(1, std::stoi(argv[++i]));
-      else if (arg == "--runs" && i + 1 < argc)
-        runs = std::max(1, std::stoi(argv[++i]));
-      else
-        sizes.push_back(std::stoi(arg));
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--keep" || arg == "--whole") {
+      (arg == "--keep" ? keep : whole) = true;
+      continue;
     }
+    const bool valued = arg == "--catalog" || arg == "--runs" || arg == "--plain-seconds";
+    if (valued && ++i >= argc) return cv::RefuseUsage(kProgram, arg + " needs a value", kUsage);
+    const std::string value = argv[i];
+    const std::optional<int> count = cv::CountArgument(value);
+    if (arg == "--catalog")
+      catalog = value;
+    else if (!count)
+      return cv::RefuseUsage(kProgram, "not a count: " + value, kUsage);
+    else if (arg == "--runs" || arg == "--plain-seconds")
+      (arg == "--runs" ? runs : plainSeconds) = *count;
+    else
+      sizes.push_back(*count);
+  }
+  try {
     if (sizes.empty()) sizes = {100, 1000, 10000};
     std::printf("median of %d runs each\n", runs);
     for (int nodes : sizes) Bench(nodes, runs, catalog, keep, whole);
@@ -200,8 +224,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", cv::StandardErrorText(e).c_str());
     return 1;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "corvanta-bench: bad argument (%s)\n", e.what());
-    return 2;
+    std::fprintf(stderr, "%s: %s\n", kProgram, e.what());
+    return 1;
   }
   std::printf("peak memory %.1f MB\n", PeakMemoryKiB() / 1024.0);
   return 0;

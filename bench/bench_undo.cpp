@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench_timing.h"
+#include "core/command_usage.h"
 #include "project/document.h"
 #include "ui/files/project_commands.h"
 #include "ui/files/qt_dialogs.h"
@@ -42,12 +43,17 @@ double Time(F action) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  constexpr const char* kProgram = "corvanta-bench-undo";
+  constexpr const char* kUsage =
+      "Usage: corvanta-bench-undo FILE [RUNS]\n"
+      "\n"
+      "Times one undo and one redo in the window (offscreen) on the project FILE,\n"
+      "the median of RUNS (default 5).\n";
+  if (auto status = cv::AnswerPlainArguments(argc, argv, kProgram, kUsage, 1, 2)) return *status;
+  const std::optional<int> count = argc > 2 ? cv::CountArgument(argv[2]) : 5;
+  if (!count) return cv::RefuseUsage(kProgram, std::string("not a count: ") + argv[2], kUsage);
+  const int runs = *count;
   QApplication app(argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: corvanta-bench-undo FILE [RUNS]\n");
-    return 2;
-  }
-  const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
   PrintedMessages messages;
   cv::ui::QtFileDialogs files;  // never opened: the file is opened directly
   cv::ui::QtPrinterDialogs printers;

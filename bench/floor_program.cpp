@@ -1,16 +1,23 @@
 // corvanta-floor: the least any sizing of a project file can cost: load it
 // with pugixml, read every field as a number, save it.
-// Usage: corvanta-floor IN.cv OUT.cv
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <pugixml.hpp>
 
+#include "core/command_usage.h"
+
+namespace {
+constexpr const char* kUsage =
+    "Usage: corvanta-floor IN.cv OUT.cv\n"
+    "\n"
+    "Loads IN.cv, reads every field as a number and saves OUT.cv: the least any\n"
+    "sizing of a project file can cost.\n";
+}
+
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: corvanta-floor IN.cv OUT.cv\n");
-    return 2;
-  }
+  if (auto status = cv::AnswerPlainArguments(argc, argv, "corvanta-floor", kUsage, 2, 2))
+    return *status;
   pugi::xml_document doc;
   if (!doc.load_file(argv[1])) return 1;
   double sum = 0;

@@ -2,7 +2,6 @@
 // and 10,000 nodes, offscreen: one edit (a load changed and "Update"
 // pressed) and opening the project from its file, each beside the bare
 // network calculation so the window's own share shows.
-// Usage: QT_QPA_PLATFORM=offscreen corvanta-window-bench [--runs N] [NODES...]
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "bench_timing.h"
+#include "core/command_usage.h"
 #include "project/document.h"
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
@@ -125,17 +125,26 @@ void Bench(int nodes, int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  constexpr const char* kProgram = "corvanta-window-bench";
+  constexpr const char* kUsage =
+      "Usage: corvanta-window-bench [--runs N] [NODES...]\n"
+      "\n"
+      "Times one edit and one open in the window (offscreen) on generated networks\n"
+      "(default 1000 and 10000 nodes), beside the bare calculation.\n";
+  if (auto status = cv::AnswerHelpOrBadOption(argc, argv, kProgram, kUsage, {"--runs"}))
+    return *status;
   int runs = 5;
   std::vector<int> sizes;
-  const QStringList args = QApplication::arguments();
-  for (int i = 1; i < args.size(); ++i) {
-    if (args[i] == QLatin1String("--runs") && i + 1 < args.size())
-      runs = std::max(1, args[++i].toInt());
-    else
-      sizes.push_back(args[i].toInt());
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--runs" && ++i >= argc)
+      return cv::RefuseUsage(kProgram, "--runs needs a value", kUsage);
+    const std::optional<int> count = cv::CountArgument(argv[i]);
+    if (!count) return cv::RefuseUsage(kProgram, std::string("not a count: ") + argv[i], kUsage);
+    (arg == "--runs" ? runs : sizes.emplace_back()) = *count;
   }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   if (sizes.empty()) sizes = {1000, 10000};
   std::printf("median of %d runs each\n", runs);
   for (int nodes : sizes) Bench(nodes, runs);

@@ -17,6 +17,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/command_usage.h"
+
 namespace {
 
 const QColor kNavy(16, 48, 96);
@@ -165,12 +167,18 @@ bool SaveDesktopIcons(const QDir& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  constexpr const char* kProgram = "corvanta-make-artwork";
+  constexpr const char* kUsage =
+      "Usage: corvanta-make-artwork [--icons] FOLDER\n"
+      "\n"
+      "Draws the logo, the product picture and the icon into FOLDER; with --icons,\n"
+      "the desktop icons at every size.\n";
+  if (auto status = cv::AnswerHelpOrBadOption(argc, argv, kProgram, kUsage, {"--icons"}))
+    return *status;
+  if (argc != 2 && !(argc == 3 && std::string_view(argv[1]) == "--icons"))
+    return cv::RefuseUsage(kProgram, "one folder is needed", kUsage);
   QGuiApplication app(argc, argv);
   const bool icons = argc == 3 && QString(argv[1]) == "--icons";
-  if (argc != 2 && !icons) {
-    std::fprintf(stderr, "usage: corvanta-make-artwork [--icons] FOLDER\n");
-    return 2;
-  }
   const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
   const bool ok = icons ? SaveDesktopIcons(out) : SaveDataPictures(out);
   if (!ok) std::fprintf(stderr, "could not write the pictures\n");

@@ -1,5 +1,5 @@
 // Build step: turns the readable catalogue SQL into the SQLite file the
-// programs read. Usage: corvanta-make-catalog SQL_FILE DB_FILE
+// programs read.
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -7,11 +7,18 @@
 #include <iostream>
 #include <sstream>
 
+#include "core/command_usage.h"
+
+namespace {
+constexpr const char* kUsage =
+    "Usage: corvanta-make-catalog SQL_FILE DB_FILE\n"
+    "\n"
+    "Runs the catalogue's SQL into a new SQLite file DB_FILE (replacing it).\n";
+}
+
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: corvanta-make-catalog SQL_FILE DB_FILE\n";
-    return 2;
-  }
+  constexpr const char* kProgram = "corvanta-make-catalog";
+  if (auto status = cv::AnswerPlainArguments(argc, argv, kProgram, kUsage, 2, 2)) return *status;
   std::ifstream in(argv[1], std::ios::binary);
   if (!in) {
     std::cerr << "cannot read " << argv[1] << "\n";

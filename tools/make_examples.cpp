@@ -1,12 +1,12 @@
 // Writes the example projects of examples/ with the program's own document
 // code: each is a network as a designer enters it (lengths, loads,
 // materials, a few fixed sizes), before any calculation.
-// Usage: corvanta-make-examples [FOLDER]   (default: examples)
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "core/command_usage.h"
 #include "core/errors.h"
 #include "project/document.h"
 #include "sizing/units.h"
@@ -169,9 +169,16 @@ void Undersized(pugi::xml_document& doc) {
   b.Run(main, "Water Heater", "Water Heater", "40", "15");
 }
 
+const char* const kUsage =
+    "Usage: corvanta-make-examples [FOLDER]\n"
+    "\n"
+    "Writes the example projects into FOLDER (default: examples).\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (auto status = cv::AnswerPlainArguments(argc, argv, "corvanta-make-examples", kUsage, 0, 1))
+    return *status;
   const std::filesystem::path folder = argc > 1 ? argv[1] : "examples";
   const std::vector<std::pair<const char*, void (*)(pugi::xml_document&)>> makers = {
       {"house.cv", House},

@@ -4,6 +4,11 @@
 # and reference projects. New inputs it finds go to build-fuzz/corpus; an
 # input that fails is written to build-fuzz/ as crash-*, leak-* or timeout-*.
 set -euo pipefail
+usage="Usage: tools/run-fuzzer.sh [SECONDS]"
+case "${1:-}" in
+  -h|--help) printf '%s\n\nFuzzes the project loader for SECONDS (default 60).\n' "$usage"; exit 0 ;;
+  -*|*[!0-9]*) printf 'run-fuzzer.sh: not a number of seconds: %s\n%s\n' "$1" "$usage" >&2; exit 2 ;;
+esac
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \

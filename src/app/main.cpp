@@ -2,7 +2,11 @@
 // window and its controllers, then the start-up sequence.
 #include <QApplication>
 #include <QIcon>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "core/command_usage.h"
 #include "core/data_files.h"
 #include "ui/files/project_commands.h"
 #include "ui/files/qt_dialogs.h"
@@ -11,7 +15,40 @@
 #include "ui/windows/main_window.h"
 #include "ui/windows/program.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: corvanta [PROJECT.cv]\n"
+    "\n"
+    "The CORVANTA Sizing Program: draws and sizes fuel-gas piping; opens\n"
+    "PROJECT.cv when it is named. The window system's own options (such as\n"
+    "-platform or -style) are taken as well.\n"
+    "\n"
+    "  -h, --help   show this help\n";
+
+// The options the application takes out of the arguments itself, written
+// with one dash or two, a value after a blank or "=".
+bool IsWindowSystemOption(std::string_view arg) {
+  if (arg.substr(0, 2) == "--") arg.remove_prefix(1);
+  arg = arg.substr(0, arg.find('='));
+  constexpr std::string_view kOptions =
+      " -platform -platformpluginpath -platformtheme -plugin -qwindowgeometry -qwindowicon"
+      " -qwindowtitle -reverse -session -display -geometry -title -name -style -stylesheet"
+      " -widgetcount -nograb -dograb -sync -qmljsdebugger ";
+  return arg.size() > 1 && kOptions.find(" " + std::string(arg) + " ") != std::string_view::npos;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  // Answered before the application starts, so that no window system is
+  // needed to read the help or to be told of a wrong option.
+  std::vector<char*> own{argv[0]};
+  for (int i = 1; i < argc; ++i)
+    if (!IsWindowSystemOption(argv[i])) own.push_back(argv[i]);
+  if (auto status =
+          cv::AnswerHelpOrBadOption(static_cast<int>(own.size()), own.data(), "corvanta", kUsage))
+    return *status;
   QApplication app(argc, argv);
   cv::ui::UseCNumericLocale();
   QApplication::setOrganizationName(QStringLiteral("CORVANTA"));

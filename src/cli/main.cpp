@@ -13,7 +13,7 @@
 #include "core/messages.h"
 #include "edit/rule_check.h"
 #include "project/document.h"
-#include "sizing/network_calculation.h"
+#include "sizing/calc_result.h"
 #include "sizing/program_state.h"
 
 namespace {
@@ -67,16 +67,17 @@ int Run(const cv::cli::Options& options) {
     state.DebugMode = true;
     state.Log.SetPath(options.debugLogPath);
   }
-  cv::CalculateNetwork(doc, state);
+  const cv::CalcResult result = cv::CalculateProject(doc, state);
 
   const std::string text = cv::SerializeDocument(doc);
   if (!options.outputPath.empty())
     cv::WriteFileReplacing(options.outputPath, text);
-  else if (!options.materialList && !options.table && options.xlsxPath.empty() &&
+  else if (!options.materialList && !options.table && !options.json && options.xlsxPath.empty() &&
            options.diagramPath.empty())
     std::cout << text;
-  cv::cli::WriteReports(options, doc, state, std::cout);
-  return messages.Count() > 0 ? 3 : 0;
+  cv::cli::WriteReports(options, doc, state, result, std::cout);
+  cv::cli::ListUnsizedRuns(result, std::cerr);
+  return messages.Count() > 0 || !result.AllSized() ? 3 : 0;
 }
 
 }  // namespace

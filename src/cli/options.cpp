@@ -4,7 +4,7 @@ namespace cv::cli {
 
 const char* const kUsage =
     "Usage: corvanta-size [--catalog DB] [-o OUT.cv] [--debug-log FILE]\n"
-    "                     [--material-list | --table] [--export-xlsx FILE]\n"
+    "                     [--material-list | --table | --json] [--export-xlsx FILE]\n"
     "                     [--diagram OUT.svg] PROJECT.cv\n"
     "       corvanta-size --check [--catalog DB] PROJECT.cv\n"
     "\n"
@@ -16,13 +16,14 @@ const char* const kUsage =
     "  --debug-log FILE      trace the calculation into FILE\n"
     "  --material-list       print the material list after the calculation\n"
     "  --table               print the calculation table, tab-separated, headers first\n"
+    "  --json                print every run's values and status as one JSON object\n"
     "  --export-xlsx FILE    write the calculation table as a workbook\n"
     "  --diagram OUT.svg     draw the calculated network as an SVG file\n"
     "  --check               list each EFV or regulator placed where the program\n"
     "                        refuses it, and each EFV loaded past its trip flow\n"
     "  -h, --help            show this help\n"
     "\n"
-    "Exit status: 0 sized; 3 a run could not be sized (the message is on stderr),\n"
+    "Exit status: 0 sized; 3 a run is not sized (each is listed on stderr),\n"
     "or with --check a rule is broken;\n"
     "1 the project or catalogue could not be read or calculated; 2 wrong usage.\n";
 
@@ -60,6 +61,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.check = true;
     } else if (arg == "--table") {
       options.table = true;
+    } else if (arg == "--json") {
+      options.json = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       error = "unknown option " + arg;
       return std::nullopt;
@@ -75,14 +78,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     error = "no project file given";
     return std::nullopt;
   }
-  if (options.check && (options.materialList || options.table || !options.outputPath.empty() ||
-                        !options.xlsxPath.empty() || !options.diagramPath.empty() ||
-                        !options.debugLogPath.empty())) {
+  if (options.check && (options.materialList || options.table || options.json ||
+                        !options.outputPath.empty() || !options.xlsxPath.empty() ||
+                        !options.diagramPath.empty() || !options.debugLogPath.empty())) {
     error = "--check writes nothing else: it cannot be combined with an output";
     return std::nullopt;
   }
-  if (options.materialList && options.table) {
-    error = "--material-list and --table cannot be combined";
+  if (options.materialList + options.table + options.json > 1) {
+    error = "only one of --material-list, --table and --json may be given";
     return std::nullopt;
   }
   return options;

@@ -14,6 +14,7 @@ struct Options {
   std::string debugLogPath;   // set: trace the calculation into this file
   bool materialList = false;  // print the material list instead
   bool table = false;         // print the calculation table instead
+  bool json = false;          // print the calculation's result as JSON instead
   std::string xlsxPath;       // write the calculation table as a workbook
   std::string diagramPath;    // write the network diagram as SVG
   bool check = false;         // list the broken placement and trip rules only

@@ -1,24 +1,19 @@
 #include "cli/report_output.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "reports/calculation_table.h"
 #include "reports/diagram_svg.h"
 #include "reports/material_list.h"
+#include "reports/result_json.h"
 #include "reports/xlsx_export.h"
 
 namespace cv::cli {
 
 void WriteReports(const Options& options, const pugi::xml_document& doc, const ProgramState& state,
-                  std::ostream& out) {
+                  const CalcResult& result, std::ostream& out) {
   if (options.materialList) out << UpdateMaterialList(doc, state);
-  if (!options.diagramPath.empty()) {
-    std::vector<std::string> failed;
-    std::transform(state.SizingFailures.begin(), state.SizingFailures.end(),
-                   std::back_inserter(failed), [](const auto& f) { return f.nodeId; });
-    WriteDiagramSvg(LayOutDiagram(doc, failed), options.diagramPath);
-  }
+  if (options.json) out << CalcResultJson(result);
+  if (!options.diagramPath.empty())
+    WriteDiagramSvg(LayOutDiagram(doc, result.UnsizedRunIds()), options.diagramPath);
   if (!options.table && options.xlsxPath.empty()) return;
   const CalculationTable table = BuildCalculationTable(doc);
   const bool metric = IsMetricTable(doc);
@@ -26,8 +21,16 @@ void WriteReports(const Options& options, const pugi::xml_document& doc, const P
   if (!options.xlsxPath.empty())
     ExportCalculationTable(
         table, metric, options.xlsxPath, SheetNameForProject(options.projectPath),
-        ProjectSheetRows(doc,
-                         {options.projectPath, CurrentDateTimeText(), CountRunsNotSized(state)}));
+        ProjectSheetRows(doc, {options.projectPath, CurrentDateTimeText(), result.UnsizedCount()}));
+}
+
+void ListUnsizedRuns(const CalcResult& result, std::ostream& err) {
+  for (const RunResult& run : result.runs) {
+    if (run.status == RunStatus::Sized) continue;
+    err << RunStatusText(run.status) << ": '" << run.description << "' (id " << run.id << ")";
+    if (run.status != RunStatus::Failed) err << ": " << run.message;
+    err << "\n";
+  }
 }
 
 }  // namespace cv::cli

@@ -5,13 +5,18 @@
 #include <pugixml.hpp>
 
 #include "cli/options.h"
+#include "sizing/calc_result.h"
 #include "sizing/program_state.h"
 
 namespace cv::cli {
 
-// Prints the material list or the calculation table to out and writes the
-// workbook and the diagram, as the options ask.
+// Prints the material list, the calculation table or the result as JSON to
+// out and writes the workbook and the diagram, as the options ask.
 void WriteReports(const Options& options, const pugi::xml_document& doc, const ProgramState& state,
-                  std::ostream& out);
+                  const CalcResult& result, std::ostream& out);
+
+// One line for each run not sized: its status, description and id, and why
+// (a failed run's message was shown when its pass stopped).
+void ListUnsizedRuns(const CalcResult& result, std::ostream& err);
 
 }  // namespace cv::cli

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "sizing/program_state.h"
+
 namespace cv {
 
 inline constexpr int kHistorySteps = 100;
@@ -21,7 +23,9 @@ struct ProjectView {
   std::string text;  // the serialised document
   std::vector<std::string> expandedIds;
   std::string shownId;  // the node the panel shows; empty for the gas supply
-  bool lastSizingFailed = false;
+  // Where the calculation's passes stopped: the marks follow from them and
+  // the document.
+  std::vector<ProgramState::SizingFailure> sizingFailures;
 };
 
 class EditHistory {

@@ -5,6 +5,7 @@
 #include "edit/placement_rules.h"
 #include "project/document.h"
 #include "sizing/network_calculation.h"
+#include "sizing/tables.h"
 
 namespace cv {
 namespace {
@@ -16,10 +17,6 @@ TripRefusal Check(double total, pugi::xml_node efv, const EFVCatalog& catalog) {
 }
 
 }  // namespace
-
-bool PassesLoadThrough(std::string_view kind) {
-  return kind == "EFV" || kind == "Tee" || kind == "Manifold" || kind == "Regulator";
-}
 
 std::string TripFlowMessage(const std::string& modelId, double tripFlow) {
   return "The sum of loads of all the appliances attached to EFV " + modelId +

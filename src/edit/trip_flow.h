@@ -18,10 +18,6 @@ using TripRefusal = std::optional<Message>;
 
 std::string TripFlowMessage(const std::string& modelId, double tripFlow);
 
-// Fittings, regulators and EFVs pass on the loads below them and carry no
-// load of their own.
-bool PassesLoadThrough(std::string_view kind);
-
 // Refused when the model's trip flow is strictly less than the total.
 TripRefusal CheckTripFlow(double total, const std::string& modelId, const EFVCatalog& catalog);
 

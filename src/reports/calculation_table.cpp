@@ -11,11 +11,6 @@ namespace cv {
 
 namespace {
 
-// The millibar divisors of the table differ from the conversion factor of
-// the panels, and the exported figures depend on them.
-constexpr double kTablePressureDivisor = 0.401;
-constexpr double kTableDropPerMetreDivisor = 0.402;
-
 // A number with the white space it was stored with left out ("88" for
 // "88\n"); any other text as it stands.
 std::string NumberAsRead(const std::string& stored) {
@@ -42,10 +37,11 @@ void FillMetricValues(pugi::xml_node node, const CarriedLoads& carried, Calculat
   FieldNumber(node, "load");  // a load that is not a number fails here
   row[3] = FormatNumber(carried.Of(node) / kLoadFactor);
   row[5] = FormatNumber(metres);
-  row[6] = metres == 0 ? "0" : FourDecimals((drop / kTableDropPerMetreDivisor) / metres);
-  row[7] = FourDecimals(FieldNumber(node, "SupplyPressure") / kTablePressureDivisor);
-  row[8] = FourDecimals(drop / kTablePressureDivisor);
-  row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure") / kTablePressureDivisor);
+  // Millibar by the units' one factor, as the tree and the panels show them.
+  row[6] = metres == 0 ? "0" : FourDecimals((drop / kPressureFactor) / metres);
+  row[7] = FourDecimals(FieldNumber(node, "SupplyPressure") / kPressureFactor);
+  row[8] = FourDecimals(drop / kPressureFactor);
+  row[9] = FourDecimals(FieldNumber(node, "DeliveredPressure") / kPressureFactor);
 }
 
 CalculationRow NodeRow(pugi::xml_node node, size_t reference, bool metric,

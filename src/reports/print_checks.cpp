@@ -11,8 +11,8 @@ bool HasUnsizedNode(const pugi::xml_document& doc) {
   return false;
 }
 
-bool PrintRefused(const pugi::xml_document& doc, const ProgramState& state) {
-  return state.LastSizingFailed || HasUnsizedNode(doc);
+bool PrintRefused(const pugi::xml_document& doc, const CalcResult& result) {
+  return !result.AllSized() || HasUnsizedNode(doc);
 }
 
 std::string PrintErrorMessage(const std::string& description) {

@@ -5,7 +5,7 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "sizing/program_state.h"
+#include "sizing/calc_result.h"
 
 namespace cv {
 
@@ -16,10 +16,10 @@ inline constexpr const char* kPrintErrorText = "There was an error printing the 
 // True when some SystemNode of the document has an empty materialSize.
 bool HasUnsizedNode(const pugi::xml_document& doc);
 
-// True when the network must not be printed: a run has no size, or the last
-// calculation could not size a run (that run keeps a size that does not
+// True when the network must not be printed: a run has no size, or the
+// calculation's result counts a run not sized (it keeps a size that does not
 // meet its limit).
-bool PrintRefused(const pugi::xml_document& doc, const ProgramState& state);
+bool PrintRefused(const pugi::xml_document& doc, const CalcResult& result);
 
 // The message of a failed print job: the text, two CR LF, the description.
 std::string PrintErrorMessage(const std::string& description);

@@ -2,7 +2,6 @@
 
 #include <ctime>
 #include <filesystem>
-#include <set>
 
 #include "core/number_text.h"
 #include "core/version.h"
@@ -58,13 +57,6 @@ void AddSupplyRows(const pugi::xml_document& doc, std::vector<ProjectSheetRow>& 
 }
 
 }  // namespace
-
-size_t CountRunsNotSized(const ProgramState& state) {
-  std::set<std::string_view> runs;
-  for (const ProgramState::SizingFailure& failure : state.SizingFailures)
-    runs.insert(failure.nodeId);
-  return runs.size();
-}
 
 std::string CurrentDateTimeText() {
   const std::time_t now = std::time(nullptr);

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "sizing/program_state.h"
-
 namespace cv {
 
 inline constexpr const char* kProjectSheetName = "Project";
@@ -26,9 +24,6 @@ struct ProjectFacts {
   std::string dateTime;     // when the workbook is written
   size_t runsNotSized = 0;
 };
-
-// The runs the last calculation could not size.
-size_t CountRunsNotSized(const ProgramState& state);
 
 // The local date and time as "2026-12-08 14:05", the same under every
 // locale.

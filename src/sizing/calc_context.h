@@ -47,5 +47,7 @@ struct CalcContext {
 
 // The supply settings, read from the project root on first use.
 const SupplyValues& ReadSupplyValues(const CalcContext& ctx);
+// The supply settings of a project root; dual: a dual-pressure system.
+SupplyValues ReadSupplyValues(pugi::xml_node root, bool dual);
 
 }  // namespace cv

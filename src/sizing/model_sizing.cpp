@@ -10,6 +10,7 @@
 #include "project/document.h"
 #include "project/project_state.h"
 #include "sizing/calc_model.h"
+#include "sizing/model_loads.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/run_sizing.h"
 #include "sizing/tables.h"
@@ -23,6 +24,8 @@ namespace {
 struct ModelRefused {};
 
 constexpr int kMaxSizesPerMaterial = 10;
+// Most runs pass after a step or two: cheaper to visit than to search.
+constexpr int kStepsBeforeSearch = 8;
 
 int SizeIndexFor(int code, int material) {
   if (material == 0 && code >= 0 && code < kPipeSizeBase) return code;
@@ -30,8 +33,12 @@ int SizeIndexFor(int code, int material) {
   return -1;
 }
 
+// The number of sizes of tubing and of pipe.
+constexpr int kSizeCounts[2] = {static_cast<int>(kCsstSizes.size()),
+                                static_cast<int>(kPipeSizes.size())};
+
 bool InRange(int index, int material) {
-  return material >= 0 && index >= 0 && index < SizeCount(kMaterials[material]);
+  return material >= 0 && index >= 0 && index < kSizeCounts[material];
 }
 
 int SizeCodeAt(int index, int material) {
@@ -80,7 +87,10 @@ class ModelPass {
       if (trip_ && m_.upstreamEfv[node] < 0 && m_.kind[node] != RunKind::Regulator &&
           m_.regulatorAbove[node])
         continue;
-      if (!SizeRun(node)) return;
+      if (failed)
+        failures_.back().notReached.push_back(m_.id[it->index]);
+      else
+        SizeRun(node);
     }
   }
 
@@ -180,11 +190,12 @@ class ModelPass {
     saved_ = kSizeEmpty;
     upsized_ = false;
 
-    if (!PassesNow() && PathIsSteady()) Explore(0);
-    // Visits the upsizing order state by state from wherever the search
-    // stopped: where drops do not fall as sizes grow, from the start.
+    // Visits the upsizing order state by state; a run that needs more than
+    // a few steps is searched, where drops fall as sizes grow, and the
+    // visiting goes on from wherever the search stopped.
     bool sized = true;
-    while (!PassesNow()) {
+    for (int steps = 0; !PassesNow(); ++steps) {
+      if (steps == kStepsBeforeSearch && PathIsSteady() && Explore(0)) break;
       if (!Coordinate(x, x)) {
         Fail(x, upsized_ ? saved_ : SmallestFallbackCode(m_.material[x]));
         sized = false;
@@ -283,7 +294,7 @@ class ModelPass {
     const int material = m_.material[n];
     if (material < 0) return false;
     double previous = INFINITY;
-    for (int index = 0; index < SizeCount(kMaterials[material]); ++index) {
+    for (int index = 0; index < kSizeCounts[material]; ++index) {
       const double drop = DropAt(n, index);
       if (!(drop >= 0 && drop <= previous)) return false;
       previous = drop;
@@ -294,7 +305,7 @@ class ModelPass {
   bool ReferenceDropsFall() {
     for (int material = 0; material < 2; ++material) {
       double previous = INFINITY;
-      for (int index = 0; index < SizeCount(kMaterials[material]); ++index) {
+      for (int index = 0; index < kSizeCounts[material]; ++index) {
         const double drop = ReferenceDrop(SizeCodeAt(index, material), material);
         if (!(drop <= previous)) return false;
         previous = drop;
@@ -368,62 +379,6 @@ class ModelPass {
   int saved_ = kSizeEmpty;  // the sized run's size after the last upsizing
   bool upsized_ = false;
 };
-
-// The loads summed into fittings and the root, children in document order,
-// and the flow each run carries: an appliance's own load and everything
-// below it.
-void AccumulateModelLoads(CalcModel& m) {
-  std::vector<double> total(m.Count());
-  for (int i = m.Count() - 1; i >= 0; --i) {
-    double sum = 0;
-    for (int c = m.firstChild[i]; c >= 0; c = m.nextSibling[c]) sum += total[c];
-    if (m.kind[i] == RunKind::Appliance) {
-      sum += m.values.load[i];
-      m.values.flow[i] = sum;
-    } else {
-      m.loadSum[i] = sum;
-      m.values.load[i] = StoredNumber(sum);
-      m.values.flow[i] = m.values.load[i];
-    }
-    total[i] = sum;
-  }
-  m.rootLoadSum = 0;
-  for (int c = m.firstTop; c >= 0; c = m.nextSibling[c]) m.rootLoadSum += total[c];
-}
-
-// The trip-flow loads: every leaf behind an EFV carries the EFV's trip
-// flow, every inner run the largest trip flow below it.
-void SetModelTripFlows(const CalcModel& m, const ProgramState& state, RunValues& trip) {
-  std::vector<double> largest(m.Count());
-  for (int i = m.Count() - 1; i >= 0; --i) {
-    double flow = 0;
-    if (m.firstChild[i] < 0) {
-      const int efv = m.upstreamEfv[i];
-      if (efv < 0) continue;
-      flow = GetEFVFlow(state.EFVCollection, m.efvModel[efv], "TRIP");
-    } else {
-      for (int c = m.firstChild[i]; c >= 0; c = m.nextSibling[c]) flow = std::max(flow, largest[c]);
-    }
-    trip.load[i] = StoredNumber(flow);
-    largest[i] = flow;
-  }
-}
-
-// The high-pressure side's totals written into its tees and manifolds.
-void TotalModelHighSide(const CalcModel& m, RunValues& trip) {
-  std::vector<double> total(m.Count());
-  for (int i = m.Count() - 1; i >= 0; --i) {
-    if (m.regulatorAbove[i]) continue;
-    double sum = 0;
-    for (int c = m.firstChild[i]; c >= 0; c = m.nextSibling[c])
-      if (!m.regulatorAbove[c]) sum += total[c];
-    if (m.kind[i] == RunKind::Tee || m.kind[i] == RunKind::Manifold)
-      trip.load[i] = StoredNumber(sum);
-    else
-      sum += trip.load[i];
-    total[i] = sum;
-  }
-}
 
 // Keeps the larger of the normal-pass and trip-pass size of every run.
 void MergeTripSizes(CalcModel& m, const RunValues& trip) {

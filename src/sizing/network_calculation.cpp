@@ -93,6 +93,7 @@ void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node
 
   CalcContext ctx{state, projectRoot, {}};
   ctx.carried = carried;
+  bool stopped = false;
   for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
     auto found = firstById.find(it->id);
     if (found == firstById.end()) continue;
@@ -100,7 +101,10 @@ void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node
     // The trip-flow pass sizes the runs behind an EFV and the high side.
     if (state.TripFlowPass && !FindUpstreamEFV(node).second && !IsHighPressureSideNode(node))
       continue;
-    if (!SizeRunByMethod(node, ctx)) return;
+    if (stopped)
+      state.SizingFailures.back().notReached.push_back(it->id);
+    else
+      stopped = !SizeRunByMethod(node, ctx);
   }
 }
 

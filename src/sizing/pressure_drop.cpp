@@ -65,11 +65,14 @@ void WritePressures(pugi::xml_node node, double supply, double drop, double deli
 
 const SupplyValues& ReadSupplyValues(const CalcContext& ctx) {
   if (ctx.supply) return *ctx.supply;
-  const pugi::xml_node root = ctx.projectRoot;
+  return ctx.supply.emplace(ReadSupplyValues(ctx.projectRoot, IsDualSystem(ctx.projectRoot)));
+}
+
+SupplyValues ReadSupplyValues(pugi::xml_node root, bool dual) {
   SupplyValues v;
   v.gasType = RootAttributeText(root, kAttrGasType);
   v.method = FieldText(root, "calculationType");
-  v.dual = IsDualSystem(root);
+  v.dual = dual;
   v.pLow = ParseNumber(RootAttributeText(root, kAttrInternalLowSupplyPressure));
   v.dLow = ParseNumber(RootAttributeText(root, kAttrInternalLowSupplyDeliveryPressure));
   v.aLow = ParseNumber(RootAttributeText(root, kAttrInternalLowSupplyAllowablePressureDrop));
@@ -77,7 +80,7 @@ const SupplyValues& ReadSupplyValues(const CalcContext& ctx) {
     v.pHigh = ParseNumber(RootAttributeText(root, kAttrHighSupplyPressure));
     v.aHigh = ParseNumber(RootAttributeText(root, kAttrHighSupplyAllowablePressureDrop));
   }
-  return ctx.supply.emplace(std::move(v));
+  return v;
 }
 
 double LawPressureDrop(double load, double length, std::string_view material, std::string_view size,

@@ -23,10 +23,12 @@ struct ProgramState {
   // is not printed.
   bool LastSizingFailed = false;
   // The runs the last calculation could not size, with the message that
-  // named each, in the order they failed.
+  // named each, in the order they failed. A failure ends its pass: the runs
+  // that pass had still to size are listed with it.
   struct SizingFailure {
     std::string nodeId;
     std::string message;
+    std::vector<std::string> notReached = {};
   };
   std::vector<SizingFailure> SizingFailures;
 

@@ -19,6 +19,10 @@ int GasTypeIndexOf(std::string_view name) noexcept { return IndexIn(kGasTypes, n
 int MaterialIndexOf(std::string_view name) noexcept { return IndexIn(kMaterials, name); }
 int DeviceKindIndexOf(std::string_view name) noexcept { return IndexIn(kDeviceKinds, name); }
 
+bool PassesLoadThrough(std::string_view kind) noexcept {
+  return kind == "EFV" || kind == "Tee" || kind == "Manifold" || kind == "Regulator";
+}
+
 int SizeIndexOf(std::string_view size, std::string_view material) noexcept {
   if (material == kCorvanta) return IndexIn(kCsstSizes, size);
   if (material == kPipe) return IndexIn(kPipeSizes, size);

@@ -47,6 +47,9 @@ inline constexpr std::array<double, 10> kPipeInsideDiameters = {0.622, 0.824, 1.
 int GasTypeIndexOf(std::string_view name) noexcept;
 int MaterialIndexOf(std::string_view name) noexcept;
 int DeviceKindIndexOf(std::string_view name) noexcept;
+// Fittings, regulators and EFVs pass on the loads below them and carry no
+// load of their own; every other kind (an appliance) takes a load.
+bool PassesLoadThrough(std::string_view kind) noexcept;
 int SizeIndexOf(std::string_view size, std::string_view material) noexcept;
 // The same index as decimal text, "-1" when not found.
 std::string SizeIndexText(std::string_view size, std::string_view material);

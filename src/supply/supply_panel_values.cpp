@@ -45,14 +45,14 @@ void FixedMethodValues(const std::string& gasType, const StoredPressures& p, Sup
   }
 }
 
-void UserDefinedValues(const StoredPressures& p, SupplyPanelValues& v) {
-  ClearDeliveryInputs(v.boxes);
+// The four user-defined boxes: the stored pressures in the unit system's
+// pressure unit, the high section in the first pair of a dual system.
+void FillUserDefinedBoxes(const StoredPressures& p, bool dual, std::string_view unitSystem,
+                          SupplyBoxTexts& b) {
   auto shown = [&](const std::string& stored) {
-    return ConvertUnits(stored, "Pressure", kEnglish, v.unitSystem);
+    return ConvertUnits(stored, "Pressure", kEnglish, unitSystem);
   };
-  SupplyBoxTexts& b = v.boxes;
-  v.chkMetricDualPressure = v.dualSystem;
-  if (v.dualSystem) {
+  if (dual) {
     b.txtMetricSupplyPressureDrop = shown(p.highSupply);
     b.txtUserDefinedAllowablePressureDrop = shown(p.highAllowableDrop);
     b.txtUserDefinedInternalLowSupplyPressureDrop = shown(p.lowSupply);
@@ -64,6 +64,12 @@ void UserDefinedValues(const StoredPressures& p, SupplyPanelValues& v) {
     b.txtUserDefinedInternalLowSupplyPressureDrop = " ";
     b.txtMetricInternalPressureDrop = "";
   }
+}
+
+void UserDefinedValues(const StoredPressures& p, SupplyPanelValues& v) {
+  ClearDeliveryInputs(v.boxes);
+  v.chkMetricDualPressure = v.dualSystem;
+  FillUserDefinedBoxes(p, v.dualSystem, v.unitSystem, v.boxes);
 }
 
 void DeliveryValues(const StoredPressures& p, SupplyPanelValues& v) {
@@ -106,6 +112,21 @@ SupplyPanelValues SupplyPanelFromDocument(const pugi::xml_document& doc) {
       break;
   }
   return v;
+}
+
+void FillUserDefinedStartValues(const pugi::xml_document& doc, bool dualShown,
+                                SupplyBoxTexts& boxes) {
+  const pugi::xml_node root = ProjectRoot(doc);
+  const StoredPressures stored = ReadStoredPressures(root);
+  if (dualShown && FieldText(root, "DualSystem") == "True") {
+    FillUserDefinedBoxes(stored, true, kMetric, boxes);
+    return;
+  }
+  // The low-pressure section is a whole system of its own.
+  SupplyBoxTexts single;
+  FillUserDefinedBoxes(stored, false, kMetric, single);
+  boxes.txtMetricSupplyPressureDrop = single.txtMetricSupplyPressureDrop;
+  boxes.txtUserDefinedAllowablePressureDrop = single.txtUserDefinedAllowablePressureDrop;
 }
 
 }  // namespace cv

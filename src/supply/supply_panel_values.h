@@ -36,4 +36,13 @@ struct SupplyPanelValues {
 // number belongs (13) fails.
 SupplyPanelValues SupplyPanelFromDocument(const pugi::xml_document& doc);
 
+// What the user-defined method's boxes start with when the user chooses it:
+// the project's supply pressures and allowable drops converted to
+// millibar. With the dual tick shown on a dual project both sections are
+// filled; otherwise the first pair gets the low-pressure section and the
+// other boxes stay as they are. A root without its seven attributes fails
+// (9).
+void FillUserDefinedStartValues(const pugi::xml_document& doc, bool dualShown,
+                                SupplyBoxTexts& boxes);
+
 }  // namespace cv

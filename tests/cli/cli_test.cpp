@@ -3,6 +3,9 @@
 // status 1, never in a crash, and leaves no output file behind).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
 #include <string>
 #include <tuple>
 
@@ -43,12 +46,65 @@ TEST_F(SizerRuns, HelpAndWrongUsageShowTheUsage) {
   }
 }
 
+// Every program of the project, window program and benches included.
+TEST(Programs, AnswerHelpAndRefuseAnUnknownOptionWithTheUsage) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  std::stringstream programs(CORVANTA_PROGRAMS);
+  for (std::string program; std::getline(programs, program, '|');) {
+    const cvtest::ProgramResult help = cvtest::RunProgram(program, {"--help"});
+    EXPECT_EQ(help.status, 0) << program;
+    EXPECT_EQ(help.out.rfind("Usage: ", 0), 0u) << program << ": " << help.out;
+    const cvtest::ProgramResult bad = cvtest::RunProgram(program, {"--bogus"});
+    EXPECT_EQ(bad.status, 2) << program;
+    EXPECT_NE(bad.err.find("unknown option --bogus"), std::string::npos) << program << bad.err;
+    EXPECT_NE(bad.err.find("Usage: "), std::string::npos) << program << ": " << bad.err;
+  }
+}
+
 // The other tests read the same text from the -o file.
 TEST_F(SizerRuns, WithoutOutputFileTheProjectGoesToStdoutAndAnUnsizedRunGivesStatusThree) {
   const cvtest::ProgramResult r = Size({Reference("case_0002", "input.cv")});
   EXPECT_EQ(r.status, 3);
-  EXPECT_EQ(r.err, ReadFile(Reference("case_0002", "expected.stderr")));
+  EXPECT_EQ(r.err.rfind(ReadFile(Reference("case_0002", "expected.stderr")), 0), 0u) << r.err;
   EXPECT_EQ(r.out, ReadFile(Reference("case_0002", "expected.cv")));
+}
+
+// The house with its range fixed at 10A: the pass stops at the range, and
+// every run it did not reach is listed and reported as not sized.
+TEST_F(SizerRuns, JsonGivesEveryRunsStatusAndEachRunNotSizedIsListed) {
+  const std::string fixed =
+      "<materialSize>10A CSST</materialSize><appliance>Range</appliance>"
+      "<materialSizeFixed>1</materialSizeFixed>";
+  Copy(cvtest::ExamplesDir() + "/house.cv", "named.cv", "<description>Kitchen Range",
+       "<description>Kitchen \"Range\"\\1");
+  const std::string project = Copy(dir_.File("named.cv"), "fixed.cv",
+                                   "<materialSize/><appliance>Range</appliance>"
+                                   "<materialSizeFixed>0</materialSizeFixed>",
+                                   fixed);
+  const cvtest::ProgramResult r = Size({"--json", project});
+  EXPECT_EQ(r.status, 3);
+  const std::string notReached = ": Not sized: the calculation stopped at 'Kitchen \"Range\"\\1'\n";
+  EXPECT_NE(r.err.find("\nnot-reached: 'Water Heater' (id 1215)" + notReached +
+                       "failed: 'Kitchen \"Range\"\\1' (id 1222)\nnot-reached: 'Clothes Dryer' "
+                       "(id 1229)" +
+                       notReached),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.out.rfind("{\"method\":\"Fixed Pressure Method\",\"gas\":\"Natural Gas\","
+                        "\"status\":\"failed\",\"runs\":[\n{\"id\":\"1201\",\"parent\":null,",
+                        0),
+            0u)
+      << r.out;
+  EXPECT_NE(r.out.find("\n{\"id\":\"1222\",\"parent\":\"1201\",\"description\":\"Kitchen "
+                       "\\\"Range\\\"\\\\1\",\"kind\":\"Range\",\"load\":65,\"flow\":65,"
+                       "\"length\":42,\"material\":\"CORVANTA\",\"size\":\"10A CSST\","
+                       "\"supplyPressure\":7,\"pressureDrop\":4.39,\"deliveredPressure\":2.61,"
+                       "\"status\":\"failed\",\"message\":\"The load/length combination is too "
+                       "high for the pipe between\\n\\tKitchen"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 11) << "a line for each of 9 runs";
+  EXPECT_EQ(r.out.substr(r.out.size() - 5), "}\n]}\n");
 }
 
 TEST_F(SizerRuns, DiagramOptionWritesTheDrawingInsteadOfTheProject) {
@@ -106,7 +162,8 @@ std::string Read(const std::vector<std::string>& args) {
                                     {" xlsx=", o->xlsxPath},
                                     {" diagram=", o->diagramPath}})
     if (!value.empty()) read += name + value;
-  return read + (o->table ? " table" : "") + (o->materialList ? " list" : "");
+  return read + (o->table ? " table" : "") + (o->materialList ? " list" : "") +
+         (o->json ? " json" : "");
 }
 
 TEST(ParseOptions, ReadsEveryOptionWhereverItStandsOrSaysWhyNot) {
@@ -122,8 +179,11 @@ TEST(ParseOptions, ReadsEveryOptionWhereverItStandsOrSaysWhyNot) {
       {{"house.cv", "--catalog"}, "refused: --catalog needs a value"},
       {{"a.cv", "b.cv"}, "refused: only one project file may be given"},
       {{"--verbose", "a.cv"}, "refused: unknown option --verbose"},
+      {{"--json", "a.cv"}, "a.cv json"},
       {{"--table", "--material-list", "a.cv"},
-       "refused: --material-list and --table cannot be combined"}};
+       "refused: only one of --material-list, --table and --json may be given"},
+      {{"--json", "--table", "a.cv"},
+       "refused: only one of --material-list, --table and --json may be given"}};
   for (const auto& [args, read] : cases) EXPECT_EQ(Read(args), read);
 }
 

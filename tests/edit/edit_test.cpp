@@ -218,7 +218,7 @@ TEST(CheckProjectRules, ListsEveryBrokenRuleOfAHandEditedFile) {
 // The history over a plain text: a step per change that altered it, also
 // when the change failed halfway; undo and redo give the texts back.
 TEST(EditHistory, KeepsEachChangeThatAlteredTheDocument) {
-  cv::ProjectView shown{"a", {"1"}, "", false};
+  cv::ProjectView shown{"a", {"1"}, "", {}};
   std::vector<std::pair<std::string, cv::EditHistory::Step>> undos, redos;
   cv::EditHistory history([&] { return shown; }, [&](const cv::ProjectView& v) { shown = v; },
                           [&](const std::string& label, auto undo, auto redo) {

@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(PrintChecks, RefusedWhileARunHasNoSizeOrTheLastSizingFailed) {
+TEST(PrintChecks, RefusedWhileARunHasNoSizeOrTheResultCountsOneNotSized) {
   struct Case {
     std::string deepSize;  // "-": the run has no size field at all
     bool sizingFailed;
@@ -22,8 +22,10 @@ TEST(PrintChecks, RefusedWhileARunHasNoSizeOrTheLastSizingFailed) {
     pugi::xml_node tee = project.Add(project.Root(), {.id = "1", .size = "20A CSST"});
     pugi::xml_node deep = project.Add(tee, {.id = "2", .size = c.deepSize});
     if (c.deepSize == "-") deep.remove_child("materialSize");
-    project.State().LastSizingFailed = c.sizingFailed;
-    EXPECT_EQ(cv::PrintRefused(project.Doc(), project.State()), c.refused)
+    cv::CalcResult result;
+    result.runs.push_back(
+        {.id = "2", .status = c.sizingFailed ? cv::RunStatus::NotReached : cv::RunStatus::Sized});
+    EXPECT_EQ(cv::PrintRefused(project.Doc(), result), c.refused)
         << c.deepSize << " " << c.sizingFailed;
   }
 }

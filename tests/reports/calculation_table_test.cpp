@@ -1,4 +1,4 @@
-// Metric rows and the header rows are checked by the report reference projects.
+// The header rows are checked by the report reference projects.
 #include "reports/calculation_table.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +42,19 @@ TEST(CalculationTable, EnglishRowsFollowTheDocumentBelowAnEmptyRow) {
   EXPECT_EQ(table.rows[2], (cv::CalculationRow{"2", "Kitchen & <Range>", "Pipe", "12.50", "", "0",
                                                "0", "6.5", "0", "6.5"}));
   EXPECT_FALSE(cv::IsMetricTable(project.Doc()));
+}
+
+// Millibar by the units' one factor, as the tree shows them: 20 mb of
+// supply is 20, not 20.06.
+TEST(CalculationTable, MetricRowsUseTheOneMillibarFactor) {
+  cvtest::TestProject project({.method = "User Defined Method"});
+  AddCalculated(project,
+                {.id = "1", .load = "39.683201", .length = "32.808399", .description = "Boiler"},
+                "8.04402", "0.5", "7.54402");
+  ASSERT_TRUE(cv::IsMetricTable(project.Doc()));
+  EXPECT_EQ(cv::BuildCalculationTable(project.Doc()).rows.at(1),
+            (cv::CalculationRow{"1", "Boiler", "CORVANTA", "10", "", "10", "0.1243", "20", "1.2432",
+                                "18.7568"}));
 }
 
 // The page shows a dash for the pressures of a tee that feeds nothing.

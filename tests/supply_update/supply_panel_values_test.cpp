@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/errors.h"
+#include "core/number_text.h"
 #include "project/document.h"
 #include "support/raised_error.h"
 
@@ -104,6 +107,26 @@ TEST_F(PanelFromDocument, BrokenDocumentsFailWithTheirNumbers) {
   doc.reset();
   doc.append_child("Other");
   EXPECT_EQ(FailureNumber(), kErrMissingElement);
+}
+
+// The user-defined method starts from the project's supply in millibar: a
+// 2 PSI preset fills both sections under the dual tick, else the single
+// pair takes its low section (7 and 3 inches); other boxes stay.
+TEST_F(PanelFromDocument, UserDefinedMethodStartsFromTheProjectsSupplyInMillibar) {
+  Set(kAttrHighSupplyPressure, "55.46");
+  Set(kAttrHighSupplyAllowablePressureDrop, "27.73");
+  Set(kAttrInternalLowSupplyAllowablePressureDrop, "3");
+  SetField("DualSystem", "True");
+  for (const bool dual : {true, false}) {
+    SupplyBoxTexts b;
+    b.txtMetricInternalPressureDrop = "kept";
+    FillUserDefinedStartValues(doc, dual, b);
+    const std::string shown =
+        b.txtMetricSupplyPressureDrop + " " + b.txtUserDefinedAllowablePressureDrop + " " +
+        b.txtUserDefinedInternalLowSupplyPressureDrop + " " + b.txtMetricInternalPressureDrop;
+    EXPECT_EQ(shown, dual ? "137.891253378286 68.945626689143 17.4042332067797 7.45895708861987"
+                          : "17.4042332067797 7.45895708861987  kept");
+  }
 }
 
 }  // namespace

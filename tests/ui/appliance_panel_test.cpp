@@ -1,5 +1,5 @@
-// The appliance panel's own handlers: the input checks, the material and
-// fixed-size lists, the display of the gas supply; and the tree's images.
+// The appliance panel's own handlers: the input checks, the fixed-size list,
+// the display of the gas supply and of a kind chosen; and the tree's images.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -55,16 +55,6 @@ TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberOrNegativeIsRefused) {
   EXPECT_EQ(Field(item, "load"), "0");
 }
 
-TEST_F(PanelTest, ChoosingAMaterialRefillsTheSizes) {
-  Choose("cboMaterial", "Pipe");
-  EXPECT_EQ(Sizes()->count(), 10);
-  EXPECT_FALSE(Sizes()->isEnabled());
-  Find<QCheckBox>("chkFixedSize")->click();
-  Choose("cboMaterial", "CORVANTA");
-  EXPECT_EQ(Sizes()->count(), 7);
-  EXPECT_TRUE(Sizes()->isEnabled());
-}
-
 TEST_F(PanelTest, FixingTheSizeKeepsTheSizeShownWhenTheMaterialHasIt) {
   struct Case {
     const char* material;
@@ -85,7 +75,7 @@ TEST_F(PanelTest, FixingTheSizeKeepsTheSizeShownWhenTheMaterialHasIt) {
   }
 }
 
-TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
+TEST_F(PanelTest, TheGasSupplyHidesTheNodeControlsAndTheLoadBoxFollowsTheKind) {
   Click(GasSupply());
   EXPECT_EQ(Find<QLineEdit>("txtLoad")->text(), "50");
   EXPECT_TRUE(Find<QLabel>("lblParent")->text().isEmpty());
@@ -98,9 +88,13 @@ TEST_F(PanelTest, TheGasSupplyShowsTheTotalLoadWithTheNodeControlsHidden) {
   for (const char* name : {"txtLength", "cboMaterial", "cboAppliance", "chkFixedSize"})
     EXPECT_FALSE(Find<QWidget>(name)->isHidden()) << name;
   EXPECT_TRUE(Find<QWidget>("cboEFV")->isHidden());
-  EXPECT_TRUE(Find<QWidget>("txtLoad")->isEnabled());
-  Click(AddDevice(GasSupply(), "Tee", "Tee"));
-  EXPECT_FALSE(Find<QWidget>("txtLoad")->isEnabled()) << "a fitting has no load of its own";
+  // The load box follows the kind as it is chosen, before any Update.
+  const std::pair<const char*, bool> kinds[] = {
+      {"Tee", false}, {"Lamp", true}, {"Regulator", false}, {"Other", true}};
+  for (const auto& [kind, takesLoad] : kinds) {
+    Choose("cboAppliance", kind);
+    EXPECT_EQ(Find<QWidget>("txtLoad")->isEnabled(), takesLoad) << kind;
+  }
 }
 
 TEST(Icons, EveryImageKeyHasItsOwnPictureAtBothSizes) {

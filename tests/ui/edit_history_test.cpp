@@ -2,6 +2,7 @@
 // the user typed into the panel is lost without a question.
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -15,9 +16,12 @@
 
 #include "main_window_fixture.h"
 #include "project/document.h"
+#include "reports/print_checks.h"
 #include "ui/files/project_commands.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/network_tree.h"
+#include "ui/tree/result_columns.h"
+#include "ui/tree/tree_items.h"
 
 namespace cv::ui::test {
 namespace {
@@ -44,11 +48,15 @@ class EditHistoryTest : public MainWindowTest {
   }
 
   // What undo must give back: the document, the tree's texts with their
-  // expanded state, the node shown, the supply page's method.
+  // expanded state and marks, the count of runs not sized and the print
+  // refusal, the node shown, the supply page's method.
   std::string Picture() {
     std::string picture = SerializeDocument(Doc()) + "\n";
     for (QTreeWidgetItemIterator it(Window().Tree()); *it; ++it)
-      picture += (*it)->text(0).toStdString() + ((*it)->isExpanded() ? "+" : "") + ";";
+      picture += (*it)->text(0).toStdString() + ((*it)->isExpanded() ? "+" : "") +
+                 (SizingFailureOf(*it).isEmpty() ? "" : "!") + ";";
+    picture += Find<QLabel>("lblFailedRuns")->text().toStdString() +
+               (PrintRefused(Doc(), Window().Result()) ? " refused " : " ");
     return picture + Shown() + (Find<QRadioButton>("optUnitType1")->isChecked() ? " metric" : "");
   }
   std::string Shown() { return Find<QLineEdit>("txtDescription")->text().toStdString(); }
@@ -62,6 +70,7 @@ TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
     const char* undoText;
     const char* selected;  // the node shown before the command
     std::function<void()> command;
+    std::string unfolds = {};  // a branch the command unfolds stays unfolded on undo
   };
   const Case cases[] = {
       {"Undo Add 'New Appliance'", "Manifold", [&] { Window().cmdAdd_Click(); }},
@@ -72,11 +81,19 @@ TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
          Type("txtLoad", "90");
          PressUpdate();
        }},
+      // The range cannot be sized: the runs marked come and go with it.
+      {"Undo Update 'Range'", "Range",
+       [&] {
+         Type("txtLoad", "5000");
+         PressUpdate();
+         messages.Clear();
+       }},
       {"Undo Move 'Range'", "Range",
        [&] {
          Window().TreeView1_Drop(Item("Range"), Item("Tee"));
          Window().NetTree()->EndDrag();
-       }},
+       },
+       "Tee"},
       {"Undo Update Supply Parameters", "Furnace",
        [&] {
          Find<QRadioButton>("optUnitType1")->click();
@@ -96,7 +113,11 @@ TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
     QAction* undo = Window().MenuAction("Undo");
     EXPECT_EQ(undo->text().remove('&').toStdString(), c.undoText);
     undo->trigger();
-    EXPECT_EQ(Picture(), before);
+    std::string undone = before;
+    const std::string folded = ";" + c.unfolds + ";";
+    if (!c.unfolds.empty())
+      undone.replace(undone.find(folded), folded.size(), ";" + c.unfolds + "+;");
+    EXPECT_EQ(Picture(), undone);
     EXPECT_FALSE(Marked()) << "back at the saved project";
     Window().MenuAction("Redo")->trigger();
     EXPECT_EQ(Picture(), after);
@@ -125,9 +146,31 @@ TEST_F(EditHistoryTest, ThePointerAndTheKeysActOnTheItemUnderThem) {
   QTest::keyClick(Window().Tree(), Qt::Key_Insert);
   EXPECT_EQ(Shown(), "New Appliance");
   // Enter in a box of the panel stores the node as Update does.
-  QTest::keyClicks(Find<QLineEdit>("txtDescription"), "Boiler");
-  QTest::keyClick(Find<QLineEdit>("txtDescription"), Qt::Key_Return);
+  QLineEdit* box = Find<QLineEdit>("txtDescription");
+  QTest::keyClicks(box, "Boiler");
+  QTest::keyClick(box, Qt::Key_Return);
   EXPECT_NE(Item("Boiler"), nullptr);
+  // Without typing of its own to take back, the undo keys act on the project.
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Item("Boiler"), nullptr);
+  QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClicks(box, "s");
+  QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);  // takes back the "s" alone
+  EXPECT_NE(Item("Boiler"), nullptr);
+}
+
+// After a step, a branch the user unfolds stays unfolded when the step is
+// undone and redone; a node made by the step has the picture of its kind.
+TEST_F(EditHistoryTest, UndoKeepsTheFoldingAndThePictures) {
+  Add(Item("Manifold"));
+  EXPECT_EQ(ItemImageKey(Item("New Appliance")), "Other") << "not the gas supply's";
+  Item("Tee")->setExpanded(true);
+  Window().UndoStack()->undo();
+  EXPECT_TRUE(Item("Tee")->isExpanded());
+  Window().UndoStack()->redo();
+  EXPECT_TRUE(Item("Tee")->isExpanded());
+  EXPECT_EQ(ItemImageKey(Item("New Appliance")), "Other") << "in the rebuilt tree too";
 }
 
 // The panel holds a typed load for Range; each way of leaving the node asks.

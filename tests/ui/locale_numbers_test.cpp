@@ -1,5 +1,6 @@
 // Numbers the window stores, under the comma-decimal locale of the test
-// main: showing nodes in metric units and pressing Update stores nothing new.
+// main: showing nodes in metric units and pressing Update stores nothing new,
+// and numbers typed with the comma are taken.
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,6 +66,16 @@ TEST_F(NumbersTest, MetricPressuresAreShownRoundedAndAnUntouchedBoxKeepsItsValue
   const double drop =
       ParseNumber(ProjectRoot(Doc()).attribute("InternalLowSupplyAllowablePressureDrop").value());
   EXPECT_NEAR(drop, 0.5, 1e-12) << "the value behind the box, not 1.24 mb";
+}
+
+TEST_F(NumbersTest, BoxesTakeTheLocalesDecimalComma) {
+  Click(Item("Range"));
+  Type("txtLength", "22,5");
+  PressUpdate();
+  EXPECT_EQ(Field(Item("Range"), "length"), "22.5");
+  Supply(1, "22,5", "2,5");  // fails on a message
+  EXPECT_EQ(RootAttributeText(ProjectRoot(Doc()), kAttrInternalLowSupplyPressure),
+            FormatNumber(22.5 * 0.402201));
 }
 
 }  // namespace

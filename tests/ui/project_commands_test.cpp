@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include "ui/files/recent_files.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/supply_panel.h"
+#include "ui/tree/result_columns.h"
 
 namespace cv::ui::test {
 namespace {
@@ -136,15 +138,15 @@ TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
   ASSERT_TRUE(messages.Shown().empty());
   SaveAs(Path("house"));
   EXPECT_FALSE(Window().ProjectModified());
-  EXPECT_EQ(Caption(), "CORVANTA Sizing Application - house") << "no extension is added";
-  const std::string saved = ReadFile(Path("house"));
+  EXPECT_EQ(Caption(), "CORVANTA Sizing Application - house.cv") << "Open lists it";
+  const std::string saved = ReadFile(Path("house.cv"));
 
   Menu("New");
   EXPECT_EQ(Window().UnitSystem(), "English") << "a new project is English";
   EXPECT_EQ(Window().Panel()->lblLoadLabel->text(), "kBTU");
-  Open(Path("house"));
+  Open(Path("house.cv"));
   EXPECT_EQ(DocText(), saved);
-  EXPECT_EQ(State().ProjectPath, Path("house"));
+  EXPECT_EQ(State().ProjectPath, Path("house.cv"));
   EXPECT_FALSE(Window().ProjectModified());
   EXPECT_EQ(Window().UnitSystem(), "Metric");
   EXPECT_TRUE(Window().EditedProject().IsDualSystem());
@@ -156,6 +158,38 @@ TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
   EXPECT_TRUE(gasSupply->isExpanded());
   ASSERT_EQ(gasSupply->childCount(), 1);
   EXPECT_FALSE(gasSupply->child(0)->isExpanded());
+}
+
+// Nothing of one project shows in the next: not a status message, not a
+// tick never applied.
+TEST_F(ProjectCommandsTest, NewAndOpenShowNothingOfTheLastProject) {
+  SaveAs(Path("plain.cv"));
+  auto* supply = Window().findChild<SupplyPanel*>();
+  for (const char* command : {"New", "Open"}) {
+    supply->optUnitType2->click();
+    supply->chkDeliveryDualPressure->click();
+    Window().statusBar()->showMessage("Removed 'Range'.");
+    if (command == std::string("Open")) files.Answer(QString::fromStdString(Path("plain.cv")));
+    Menu(command);
+    EXPECT_FALSE(supply->chkDeliveryDualPressure->isChecked()) << command;
+    EXPECT_TRUE(Window().statusBar()->currentMessage().isEmpty()) << command;
+  }
+}
+
+// A column the user has sized keeps its width; the others fit what they
+// show, a long name included.
+TEST_F(ProjectCommandsTest, OpeningFitsTheColumnsTheUserHasNotSized) {
+  const QString name = QStringLiteral("The furnace in the far corner of the basement");
+  AddDevice(GasSupply(), name, "Furnace", "40");
+  SaveAs(Path("wide.cv"));
+  QTreeWidget* tree = Window().Tree();
+  QHeaderView* header = tree->header();
+  header->resizeSection(kColumnSize, 30);  // as the user drags its edge
+  Open(Path("wide.cv"));
+  EXPECT_GT(header->sectionSize(0), tree->fontMetrics().horizontalAdvance(name));
+  for (int column : {kColumnLoad, kColumnLength, kColumnDrop, kColumnDelivered})
+    EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column));
+  EXPECT_EQ(header->sectionSize(kColumnSize), 30);
 }
 
 TEST_F(ProjectCommandsTest, SaveDialogsProposeTheProjectsName) {

@@ -18,6 +18,7 @@
 #include "reports/diagram_layout.h"
 #include "reports/pressure_readings.h"
 #include "sizing/pressure_drop.h"
+#include "ui/access/failed_colour.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
@@ -48,20 +49,27 @@ TEST_F(ResultViewsTest, ColumnsAndFailedMarkFollowEachEdit) {
     bool fails;
   } edits[] = {
       {"5000", "400", true}, {"65", "30", false}, {"9000", "900", true}, {"40", "12", false}};
+  Window().Tabs()->setCurrentWidget(Window().Calculations());  // it follows each edit
   for (const auto& edit : edits) {
     SCOPED_TRACE(edit.load);
     Click(range);
     Type("txtLoad", edit.load);
     Type("txtLength", edit.length);
     PressUpdate();
-    EXPECT_EQ(!SizingFailureOf(range).isEmpty(), edit.fails);
-    EXPECT_EQ(range->foreground(kColumnSize).color() == Qt::red, edit.fails);
+    // The pass stops at the range; the dryer, sized after it, is not reached.
+    for (QTreeWidgetItem* item : {range, dryer}) {
+      EXPECT_EQ(!SizingFailureOf(item).isEmpty(), edit.fails);
+      EXPECT_EQ(item->foreground(kColumnSize).color() == FailedRunColour(), edit.fails);
+    }
     EXPECT_EQ(Find<QLabel>("lblFailedRuns")->text(),
-              edit.fails ? QStringLiteral("1 run could not be sized") : QString());
+              edit.fails ? QStringLiteral("2 runs could not be sized") : QString());
     if (edit.fails) {
       EXPECT_EQ(Window().NetTree()->ToolTipOf(range).toStdString(), messages.Last().text);
+      EXPECT_EQ(Window().NetTree()->ToolTipOf(dryer),
+                "Not sized: the calculation stopped at 'Range'");
+      const QModelIndex dryerRow = Window().Calculations()->View()->model()->index(2, 1);
+      EXPECT_EQ(dryerRow.data(Qt::ToolTipRole).toString(), Window().NetTree()->ToolTipOf(dryer));
     }
-    EXPECT_TRUE(SizingFailureOf(dryer).isEmpty());
     for (QTreeWidgetItem* item : {manifold, range, dryer}) {
       EXPECT_EQ(item->text(kColumnSize).toStdString(), Field(item, "materialSize"));
       EXPECT_EQ(item->text(kColumnDrop), BoxDropFromSource(item));
@@ -104,7 +112,8 @@ TEST_F(ResultViewsTest, CalculationPageShowsTheExportRowsAndCopiesCells) {
       QItemSelection(view->model()->index(1, 1), view->model()->index(2, 3)),
       QItemSelectionModel::Select);
   QTest::keySequence(view, QKeySequence::Copy);
-  EXPECT_EQ(QApplication::clipboard()->text(), "Grill\tCORVANTA\t45.12\nLamp\tCORVANTA\t2.5\n");
+  // The test main's comma locale: a spreadsheet there reads the comma.
+  EXPECT_EQ(QApplication::clipboard()->text(), "Grill\tCORVANTA\t45,12\nLamp\tCORVANTA\t2,5\n");
 }
 
 TEST_F(ResultViewsTest, ClickOnTheDiagramSelectsTheNode) {

@@ -69,6 +69,7 @@ TEST_F(SupplyPanelTest, MethodSwitchEnablesItsInputsAndBlanksTheOthers) {
   SupplyPanel& p = *panel;
   EXPECT_FALSE(p.txtMetricSupplyPressureDrop->isEnabled());
   p.optUnitType1->click();
+  EXPECT_EQ(p.txtMetricSupplyPressureDrop->text(), "17.4") << "the project's 7 in WC in mb";
   EXPECT_TRUE(p.txtMetricSupplyPressureDrop->isEnabled());
   EXPECT_TRUE(p.chkMetricDualPressure->isEnabled());
   EXPECT_FALSE(p.cboSupplyPressure->isEnabled());

@@ -3,14 +3,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "core/errors.h"
 #include "project/document.h"
-#include "sizing/network_calculation.h"
 #include "sizing/units.h"
 #include "supply/supply_panel_values.h"
 #include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
+#include "ui/tree/network_tree.h"
 #include "ui/windows/busy_cursor.h"
 #include "ui/windows/main_window.h"
 
@@ -68,6 +69,9 @@ void ProjectCommands::StartNewProject() {
   window_.ResetToNewProject();
   window_.SetUnitLabels();
   panel_.ResetForNewProject();
+  // Nothing of the last project stays in view: its status line, its list.
+  window_.statusBar()->clearMessage();
+  window_.RefreshMaterialList();
 }
 
 void ProjectCommands::NewProject() {
@@ -84,6 +88,7 @@ void ProjectCommands::OpenProject() {
 }
 
 void ProjectCommands::OpenFile(const QString& path) {
+  window_.statusBar()->clearMessage();
   window_.State().ProjectPath = LocalPath(path);
   ShowProjectCaption();
   panel_.txtMetricSupplyPressureDrop->clear();
@@ -128,14 +133,14 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
   // Everything the panel shows is read before anything changes, so a
   // document that cannot be read leaves the current project as it was.
   const SupplyPanelValues values = SupplyPanelFromDocument(loaded);
-  ProgramState& state = window_.State();
   window_.Document() = std::move(loaded);
   panel_.ShowLoaded(values);
   window_.SetUnitLabels();
   BusyCursor busy;
-  CalculateNetwork(window_.Document(), state);
+  window_.RunCalculation();
   window_.RefreshMaterialList();
   window_.BuildTreeFromDocument();
+  window_.NetTree()->FitColumnsToContents();
   window_.ClickNode(window_.GasSupplyItem());
 }
 
@@ -158,14 +163,15 @@ ProjectCommands::SaveOutcome ProjectCommands::Save() {
 }
 
 ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
-  const std::optional<QString> chosen =
+  const std::optional<QString> dialogName =
       files_.SaveFileName(&window_, tr("Save As"), kProjectFilters, 1,
                           ProposedName(window_.State().ProjectPath, QStringLiteral(".cv")));
-  if (!chosen) return SaveOutcome::Cancelled;
-  const std::string path = LocalPath(*chosen);
-  if (QFileInfo::exists(*chosen)) {
+  if (!dialogName) return SaveOutcome::Cancelled;
+  const QString chosen = WithProjectExtension(*dialogName);
+  const std::string path = LocalPath(chosen);
+  if (QFileInfo::exists(chosen)) {
     const MessageAnswer answer =
-        window_.Messages().Show({"Overwrite file '" + chosen->toStdString() + "'?", "Confirm save",
+        window_.Messages().Show({"Overwrite file '" + chosen.toStdString() + "'?", "Confirm save",
                                  MessageButtons::YesNo, MessageIcon::None});
     if (answer != MessageAnswer::Yes) return SaveOutcome::Cancelled;
   }

@@ -102,6 +102,8 @@ cv::MessageAnswer QtMessageSink::Show(const cv::Message& message) {
   QMessageBox box(IconOf(message.icon), QString::fromStdString(message.EffectiveTitle()),
                   QString::fromStdString(message.text), ButtonsOf(message.buttons), parent_);
   box.setEscapeButton(EscapeButtonOf(message.buttons));
+  // A screen reader announces the box with its text, not its title alone.
+  box.setAccessibleDescription(box.text());
   cv::ArrowCursor arrow;
   return AnswerOf(box.exec());
 }

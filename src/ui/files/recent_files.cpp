@@ -52,6 +52,12 @@ QString ProposedName(const std::string& projectPath, const QString& suffix) {
   return name + suffix;
 }
 
+QString WithProjectExtension(const QString& chosen) {
+  return QFileInfo(chosen).fileName().lastIndexOf(QLatin1Char('.')) > 0
+             ? chosen
+             : chosen + QStringLiteral(".cv");
+}
+
 RecentFilesMenu::RecentFilesMenu(MainWindow& window, ProjectCommands& commands)
     : QObject(&window), window_(window), commands_(commands) {
   setObjectName(QStringLiteral("RecentFilesMenu"));

@@ -32,6 +32,10 @@ void KeepFolderOf(const QString& file);
 // project file's name without its extension ("New Project" for one never
 // saved), then the suffix (".cv", ".xlsx").
 QString ProposedName(const std::string& projectPath, const QString& suffix);
+// The name Save As stores under: ".cv" is added to a name chosen without an
+// extension (a dot after the first character of the file name), so that
+// Open lists the file; any other name is kept as chosen.
+QString WithProjectExtension(const QString& chosen);
 
 // The File menu's entries "&1 house.cv" ... above "E&xit"; choosing one
 // opens that project (after the offer to save). A project that is no longer

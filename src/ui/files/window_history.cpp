@@ -1,7 +1,8 @@
 // The window's side of the undo history: the Edit menu, what a step keeps of
 // the window (the document text, expanded items, shown node) and how a step
 // is shown again. Restoring reads the document as it was, calculated sizes
-// included, so nothing is recalculated.
+// included, so nothing is recalculated: the result (and with it every mark,
+// count and refusal) is read again from the document and the passes' stops.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,6 +23,21 @@ namespace {
 // Exactly the text SerializeDocument wrote: blank texts and line ends kept.
 constexpr unsigned kExactParse =
     (pugi::parse_full | pugi::parse_ws_pcdata) & ~(pugi::parse_eol | pugi::parse_wconv_attribute);
+
+// The branches to expand when a step is shown again: each item there now
+// keeps the state the user gave it; only the nodes the step brings back
+// take theirs from the step.
+QStringList ExpansionAfterRestore(QTreeWidget* tree, const QStringList& kept) {
+  QSet<QString> present;
+  QStringList ids;
+  for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+    present.insert(ItemId(*it));
+    if ((*it)->isExpanded()) ids.append(ItemId(*it));
+  }
+  for (const QString& id : kept)
+    if (!present.contains(id)) ids.append(id);
+  return ids;
+}
 
 }  // namespace
 
@@ -103,7 +119,7 @@ ProjectView MainWindow::TakeView() const {
   std::vector<std::string> expanded;
   for (const QString& id : ExpandedIds()) expanded.push_back(id.toStdString());
   return {SerializeDocument(document_), std::move(expanded),
-          currentNode_ ? NodeId(currentNode_) : std::string(), state_.LastSizingFailed};
+          currentNode_ ? NodeId(currentNode_) : std::string(), result_.failures};
 }
 
 void MainWindow::RebuildTree(const QStringList& expandedIds, pugi::xml_node shown) {
@@ -125,14 +141,17 @@ void MainWindow::RestoreView(const ProjectView& view) {
   if (!document_.load_buffer(view.text.data(), view.text.size(), kExactParse))
     Raise(kErrInvalidArgument, "the project kept for undo could not be read");
   const SupplyPanelValues values = SupplyPanelFromDocument(document_);
-  state_.LastSizingFailed = view.lastSizingFailed;
+  state_.SizingFailures = view.sizingFailures;
+  state_.LastSizingFailed = !view.sizingFailures.empty();
+  result_ = ReadCalcResult(document_, values.dualSystem, view.sizingFailures);
   if (showSupplyHook_) showSupplyHook_(values);
   SetUnitLabels();
   currentNode_ = {};
   QStringList expanded;
   for (const std::string& id : view.expandedIds) expanded.append(QString::fromStdString(id));
-  RebuildTree(expanded, view.shownId.empty() ? ProjectRoot(document_)
-                                             : FindSystemNodeById(document_, view.shownId));
+  RebuildTree(ExpansionAfterRestore(tree_, expanded),
+              view.shownId.empty() ? ProjectRoot(document_)
+                                   : FindSystemNodeById(document_, view.shownId));
   if (tabStrip_->currentIndex() == kMaterialListPage) RefreshMaterialList();
 }
 

@@ -20,7 +20,7 @@ void MainWindow::ExportDiagram_Click() {
   // A name without an extension is written as SVG.
   if (QFileInfo(*chosen).suffix().isEmpty()) *chosen += QStringLiteral(".svg");
   const auto layOut = [this](const cv::TextMeasure& measure) {
-    return LayOutProject(document_, state_, measure);
+    return LayOutProject(document_, result_, measure);
   };
   if (!ExportDiagramFile(layOut, *chosen))
     Messages().Show(

@@ -21,7 +21,7 @@ void MainWindow::ExportCalculations_Click() {
   Guarded([&] {
     const CNumericLocaleHold numbers;
     const CalculationTable table = BuildCalculationTable(document_);
-    const ProjectFacts facts{state_.ProjectPath, CurrentDateTimeText(), CountRunsNotSized(state_)};
+    const ProjectFacts facts{state_.ProjectPath, CurrentDateTimeText(), result_.UnsizedCount()};
     ExportCalculationTable(table, IsMetricTable(document_), path.toStdString(),
                            SheetNameForProject(state_.ProjectPath),
                            ProjectSheetRows(document_, facts));

@@ -140,7 +140,7 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
   }
   if (job == Job::Diagram) {
     const cv::DiagramLayout layout =
-        LayOutProject(doc, window_.State(), cv::PrintTextMeasure(surface));
+        LayOutProject(doc, window_.Result(), cv::PrintTextMeasure(surface));
     cv::PrintDiagramJob(surface, doc, layout, Header(), copies);
     return;
   }
@@ -153,13 +153,14 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
 void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
   std::optional<CopyCountHold> copies;
   std::shared_ptr<cv::PrintSurface> surface;
+  // One command, one answer: "Entire Project" prints nothing when refused.
+  if (cv::PrintRefused(window_.Document(), window_.Result())) {
+    seams_.messages->Show(
+        {cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok, cv::MessageIcon::Exclamation});
+    return;
+  }
   try {
     for (Job job : jobs) {
-      if (cv::PrintRefused(window_.Document(), window_.State())) {
-        seams_.messages->Show({cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok,
-                               cv::MessageIcon::Exclamation});
-        continue;
-      }
       if (!surface) {
         ProposeOutputFile();
         if (!seams_.printers->ConfirmPrint(&window_, printer_)) return;

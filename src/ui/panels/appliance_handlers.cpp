@@ -60,12 +60,15 @@ void MainWindow::cboAppliance_Click() {
     if (!IsKind(node, "EFV")) SetListPosition(p.cboEFV, kFirstEFVModel, [this] { cboEFV_Click(); });
     p.txtLoad->setEnabled(false);
   }
-  if (!refusal) return;
-  ShowPlain(refusal);
-  // A regulator refused below an EFV falls back to the list's second entry.
-  const int back =
-      kind == QLatin1String("Regulator") ? kRegulatorFallbackKind : PreviousApplianceIndex;
-  SetListPosition(p.cboAppliance, back, [this] { cboAppliance_Click(); });
+  if (refusal) {
+    ShowPlain(refusal);
+    // A regulator refused below an EFV falls back to the list's second entry.
+    const int back =
+        kind == QLatin1String("Regulator") ? kRegulatorFallbackKind : PreviousApplianceIndex;
+    SetListPosition(p.cboAppliance, back, [this] { cboAppliance_Click(); });
+  }
+  // The load box follows the choice at once, not only after Update.
+  ApplyLoadBoxRule(item);
 }
 
 void MainWindow::ResetNewEFVChoice(pugi::xml_node node) {

@@ -12,6 +12,8 @@
 #include "reports/pressure_readings.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
+#include "ui/access/panel_keys.h"
+#include "ui/panels/shown_values.h"
 
 namespace cv::ui {
 namespace {
@@ -82,6 +84,7 @@ AppliancePanel::AppliancePanel(QWidget* parent)
       "Select this option if you want to specify the exact size of material to use for this "
       "length."));
   LayOut();
+  GiveAccessKeys(*this);
   connect(cboMaterial, &QComboBox::activated, this, [this] { cboMaterial_Click(); });
   connect(chkFixedSize, &QCheckBox::clicked, this, [this] { chkFixedSize_Click(); });
 }
@@ -108,11 +111,7 @@ void AppliancePanel::LayOut() {
   addRow(lblMaterial, cboMaterial);
   addRow(lblMaterialSizeLabel, cboMaterialSize);
   grid->addWidget(chkFixedSize, row++, 1, 1, 2);
-  // Results, not inputs: read-only, outside the panel's enabling.
-  for (QLineEdit* result : {txtPressureDrop, txtDeliveredPressure}) {
-    result->setReadOnly(true);
-    result->setFocusPolicy(Qt::NoFocus);
-  }
+  // Results, not inputs (shown read-only): outside the panel's enabling.
   addRow(lblPressureDrop, txtPressureDrop, lblPressureDropUnit);
   addRow(lblDeliveredPressure, txtDeliveredPressure, lblDeliveredPressureUnit);
   grid->addWidget(cmdUpdate, row++, 1, 1, 2, Qt::AlignLeft);
@@ -178,8 +177,8 @@ void AppliancePanel::ShowNodeControls(bool visible) {
 void AppliancePanel::ShowEFVControls(bool visible) { ShowWidgets({cboEFV, lblEFV}, visible); }
 
 bool AppliancePanel::ValidateInputs(MessageSink& messages) {
-  const std::string load = txtLoad->text().toStdString();
-  const std::string length = txtLength->text().toStdString();
+  const std::string load = TypedNumber(*txtLoad);
+  const std::string length = TypedNumber(*txtLength);
   if (!IsNumeric(load)) return Reject(messages, txtLoad, "Load and length must be numeric...");
   if (!IsNumeric(length)) return Reject(messages, txtLength, "Load and length must be numeric...");
   const char* negative = "Load and length must be greater than 0...";
@@ -197,20 +196,23 @@ bool AppliancePanel::ValidateInputs(MessageSink& messages) {
 void AppliancePanel::SetUnitLabels(std::string_view unitSystem) {
   lblLoadLabel->setText(QString::fromStdString(LoadUnitCaption(unitSystem)));
   lblLengthLabel->setText(QString::fromStdString(LengthUnitCaption(unitSystem)));
-  SetPressureUnit(PressureUnitCaption(SystemPressureUnit(unitSystem)));
+  DescribeUnits(*this, unitSystem);
+  SetPressureUnit(SystemPressureUnit(unitSystem));
 }
 
-void AppliancePanel::SetPressureUnit(std::string_view caption) {
+void AppliancePanel::SetPressureUnit(PressureUnit unit) {
+  const std::string_view caption = PressureUnitCaption(unit);
   const QString pressure =
       QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
   lblPressureDropUnit->setText(pressure);
   lblDeliveredPressureUnit->setText(pressure);
+  DescribePressures(*this, unit);
 }
 
 void AppliancePanel::ShowPressures(const RunPressureTexts& texts) {
   txtPressureDrop->setText(QString::fromStdString(texts.dropFromSupply));
   txtDeliveredPressure->setText(QString::fromStdString(texts.delivered));
-  SetPressureUnit(PressureUnitCaption(texts.unit));
+  SetPressureUnit(texts.unit);
 }
 
 }  // namespace cv::ui

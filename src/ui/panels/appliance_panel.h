@@ -16,6 +16,7 @@ class QPushButton;
 namespace cv {
 class MessageSink;
 struct RunPressureTexts;
+enum class PressureUnit;
 }  // namespace cv
 
 namespace cv::ui {
@@ -78,7 +79,7 @@ class AppliancePanel : public QGroupBox {
 
  private:
   void LayOut();
-  void SetPressureUnit(std::string_view caption);
+  void SetPressureUnit(PressureUnit unit);
 };
 
 }  // namespace cv::ui

@@ -1,7 +1,9 @@
 #include "ui/panels/shown_values.h"
 
 #include <QLineEdit>
+#include <QLocale>
 
+#include "core/locale_numbers.h"
 #include "core/number_text.h"
 #include "sizing/units.h"
 
@@ -23,10 +25,19 @@ QString ShownQuantity(const std::string& stored, std::string_view quantity,
   return RoundedForReading(ConvertUnits(stored, quantity, kEnglish, unitSystem));
 }
 
+char LocaleDecimalSeparator() {
+  const QString point = QLocale().decimalPoint();
+  return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
+}
+
+std::string TypedNumber(const QLineEdit& box) {
+  return NumberTypedWith(box.text().toStdString(), LocaleDecimalSeparator());
+}
+
 std::string StoredQuantity(const QLineEdit& box, const std::string& stored,
                            std::string_view quantity, std::string_view unitSystem) {
   if (!box.isModified()) return stored;
-  return ConvertUnits(box.text().toStdString(), quantity, unitSystem, kEnglish);
+  return ConvertUnits(TypedNumber(box), quantity, unitSystem, kEnglish);
 }
 
 }  // namespace cv::ui

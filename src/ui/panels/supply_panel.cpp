@@ -12,6 +12,7 @@
 
 #include "sizing/tables.h"
 #include "supply/supply_presets.h"
+#include "ui/access/panel_keys.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/panels/shown_values.h"
 
@@ -20,7 +21,6 @@ namespace cv::ui {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
 
 void Enable(std::initializer_list<QWidget*> widgets, bool enabled) {
   for (QWidget* w : widgets) w->setEnabled(enabled);
@@ -37,6 +37,7 @@ SupplyPanel::SupplyPanel(pugi::xml_document& document, ProgramState& state, Mess
       hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("SupplyPanel"));
   LayOut();
+  GiveAccessKeys(*this);
   ConnectHandlers();
   // The frames start as the unchecked dual boxes want them.
   chkMetricDualPressure_Click();
@@ -48,8 +49,13 @@ void SupplyPanel::ConnectHandlers() {
   // handler itself (ui/click_on_set.h).
   connect(cboGasType, &QComboBox::activated, this, [this] { cboGasType_Click(); });
   connect(cboSupplyPressure, &QComboBox::activated, this, [this] { cboSupplyPressure_Click(); });
-  connect(calculationMethods, &QButtonGroup::idClicked, this,
-          [this](int id) { CalculationMethod_Click(id); });
+  connect(calculationMethods, &QButtonGroup::idClicked, this, [this](int id) {
+    // The user-defined boxes are disabled until that method is chosen.
+    const bool starting = id == static_cast<int>(SupplyMethod::UserDefined) &&
+                          !txtMetricSupplyPressureDrop->isEnabled();
+    CalculationMethod_Click(id);
+    if (starting) StartUserDefinedMethod();
+  });
   connect(chkMetricDualPressure, &QCheckBox::clicked, this,
           [this] { chkMetricDualPressure_Click(); });
   connect(chkDeliveryDualPressure, &QCheckBox::clicked, this,
@@ -179,11 +185,24 @@ void SupplyPanel::ClearUserDefinedInputs() {
   SetBoxTexts(boxes);
 }
 
+void SupplyPanel::StartUserDefinedMethod() {
+  SupplyBoxTexts boxes = BoxTexts();
+  FillUserDefinedStartValues(document_, chkMetricDualPressure->isChecked(), boxes);
+  SetBoxTexts(boxes);
+}
+
+void SupplyPanel::ShowDualTicks(bool metric, bool delivery) {
+  SetCheckValue(chkMetricDualPressure, metric, [this] { chkMetricDualPressure_Click(); });
+  SetCheckValue(chkDeliveryDualPressure, delivery, [this] { chkDeliveryDualPressure_Click(); });
+}
+
 void SupplyPanel::ResetForNewProject() {
   SetListPosition(cboGasType, 0, [this] { cboGasType_Click(); });
   SetListPosition(cboSupplyPressure, 1, [this] { cboSupplyPressure_Click(); });
   cboSupplyPressure->setEnabled(true);
   SetMethod(SupplyMethod::Fixed);
+  // A tick the last project never applied must not carry over.
+  ShowDualTicks(false, false);
   EnableDeliveryInputs(false);
   EnableUserDefinedInputs(false);
 }
@@ -194,12 +213,9 @@ void SupplyPanel::ShowLoaded(const SupplyPanelValues& v) {
   SetListPosition(cboSupplyPressure, v.supplyPreset, [this] { cboSupplyPressure_Click(); });
   if (v.method == SupplyMethod::Fixed) ShowFixedInternalPressure(v.fixedHighFrames);
   SetListPositionQuietly(cboInternalPressure, v.internalPreset);
-  if (v.chkMetricDualPressure)
-    SetCheckValue(chkMetricDualPressure, *v.chkMetricDualPressure,
-                  [this] { chkMetricDualPressure_Click(); });
-  if (v.chkDeliveryDualPressure)
-    SetCheckValue(chkDeliveryDualPressure, *v.chkDeliveryDualPressure,
-                  [this] { chkDeliveryDualPressure_Click(); });
+  // A method that has no tick of its own shows it cleared: a tick never
+  // applied belongs to no project.
+  ShowDualTicks(v.chkMetricDualPressure.value_or(false), v.chkDeliveryDualPressure.value_or(false));
   SetBoxTexts(v.boxes);
 }
 
@@ -235,7 +251,7 @@ SupplyBoxTexts SupplyPanel::BoxTexts() const {
     const std::string& exact = shownExactly_.*field;
     texts.*field = !shown->isModified() && shown->text() == RoundedForReading(exact)
                        ? exact
-                       : S(shown->text());
+                       : TypedNumber(*shown);
   }
   return texts;
 }

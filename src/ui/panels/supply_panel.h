@@ -116,6 +116,10 @@ class SupplyPanel : public QWidget {
   void Arrange();
   void ConnectHandlers();
   void ShowFixedInternalPressure(bool visible);
+  // The user chose the user-defined method: its boxes start with the
+  // project's supply values in millibar.
+  void StartUserDefinedMethod();
+  void ShowDualTicks(bool metric, bool delivery);
   void ShowUserDefinedInternal(bool visible);
   void EnableUserDefinedInputs(bool enabled);
   void EnableDeliveryInputs(bool enabled);

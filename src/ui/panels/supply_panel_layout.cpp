@@ -42,6 +42,7 @@ QGroupBox* Frame(const char* name, const QString& caption) {
 void AddRow(QGroupBox* frame, QLabel* caption, QWidget* box, QLabel* unit = nullptr) {
   auto* grid = static_cast<QGridLayout*>(frame->layout());
   const int row = grid->rowCount();
+  caption->setBuddy(box);
   grid->addWidget(caption, row, 0);
   grid->addWidget(box, row, 1);
   if (unit) grid->addWidget(unit, row, 2);

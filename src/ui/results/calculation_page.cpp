@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QBrush>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -10,8 +11,11 @@
 #include <map>
 
 #include "core/errors.h"
+#include "core/locale_numbers.h"
 #include "core/number_text.h"
 #include "reports/calculation_table.h"
+#include "ui/access/failed_colour.h"
+#include "ui/panels/shown_values.h"
 
 namespace cv::ui {
 namespace {
@@ -27,16 +31,24 @@ std::string Readable(size_t column, const std::string& cell) {
   return FormatNumber(RoundHalfEven(*value, column == 3 || column == 5 ? 2 : 3));
 }
 
+// A spreadsheet of the user's locale reads a pasted number with its comma.
+QString InLocale(const QString& number) {
+  return QString::fromStdString(NumberShownWith(number.toStdString(), LocaleDecimalSeparator()));
+}
+
 }  // namespace
 
 class CalculationModel : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  void Show(CalculationTable table, bool metric) {
+  // reasons: why the run of each row is not sized, empty when it is.
+  void Show(CalculationTable table, bool metric, std::vector<QString> reasons) {
     beginResetModel();
     rows_ = std::move(table.rows);
     if (!rows_.empty()) rows_.erase(rows_.begin());  // row 0 is never filled
+    reasons_ = std::move(reasons);
+    reasons_.resize(rows_.size());
     metric_ = metric;
     endResetModel();
   }
@@ -48,7 +60,12 @@ class CalculationModel : public QAbstractTableModel {
     return parent.isValid() ? 0 : static_cast<int>(kCalculationColumns);
   }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::TextAlignmentRole)) return {};
+    if (!index.isValid()) return {};
+    const QString& reason = reasons_.at(static_cast<size_t>(index.row()));
+    if (role == Qt::ForegroundRole)
+      return reason.isEmpty() ? QVariant() : QBrush(FailedRunColour());
+    if (role == Qt::ToolTipRole) return reason.isEmpty() ? QVariant() : reason;
+    if (role != Qt::DisplayRole && role != Qt::TextAlignmentRole) return {};
     const size_t column = static_cast<size_t>(index.column());
     const std::string& cell = rows_.at(static_cast<size_t>(index.row())).at(column);
     if (role == Qt::TextAlignmentRole)
@@ -62,12 +79,15 @@ class CalculationModel : public QAbstractTableModel {
 
  private:
   std::vector<CalculationRow> rows_;
+  std::vector<QString> reasons_;
   bool metric_ = false;
 };
 
-CalculationPage::CalculationPage(const pugi::xml_document& document, QWidget* parent)
+CalculationPage::CalculationPage(const pugi::xml_document& document, const CalcResult& result,
+                                 QWidget* parent)
     : QWidget(parent),
       document_(document),
+      result_(result),
       model_(new CalculationModel(this)),
       view_(new QTableView(this)) {
   setObjectName(QStringLiteral("fTabView3"));
@@ -104,13 +124,17 @@ void CalculationPage::showEvent(QShowEvent* event) {
 void CalculationPage::Refresh() {
   stale_ = false;
   try {
+    // The result lists the runs in document order, as the table does.
+    std::vector<QString> reasons;
+    for (const RunResult& run : result_.runs)
+      reasons.push_back(QString::fromStdString(run.message));
     CalculationTable table = BuildCalculationTable(document_);
     DashUncomputedPressures(table, document_);
-    model_->Show(std::move(table), IsMetricTable(document_));
+    model_->Show(std::move(table), IsMetricTable(document_), std::move(reasons));
   } catch (const CvError&) {
     // A document that cannot be tabled (a field that is not a number) shows
     // no rows; the export reports why.
-    model_->Show({}, false);
+    model_->Show({}, false, {});
   }
   view_->resizeColumnsToContents();
 }
@@ -118,7 +142,9 @@ void CalculationPage::Refresh() {
 QString CalculationPage::SelectedCellsText() const {
   std::map<int, std::map<int, QString>> cells;
   for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
-    cells[index.row()][index.column()] = index.data().toString();
+    cells[index.row()][index.column()] = IsNumberColumn(static_cast<size_t>(index.column()))
+                                             ? InLocale(index.data().toString())
+                                             : index.data().toString();
   QString text;
   for (const auto& [row, columns] : cells) {
     QStringList line;

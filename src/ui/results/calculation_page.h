@@ -1,11 +1,14 @@
 // The "Calculations" page: the calculation table of the export (same rows,
 // same columns) in a table view, numbers rounded for reading. It follows
-// every calculation, rebuilt when it is shown after one; Ctrl+C copies the
-// selected cells as tab-separated text.
+// every calculation, rebuilt when it is shown after one; a run not sized is
+// red with the reason in its tool tip. Ctrl+C copies the selected cells as
+// tab-separated text.
 #pragma once
 
 #include <QWidget>
 #include <pugixml.hpp>
+
+#include "sizing/calc_result.h"
 
 class QTableView;
 
@@ -17,8 +20,9 @@ class CalculationPage : public QWidget {
   Q_OBJECT
 
  public:
-  // The document must outlive the page.
-  CalculationPage(const pugi::xml_document& document, QWidget* parent = nullptr);
+  // The document and result must outlive the page.
+  CalculationPage(const pugi::xml_document& document, const CalcResult& result,
+                  QWidget* parent = nullptr);
 
   // The document was calculated again: rebuilt now when shown, else when
   // next shown.
@@ -36,6 +40,7 @@ class CalculationPage : public QWidget {
   void Refresh();
 
   const pugi::xml_document& document_;
+  const CalcResult& result_;
   CalculationModel* model_;
   QTableView* view_;
   bool stale_ = true;

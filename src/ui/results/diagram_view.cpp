@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "reports/diagram_drawing.h"
+#include "reports/diagram_moves.h"
+#include "ui/access/diagram_accessible.h"
 #include "ui/results/qt_diagram_canvas.h"
 
 namespace cv::ui {
@@ -32,22 +34,42 @@ DiagramView::DiagramView(QWidget* parent) : QWidget(parent) {
 
 void DiagramView::SetDiagram(cv::DiagramLayout layout) {
   layout_ = std::move(layout);
+  ++generation_;
   update();
 }
 
 void DiagramView::SetSelectedNode(const std::string& nodeId) {
   if (selected_ == nodeId) return;
   selected_ = nodeId;
+  const int box = SelectedBox();
+  if (isVisible()) ScrollToBox(box);
+  if (hasFocus()) AnnounceSelectedBox(this, box);
   update();
+}
+
+int DiagramView::SelectedBox() const noexcept { return cv::FindBox(layout_, selected_); }
+
+QString DiagramView::BoxReading(int box) const {
+  const cv::DiagramBox& shown = layout_.boxes.at(static_cast<size_t>(box));
+  return reader_ ? reader_(shown) : QString::fromStdString(shown.description);
+}
+
+void DiagramView::ScrollToBox(int box) {
+  if (box < 0) return;
+  const QRectF shown = BoxRect(box);
+  if (rect().contains(shown.toAlignedRect())) return;
+  origin_ += rect().center() - shown.center();
 }
 
 double DiagramView::Scale() const noexcept { return zoom_ * kPixelsPerTwip; }
 
 QPointF DiagramView::ToDiagram(QPointF widgetPos) const { return (widgetPos - origin_) / Scale(); }
 
-QPointF DiagramView::BoxCentre(int box) const {
+QPointF DiagramView::BoxCentre(int box) const { return BoxRect(box).center(); }
+
+QRectF DiagramView::BoxRect(int box) const {
   const cv::DiagramRect& r = layout_.boxes.at(static_cast<size_t>(box)).rect;
-  return origin_ + QPointF(r.x + r.width / 2, r.y + r.height / 2) * Scale();
+  return QRectF(origin_ + QPointF(r.x, r.y) * Scale(), QSizeF(r.width, r.height) * Scale());
 }
 
 void DiagramView::Fit() {
@@ -69,9 +91,13 @@ void DiagramView::ZoomBy(double factor, QPointF anchor) {
   update();
 }
 
-QString DiagramView::NodeAt(QPointF widgetPos) const {
+int DiagramView::BoxAtPoint(QPointF widgetPos) const {
   const QPointF at = ToDiagram(widgetPos);
-  const int box = cv::BoxAt(layout_, at.x(), at.y());
+  return cv::BoxAt(layout_, at.x(), at.y());
+}
+
+QString DiagramView::NodeAt(QPointF widgetPos) const {
+  const int box = BoxAtPoint(widgetPos);
   return box < 0 ? QString()
                  : QString::fromStdString(layout_.boxes[static_cast<size_t>(box)].nodeId);
 }
@@ -117,8 +143,31 @@ void DiagramView::keyPressEvent(QKeyEvent* event) {
     ZoomBy(kZoomStep, centre);
   else if (event->matches(QKeySequence::ZoomOut) || (control && event->key() == Qt::Key_Minus))
     ZoomBy(1 / kZoomStep, centre);
-  else
+  else if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier) || !MoveByKey(event->key()))
     QWidget::keyPressEvent(event);
+}
+
+bool DiagramView::MoveByKey(int key) {
+  if (layout_.boxes.empty()) return false;
+  const int box = std::max(SelectedBox(), 0);
+  const auto idOf = [this](int b) {
+    return QString::fromStdString(layout_.boxes[static_cast<size_t>(b)].nodeId);
+  };
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    emit nodeActivated(idOf(box));
+    return true;
+  }
+  using Move = cv::DiagramMove;
+  constexpr std::pair<int, Move> kMoves[] = {{Qt::Key_Up, Move::Parent},
+                                             {Qt::Key_Down, Move::FirstChild},
+                                             {Qt::Key_Left, Move::PreviousSibling},
+                                             {Qt::Key_Right, Move::NextSibling}};
+  int target = key == Qt::Key_Home ? 0 : -1;
+  for (const auto& [moveKey, move] : kMoves)
+    if (moveKey == key) target = cv::DiagramStep(layout_, box, move);
+  if (target < 0) return false;
+  if (target != SelectedBox()) emit nodeClicked(idOf(target));
+  return true;
 }
 
 void DiagramView::mousePressEvent(QMouseEvent* event) {

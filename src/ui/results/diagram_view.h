@@ -1,9 +1,11 @@
 // The network diagram on screen: drawn through the core's drawing code on a
 // QPainter, zoomed with the wheel or Ctrl+plus/minus, panned by dragging.
-// A click on a box reports its node; a double click asks to open it.
+// A click on a box reports its node; a double click asks to open it. The
+// arrow keys move between the boxes and Enter opens the selected one.
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "reports/diagram_layout.h"
@@ -31,6 +33,20 @@ class DiagramView : public QWidget {
   double Zoom() const noexcept { return zoom_; }
   // Where a box's centre is drawn in the widget.
   QPointF BoxCentre(int box) const;
+  // Where a box is drawn in the widget.
+  QRectF BoxRect(int box) const;
+  // The box under a widget position, or -1.
+  int BoxAtPoint(QPointF widgetPos) const;
+  // The selected node's box, or -1.
+  int SelectedBox() const noexcept;
+  // Counts the diagrams shown: a screen reader's items of an older one are
+  // gone.
+  int Generation() const noexcept { return generation_; }
+  // What a screen reader says for a box; set by the page, which knows the
+  // document.
+  using Reader = std::function<QString(const cv::DiagramBox&)>;
+  void SetReader(Reader reader) { reader_ = std::move(reader); }
+  QString BoxReading(int box) const;
 
  signals:
   void nodeClicked(const QString& nodeId);
@@ -52,6 +68,9 @@ class DiagramView : public QWidget {
   // The node id of the box under a widget position, or empty.
   QString NodeAt(QPointF widgetPos) const;
   void FitReadably();
+  // Arrow keys walk the boxes as the tree's items; Enter opens the node.
+  bool MoveByKey(int key);
+  void ScrollToBox(int box);
 
   cv::DiagramLayout layout_;
   std::string selected_;
@@ -62,6 +81,8 @@ class DiagramView : public QWidget {
   bool pressed_ = false;
   bool dragged_ = false;
   bool fitPending_ = false;
+  int generation_ = 0;
+  Reader reader_;
 };
 
 }  // namespace cv::ui

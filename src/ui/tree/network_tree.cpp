@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QSettings>
 #include <QToolTip>
+#include <algorithm>
 
 #include "ui/tree/icons.h"
 #include "ui/tree/result_columns.h"
@@ -22,8 +23,11 @@ NetworkTree::NetworkTree(QWidget* parent) : QTreeWidget(parent) {
   setHeaderLabels(TreeColumnHeaders("English"));
   header()->setStretchLastSection(false);
   const int widths[kTreeColumnCount] = {190, 80, 70, 125, 135, 160};
-  for (int column = 0; column < kTreeColumnCount; ++column)
-    header()->resizeSection(column, widths[column]);
+  for (int column = 0; column < kTreeColumnCount; ++column) SetColumnWidth(column, widths[column]);
+  userWidths_.assign(kTreeColumnCount, 0);
+  connect(header(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+    if (!settingWidth_ && column < kTreeColumnCount) userWidths_[column] = width;
+  });
   setIconSize(QSize(20, 20));
   setSelectionMode(QAbstractItemView::SingleSelection);
   setDragEnabled(true);
@@ -54,16 +58,53 @@ QTreeWidgetItem* NetworkTree::FindItemByKey(const QString& key) const {
   return nullptr;
 }
 
+namespace {
+const QString kUserWidthsKey = QStringLiteral("tree/userColumnWidths");
+}
+
 NetworkTree::~NetworkTree() {
-  if (keepColumnWidths_)
-    QSettings(QStringLiteral("CORVANTA"), QStringLiteral("Sizing Program"))
-        .setValue(QStringLiteral("tree/columns"), header()->saveState());
+  if (!keepColumnWidths_) return;
+  QVariantList widths;
+  for (int width : userWidths_) widths.append(width);
+  QSettings(QStringLiteral("CORVANTA"), QStringLiteral("Sizing Program"))
+      .setValue(kUserWidthsKey, widths);
 }
 
 void NetworkTree::KeepColumnWidths() {
   keepColumnWidths_ = true;
   const QSettings settings(QStringLiteral("CORVANTA"), QStringLiteral("Sizing Program"));
-  header()->restoreState(settings.value(QStringLiteral("tree/columns")).toByteArray());
+  const QVariantList widths = settings.value(kUserWidthsKey).toList();
+  for (int column = 0; column < kTreeColumnCount && column < widths.size(); ++column) {
+    userWidths_[column] = widths[column].toInt();
+    if (userWidths_[column] > 0) SetColumnWidth(column, userWidths_[column]);
+  }
+}
+
+void NetworkTree::SetColumnWidth(int column, int width) {
+  settingWidth_ = true;
+  header()->resizeSection(column, width);
+  settingWidth_ = false;
+}
+
+int NetworkTree::ContentWidth(int column) const {
+  int width = header()->sectionSizeHint(column);
+  // Walked with the depth of each item: the first column is indented by it.
+  std::vector<std::pair<QTreeWidgetItem*, int>> pending;
+  for (int i = 0; i < topLevelItemCount(); ++i)
+    pending.emplace_back(topLevelItem(i), rootIsDecorated() ? 1 : 0);
+  while (!pending.empty()) {
+    const auto [item, depth] = pending.back();
+    pending.pop_back();
+    const int indent = column == 0 ? depth * indentation() : 0;
+    width = std::max(width, indent + sizeHintForIndex(indexFromItem(item, column)).width());
+    for (int i = 0; i < item->childCount(); ++i) pending.emplace_back(item->child(i), depth + 1);
+  }
+  return width;
+}
+
+void NetworkTree::FitColumnsToContents() {
+  for (int column = 0; column < kTreeColumnCount; ++column)
+    if (userWidths_[column] == 0) SetColumnWidth(column, ContentWidth(column));
 }
 
 QString NetworkTree::ToolTipOf(const QTreeWidgetItem* item) const {
@@ -128,6 +169,12 @@ void NetworkTree::keyPressEvent(QKeyEvent* event) {
   }
   if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
     emit addRequested();
+    return;
+  }
+  const bool edit =
+      event->key() == Qt::Key_F2 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (edit && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    emit editRequested();
     return;
   }
   QTreeWidget::keyPressEvent(event);

@@ -6,6 +6,7 @@
 
 #include <QTreeWidget>
 #include <functional>
+#include <vector>
 
 namespace cv::ui {
 
@@ -41,9 +42,13 @@ class NetworkTree : public QTreeWidget {
   void SetToolTipSource(ToolTipSource source) { toolTipSource_ = std::move(source); }
   QString ToolTipOf(const QTreeWidgetItem* item) const;
 
-  // Column widths are read from the user's settings now and written back
-  // when the tree goes; unless this is called they are left alone.
+  // The widths the user set by dragging are read from the user's settings
+  // now and written back when the tree goes; unless this is called they
+  // last as long as the tree.
   void KeepColumnWidths();
+  // Each column the user has not sized fits its contents, every item
+  // counted (folded branches too) and the header's text.
+  void FitColumnsToContents();
   ~NetworkTree() override;
 
  signals:
@@ -53,6 +58,8 @@ class NetworkTree : public QTreeWidget {
   // The Delete and Insert keys.
   void removeRequested();
   void addRequested();
+  // F2 or Enter: the selected node is to be edited in the panel.
+  void editRequested();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -71,8 +78,14 @@ class NetworkTree : public QTreeWidget {
   QTreeWidgetItem* dragNode_ = nullptr;
   QTreeWidgetItem* dropHighlight_ = nullptr;
   bool dragging_ = false;
+  // The tree sets a width itself: not the user's.
+  void SetColumnWidth(int column, int width);
+  int ContentWidth(int column) const;
+
   ToolTipSource toolTipSource_;
   bool keepColumnWidths_ = false;
+  bool settingWidth_ = false;
+  std::vector<int> userWidths_;  // per column; 0 where the user set none
 };
 
 }  // namespace cv::ui

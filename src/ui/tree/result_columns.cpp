@@ -7,6 +7,7 @@
 #include "project/document.h"
 #include "reports/pressure_readings.h"
 #include "sizing/units.h"
+#include "ui/access/failed_colour.h"
 #include "ui/tree/icons.h"
 #include "ui/tree/tree_items.h"
 
@@ -72,7 +73,7 @@ void ShowSupplyResults(QTreeWidgetItem* item, pugi::xml_node root, std::string_v
 void MarkSizingFailure(QTreeWidgetItem* item, const QString& message) {
   if (message.isEmpty() && SizingFailureOf(item).isEmpty()) return;
   item->setData(kColumnName, kFailureRole, message.isEmpty() ? QVariant() : QVariant(message));
-  const QBrush text = message.isEmpty() ? QBrush() : QBrush(Qt::red);
+  const QBrush text = message.isEmpty() ? QBrush() : QBrush(FailedRunColour());
   for (int column = 0; column < kTreeColumnCount; ++column) item->setForeground(column, text);
   const QString image = ItemImageKey(item);
   item->setIcon(kColumnName, message.isEmpty() ? DeviceIcon(image) : FailedDeviceIcon(image));

@@ -10,10 +10,12 @@
 #include "edit/placement_rules.h"
 #include "project/document.h"
 #include "reports/pressure_readings.h"
+#include "sizing/calc_result.h"
 #include "sizing/carried_loads.h"
 #include "sizing/network_calculation.h"
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
+#include "ui/access/tree_reading.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/panels/shown_values.h"
@@ -120,7 +122,7 @@ QTreeWidgetItem* MainWindow::AddNode(QTreeWidgetItem* parentItem) {
   if (!node) return nullptr;
   QTreeWidgetItem* item =
       tree_->AddItem(parentItem, Text(NodeId(node)) + QStringLiteral(" New Appliance"),
-                     QStringLiteral("New Appliance"), kLogoImage);
+                     QStringLiteral("New Appliance"), kNewNodeImage);
   parentItem->setExpanded(true);
   Calculate();
   ClickNode(item);
@@ -176,8 +178,8 @@ EditOutcome MainWindow::UpdateNode(QTreeWidgetItem* item) {
 
 QTreeWidgetItem* MainWindow::AddNodeItem(pugi::xml_node node, QTreeWidgetItem* parentItem) {
   const QString text = Text(FieldText(node, "description"));
-  const std::string appliance = FieldText(node, "appliance");
-  const QString image = appliance == "Other" ? kLogoImage : Text(appliance);
+  // Every kind has its own picture; only the gas supply shows the logo.
+  const QString image = Text(FieldText(node, "appliance"));
   return tree_->AddItem(parentItem, Text(NodeId(node)) + QLatin1Char(' ') + text, text, image);
 }
 
@@ -225,9 +227,15 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
 void MainWindow::Calculate() {
   {
     BusyCursor busy;
-    CalculateNetwork(document_, state_);
+    RunCalculation();
   }
   ShowCalculatedValues();
+}
+
+void MainWindow::RunCalculation() {
+  // A calculation that fails leaves no result to mark.
+  result_ = {};
+  result_ = CalculateProject(document_, state_);
 }
 
 void MainWindow::ShowCalculatedValues() {
@@ -237,8 +245,8 @@ void MainWindow::ShowCalculatedValues() {
   for (const auto& [node, drop] : StoredDropsFromSource(document_))
     runs.try_emplace(QString::fromUtf8(node.first_attribute().value()), node, drop);
   std::unordered_map<QString, QString> failures;
-  for (const auto& failure : state_.SizingFailures)
-    failures.try_emplace(Text(failure.nodeId), Text(failure.message));
+  for (const RunResult& run : result_.runs)
+    if (run.status != RunStatus::Sized) failures.try_emplace(Text(run.id), Text(run.message));
   const CarriedLoads carried(document_);
   const std::string units = UnitSystem();
   const bool dual = project_.IsDualSystem();
@@ -251,11 +259,13 @@ void MainWindow::ShowCalculatedValues() {
       continue;
     }
     const QString id = ItemId(item);
-    if (const auto run = runs.find(id); run != runs.end())
+    const auto run = runs.find(id);
+    if (run != runs.end())
       ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
                      units, dual);
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
+    if (run != runs.end()) ShowReading(item, run->second.first, units, dual);
     failed += failure != failures.end() ? 1 : 0;
   }
   ShowFailedRunCount(failed);
@@ -279,6 +289,7 @@ void MainWindow::ResetToNewProject() {
   BuildNewProject(document_);
   state_.LastSizingFailed = false;
   state_.SizingFailures.clear();
+  result_ = {};
   ShowCalculatedValues();
   ClickNode(gasSupply);
   StartHistory();

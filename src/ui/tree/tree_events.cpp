@@ -10,7 +10,9 @@
 #include "project/document.h"
 #include "reports/material_list.h"
 #include "reports/pressure_readings.h"
+#include "sizing/carried_loads.h"
 #include "sizing/pressure_drop.h"
+#include "sizing/tables.h"
 #include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/tree/network_tree.h"
@@ -21,8 +23,8 @@ namespace cv::ui {
 
 void MainWindow::TreeView1_NodeClick(QTreeWidgetItem* item) { ClickNode(item); }
 
-// Fittings, regulators and EFVs carry the loads below them, never a load of
-// their own, and the gas supply's load is the network's total.
+// Only a kind that takes a load of its own has the box; the gas supply's load
+// is the network's total.
 void MainWindow::ApplyLoadBoxRule(QTreeWidgetItem* item) {
   panel_->txtLoad->setEnabled(
       item != GasSupplyItem() &&
@@ -52,7 +54,9 @@ void MainWindow::ShowPressureDropInformation() {
   pugi::xml_document copy;
   copy.reset(document_);
   const pugi::xml_node node = FindSystemNodeById(copy, NodeId(currentNode_));
-  const CalcContext ctx{state_, ProjectRoot(copy), {}};
+  const CarriedLoads carried(copy);
+  CalcContext ctx{state_, ProjectRoot(copy), {}};
+  ctx.carried = &carried;
   const double fromParent = PressureDropToSource(node, true, ctx);
   const double fromSource = PressureDropToSource(node, false, ctx);
   const PressureUnit unit = RunPressureUnit(node, UnitSystem(), project_.IsDualSystem());

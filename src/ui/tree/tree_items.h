@@ -13,6 +13,8 @@ namespace cv::ui {
 inline const QString kGasSupplyKey = QStringLiteral("CVSystem");
 inline const QString kGasSupplyCaption = QStringLiteral("Gas Supply");
 inline const QString kLogoImage = QStringLiteral("kestLogo");
+// A new node is of the kind "Other" until the user chooses one.
+inline const QString kNewNodeImage = QStringLiteral("Other");
 
 QString ItemKey(const QTreeWidgetItem* item);
 QString ItemImageKey(const QTreeWidgetItem* item);

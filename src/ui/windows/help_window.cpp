@@ -1,5 +1,6 @@
 #include "ui/windows/help_window.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QHBoxLayout>
@@ -58,6 +59,12 @@ HelpWindow::HelpWindow(const Seams& seams, QString helpPath, QWidget* parent)
           [](bool on) { QSettings().setValue(kShowHelpKey, on); });
   connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
   connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  // Escape closes the window as OK does, so the keyboard gets back to work.
+  auto* escape = new QAction(this);
+  escape->setShortcut(Qt::Key_Escape);
+  connect(escape, &QAction::triggered, this, [this] { cmdOK_Click(); });
+  addAction(escape);
+  txtHelp->setAccessibleName(QStringLiteral("Help"));
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(chkShowAtStartUp);

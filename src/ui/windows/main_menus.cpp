@@ -22,8 +22,8 @@ void MainWindow::BuildMenus() {
   AddMenuAction(file, QStringLiteral("Open"), QStringLiteral("&Open..."), QKeySequence::Open);
   file->addSeparator()->setObjectName(QStringLiteral("Sep1"));
   AddMenuAction(file, QStringLiteral("ExportCalculations"),
-                QStringLiteral("Export Calculations..."));
-  AddMenuAction(file, QStringLiteral("ExportDiagram"), QStringLiteral("Export Diagram\u2026"));
+                QStringLiteral("Export &Calculations..."));
+  AddMenuAction(file, QStringLiteral("ExportDiagram"), QStringLiteral("Export &Diagram\u2026"));
   file->addSeparator()->setObjectName(QStringLiteral("Sep"));
   AddMenuAction(file, QStringLiteral("Save"), QStringLiteral("&Save"), QKeySequence::Save);
   AddMenuAction(file, QStringLiteral("SaveAs"), QStringLiteral("Save &As..."),
@@ -31,10 +31,10 @@ void MainWindow::BuildMenus() {
   file->addSeparator()->setObjectName(QStringLiteral("Sep2"));
   QMenu* print = file->addMenu(QStringLiteral("&Print"));
   print->setObjectName(QStringLiteral("Print"));
-  AddMenuAction(print, QStringLiteral("PrintProject"), QStringLiteral("Entire Project"),
+  AddMenuAction(print, QStringLiteral("PrintProject"), QStringLiteral("&Entire Project"),
                 QKeySequence::Print);
-  AddMenuAction(print, QStringLiteral("PrintDesignLayout"), QStringLiteral("Design Layout"));
-  AddMenuAction(print, QStringLiteral("PrintMaterialList"), QStringLiteral("Material List"));
+  AddMenuAction(print, QStringLiteral("PrintDesignLayout"), QStringLiteral("Design &Layout"));
+  AddMenuAction(print, QStringLiteral("PrintMaterialList"), QStringLiteral("&Material List"));
   AddMenuAction(print, QStringLiteral("PrintDiagram"), QStringLiteral("&Diagram"));
   print->addSeparator();
   AddMenuAction(print, QStringLiteral("PrintSetup"), QStringLiteral("P&rint Setup..."));
@@ -44,17 +44,17 @@ void MainWindow::BuildMenus() {
   BuildEditMenu();
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  AddMenuAction(help, QStringLiteral("Howto"), QStringLiteral("How to use"),
+  AddMenuAction(help, QStringLiteral("Howto"), QStringLiteral("&How to use"),
                 QKeySequence(Qt::Key_F1));
   help->addSeparator()->setObjectName(QStringLiteral("Sep4"));
-  AddMenuAction(help, QStringLiteral("About"), QStringLiteral("About"));
+  AddMenuAction(help, QStringLiteral("About"), QStringLiteral("&About"));
 
   mnuTreeClick_ = new QMenu(this);
   mnuTreeClick_->setObjectName(QStringLiteral("mnuTreeClick"));
   AddMenuAction(mnuTreeClick_, QStringLiteral("mnuTreeClickAddNewAppliance"),
-                QStringLiteral("Add New Appliance"));
+                QStringLiteral("&Add New Appliance"));
   AddMenuAction(mnuTreeClick_, QStringLiteral("mnuTreeClickRemoveAppliance"),
-                QStringLiteral("Remove Appliance"));
+                QStringLiteral("&Remove Appliance"));
 }
 
 QAction* MainWindow::MenuAction(const QString& name) const {

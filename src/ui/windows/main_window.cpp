@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidgetItemIterator>
@@ -16,6 +18,7 @@
 
 #include "core/messages.h"
 #include "sizing/network_calculation.h"
+#include "ui/access/failed_colour.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
@@ -38,9 +41,13 @@ MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seam
   ConnectDiagram();
   lblFailedRuns_ = new QLabel(this);
   lblFailedRuns_->setObjectName(QStringLiteral("lblFailedRuns"));
-  lblFailedRuns_->setStyleSheet(QStringLiteral("color: red"));
+  lblFailedRuns_->setStyleSheet(QStringLiteral("color: %1").arg(FailedRunColour().name()));
   statusBar()->addPermanentWidget(lblFailedRuns_);
+  GiveAccessKeys();
   resize(1180, 680);
+  // At a large scale factor the window opens no larger than the screen.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    resize(size().boundedTo(screen->availableGeometry().size()));
 }
 
 MainWindow::~MainWindow() = default;
@@ -60,9 +67,9 @@ void MainWindow::BuildPages() {
   tabStrip_->addTab(setupPage, QStringLiteral("System Setup"));
   tabStrip_->addTab(BuildAppliancePage(), QStringLiteral("Appliance View/Settings"));
   tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
-  calculationPage_ = new CalculationPage(document_, tabStrip_);
+  calculationPage_ = new CalculationPage(document_, result_, tabStrip_);
   tabStrip_->addTab(calculationPage_, QStringLiteral("Calculations"));
-  diagramPage_ = new DiagramPage(document_, state_, tabStrip_);
+  diagramPage_ = new DiagramPage(document_, state_, result_, tabStrip_);
   tabStrip_->addTab(diagramPage_, QStringLiteral("Diagram"));
   setCentralWidget(tabStrip_);
   connect(tabStrip_, &QTabWidget::currentChanged, this,
@@ -212,8 +219,7 @@ void MainWindow::ConnectDiagram() {
   connect(diagramPage_->View(), &DiagramView::nodeClicked, this, [this, itemOf](const QString& id) {
     if (QTreeWidgetItem* item = itemOf(id)) tree_->setCurrentItem(item);
   });
-  connect(diagramPage_->View(), &DiagramView::nodeActivated, this,
-          [this] { tabStrip_->setCurrentIndex(kAppliancePage); });
+  connect(diagramPage_->View(), &DiagramView::nodeActivated, this, [this] { EditInPanel(); });
 }
 
 void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(UnitSystem()); }

@@ -21,6 +21,7 @@
 
 #include "core/errors.h"
 #include "edit/project.h"
+#include "sizing/calc_result.h"
 #include "sizing/program_state.h"
 #include "supply/supply_panel_values.h"
 #include "ui/files/dialogs.h"
@@ -66,6 +67,8 @@ class MainWindow : public QMainWindow {
   std::string UnitSystem() const { return project_.UnitSystem(); }
   // The project has changes that are not saved.
   bool ProjectModified() const noexcept { return projectModified_; }
+  // The result of the last calculation, or of the step undone or redone.
+  const CalcResult& Result() const noexcept { return result_; }
   const Seams& GetSeams() const noexcept { return seams_; }
   MessageSink& Messages() const { return *seams_.messages; }
 
@@ -160,6 +163,8 @@ class MainWindow : public QMainWindow {
 
   void SetUnitLabels();
   void RefreshMaterialList();
+  // Calculates the document and keeps its result; the caller shows it.
+  void RunCalculation();
   // CalculateNetwork; a failure is shown in the standard error box.
   // Returns false after a failure.
   bool Recalculate();
@@ -204,7 +209,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // CalculateNetwork, then the results shown in the tree.
+  // RunCalculation, then the results shown in the tree.
   void Calculate();
   void BuildPages();
   QWidget* BuildAppliancePage();
@@ -216,6 +221,11 @@ class MainWindow : public QMainWindow {
   void ConnectPanel();
   void ConnectTree();
   void ConnectDiagram();
+  // Alt keys, page keys and screen-reader names of the window's own controls.
+  void GiveAccessKeys();
+  // The appliance page with the focus in the panel's first box that takes
+  // input, for editing the node shown.
+  void EditInPanel();
   void NotAvailableYet(const QString& what);
   bool ComponentVersionPasses();
   void AddChildren(pugi::xml_node node, QTreeWidgetItem* parentItem);
@@ -255,6 +265,7 @@ class MainWindow : public QMainWindow {
   Project project_{state_.EFVCollection};
   pugi::xml_document& document_ = project_.Doc();
   bool projectModified_ = false;
+  CalcResult result_;
   pugi::xml_node currentNode_;
 
   QTabWidget* tabStrip_ = nullptr;

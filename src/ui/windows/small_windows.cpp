@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -40,6 +41,10 @@ void SmallWindows::ShowSplash() {
   splash->setAttribute(Qt::WA_DeleteOnClose);
   splash->setWindowModality(Qt::ApplicationModal);
   splash_ = splash;
+  // Once the splash is left (and the help window shown beside), the keys go
+  // to the main window, whatever the window manager would focus.
+  connect(splash, &QDialog::finished, &window_,
+          [this] { QTimer::singleShot(0, &window_, [this] { window_.activateWindow(); }); });
   splash->show();
 }
 

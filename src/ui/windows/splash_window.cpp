@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSysInfo>
 
 #include "core/data_files.h"
 #include "core/messages.h"
@@ -58,7 +59,8 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
   big.setPointSize(16);
   big.setBold(true);
   lblProductName->setFont(big);
-  lblPlatform = NamedLabel(this, "lblPlatform", QStringLiteral("MS Windows 95-XP"));
+  // The system the program runs on, as the system names itself.
+  lblPlatform = NamedLabel(this, "lblPlatform", QSysInfo::prettyProductName());
   lblVersion = NamedLabel(this, "lblVersion");
   lblCopyright = NamedLabel(this, "lblCopyright",
                             QStringLiteral("Copyright \u00A9 CORVANTA. All rights reserved."));

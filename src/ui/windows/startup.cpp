@@ -9,6 +9,7 @@
 #include "core/data_files.h"
 #include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
+#include "ui/panels/box_undo.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/windows/main_window.h"
 
@@ -58,6 +59,8 @@ bool MainWindow::StartUp() {
   if (!ComponentVersionPasses()) return false;
   state_.DebugMode = false;
   state_.Log.SetPath(DefaultDebugLogPath());
+  // Every box exists now: the controllers were wired before the start-up.
+  PassUndoKeysWhenBoxHasNone(this);
   panel_->FillLists();
   LoadCatalogue(FindDataFile("corvanta.db"));
   Guarded([this] {
