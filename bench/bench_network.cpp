@@ -20,7 +20,6 @@
 #include "core/command_usage.h"
 #include "core/errors.h"
 #include "project/document.h"
-#include "project/program_state.h"
 #include "project/project_state.h"
 #include "reports/diagram_drawing.h"
 #include "reports/diagram_svg.h"
@@ -29,6 +28,7 @@
 #include "sizing/calc_result.h"
 #include "sizing/network_calculation.h"
 #include "sizing/pressure_drop.h"
+#include "sizing/program_state.h"
 #include "sizing/tables.h"
 
 namespace {
@@ -147,9 +147,10 @@ void BenchProfile(const pugi::xml_document& doc, const cv::ProgramState& state, 
     }
   }
   const std::vector<std::string> notSized =
-      cv::ReadCalcResult(doc, state.DualSystemFlag, state.SizingFailures).UnsizedRunIds();
+      cv::ReadCalcResult(doc, cv::IsDualSystem(doc), state.SizingFailures).UnsizedRunIds();
   const auto build = [&] {
-    return cv::BuildPressureProfile(doc, deepest, state.DualSystemFlag, state.UnitSystem, notSized);
+    return cv::BuildPressureProfile(doc, deepest, cv::IsDualSystem(doc),
+                                    cv::DocumentUnitSystem(doc), notSized);
   };
   NullCanvas canvas;
   const Timing drawn = Median(runs, [&] { cv::DrawPressureProfile(canvas, build()); });

@@ -15,9 +15,9 @@
 #include "bench/bench_timing.h"
 #include "core/errors.h"
 #include "project/document.h"
-#include "project/program_state.h"
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
+#include "sizing/program_state.h"
 
 extern char** environ;
 

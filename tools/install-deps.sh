@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format ccache python3
   qt6-base-dev qt6-svg-dev libgl-dev
-  libpugixml-dev libsqlite3-dev libxlsxwriter-dev
+  libpugixml-dev libsqlite3-dev libxlsxwriter-dev zlib1g-dev
   libgtest-dev libgmock-dev
   xvfb xauth poppler-utils unzip locales
   clang libclang-rt-14-dev

@@ -11,10 +11,10 @@
 #include "core/data_files.h"
 #include "core/errors.h"
 #include "core/messages.h"
+#include "edit/rule_check.h"
 #include "project/document.h"
-#include "project/program_state.h"
-#include "project/project_state.h"
 #include "sizing/calc_result.h"
+#include "sizing/program_state.h"
 
 namespace {
 
@@ -35,6 +35,14 @@ class StderrMessages : public cv::MessageSink {
   int count_ = 0;
 };
 
+// Lists each broken rule as "id "description": message".
+int Check(const cv::Project& project) {
+  const std::vector<cv::BrokenRule> broken = cv::CheckProjectRules(project);
+  for (const cv::BrokenRule& rule : broken)
+    std::cout << rule.nodeId << " \"" << rule.description << "\": " << rule.message << "\n";
+  return broken.empty() ? 0 : 3;
+}
+
 int Run(const cv::cli::Options& options) {
   cv::ProgramState state;
   StderrMessages messages;
@@ -42,7 +50,8 @@ int Run(const cv::cli::Options& options) {
 
   state.EFVCollection.Load(options.catalogPath.empty() ? cv::FindDataFile("corvanta.db")
                                                        : options.catalogPath);
-  pugi::xml_document doc;
+  cv::Project project(state.EFVCollection);
+  pugi::xml_document& doc = project.Doc();
   cv::LoadResult loaded = cv::LoadDocumentFile(doc, options.projectPath);
   if (!loaded) {
     std::cerr << "Error loading project file \"" << options.projectPath << "\"\n"
@@ -50,13 +59,14 @@ int Run(const cv::cli::Options& options) {
     return 1;
   }
   for (const std::string& note : loaded.notes) std::cerr << note << "\n";
+  cv::WithContext("modGlobals.XMLOnTreeView", [&] { cv::DeriveStateFromDocument(doc, state); });
+  if (options.check) return Check(project);
   std::error_code ec;
   state.ProjectPath = std::filesystem::absolute(options.projectPath, ec).string();
   if (!options.debugLogPath.empty()) {
     state.DebugMode = true;
     state.Log.SetPath(options.debugLogPath);
   }
-  cv::WithContext("modGlobals.XMLOnTreeView", [&] { cv::DeriveStateFromDocument(doc, state); });
   const cv::CalcResult result = cv::CalculateProject(doc, state);
 
   const std::string text = cv::SerializeDocument(doc);

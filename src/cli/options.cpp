@@ -7,6 +7,7 @@ const char* const kUsage =
     "                     [--material-list | --table | --json] [--export-xlsx FILE]\n"
     "                     [--diagram OUT.svg] [--profile ID] [--profile-svg ID OUT.svg]\n"
     "                     PROJECT.cv\n"
+    "       corvanta-size --check [--catalog DB] PROJECT.cv\n"
     "\n"
     "Sizes every run of a CORVANTA project and writes the calculated project.\n"
     "\n"
@@ -22,9 +23,12 @@ const char* const kUsage =
     "  --profile ID          print the pressure along the path to the appliance or\n"
     "                        regulator ID as JSON (feet, inches of water column)\n"
     "  --profile-svg ID OUT.svg  draw that pressure profile as an SVG file\n"
+    "  --check               list each EFV or regulator placed where the program\n"
+    "                        refuses it, and each EFV loaded past its trip flow\n"
     "  -h, --help            show this help\n"
     "\n"
-    "Exit status: 0 sized; 3 a run is not sized (each is listed on stderr);\n"
+    "Exit status: 0 sized; 3 a run is not sized (each is listed on stderr),\n"
+    "or with --check a rule is broken;\n"
     "1 the project or catalogue could not be read or calculated; 2 wrong usage.\n";
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -69,6 +73,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         return std::nullopt;
     } else if (arg == "--material-list") {
       options.materialList = true;
+    } else if (arg == "--check") {
+      options.check = true;
     } else if (arg == "--table") {
       options.table = true;
     } else if (arg == "--json") {
@@ -90,6 +96,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   }
   if (options.profileJson && (options.materialList || options.table || options.json)) {
     error = "--profile cannot be combined with --material-list, --table or --json";
+    return std::nullopt;
+  }
+  if (options.check &&
+      (options.materialList || options.table || options.json || !options.outputPath.empty() ||
+       !options.xlsxPath.empty() || !options.diagramPath.empty() || !options.debugLogPath.empty() ||
+       !options.profileId.empty())) {
+    error = "--check writes nothing else: it cannot be combined with an output";
     return std::nullopt;
   }
   if (options.materialList + options.table + options.json > 1) {

@@ -20,6 +20,7 @@ struct Options {
   std::string profileId;       // the appliance or regulator of the profile
   bool profileJson = false;    // print its pressure profile as JSON instead
   std::string profileSvgPath;  // draw its pressure profile as SVG
+  bool check = false;          // list the broken placement and trip rules only
   bool help = false;
 };
 

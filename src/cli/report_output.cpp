@@ -1,6 +1,7 @@
 #include "cli/report_output.h"
 
 #include "core/file_writes.h"
+#include "project/project_state.h"
 #include "reports/calculation_table.h"
 #include "reports/diagram_svg.h"
 #include "reports/material_list.h"
@@ -13,10 +14,10 @@ namespace cv::cli {
 
 namespace {
 
-void WriteProfile(const Options& options, const pugi::xml_document& doc, const ProgramState& state,
-                  const CalcResult& result, std::ostream& out) {
-  const PressureProfile profile = BuildPressureProfile(doc, options.profileId, state.DualSystemFlag,
-                                                       state.UnitSystem, result.UnsizedRunIds());
+void WriteProfile(const Options& options, const pugi::xml_document& doc, const CalcResult& result,
+                  std::ostream& out) {
+  const PressureProfile profile = BuildPressureProfile(
+      doc, options.profileId, IsDualSystem(doc), DocumentUnitSystem(doc), result.UnsizedRunIds());
   if (options.profileJson) out << PressureProfileJson(profile);
   if (!options.profileSvgPath.empty())
     WriteFileReplacing(options.profileSvgPath, PressureProfileSvg(profile));
@@ -30,7 +31,7 @@ void WriteReports(const Options& options, const pugi::xml_document& doc, const P
   if (options.json) out << CalcResultJson(result);
   if (!options.diagramPath.empty())
     WriteDiagramSvg(LayOutDiagram(doc, result.UnsizedRunIds()), options.diagramPath);
-  if (!options.profileId.empty()) WriteProfile(options, doc, state, result, out);
+  if (!options.profileId.empty()) WriteProfile(options, doc, result, out);
   if (!options.table && options.xlsxPath.empty()) return;
   const CalculationTable table = BuildCalculationTable(doc);
   const bool metric = IsMetricTable(doc);

@@ -5,8 +5,8 @@
 #include <pugixml.hpp>
 
 #include "cli/options.h"
-#include "project/program_state.h"
 #include "sizing/calc_result.h"
+#include "sizing/program_state.h"
 
 namespace cv::cli {
 

@@ -2,7 +2,6 @@
 
 #include "core/number_text.h"
 #include "project/document.h"
-#include "sizing/run_sizing.h"
 
 namespace cv {
 
@@ -16,27 +15,23 @@ std::string UnitSystemFromVersion(std::string_view version) {
       second + 1, third == std::string_view::npos ? std::string_view::npos : third - second - 1));
 }
 
-void DeriveStateFromDocument(const pugi::xml_document& doc, ProgramState& state) {
-  const pugi::xml_node root = ProjectRoot(doc);
-  RootAttributeText(root, kAttrInternalLowSupplyAllowablePressureDrop);  // all seven present
-  const std::string unitSystem = UnitSystemFromVersion(RootAttributeText(root, kAttrVersion));
-  const bool efvPresent = FieldText(root, "EFVEnabled") == "True";
-  const bool dual = IsDualSystem(doc);
-  state.UnitSystem = unitSystem;
-  state.EFVPresent = efvPresent;
-  state.DualSystemFlag = dual;
+std::string DocumentUnitSystem(const pugi::xml_document& doc) {
+  const pugi::xml_attribute version = doc.document_element().first_attribute();
+  return UnitSystemFromVersion(version ? version.value() : "");
 }
 
-bool IsDualSystem(const pugi::xml_document& doc) {
-  const pugi::xml_node root = ProjectRoot(doc);
-  if (FieldText(root, "calculationType") == kFixedPressureMethod)
+bool IsDualSystem(pugi::xml_node root) {
+  RootAttributeText(root, kAttrInternalLowSupplyAllowablePressureDrop);  // all seven present
+  if (FieldView(root, "calculationType") == "Fixed Pressure Method")
     return ParseNumber(RootAttributeText(root, kAttrHighSupplyAllowablePressureDrop)) != 0;
-  return FieldText(root, "DualSystem") == "True";
+  return FieldView(root, "DualSystem") == "True";
 }
+
+bool IsDualSystem(const pugi::xml_document& doc) { return IsDualSystem(ProjectRoot(doc)); }
 
 bool DocumentHasEFV(const pugi::xml_document& doc) {
   for (pugi::xml_node node : AllSystemNodes(doc))
-    if (FieldText(node, "appliance") == "EFV") return true;
+    if (FieldView(node, "appliance") == "EFV") return true;
   return false;
 }
 

@@ -1,27 +1,25 @@
-// The program state a loaded project implies: its unit system, whether it
-// holds an EFV and whether it is a dual-pressure system.
+// The settings a project document implies: its unit system, whether it is a
+// dual-pressure system and whether it holds an EFV. They are read from the
+// document whenever they are needed, never kept beside it.
 #pragma once
 
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
 
-#include "project/program_state.h"
-
 namespace cv {
 
 // The unit system a version text names: its third "-" separated part, or
 // "English" when it has fewer than three.
 std::string UnitSystemFromVersion(std::string_view version);
+// The unit system of the document's root version (its first attribute);
+// "English" for a document without one.
+std::string DocumentUnitSystem(const pugi::xml_document& doc);
 
-// Sets UnitSystem, EFVPresent and DualSystemFlag from the document: the
-// fixed method is dual when HighSupplyAllowablePressureDrop is not 0, the
-// other methods when DualSystem is "True". A missing element fails with
+// The fixed method is dual when HighSupplyAllowablePressureDrop is not 0,
+// the other methods when DualSystem is "True". A missing element fails with
 // error 91, a root without its attributes with error 9.
-void DeriveStateFromDocument(const pugi::xml_document& doc, ProgramState& state);
-
-// Whether the document is a dual-pressure system, as DeriveStateFromDocument
-// decides it.
+bool IsDualSystem(pugi::xml_node root);
 bool IsDualSystem(const pugi::xml_document& doc);
 
 // True when some SystemNode of the document is an EFV.

@@ -8,6 +8,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
 
@@ -31,11 +32,12 @@ double CountedLength(const std::string& storedFeet, const std::string& unitSyste
   return length > 0 ? std::ceil(length) : length;
 }
 
-void AddNode(pugi::xml_node node, const ProgramState& state, MaterialTotals& totals) {
+void AddNode(pugi::xml_node node, const ProgramState& state, const std::string& unitSystem,
+             MaterialTotals& totals) {
   const std::string model = FieldText(node, "ModelNumber");
   const std::string material = FieldText(node, "material");
   const std::string size = FieldText(node, "materialSize");
-  const double length = CountedLength(FieldText(node, "length"), state.UnitSystem);
+  const double length = CountedLength(FieldText(node, "length"), unitSystem);
   if (size.empty()) return;
   const int efv = state.EFVCollection.FindEFVIndex(model);
   if (efv >= 0) ++totals.efvCounts[static_cast<size_t>(efv)];
@@ -61,8 +63,9 @@ void AppendLengthLines(std::string& out, const std::array<std::string_view, N>& 
       out += Padded(names[i], width) + " - " + FormatNumber(totals[i]) + " " + unit + kLineEnd;
 }
 
-std::string ListText(const MaterialTotals& totals, const ProgramState& state) {
-  const std::string unit = LengthUnitCaption(state.UnitSystem);
+std::string ListText(const MaterialTotals& totals, const ProgramState& state,
+                     const std::string& unitSystem) {
+  const std::string unit = LengthUnitCaption(unitSystem);
   std::string out = std::string("CORVANTA Tubing Totals:") + kLineEnd + kLineEnd;
   AppendLengthLines(out, kCsstSizes, totals.tubing, 8, unit);
   out += std::string(kLineEnd) + "Pipe Totals:" + kLineEnd + kLineEnd;
@@ -81,8 +84,9 @@ std::string UpdateMaterialList(const pugi::xml_document& doc, const ProgramState
   return WithContext("modSummaryFuntions.UpdateMaterialList", [&] {
     MaterialTotals totals;
     totals.efvCounts.assign(state.EFVCollection.Models().size(), 0);
-    for (pugi::xml_node node : AllSystemNodes(doc)) AddNode(node, state, totals);
-    return ListText(totals, state);
+    const std::string unitSystem = DocumentUnitSystem(doc);
+    for (pugi::xml_node node : AllSystemNodes(doc)) AddNode(node, state, unitSystem, totals);
+    return ListText(totals, state, unitSystem);
   });
 }
 

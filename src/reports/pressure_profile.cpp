@@ -44,9 +44,7 @@ ProfilePoint SourcePoint(pugi::xml_node firstRun) {
 // pressure less the allowable drop, or the delivery pressure the delivery
 // method demands on the low-pressure side.
 double PathLimit(const pugi::xml_document& doc, pugi::xml_node node, bool dualSystem) {
-  ProgramState state;
-  state.DualSystemFlag = dualSystem;
-  const SupplyValues& s = ReadSupplyValues(CalcContext{state, ProjectRoot(doc), {}});
+  const SupplyValues s = ReadSupplyValues(ProjectRoot(doc), dualSystem);
   if (dualSystem && !HasRegulatorAncestor(node)) return s.pHigh - s.aHigh;
   if (s.method == kDeliveryPressureMethod) return s.dLow;
   return s.pLow - s.aLow;

@@ -6,7 +6,7 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "project/program_state.h"
+#include "sizing/program_state.h"
 
 namespace cv {
 

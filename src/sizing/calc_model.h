@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "efv/efv_parameters.h"
-#include "project/program_state.h"
 #include "sizing/calc_context.h"
+#include "sizing/program_state.h"
 
 namespace cv {
 

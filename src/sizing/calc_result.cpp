@@ -6,6 +6,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "sizing/carried_loads.h"
 #include "sizing/network_calculation.h"
 #include "sizing/pressure_drop.h"
@@ -154,7 +155,7 @@ CalcResult ReadCalcResult(const pugi::xml_document& doc, bool dualSystem,
 
 CalcResult CalculateProject(pugi::xml_document& project, ProgramState& state) {
   CalculateNetwork(project, state);
-  return ReadCalcResult(project, state.DualSystemFlag, state.SizingFailures);
+  return ReadCalcResult(project, IsDualSystem(project), state.SizingFailures);
 }
 
 }  // namespace cv

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "project/program_state.h"
+#include "sizing/program_state.h"
 
 namespace cv {
 

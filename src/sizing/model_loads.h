@@ -2,8 +2,8 @@
 // fittings, the flow each run carries, and the trip-flow pass's loads.
 #pragma once
 
-#include "project/program_state.h"
 #include "sizing/calc_model.h"
+#include "sizing/program_state.h"
 
 namespace cv {
 

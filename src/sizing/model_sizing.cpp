@@ -8,6 +8,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "sizing/calc_model.h"
 #include "sizing/model_loads.h"
 #include "sizing/pressure_drop.h"
@@ -448,10 +449,10 @@ bool CalculateOnModel(pugi::xml_document& project, ProgramState& state) {
     ModelPass normal(m, m.values, false, failures);
     normal.Run();
     bool failed = normal.failed;
-    if (state.EFVPresent) {
+    if (DocumentHasEFV(project)) {
       RunValues trip = m.values;
       SetModelTripFlows(m, state, trip);
-      if (state.DualSystemFlag) TotalModelHighSide(m, trip);
+      if (IsDualSystem(ProjectRoot(project))) TotalModelHighSide(m, trip);
       trip.flow = trip.load;  // the trip-flow pass sizes for its trip flows
       ModelPass tripPass(m, trip, true, failures);
       tripPass.Run();

@@ -5,7 +5,7 @@
 
 #include <pugixml.hpp>
 
-#include "project/program_state.h"
+#include "sizing/program_state.h"
 
 namespace cv {
 

@@ -11,6 +11,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "sizing/calc_context.h"
 #include "sizing/carried_loads.h"
 #include "sizing/input_checks.h"
@@ -166,7 +167,7 @@ void RunTripFlowPass(const pugi::xml_document& project,
   state.TripFlowPass = true;
   pugi::xml_node tripRoot = ProjectRoot(state.TripDocument);
   WithContext("modTreeFunctions.SetMaxTripFlow", [&] { SetMaxTripFlow(tripRoot, state); });
-  if (state.DualSystemFlag) HighSideLoadTotal(tripRoot);
+  if (IsDualSystem(ProjectRoot(project))) HighSideLoadTotal(tripRoot);
   const std::vector<pugi::xml_node> tripNodes = AllSystemNodes(state.TripDocument);
   CalculateNodeSizes(tripNodes, ProjectRoot(project), state, nullptr);
   if (state.DebugMode && !TrimBlanks(state.ProjectPath).empty())
@@ -205,7 +206,8 @@ void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state
     // The trace is started once per calculation, so that it holds both
     // passes.
     state.Log.Restart(state.DebugMode, state.ProjectPath);
-    if (state.EFVPresent && state.DebugMode)
+    const bool efvPresent = DocumentHasEFV(project);
+    if (efvPresent && state.DebugMode)
       state.Log.Write("\r\n***** Executing Normal Flow Calculations *****\r\n");
     pugi::xml_node root = ProjectRoot(project);
     if (SystemNodeDepth(project) > kMaxNetworkDepth)
@@ -216,7 +218,7 @@ void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state
     const std::vector<pugi::xml_node> nodes = AllSystemNodes(project);
     const CarriedLoads carried(project);
     CalculateNodeSizes(nodes, root, state, &carried);
-    if (state.EFVPresent) {
+    if (efvPresent) {
       try {
         RunTripFlowPass(project, nodes, state);
       } catch (...) {

@@ -7,6 +7,7 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "sizing/carried_loads.h"
 #include "sizing/tables.h"
 
@@ -64,7 +65,7 @@ void WritePressures(pugi::xml_node node, double supply, double drop, double deli
 
 const SupplyValues& ReadSupplyValues(const CalcContext& ctx) {
   if (ctx.supply) return *ctx.supply;
-  return ctx.supply.emplace(ReadSupplyValues(ctx.projectRoot, ctx.state.DualSystemFlag));
+  return ctx.supply.emplace(ReadSupplyValues(ctx.projectRoot, IsDualSystem(ctx.projectRoot)));
 }
 
 SupplyValues ReadSupplyValues(pugi::xml_node root, bool dual) {

@@ -199,7 +199,7 @@ SupplyEvaluation EvaluateSupplyUpdate(const SupplyPanelInput& input) {
   return out;
 }
 
-void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& s, ProgramState& state) {
+void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& s) {
   pugi::xml_node root = ProjectRoot(doc);
   // Everything that is written must exist before the first write.
   RootAttributeText(root, kAttrInternalLowSupplyAllowablePressureDrop);
@@ -219,8 +219,6 @@ void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& s, Progr
                        s.internalLowSupplyAllowablePressureDrop);
   SetFieldText(root, "calculationType", s.calculationType);
   SetFieldText(root, "DualSystem", s.dualSystem ? "True" : "False");
-  state.UnitSystem = s.unitSystem;
-  state.DualSystemFlag = s.dualSystem;
 }
 
 }  // namespace cv

@@ -7,7 +7,7 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "project/program_state.h"
+#include "sizing/program_state.h"
 #include "supply/supply_boxes.h"
 
 namespace cv {
@@ -62,10 +62,9 @@ SupplyEvaluation EvaluateSupplyUpdate(const SupplyPanelInput& input);
 std::string SupplyVersionText(const std::string& unitSystem);
 
 // Writes the settings into the root (attributes by position, calculationType
-// and DualSystem by name) and sets UnitSystem and DualSystemFlag. A root
-// without its seven attributes or either element fails before anything is
-// written.
-void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& settings,
-                         ProgramState& state);
+// and DualSystem by name); the unit system follows the version written. A
+// root without its seven attributes or either element fails before anything
+// is written.
+void ApplySupplySettings(pugi::xml_document& doc, const SupplySettings& settings);
 
 }  // namespace cv

@@ -11,6 +11,7 @@
 
 #include "cli/options.h"
 #include "cli_support.h"
+#include "edit/placement_rules.h"
 
 namespace {
 
@@ -187,3 +188,24 @@ TEST(ParseOptions, ReadsEveryOptionWhereverItStandsOrSaysWhyNot) {
 }
 
 }  // namespace
+
+// A hand-edited file: the range below the range EFV made an EFV too.
+TEST_F(SizerRuns, CheckListsEachBrokenRuleAndGivesStatusThree) {
+  const std::string range =
+      "<appliance>Range</appliance><materialSizeFixed>0</materialSizeFixed><SupplyPressure>0"
+      "</SupplyPressure><PressureDrop>0</PressureDrop><DeliveredPressure>0</DeliveredPressure>"
+      "<ModelNumber>Other</ModelNumber>";
+  std::string efv = range;
+  efv.replace(efv.find("Range"), 5, "EFV").replace(efv.find("Other"), 5, "CV-EFV-40");
+  const std::string example = cvtest::ExamplesDir() + "/efv_branches.cv";
+  const std::string edited = Copy(example, "edited.cv", range, efv);
+  const std::string catalog = cvtest::ProgramCatalogPath();
+  const auto kept =
+      cvtest::RunProgram(cvtest::SizerPath(), {"--check", "--catalog", catalog, example});
+  EXPECT_EQ(kept.status, 0);
+  EXPECT_EQ(kept.out, "");
+  const auto broken =
+      cvtest::RunProgram(cvtest::SizerPath(), {"--check", "--catalog", catalog, edited});
+  EXPECT_EQ(broken.status, 3);
+  EXPECT_EQ(broken.out, "4515 \"Range\": " + std::string(cv::kSeriesMessage) + "\n");
+}

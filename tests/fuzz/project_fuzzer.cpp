@@ -12,13 +12,13 @@
 
 #include "core/errors.h"
 #include "project/document.h"
-#include "project/program_state.h"
 #include "project/project_state.h"
 #include "reports/calculation_table.h"
 #include "reports/material_list.h"
 #include "reports/result_json.h"
 #include "reports/xlsx_export.h"
 #include "sizing/network_calculation.h"
+#include "sizing/program_state.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void WriteReports(const pugi::xml_document& doc, const cv::ProgramState& state) 
     cv::CalculationTableText(table, metric);
     cv::ExportCalculationTable(table, metric, workbookPath, "Calculations",
                                cv::ProjectSheetRows(doc, {"fuzz.cv", "", 0}));
-    cv::CalcResultJson(cv::ReadCalcResult(doc, state.DualSystemFlag, state.SizingFailures));
+    cv::CalcResultJson(cv::ReadCalcResult(doc, cv::IsDualSystem(doc), state.SizingFailures));
   } catch (const cv::CvError&) {
     // A value the reports cannot show is reported to the user.
   }

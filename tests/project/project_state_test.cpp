@@ -24,11 +24,10 @@ TEST(UnitSystemFromVersion, TakesTheThirdPartWhenThereAreThree) {
 // (their trip pass).
 bool IsDual(const cvtest::SupplySettings& settings) {
   cvtest::TestProject project(settings);
-  cv::DeriveStateFromDocument(project.Doc(), project.State());
-  return project.State().DualSystemFlag;
+  return cv::IsDualSystem(project.Doc());
 }
 
-TEST(DeriveStateFromDocument, FixedMethodIsDualByItsHighSideDropAlone) {
+TEST(IsDualSystem, FixedMethodIsDualByItsHighSideDropAlone) {
   struct Case {
     const char* highPressure;
     const char* highDrop;
@@ -45,7 +44,7 @@ TEST(DeriveStateFromDocument, FixedMethodIsDualByItsHighSideDropAlone) {
   }
 }
 
-TEST(DeriveStateFromDocument, OtherMethodsFollowTheDualSystemElement) {
+TEST(IsDualSystem, OtherMethodsFollowTheDualSystemElement) {
   for (const char* method : {"User Defined Method", "Delivery Pressure Method", "Anything"}) {
     cvtest::SupplySettings s;
     s.method = method;
@@ -57,16 +56,12 @@ TEST(DeriveStateFromDocument, OtherMethodsFollowTheDualSystemElement) {
   }
 }
 
-TEST(DeriveStateFromDocument, BrokenRootFailsAndChangesNothing) {
+TEST(DeriveStateFromDocument, ABrokenRootFails) {
   cvtest::TestProject project;
-  project.State().UnitSystem = "Metric";
-  project.State().DualSystemFlag = true;
   project.Root().remove_child("calculationType");
   EXPECT_EQ(
       cvtest::RaisedNumber([&] { cv::DeriveStateFromDocument(project.Doc(), project.State()); }),
       cv::kErrMissingElement);
-  EXPECT_EQ(project.State().UnitSystem, "Metric");
-  EXPECT_TRUE(project.State().DualSystemFlag);
 
   cvtest::TestProject shortRoot;
   shortRoot.Root().remove_attribute("InternalLowSupplyAllowablePressureDrop");

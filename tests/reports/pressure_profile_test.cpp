@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "project/document.h"
+#include "project/project_state.h"
 #include "reports/profile_drawing.h"
 #include "sizing/calc_result.h"
 #include "support/files.h"
@@ -38,12 +39,11 @@ TEST(PressureProfile, PointsReadTheStoredValuesAlongThePathAndTheDrawingShowsThe
     ASSERT_EQ(cv::LoadDocumentFile(project.Doc(), cvtest::ExamplesDir() + "/" + c.example).status,
               cv::LoadStatus::Ok);
     project.Calculate();
-    const cv::ProgramState& state = project.State();
+    const bool dual = cv::IsDualSystem(project.Doc());
     const std::vector<std::string> notSized =
-        cv::ReadCalcResult(project.Doc(), state.DualSystemFlag, state.SizingFailures)
-            .UnsizedRunIds();
+        cv::ReadCalcResult(project.Doc(), dual, project.State().SizingFailures).UnsizedRunIds();
     const cv::PressureProfile profile = cv::BuildPressureProfile(
-        project.Doc(), c.id, state.DualSystemFlag, state.UnitSystem, notSized);
+        project.Doc(), c.id, dual, cv::DocumentUnitSystem(project.Doc()), notSized);
     ASSERT_EQ(profile.points.size(), c.points);
     EXPECT_EQ(profile.points.front().id, c.source);
     EXPECT_EQ(profile.points.back().id, c.id);

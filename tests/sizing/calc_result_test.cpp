@@ -65,7 +65,7 @@ TEST(CalcResult, EveryRunGetsItsStatusWhicheverWayItIsCalculated) {
       cv::DeriveStateFromDocument(project.Doc(), project.State());
       const cv::CalcResult result = cv::CalculateProject(project.Doc(), project.State());
       const cv::CalcResult reread =
-          cv::ReadCalcResult(project.Doc(), project.State().DualSystemFlag, result.failures);
+          cv::ReadCalcResult(project.Doc(), cv::IsDualSystem(project.Doc()), result.failures);
       ASSERT_EQ(result.runs.size(), reread.runs.size());
       for (size_t i = 0; i < result.runs.size(); ++i) {
         const cv::RunResult& run = result.runs[i];

@@ -7,6 +7,7 @@
 
 #include "core/errors.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "support/raised_error.h"
 
 namespace cv {
@@ -178,11 +179,10 @@ class ApplySupply : public ::testing::Test {
   std::string Attribute(int position) { return RootAttributeText(ProjectRoot(doc), position); }
   std::string Field(const char* name) { return FieldText(ProjectRoot(doc), name); }
   pugi::xml_document doc;
-  ProgramState state;
 };
 
 TEST_F(ApplySupply, WritesEveryAttributeByPositionAndSetsTheState) {
-  ApplySupplySettings(doc, Accepted(UserDefined("100", "20", true, "20", "2.5")), state);
+  ApplySupplySettings(doc, Accepted(UserDefined("100", "20", true, "20", "2.5")));
   EXPECT_EQ(SerializeDocument(doc),
             "<CVSystem version=\"CVSystem-2.2.4-Metric\" gasType=\"Natural Gas\" "
             "HighSupplyPressure=\"40.2201\" HighSupplyAllowablePressureDrop=\"8.04402\" "
@@ -190,34 +190,30 @@ TEST_F(ApplySupply, WritesEveryAttributeByPositionAndSetsTheState) {
             "InternalLowSupplyAllowablePressureDrop=\"1.0055025\"><description>Gas Supply"
             "</description><load>0</load><calculationType>User Defined Method</calculationType>"
             "<EFVEnabled>False</EFVEnabled><DualSystem>True</DualSystem></CVSystem>");
-  EXPECT_EQ(state.UnitSystem, "Metric");
-  EXPECT_TRUE(state.DualSystemFlag);
+  EXPECT_EQ(DocumentUnitSystem(doc), "Metric");
 
-  ApplySupplySettings(doc, Accepted(Fixed(1, 2)), state);
+  ApplySupplySettings(doc, Accepted(Fixed(1, 2)));
   EXPECT_EQ(Attribute(kAttrGasType), "Propane");
   EXPECT_EQ(Field("DualSystem"), "False");
-  EXPECT_EQ(state.UnitSystem, "English");
-  EXPECT_FALSE(state.DualSystemFlag);
+  EXPECT_EQ(DocumentUnitSystem(doc), "English");
 }
 
 TEST_F(ApplySupply, FixedMethodKeepsTheStoredDeliveryPressure) {
-  ApplySupplySettings(doc, Accepted(Delivery("7", "4")), state);
-  ApplySupplySettings(doc, Accepted(Fixed(0, 1)), state);
+  ApplySupplySettings(doc, Accepted(Delivery("7", "4")));
+  ApplySupplySettings(doc, Accepted(Fixed(0, 1)));
   EXPECT_EQ(Attribute(kAttrInternalLowSupplyDeliveryPressure), "4");
 }
 
 TEST_F(ApplySupply, ABrokenRootFailsBeforeAnythingIsWritten) {
-  ProgramState before;
   ProjectRoot(doc).remove_attribute("InternalLowSupplyAllowablePressureDrop");
   const std::string original = SerializeDocument(doc);
-  EXPECT_THROW(ApplySupplySettings(doc, Accepted(Fixed(0, 4)), state), CvError);
+  EXPECT_THROW(ApplySupplySettings(doc, Accepted(Fixed(0, 4))), CvError);
   EXPECT_EQ(SerializeDocument(doc), original);
-  EXPECT_EQ(state.UnitSystem, before.UnitSystem);
 
   BuildNewProject(doc);
   ProjectRoot(doc).remove_child("DualSystem");
   const std::string withoutDual = SerializeDocument(doc);
-  EXPECT_THROW(ApplySupplySettings(doc, Accepted(Fixed(0, 4)), state), CvError);
+  EXPECT_THROW(ApplySupplySettings(doc, Accepted(Fixed(0, 4))), CvError);
   EXPECT_EQ(SerializeDocument(doc), withoutDual);
 }
 

@@ -5,7 +5,7 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "project/program_state.h"
+#include "sizing/program_state.h"
 #include "support/recording_messages.h"
 
 namespace cvtest {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "edit/placement_rules.h"
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "ui/tree/icons.h"
@@ -44,7 +45,7 @@ TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberOrNegativeIsRefused) {
     EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
     EXPECT_EQ(Window().focusWidget(), Find<QLineEdit>(c.box));
     EXPECT_EQ(Field(item, "load") + " " + Field(item, "length"), "50 20") << "nothing stored";
-    EXPECT_FALSE(State().ProjectModified);
+    EXPECT_FALSE(Window().ProjectModified());
     Type(c.box, "20");
     messages.Clear();
   }
@@ -109,6 +110,34 @@ TEST(Icons, EveryImageKeyHasItsOwnPictureAtBothSizes) {
   }
   EXPECT_EQ(DeviceImage("Unknown Kind", 16).toImage(), DeviceImage("Other", 16).toImage());
   EXPECT_FALSE(DeviceIcon("Tee").pixmap(16).isNull());
+}
+
+// What the panel does with the rules' answers: a refused kind goes back and
+// hides the model list, an allowed EFV starts at the fifth model, and a
+// load refused by the trip flow leaves the stored load in the box.
+TEST_F(PanelTest, RefusedChoicesPutThePanelBack) {
+  QTreeWidgetItem* valve = AddDevice(GasSupply(), "Valve", "EFV");
+  Choose("cboEFV", "CV-EFV-40");
+  PressUpdate();
+  QTreeWidgetItem* lamp = AddDevice(valve, "Lamp", "Lamp", "1");
+  auto* kinds = Find<QComboBox>("cboAppliance");
+  auto* models = Find<QComboBox>("cboEFV");
+  messages.Clear();
+  Choose("cboAppliance", "EFV");
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSeriesMessage});
+  EXPECT_EQ(kinds->currentText(), "Lamp");
+  EXPECT_TRUE(models->isHidden());
+  Type("txtLoad", "41");
+  PressUpdate();
+  ASSERT_EQ(messages.Shown().size(), 2u);
+  EXPECT_EQ(messages.Last().buttons, cv::MessageButtons::OkCancel);
+  EXPECT_EQ(Find<QLineEdit>("txtLoad")->text(), "1");
+  EXPECT_EQ(Field(lamp, "load"), "1");
+  Click(item);
+  Choose("cboAppliance", "EFV");
+  EXPECT_EQ(models->currentIndex(), 4);
+  EXPECT_FALSE(models->isHidden());
+  EXPECT_FALSE(Find<QLineEdit>("txtLoad")->isEnabled());
 }
 
 }  // namespace

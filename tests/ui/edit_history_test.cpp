@@ -60,7 +60,7 @@ class EditHistoryTest : public MainWindowTest {
     return picture + Shown() + (Find<QRadioButton>("optUnitType1")->isChecked() ? " metric" : "");
   }
   std::string Shown() { return Find<QLineEdit>("txtDescription")->text().toStdString(); }
-  bool Marked() { return State().ProjectModified && Window().isWindowModified(); }
+  bool Marked() { return Window().ProjectModified() && Window().isWindowModified(); }
   QPoint At(QTreeWidgetItem* item) { return Window().Tree()->visualItemRect(item).center(); }
   QWidget* Viewport() { return Window().Tree()->viewport(); }
 };

@@ -35,7 +35,7 @@ class ResultViewsTest : public MainWindowTest {
   QString BoxDropFromSource(QTreeWidgetItem* item) {
     const CalcContext ctx{State(), ProjectRoot(Doc()), {}};
     return QString::fromStdString(PressureReading(PressureDropToSource(Node(item), false, ctx),
-                                                  SystemPressureUnit(State().UnitSystem)));
+                                                  SystemPressureUnit(Window().UnitSystem())));
   }
 };
 

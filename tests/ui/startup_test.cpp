@@ -33,7 +33,7 @@ class StartUpTest : public MainWindowTest {};
 TEST_F(StartUpTest, ShowsTheGasSupplyOfAnUnchangedNewProject) {
   EXPECT_EQ(Window().SelectedItem(), GasSupply());
   EXPECT_TRUE(messages.Shown().empty());
-  EXPECT_FALSE(State().ProjectModified);
+  EXPECT_FALSE(Window().ProjectModified());
 }
 
 TEST_F(StartUpTest, EntriesWithoutTheirFeatureSaySoPlainly) {

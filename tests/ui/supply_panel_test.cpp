@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "project/document.h"
+#include "project/project_state.h"
 #include "scripted_seams.h"
 
 namespace cv::ui {
@@ -24,9 +25,10 @@ class SupplyPanelTest : public ::testing::Test {
   SupplyPanelTest() {
     BuildNewProject(doc);
     SupplyPanel::Hooks hooks;
-    hooks.setUnitLabels = [this] { calls.push_back("labels " + state.UnitSystem); };
+    hooks.setUnitLabels = [this] { calls.push_back("labels " + DocumentUnitSystem(doc)); };
     hooks.recalculate = [this] { calls.push_back("recalculate"); };
     hooks.showFirstNode = [this] { calls.push_back("first node"); };
+    hooks.markModified = [this] { modified = true; };
     panel = std::make_unique<SupplyPanel>(doc, state, messages, hooks);
     panel->FillLists();
     panel->ResetForNewProject();
@@ -48,6 +50,7 @@ class SupplyPanelTest : public ::testing::Test {
   ProgramState state;
   test::ScriptedMessageSink messages;
   std::vector<std::string> calls;
+  bool modified = false;
   std::unique_ptr<SupplyPanel> panel;
 };
 
@@ -89,11 +92,10 @@ TEST_F(SupplyPanelTest, MethodSwitchEnablesItsInputsAndBlanksTheOthers) {
 
 TEST_F(SupplyPanelTest, FixedUpdateWritesThePresetAndRunsTheTail) {
   Choose(panel->cboSupplyPressure, 4);
-  state.UnitSystem = "Metric";
   Update();
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_EQ(Attribute(kAttrHighSupplyPressure), "55.46");
-  EXPECT_TRUE(state.ProjectModified);
+  EXPECT_TRUE(modified);
   EXPECT_EQ(calls, (std::vector<std::string>{"labels English", "recalculate", "first node"}));
   // The user-defined method switches to metric.
   SupplyPanel& p = *panel;
@@ -125,7 +127,7 @@ TEST_F(SupplyPanelTest, AFailedCheckWritesNothingAndFocusesTheBox) {
   EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Exclamation);
   EXPECT_EQ(QApplication::focusWidget(), p.txtMetricInternalPressureDrop);
   EXPECT_EQ(SerializeDocument(doc), before) << "calculationType and DualSystem stay";
-  EXPECT_FALSE(state.ProjectModified);
+  EXPECT_FALSE(modified);
   EXPECT_TRUE(calls.empty());
 }
 
@@ -140,7 +142,6 @@ TEST_F(SupplyPanelTest, ABrokenDocumentIsReportedAsARunTimeError) {
   p.cmdUpdateSupplyParameters->click();
   ASSERT_EQ(reported.size(), 1u);
   EXPECT_NE(reported[0].find("Error Number: 91"), std::string::npos);
-  EXPECT_FALSE(state.ProjectModified);
 }
 
 TEST_F(SupplyPanelTest, NewProjectResetDisablesEveryBox) {

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
+#include "edit/placement_rules.h"
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "ui/tree/network_tree.h"
@@ -25,7 +27,7 @@ TEST_F(EditTest, AddBuildsTheNodeBelowTheSelectedOneSizedAndShown) {
   EXPECT_EQ(Find<QLineEdit>("txtDescription")->selectedText(), "New Appliance");
   EXPECT_EQ(Find<QLabel>("lblParent")->text(), "Gas Supply");
   EXPECT_EQ(FieldText(nodes[0], "materialSize"), "10A CSST") << "sized: the smallest size";
-  EXPECT_TRUE(State().ProjectModified);
+  EXPECT_TRUE(Window().ProjectModified());
   QTreeWidgetItem* range = AddDevice(GasSupply(), "Range", "Range", "65", "12");
   range->setExpanded(false);
   EXPECT_EQ(Add(range)->parent(), range);
@@ -46,7 +48,7 @@ TEST_F(EditTest, CommandsWithoutANodeChangeNothing) {
     EXPECT_EQ(SerializeDocument(Doc()), before);
     EXPECT_EQ(Window().Tree()->topLevelItemCount(), 1);
     EXPECT_TRUE(messages.Shown().empty());
-    EXPECT_FALSE(State().ProjectModified);
+    EXPECT_FALSE(Window().ProjectModified());
   }
 }
 
@@ -62,7 +64,7 @@ TEST_F(EditTest, UpdateStoresThePanelRenamesTheItemAndShowsTheNewSize) {
   EXPECT_EQ(Find<QComboBox>("cboMaterialSize")->currentText().toStdString(), size);
   EXPECT_TRUE(Window().NetTree()->ToolTipOf(item).contains(QString::fromStdString(size)));
   EXPECT_NE(FieldText(node, "DeliveredPressure"), "0");
-  EXPECT_TRUE(State().ProjectModified);
+  EXPECT_TRUE(Window().ProjectModified());
 }
 
 TEST_F(EditTest, AFixedSizeIsKept) {
@@ -77,20 +79,6 @@ TEST_F(EditTest, AFixedSizeIsKept) {
   EXPECT_EQ(Find<QComboBox>("cboMaterialSize")->currentText(), "32A CSST");
 }
 
-TEST_F(EditTest, AMissingFixedFlagReadsClearedAndIsInsertedAheadOfChildNodes) {
-  QTreeWidgetItem* parent = Add(GasSupply());
-  Add(parent);
-  pugi::xml_node node = Node(parent);
-  node.remove_child("materialSizeFixed");
-  Click(parent);
-  EXPECT_FALSE(Find<QCheckBox>("chkFixedSize")->isChecked());
-  PressUpdate();
-  pugi::xml_node flag = node.child("materialSizeFixed");
-  ASSERT_TRUE(flag);
-  EXPECT_EQ(std::string(flag.text().get()), "0");
-  EXPECT_STREQ(flag.next_sibling().name(), "SystemNode");
-}
-
 TEST_F(EditTest, RemovedNodeGoesWithItsSubtreeAndItsParentIsShown) {
   QTreeWidgetItem* a = AddDevice(GasSupply(), "A", "Tee");
   QTreeWidgetItem* b = AddDevice(a, "B", "Tee");
@@ -101,16 +89,6 @@ TEST_F(EditTest, RemovedNodeGoesWithItsSubtreeAndItsParentIsShown) {
   ASSERT_EQ(nodes.size(), 1u);
   EXPECT_EQ(FieldText(nodes[0], "description"), "A");
   EXPECT_EQ(Window().SelectedItem(), a);
-}
-
-TEST_F(EditTest, RemovingTheLastEFVClearsThePresence) {
-  QTreeWidgetItem* efv = AddDevice(GasSupply(), "Valve", "EFV");
-  EXPECT_TRUE(State().EFVPresent);
-  EXPECT_EQ(FieldText(ProjectRoot(Doc()), "EFVEnabled"), "True");
-  Click(efv);
-  Find<QPushButton>("cmdRemove")->click();
-  EXPECT_FALSE(State().EFVPresent);
-  EXPECT_EQ(FieldText(ProjectRoot(Doc()), "EFVEnabled"), "False");
 }
 
 class MoveNodeTest : public MainWindowTest {
@@ -130,18 +108,6 @@ class MoveNodeTest : public MainWindowTest {
   QTreeWidgetItem* d = nullptr;
 };
 
-TEST_F(MoveNodeTest, OntoItsOwnParentItGoesToTheEndOfTheChildren) {
-  const std::string aId = ItemId(a).toStdString();
-  const std::string bId = ItemId(b).toStdString();
-  Window().TreeView1_Drop(b, a);  // the tree is rebuilt: a and b are gone
-  auto children = ChildSystemNodes(FindSystemNodeById(Doc(), aId));
-  ASSERT_EQ(children.size(), 2u);
-  EXPECT_EQ(NodeId(children[1]), bId);
-  EXPECT_EQ(FieldText(children[1].child("SystemNode"), "description"), "C");
-  EXPECT_TRUE(State().ProjectModified);
-  EXPECT_TRUE(messages.Shown().empty());
-}
-
 TEST_F(MoveNodeTest, TheSubtreeMovesWithItsIdsAndIsShownInTheTreeAsItWas) {
   const std::string bId = ItemId(b).toStdString();
   Click(d);
@@ -156,25 +122,34 @@ TEST_F(MoveNodeTest, TheSubtreeMovesWithItsIdsAndIsShownInTheTreeAsItWas) {
   EXPECT_EQ(Window().SelectedItem(), gas->child(1));
 }
 
-// Onto its own descendant (with a message), the gas supply, onto itself.
-TEST_F(MoveNodeTest, RefusedMovesChangeNothing) {
+// A refused drop changes nothing and ends on its target, except a drop into
+// the own branch and an EFV dropped onto an EFV, which end on the dragged
+// node; dragging the gas supply does nothing.
+TEST_F(MoveNodeTest, RefusedDropsChangeNothingAndEndWhereTheRefusalSays) {
+  QTreeWidgetItem* valve = AddDevice(GasSupply(), "Valve", "EFV");
+  QTreeWidgetItem* under = AddDevice(valve, "Under", "Tee");
+  QTreeWidgetItem* spare = AddDevice(GasSupply(), "Spare", "EFV");
+  Window().MarkSaved();
   const std::string before = SerializeDocument(Doc());
-  struct Case {
-    QTreeWidgetItem* dragged;
-    QTreeWidgetItem* target;
-    size_t messages;
-  };
-  for (const Case& m : {Case{a, c, 1}, Case{GasSupply(), b, 0}, Case{b, b, 0}}) {
+  const std::string branch = "'A' cannot be moved into its own branch.";
+  const std::tuple<QTreeWidgetItem*, QTreeWidgetItem*, std::string, QString> cases[] = {
+      {a, c, branch, "A"},
+      {spare, valve, kSeriesMessage, "Spare"},
+      {spare, under, kSeriesMessage, "Under"},
+      {GasSupply(), b, "", "Gas Supply"}};
+  for (const auto& [dragged, target, message, shown] : cases) {
+    SCOPED_TRACE(shown.toStdString());
+    Click(dragged);
+    Window().NetTree()->SetDragNode(dragged);
     messages.Clear();
-    Window().TreeView1_Drop(m.dragged, m.target);
-    ASSERT_EQ(messages.Shown().size(), m.messages);
-    if (m.messages) {
-      EXPECT_EQ(messages.Last().text, "'A' cannot be moved into its own branch.");
-    }
+    Window().TreeView1_Drop(dragged, target);
+    Window().NetTree()->EndDrag();
+    EXPECT_EQ(messages.Texts(),
+              message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+    EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), shown);
     EXPECT_EQ(SerializeDocument(Doc()), before);
-    EXPECT_FALSE(State().ProjectModified);
+    EXPECT_FALSE(Window().ProjectModified());
   }
-  EXPECT_EQ(c->parent(), b);
 }
 
 }  // namespace

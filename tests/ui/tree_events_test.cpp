@@ -72,7 +72,7 @@ TEST_F(TreeEventsTest, AReleaseOutsideTheItemsMovesNothing) {
   DropAt(BelowAllItems());
   Tree()->EndDrag();
   EXPECT_EQ(SerializeDocument(Doc()), before);
-  EXPECT_FALSE(State().ProjectModified);
+  EXPECT_FALSE(Window().ProjectModified());
   EXPECT_TRUE(messages.Shown().empty());
   // The selection goes back to the dragged node, and the panel shows it.
   EXPECT_EQ(Window().SelectedItem(), b);
@@ -93,7 +93,7 @@ TEST_F(TreeEventsTest, ADropFromOutsideTheTreeIsIgnored) {
 TEST_F(TreeEventsTest, AMiddleClickShowsBothDropsInTheDisplayUnits) {
   for (const auto& [units, factor, unit] :
        {std::tuple{"English", 1.0, "in W.C."}, std::tuple{"Metric", 0.402201, "mb"}}) {
-    State().UnitSystem = units;
+    SetRootAttributeText(ProjectRoot(Doc()), kAttrVersion, std::string("CVSystem-2.2.4-") + units);
     Click(a);
     messages.Clear();
     QTest::mouseClick(Viewport(), Qt::MiddleButton, {}, At(c));

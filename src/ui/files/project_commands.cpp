@@ -46,7 +46,7 @@ void ProjectCommands::ShowFailure(const std::string& text) {
 }
 
 bool ProjectCommands::OfferToSave() {
-  if (!window_.State().ProjectModified) return true;
+  if (!window_.ProjectModified()) return true;
   const MessageAnswer answer =
       window_.Messages().Show({"Would you like to save your current project?", "Save Project?",
                                MessageButtons::YesNoCancel, MessageIcon::None});
@@ -66,9 +66,8 @@ bool ProjectCommands::MayClose() { return MayLeaveProject(); }
 
 void ProjectCommands::StartNewProject() {
   // A new document is English whatever the last project was.
-  window_.State().UnitSystem = std::string(kEnglish);
-  window_.SetUnitLabels();
   window_.ResetToNewProject();
+  window_.SetUnitLabels();
   panel_.ResetForNewProject();
   // Nothing of the last project stays in view: its status line, its list.
   window_.statusBar()->clearMessage();
@@ -95,7 +94,7 @@ void ProjectCommands::OpenFile(const QString& path) {
   panel_.txtMetricSupplyPressureDrop->clear();
   panel_.txtMetricInternalPressureDrop->clear();
   try {
-    XMLOnTreeView(window_.State().ProjectPath);
+    LoadProjectFile(window_.State().ProjectPath);
   } catch (const CvError& e) {
     ShowFailure("There was an error opening the project:\n\n" + e.description());
     // Never a half-filled panel or tree over the document: start afresh,
@@ -111,7 +110,7 @@ void ProjectCommands::OpenRecent(const QString& path) {
   if (MayLeaveProject()) OpenFile(path);
 }
 
-void ProjectCommands::XMLOnTreeView(const std::string& path) {
+void ProjectCommands::LoadProjectFile(const std::string& path) {
   window_.ClearTree();
   pugi::xml_document loaded;
   const LoadResult result = LoadDocumentFile(loaded, path);
@@ -134,11 +133,7 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
   // Everything the panel shows is read before anything changes, so a
   // document that cannot be read leaves the current project as it was.
   const SupplyPanelValues values = SupplyPanelFromDocument(loaded);
-  ProgramState& state = window_.State();
   window_.Document() = std::move(loaded);
-  state.UnitSystem = values.unitSystem;
-  state.EFVPresent = values.efvPresent;
-  state.DualSystemFlag = values.dualSystem;
   panel_.ShowLoaded(values);
   window_.SetUnitLabels();
   BusyCursor busy;

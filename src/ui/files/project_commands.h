@@ -47,7 +47,7 @@ class ProjectCommands : public QObject {
   // Loads the file into the document, the supply panel and the tree. A file
   // that is missing or not well-formed is reported and gives a new project;
   // any other failure is passed on with the loader's name in front.
-  void XMLOnTreeView(const std::string& path);
+  void LoadProjectFile(const std::string& path);
 
  signals:
   // A project file was opened or saved under this path.

@@ -116,9 +116,10 @@ QStringList MainWindow::ExpandedIds() const {
 }
 
 ProjectView MainWindow::TakeView() const {
-  return {SerializeDocument(document_), ExpandedIds(),
-          currentNode_ ? QString::fromStdString(NodeId(currentNode_)) : QString(),
-          result_.failures};
+  std::vector<std::string> expanded;
+  for (const QString& id : ExpandedIds()) expanded.push_back(id.toStdString());
+  return {SerializeDocument(document_), std::move(expanded),
+          currentNode_ ? NodeId(currentNode_) : std::string(), result_.failures};
 }
 
 void MainWindow::RebuildTree(const QStringList& expandedIds, pugi::xml_node shown) {
@@ -140,19 +141,18 @@ void MainWindow::RestoreView(const ProjectView& view) {
   if (!document_.load_buffer(view.text.data(), view.text.size(), kExactParse))
     Raise(kErrInvalidArgument, "the project kept for undo could not be read");
   const SupplyPanelValues values = SupplyPanelFromDocument(document_);
-  state_.UnitSystem = values.unitSystem;
-  state_.EFVPresent = values.efvPresent;
-  state_.DualSystemFlag = values.dualSystem;
   state_.SizingFailures = view.sizingFailures;
   state_.LastSizingFailed = !view.sizingFailures.empty();
-  result_ = ReadCalcResult(document_, state_.DualSystemFlag, view.sizingFailures);
+  result_ = ReadCalcResult(document_, values.dualSystem, view.sizingFailures);
   if (showSupplyHook_) showSupplyHook_(values);
   SetUnitLabels();
   currentNode_ = {};
-  RebuildTree(ExpansionAfterRestore(tree_, view.expandedIds),
-              view.shownId.isEmpty() ? ProjectRoot(document_)
-                                     : FindSystemNodeById(document_, view.shownId.toStdString()));
-  if (tabStrip_->currentIndex() == 2) RefreshMaterialList();
+  QStringList expanded;
+  for (const std::string& id : view.expandedIds) expanded.append(QString::fromStdString(id));
+  RebuildTree(ExpansionAfterRestore(tree_, expanded),
+              view.shownId.empty() ? ProjectRoot(document_)
+                                   : FindSystemNodeById(document_, view.shownId));
+  if (tabStrip_->currentIndex() == kMaterialListPage) RefreshMaterialList();
 }
 
 }  // namespace cv::ui

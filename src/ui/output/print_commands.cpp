@@ -13,6 +13,7 @@
 #include "core/data_files.h"
 #include "core/errors.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "reports/pressure_profile.h"
 #include "reports/print_calculations.h"
 #include "reports/print_checks.h"
@@ -156,13 +157,12 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
   if (job == Job::Profile) {
     // The profile of the node selected now; a fitting has none and fails
     // with the reason.
-    const cv::ProgramState& state = window_.State();
     const pugi::xml_node node = window_.CurrentSystemNode();
-    cv::PrintProfileJob(
-        surface, doc,
-        cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(), state.DualSystemFlag,
-                                 state.UnitSystem, window_.Result().UnsizedRunIds()),
-        Header(), copies);
+    cv::PrintProfileJob(surface, doc,
+                        cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(),
+                                                 cv::IsDualSystem(doc), cv::DocumentUnitSystem(doc),
+                                                 window_.Result().UnsizedRunIds()),
+                        Header(), copies);
     return;
   }
   if (job == Job::Calculations) {

@@ -4,16 +4,15 @@
 #include <QLineEdit>
 #include <QStatusBar>
 
+#include "edit/placement_rules.h"
+#include "edit/trip_flow.h"
 #include "project/document.h"
 #include "sizing/network_calculation.h"
-#include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/panels/shown_values.h"
 #include "ui/tree/edit_notes.h"
-#include "ui/tree/efv_rules.h"
 #include "ui/tree/tree_items.h"
-#include "ui/tree/trip_checks.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -45,37 +44,31 @@ void MainWindow::cmdRemove_Click() {
 void MainWindow::cboAppliance_Click() {
   AppliancePanel& p = *panel_;
   QTreeWidgetItem* item = SelectedItem();
-  const bool dual = state_.DualSystemFlag;
   const QString kind = p.cboAppliance->currentText();
-  auto putBack = [&](const char* message, int position) {
-    ShowPlain(message);
-    SetListPosition(p.cboAppliance, position, [this] { cboAppliance_Click(); });
-  };
-  if (kind == kEFVKind && item) {
-    const QString image = ItemImageKey(item);
-    if (image == kEFVKind) {
-      p.ShowEFVControls(true);
-      p.txtLoad->setEnabled(false);
-    } else if (image == QLatin1String("Regulator") && dual) {
-      putBack(kHighPressureMessage, PreviousApplianceIndex);
-    } else if (!EFVOnHighPressureSide(item, dual)) {
-      putBack(kHighPressureMessage, PreviousApplianceIndex);
-      p.ShowEFVControls(false);
-    } else if (!CanAddEFVAtThePresentNode(item)) {
-      putBack(kSeriesMessage, PreviousApplianceIndex);
-      p.ShowEFVControls(false);
-    } else {
-      p.ShowEFVControls(true);
-      SetListPosition(p.cboEFV, kFirstEFVModel, [this] { cboEFV_Click(); });
-      p.txtLoad->setEnabled(false);
-    }
-  } else if (kind != kEFVKind) {
-    p.ShowEFVControls(false);
+  if (!item) {
+    if (kind != kEFVKind) p.ShowEFVControls(false);
+    return;
   }
-  if (kind == QLatin1String("Regulator") && item && !RegulatorChildOfEFV(item, dual))
-    putBack(kHighPressureMessage, kRegulatorFallbackKind);
+  const pugi::xml_node node = NodeOfItem(item);
+  const char* refusal =
+      KindChangeRefusal(node, kind.toStdString().c_str(), project_.IsDualSystem());
+  const bool showModels = kind == kEFVKind && !refusal;
+  p.ShowEFVControls(showModels);
+  if (showModels) {
+    // A node turned into an EFV starts with the first model; an EFV keeps
+    // its own.
+    if (!IsKind(node, "EFV")) SetListPosition(p.cboEFV, kFirstEFVModel, [this] { cboEFV_Click(); });
+    p.txtLoad->setEnabled(false);
+  }
+  if (refusal) {
+    ShowPlain(refusal);
+    // A regulator refused below an EFV falls back to the list's second entry.
+    const int back =
+        kind == QLatin1String("Regulator") ? kRegulatorFallbackKind : PreviousApplianceIndex;
+    SetListPosition(p.cboAppliance, back, [this] { cboAppliance_Click(); });
+  }
   // The load box follows the choice at once, not only after Update.
-  if (item) ApplyLoadBoxRule(item);
+  ApplyLoadBoxRule(item);
 }
 
 void MainWindow::ResetNewEFVChoice(pugi::xml_node node) {
@@ -93,35 +86,30 @@ void MainWindow::cboEFV_Click() {
   if (p.cboAppliance->currentText() != kEFVKind) return;
   pugi::xml_node node = NodeOfItem(SelectedItem());
   if (!node) return;
-  const TripContext trip{document_, state_, Messages()};
   const std::string model = p.cboEFV->currentText().toStdString();
-  if (FieldText(node, "appliance") != "EFV") {
-    TripResult result = CheckNewEFV(node, model, trip);
-    if (!result.passed && result.answer == MessageAnswer::Ok) ResetNewEFVChoice(node);
-    return;
-  }
-  TripResult result = CheckTripFlow(AddLoads(node), model, trip);
-  if (!result.passed && result.answer == MessageAnswer::Ok)
+  const EFVCatalog& catalog = project_.Catalog();
+  const bool isEFV = IsKind(node, "EFV");
+  const TripRefusal refusal =
+      isEFV ? CheckTripFlow(AddLoads(node), model, catalog) : CheckNewEFV(node, model, catalog);
+  // Cancel keeps the chosen model, though the check failed.
+  if (!refusal || Messages().Show(*refusal) != MessageAnswer::Ok) return;
+  if (isEFV)
     SetListPositionQuietly(p.cboEFV, PreviousEFVIndex);
+  else
+    ResetNewEFVChoice(node);
 }
 
-bool MainWindow::TripChecksAllowUpdate(QTreeWidgetItem* item) {
-  AppliancePanel& p = *panel_;
-  const TripContext trip{document_, state_, Messages()};
-  const QString kind = p.cboAppliance->currentText();
-  if (ItemImageKey(item) != kEFVKind && kind == kEFVKind) {
-    pugi::xml_node node = NodeOfItem(item);
-    if (!node) return true;
-    TripResult result = CheckNewEFV(node, p.cboEFV->currentText().toStdString(), trip);
-    if (!result.passed && result.answer == MessageAnswer::Ok) ResetNewEFVChoice(node);
-    return result.passed;
+void MainWindow::AfterRefusedUpdate(QTreeWidgetItem* item, const EditOutcome& outcome,
+                                    bool becameEFV) {
+  const MessageAnswer answer = Messages().Show(outcome.message);
+  pugi::xml_node node = NodeOfItem(item);
+  if (becameEFV) {
+    if (answer == MessageAnswer::Ok) ResetNewEFVChoice(node);
+    return;
   }
-  if (CompareEFVTripflowToLoads(item, QString::fromStdString(TypedNumber(*p.txtLoad)), kind, trip))
-    return true;
-  // Refused: the box shows the load that is stored again, so that a second
-  // Update cannot store a load nobody typed.
-  p.txtLoad->setText(ShownQuantity(FieldText(NodeOfItem(item), "load"), "Load", state_.UnitSystem));
-  return false;
+  // The box shows the load that is stored again, so that a second Update
+  // cannot store a load nobody typed.
+  panel_->txtLoad->setText(ShownQuantity(FieldText(node, "load"), "Load", UnitSystem()));
 }
 
 bool MainWindow::StorePanel(QTreeWidgetItem* item) {
@@ -129,24 +117,22 @@ bool MainWindow::StorePanel(QTreeWidgetItem* item) {
   // are not checked and the project does not count as changed.
   if (!item || IsGasSupplyItem(item)) return true;
   // The trip checks read the load box: it must hold a number first.
-  if (!panel_->ValidateInputs(Messages()) || !TripChecksAllowUpdate(item)) return false;
+  if (!panel_->ValidateInputs(Messages())) return false;
   // The panel writes only into the node it shows.
   Q_ASSERT(NodeOfItem(item) == currentNode_);
-  RecordEdit(QStringLiteral("Update '%1'").arg(panel_->txtDescription->text()), [&] {
-    UpdateNode(item);
-    SetEFVPresence(document_, state_);
-    WriteEFVEnabled();
-  });
-  return true;
+  const bool becameEFV =
+      panel_->cboAppliance->currentText() == kEFVKind && ItemImageKey(item) != kEFVKind;
+  EditOutcome outcome;
+  RecordEdit(QStringLiteral("Update '%1'").arg(panel_->txtDescription->text()),
+             [&] { outcome = UpdateNode(item); });
+  if (outcome.status != EditStatus::Refused) return true;
+  AfterRefusedUpdate(item, outcome, becameEFV);
+  return false;
 }
 
 void MainWindow::cmdUpdate_Click() {
   QTreeWidgetItem* item = SelectedItem();
   if (StorePanel(item) && item) ClickNode(item);
-}
-
-void MainWindow::WriteEFVEnabled() {
-  SetFieldText(ProjectRoot(document_), "EFVEnabled", state_.EFVPresent ? "True" : "False");
 }
 
 }  // namespace cv::ui

@@ -49,11 +49,11 @@ void SupplyPanel::ConnectHandlers() {
   // handler itself (ui/click_on_set.h).
   connect(cboGasType, &QComboBox::activated, this, [this] { cboGasType_Click(); });
   connect(cboSupplyPressure, &QComboBox::activated, this, [this] { cboSupplyPressure_Click(); });
-  connect(optUnitType, &QButtonGroup::idClicked, this, [this](int id) {
+  connect(calculationMethods, &QButtonGroup::idClicked, this, [this](int id) {
     // The user-defined boxes are disabled until that method is chosen.
     const bool starting = id == static_cast<int>(SupplyMethod::UserDefined) &&
                           !txtMetricSupplyPressureDrop->isEnabled();
-    optUnitType_Click(id);
+    CalculationMethod_Click(id);
     if (starting) StartUserDefinedMethod();
   });
   connect(chkMetricDualPressure, &QCheckBox::clicked, this,
@@ -114,8 +114,8 @@ void SupplyPanel::EnableDeliveryInputs(bool enabled) {
          enabled);
 }
 
-void SupplyPanel::optUnitType_Click(int index) {
-  switch (index) {
+void SupplyPanel::CalculationMethod_Click(int method) {
+  switch (method) {
     case 0:
       Enable({cboSupplyPressure, cboInternalPressure}, true);
       ClearDeliveryInputs();
@@ -141,12 +141,12 @@ void SupplyPanel::optUnitType_Click(int index) {
 }
 
 void SupplyPanel::SetMethod(SupplyMethod method) {
-  QAbstractButton* button = optUnitType->button(static_cast<int>(method));
+  QAbstractButton* button = calculationMethods->button(static_cast<int>(method));
   {
     const QSignalBlocker blocker(button);
     button->setChecked(true);
   }
-  optUnitType_Click(static_cast<int>(method));
+  CalculationMethod_Click(static_cast<int>(method));
 }
 
 void SupplyPanel::ShowUserDefinedInternal(bool visible) {
@@ -303,10 +303,10 @@ void SupplyPanel::RefuseUpdate(const SupplyCheckFailure& failure) {
 
 void SupplyPanel::WriteUpdate(const SupplySettings& settings) {
   auto write = [&] {
-    ApplySupplySettings(document_, settings, state_);
+    ApplySupplySettings(document_, settings);
     // The document differs from the file from here on, even when a later
     // step fails: the offer to save must not miss it.
-    state_.ProjectModified = true;
+    if (hooks_.markModified) hooks_.markModified();
     if (hooks_.setUnitLabels) hooks_.setUnitLabels();
     if (hooks_.recalculate) hooks_.recalculate();
     if (hooks_.showFirstNode) hooks_.showFirstNode();

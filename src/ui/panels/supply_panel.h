@@ -14,7 +14,7 @@
 
 #include "core/errors.h"
 #include "core/messages.h"
-#include "project/program_state.h"
+#include "sizing/program_state.h"
 #include "supply/supply_panel_values.h"
 #include "supply/supply_update.h"
 
@@ -41,6 +41,7 @@ class SupplyPanel : public QWidget {
     // Runs the update as one step of the project's history.
     std::function<void(const std::function<void()>&)> record;
     std::function<void(const QString&)> confirm;  // a status-bar line
+    std::function<void()> markModified;           // the document now differs from the file
   };
 
   SupplyPanel(pugi::xml_document& document, ProgramState& state, MessageSink& messages, Hooks hooks,
@@ -59,7 +60,8 @@ class SupplyPanel : public QWidget {
   // --- Handlers (control + "_" + event) ---------------------------------------
   void cboGasType_Click();
   void cboSupplyPressure_Click();
-  void optUnitType_Click(int index);
+  // One of the method buttons (optUnitType 0, 1, 2) was chosen.
+  void CalculationMethod_Click(int method);
   void chkMetricDualPressure_Click();
   void chkDeliveryDualPressure_Click();
   void cmdUpdateSupplyParameters_Click();
@@ -71,7 +73,7 @@ class SupplyPanel : public QWidget {
 
   QLabel* lblGasType;
   QComboBox* cboGasType;
-  QButtonGroup* optUnitType;
+  QButtonGroup* calculationMethods;  // objectName optUnitType
   QRadioButton* optUnitType0;
   QRadioButton* optUnitType1;
   QRadioButton* optUnitType2;

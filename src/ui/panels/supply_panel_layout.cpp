@@ -81,14 +81,14 @@ void SupplyPanel::LayOut() {
 void SupplyPanel::BuildMethodChoice() {
   lblGasType = Label(tr("Gas Type:"), "lblGasType");
   cboGasType = Named(new QComboBox, "cboGasType");
-  optUnitType = Named(new QButtonGroup(this), "optUnitType");
+  calculationMethods = Named(new QButtonGroup(this), "optUnitType");
   optUnitType0 = Named(new QRadioButton(tr("Fixed Pressure Drop Method")), "optUnitType0");
   optUnitType1 =
       Named(new QRadioButton(tr("User-Defined Pressure Drop Method (Metric mb)")), "optUnitType1");
   optUnitType2 = Named(new QRadioButton(tr("Delivery Pressure Method")), "optUnitType2");
-  optUnitType->addButton(optUnitType0, 0);
-  optUnitType->addButton(optUnitType1, 1);
-  optUnitType->addButton(optUnitType2, 2);
+  calculationMethods->addButton(optUnitType0, 0);
+  calculationMethods->addButton(optUnitType1, 1);
+  calculationMethods->addButton(optUnitType2, 2);
 }
 
 void SupplyPanel::BuildFixedFrames() {

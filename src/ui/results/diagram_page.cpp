@@ -7,6 +7,7 @@
 
 #include "core/errors.h"
 #include "project/document.h"
+#include "project/project_state.h"
 #include "reports/node_reading.h"
 #include "sizing/units.h"
 #include "ui/results/diagram_view.h"
@@ -53,8 +54,8 @@ QString DiagramPage::Reading(const cv::DiagramBox& box) {
     for (pugi::xml_node node : AllSystemNodes(document_)) nodes_.try_emplace(NodeId(node), node);
   const auto found = nodes_.find(box.nodeId);
   const pugi::xml_node node = found != nodes_.end() ? found->second : ProjectRoot(document_);
-  return QString::fromStdString(
-      NodeReading(node, state_.UnitSystem == kMetric, state_.DualSystemFlag, !box.failed));
+  return QString::fromStdString(NodeReading(node, DocumentUnitSystem(document_) == kMetric,
+                                            IsDualSystem(document_), !box.failed));
 }
 
 void DiagramPage::Invalidate() {

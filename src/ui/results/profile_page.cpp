@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/errors.h"
+#include "project/project_state.h"
 #include "reports/profile_drawing.h"
 #include "ui/results/qt_diagram_canvas.h"
 
@@ -31,8 +32,8 @@ ProfilePage::ProfilePage(const pugi::xml_document& document, const cv::ProgramSt
 
 std::optional<cv::PressureProfile> ProfilePage::Profile() const {
   try {
-    return cv::BuildPressureProfile(document_, nodeId_, state_.DualSystemFlag, state_.UnitSystem,
-                                    result_.UnsizedRunIds());
+    return cv::BuildPressureProfile(document_, nodeId_, cv::IsDualSystem(document_),
+                                    cv::DocumentUnitSystem(document_), result_.UnsizedRunIds());
   } catch (const cv::CvError&) {
     return std::nullopt;
   }

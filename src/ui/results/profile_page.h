@@ -9,9 +9,9 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "project/program_state.h"
 #include "reports/pressure_profile.h"
 #include "sizing/calc_result.h"
+#include "sizing/program_state.h"
 
 namespace cv::ui {
 

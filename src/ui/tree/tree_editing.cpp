@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <unordered_map>
 
+#include "edit/placement_rules.h"
 #include "project/document.h"
 #include "reports/pressure_readings.h"
 #include "sizing/calc_result.h"
@@ -23,7 +24,6 @@
 #include "ui/tree/network_tree.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
-#include "ui/tree/trip_checks.h"
 #include "ui/windows/busy_cursor.h"
 #include "ui/windows/main_window.h"
 
@@ -34,21 +34,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 
-bool IsSameOrBelow(pugi::xml_node node, pugi::xml_node ancestor) {
-  for (pugi::xml_node p = node; p; p = p.parent())
-    if (p == ancestor) return true;
-  return false;
-}
-
-// The fixed-size flag is inserted ahead of the node's child nodes when an
-// older file has none, so that field elements stay in front.
-pugi::xml_node FixedSizeField(pugi::xml_node node) {
-  pugi::xml_node field = FindField(node, "materialSizeFixed");
-  if (field) return field;
-  pugi::xml_node firstChild = node.child(kSystemNodeName);
-  return firstChild ? node.insert_child_before("materialSizeFixed", firstChild)
-                    : node.append_child("materialSizeFixed");
-}
+std::string Text(const QComboBox* list) { return list->currentText().toStdString(); }
 
 }  // namespace
 
@@ -76,7 +62,7 @@ void MainWindow::SelectGasSupply() {
   panel_->txtDescription->setText(kGasSupplyCaption);
   panel_->lblParent->clear();
   panel_->txtLoad->setText(
-      ShownQuantity(FieldText(ProjectRoot(document_), "load"), "Load", state_.UnitSystem));
+      ShownQuantity(FieldText(ProjectRoot(document_), "load"), "Load", UnitSystem()));
   panel_->DisableInputs();
 }
 
@@ -100,7 +86,7 @@ void MainWindow::ShowItem(QTreeWidgetItem* item) {
     ShowNodeInPanel(node);
     ApplyLoadBoxRule(item);
     panel_->ShowPressures(
-        RunPressures(node, StoredDropFromSource(node), state_.UnitSystem, state_.DualSystemFlag));
+        RunPressures(node, StoredDropFromSource(node), UnitSystem(), project_.IsDualSystem()));
   });
 }
 
@@ -110,7 +96,7 @@ void MainWindow::ShowNodeInPanel(pugi::xml_node node) {
   pugi::xml_node parent = node.parent();
   p.lblParent->setText(IsSystemNode(parent) ? Text(FieldText(parent, "description"))
                                             : kGasSupplyCaption);
-  const std::string& units = state_.UnitSystem;
+  const std::string units = UnitSystem();
   p.txtLoad->setText(ShownQuantity(FieldText(node, "load"), "Load", units));
   p.txtLength->setText(ShownQuantity(FieldText(node, "length"), "Length", units));
   const std::string material = FieldText(node, "material");
@@ -132,13 +118,11 @@ void MainWindow::ShowNodeInPanel(pugi::xml_node node) {
 
 QTreeWidgetItem* MainWindow::AddNode(QTreeWidgetItem* parentItem) {
   if (!parentItem) return nullptr;
-  pugi::xml_node parent =
-      IsGasSupplyItem(parentItem) ? ProjectRoot(document_) : NodeOfItem(parentItem);
-  if (!parent) return nullptr;
-  const std::string id = DrawNewNodeId(document_);
-  AppendNewSystemNode(parent, id);
-  QTreeWidgetItem* item = tree_->AddItem(parentItem, Text(id) + QStringLiteral(" New Appliance"),
-                                         QStringLiteral("New Appliance"), kNewNodeImage);
+  const pugi::xml_node node = project_.AddRun(ElementOfItem(parentItem));
+  if (!node) return nullptr;
+  QTreeWidgetItem* item =
+      tree_->AddItem(parentItem, Text(NodeId(node)) + QStringLiteral(" New Appliance"),
+                     QStringLiteral("New Appliance"), kNewNodeImage);
   parentItem->setExpanded(true);
   Calculate();
   ClickNode(item);
@@ -155,44 +139,41 @@ void MainWindow::RemoveNode(QTreeWidgetItem* item) {
     if (!node) return;
     // The panel must never hold a node that is gone.
     if (IsSameOrBelow(currentNode_, node)) currentNode_ = {};
-    node.parent().remove_child(node);
+    project_.RemoveRun(node);
     Calculate();
     ClickNode(item->parent());
     delete item;
-    SetEFVPresence(document_, state_);
-    WriteEFVEnabled();
   });
 }
 
-void MainWindow::UpdateNode(QTreeWidgetItem* item) {
-  WithContext("modTreeFunctions.UpdateNode", [&] {
-    if (!item || IsGasSupplyItem(item)) return;
-    pugi::xml_node node = NodeOfItem(item);
-    if (!node) return;
-    const AppliancePanel& p = *panel_;
-    // Converted before anything is written, so a failure writes nothing.
-    const std::string& units = state_.UnitSystem;
-    const std::string load = StoredQuantity(*p.txtLoad, FieldText(node, "load"), "Load", units);
-    const std::string length =
-        StoredQuantity(*p.txtLength, FieldText(node, "length"), "Length", units);
-    const std::string description = Text(p.txtDescription);
-    const std::string appliance = p.cboAppliance->currentText().toStdString();
-    SetFieldText(node, "description", description);
-    SetFieldText(node, "load", load);
-    SetFieldText(node, "length", length);
-    SetFieldText(node, "material", p.cboMaterial->currentText().toStdString());
-    SetFieldText(node, "materialSize", p.cboMaterialSize->currentText().toStdString());
-    SetFieldText(node, "appliance", appliance);
-    SetElementText(FixedSizeField(node), p.chkFixedSize->isChecked() ? "1" : "0");
-    for (const char* pressure : {"SupplyPressure", "PressureDrop", "DeliveredPressure"})
-      SetFieldText(node, pressure, "0");
-    SetFieldText(node, "ModelNumber",
-                 appliance == "EFV" ? p.cboEFV->currentText().toStdString() : "Other");
-    SetItemKey(item, Text(NodeId(node)) + QLatin1Char(' ') + Text(description));
-    item->setText(0, Text(description));
-    SetItemImage(item, Text(appliance));
-    Calculate();
-  });
+RunFields MainWindow::PanelFields(pugi::xml_node node) const {
+  const AppliancePanel& p = *panel_;
+  const std::string units = UnitSystem();
+  return {Text(p.txtDescription),
+          StoredQuantity(*p.txtLoad, FieldText(node, "load"), "Load", units),
+          StoredQuantity(*p.txtLength, FieldText(node, "length"), "Length", units),
+          Text(p.cboMaterial),
+          Text(p.cboMaterialSize),
+          Text(p.cboAppliance),
+          p.chkFixedSize->isChecked(),
+          Text(p.cboEFV)};
+}
+
+EditOutcome MainWindow::UpdateNode(QTreeWidgetItem* item) {
+  const EditOutcome nothing{EditStatus::Unchanged, {}, false};
+  if (!item || IsGasSupplyItem(item)) return nothing;
+  pugi::xml_node node = NodeOfItem(item);
+  if (!node) return nothing;
+  // Converted before anything is written, so a failure writes nothing.
+  const RunFields fields =
+      WithContext("modTreeFunctions.UpdateNode", [&] { return PanelFields(node); });
+  const EditOutcome outcome = project_.UpdateRun(node, fields);
+  if (outcome.status != EditStatus::Done) return outcome;
+  SetItemKey(item, Text(NodeId(node)) + QLatin1Char(' ') + Text(fields.description));
+  item->setText(0, Text(fields.description));
+  SetItemImage(item, Text(fields.appliance));
+  Calculate();
+  return outcome;
 }
 
 QTreeWidgetItem* MainWindow::AddNodeItem(pugi::xml_node node, QTreeWidgetItem* parentItem) {
@@ -225,17 +206,11 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
   pugi::xml_node node;
   const QStringList expanded = ExpandedIds();
   try {
-    if (ItemKey(dragged).isEmpty() || ItemKey(target).isEmpty() || IsGasSupplyItem(dragged))
-      return false;
+    if (ItemKey(dragged).isEmpty() || ItemKey(target).isEmpty()) return false;
     node = NodeOfItem(dragged);
-    if (!node) return false;
-    pugi::xml_node parent = IsGasSupplyItem(target) ? ProjectRoot(document_) : NodeOfItem(target);
-    if (!parent) return false;
-    if (IsSameOrBelow(parent, node)) {
-      ShowPlain("'" + FieldText(node, "description") + "' cannot be moved into its own branch.");
-      return false;
-    }
-    parent.append_move(node);
+    const EditOutcome outcome = project_.MoveRun(node, ElementOfItem(target));
+    if (outcome.status == EditStatus::Refused) Messages().Show(outcome.message);
+    if (outcome.status != EditStatus::Done) return false;
     moved = true;
     Calculate();
   } catch (const CvError& e) {
@@ -250,9 +225,6 @@ bool MainWindow::MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
 }
 
 void MainWindow::Calculate() {
-  // An edit may just have made or removed the network's only EFV: the trip
-  // flow pass must follow the network as it now is, not as it was.
-  SetEFVPresence(document_, state_);
   {
     BusyCursor busy;
     RunCalculation();
@@ -276,7 +248,8 @@ void MainWindow::ShowCalculatedValues() {
   for (const RunResult& run : result_.runs)
     if (run.status != RunStatus::Sized) failures.try_emplace(Text(run.id), Text(run.message));
   const CarriedLoads carried(document_);
-  const std::string& units = state_.UnitSystem;
+  const std::string units = UnitSystem();
+  const bool dual = project_.IsDualSystem();
   tree_->setHeaderLabels(TreeColumnHeaders(units));
   int failed = 0;
   for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
@@ -289,10 +262,10 @@ void MainWindow::ShowCalculatedValues() {
     const auto run = runs.find(id);
     if (run != runs.end())
       ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
-                     units, state_.DualSystemFlag);
+                     units, dual);
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
-    if (run != runs.end()) ShowReading(item, run->second.first, units, state_.DualSystemFlag);
+    if (run != runs.end()) ShowReading(item, run->second.first, units, dual);
     failed += failure != failures.end() ? 1 : 0;
   }
   ShowFailedRunCount(failed);
@@ -303,7 +276,7 @@ QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
   const QString failure = SizingFailureOf(item);
   if (!failure.isEmpty()) return failure;
   const pugi::xml_node node = NodeOfItem(item);
-  return node ? Text(RunSummary(node, state_.UnitSystem, state_.DualSystemFlag)) : QString();
+  return node ? Text(RunSummary(node, UnitSystem(), project_.IsDualSystem())) : QString();
 }
 
 void MainWindow::ResetToNewProject() {
@@ -314,8 +287,6 @@ void MainWindow::ResetToNewProject() {
   QTreeWidgetItem* gasSupply = AddGasSupplyItem();
   document_.reset();
   BuildNewProject(document_);
-  state_.EFVPresent = false;
-  state_.DualSystemFlag = false;
   state_.LastSizingFailed = false;
   state_.SizingFailures.clear();
   result_ = {};

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "core/number_text.h"
+#include "edit/trip_flow.h"
 #include "project/document.h"
 #include "reports/material_list.h"
 #include "reports/pressure_readings.h"
@@ -14,10 +15,8 @@
 #include "sizing/tables.h"
 #include "sizing/units.h"
 #include "ui/panels/appliance_panel.h"
-#include "ui/tree/efv_rules.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/tree_items.h"
-#include "ui/tree/trip_checks.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -60,7 +59,7 @@ void MainWindow::ShowPressureDropInformation() {
   ctx.carried = &carried;
   const double fromParent = PressureDropToSource(node, true, ctx);
   const double fromSource = PressureDropToSource(node, false, ctx);
-  const PressureUnit unit = RunPressureUnit(node, state_.UnitSystem, state_.DualSystemFlag);
+  const PressureUnit unit = RunPressureUnit(node, UnitSystem(), project_.IsDualSystem());
   auto shown = [&](double drop) {
     return PressureReading(drop, unit) + " " + std::string(PressureUnitCaption(unit));
   };
@@ -85,59 +84,14 @@ void MainWindow::TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* targe
   }
 }
 
-namespace {
-bool IsBelow(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
-  for (const QTreeWidgetItem* p = item ? item->parent() : nullptr; p; p = p->parent())
-    if (p == ancestor) return true;
-  return false;
-}
-}  // namespace
-
 void MainWindow::DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-  // A drop into the dragged node's own branch is refused by the move itself,
-  // before any EFV rule could speak of it.
-  if (IsBelow(target, dragged)) {
-    MoveNode(dragged, target);
-    return;
-  }
-  const TripContext trip{document_, state_, Messages()};
-  // A refused drop ends on its target; a move on the moved node (DropMove).
-  dropChoice_ = ElementOfItem(target);
-  switch (DecideDrop(dragged, target, state_.DualSystemFlag)) {
-    case DropOutcome::Nothing:
-      dropChoice_ = {};
-      return;
-    case DropOutcome::SeriesRefusedQuiet:  // the panel stays on the dragged EFV
-      dropChoice_ = {};
-      ShowPlain(kSeriesMessage);
-      return;
-    case DropOutcome::SeriesRefused:
-      ShowPlain(kSeriesMessage);
-      return;
-    case DropOutcome::HighPressureRefused:
-      ShowPlain(kHighPressureMessage);
-      return;
-    case DropOutcome::MoveIfEFVTripAllows:
-      if (EFVDragEFVTripflowToLoads(NodeOfItem(dragged), ElementOfItem(target), trip))
-        DropMove(dragged, target);
-      return;
-    case DropOutcome::Move:
-      DropMove(dragged, target);
-      return;
-    case DropOutcome::MoveIfOntoEFVTripAllows:
-      if (EFVSelectedEFVTripflowToLoads(NodeOfItem(dragged), NodeOfItem(target), trip))
-        DropMove(dragged, target);
-      return;
-    case DropOutcome::MoveIfParentOrTripAllows:
-      if (CheckDragNodeParentOfSelectedNode(dragged, target) ||
-          DragDropCompareEFVTripflowToLoads(dragged, target, trip))
-        DropMove(dragged, target);
-      return;
-  }
-}
-
-void MainWindow::DropMove(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-  pugi::xml_node node = NodeOfItem(dragged);
+  const pugi::xml_node node = NodeOfItem(dragged);
+  const EditOutcome check = project_.CheckMove(node, ElementOfItem(target));
+  // A refused drop ends on its target (unless the refusal says otherwise);
+  // a move on the moved node.
+  dropChoice_ = check.showTarget ? ElementOfItem(target) : pugi::xml_node();
+  if (check.status == EditStatus::Refused) Messages().Show(check.message);
+  if (check.status != EditStatus::Done) return;
   RecordEdit(QStringLiteral("Move '%1'").arg(dragged->text(0)), [&] {
     if (MoveNode(dragged, target)) dropChoice_ = node;
   });

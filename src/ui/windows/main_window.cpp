@@ -197,7 +197,7 @@ void MainWindow::SetCaption(const QString& caption) {
 }
 
 void MainWindow::SetProjectModified(bool modified) {
-  state_.ProjectModified = modified;
+  projectModified_ = modified;
   setWindowModified(modified);
 }
 
@@ -232,7 +232,7 @@ void MainWindow::ConnectDiagram() {
   connect(diagramPage_->View(), &DiagramView::nodeActivated, this, [this] { EditInPanel(); });
 }
 
-void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(state_.UnitSystem); }
+void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(UnitSystem()); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (mayCloseHook_ ? !mayCloseHook_() : !ResolvePendingPanelEdits()) {

@@ -20,8 +20,9 @@
 #include <string>
 
 #include "core/errors.h"
-#include "project/program_state.h"
+#include "edit/project.h"
 #include "sizing/calc_result.h"
+#include "sizing/program_state.h"
 #include "supply/supply_panel_values.h"
 #include "ui/files/dialogs.h"
 
@@ -37,6 +38,10 @@ class QTreeWidgetItem;
 class QUndoStack;
 class QWidget;
 
+namespace cv {
+struct ProjectView;
+}
+
 namespace cv::ui {
 
 class AppliancePanel;
@@ -45,7 +50,9 @@ class DiagramPage;
 class ProfilePage;
 class NetworkTree;
 class ProjectHistory;
-struct ProjectView;
+
+// The pages of the tab strip, in their order.
+enum Page : int { kSystemSetupPage = 0, kAppliancePage = 1, kMaterialListPage = 2 };
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -55,7 +62,12 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   pugi::xml_document& Document() noexcept { return document_; }
+  Project& EditedProject() noexcept { return project_; }
   ProgramState& State() noexcept { return state_; }
+  // "English" or "Metric", as the project's document says.
+  std::string UnitSystem() const { return project_.UnitSystem(); }
+  // The project has changes that are not saved.
+  bool ProjectModified() const noexcept { return projectModified_; }
   // The result of the last calculation, or of the step undone or redone.
   const CalcResult& Result() const noexcept { return result_; }
   const Seams& GetSeams() const noexcept { return seams_; }
@@ -128,9 +140,12 @@ class MainWindow : public QMainWindow {
   // Adds a node below the item; returns the new item (nullptr: nothing added).
   QTreeWidgetItem* AddNode(QTreeWidgetItem* parentItem);
   void RemoveNode(QTreeWidgetItem* item);
-  void UpdateNode(QTreeWidgetItem* item);
-  // Moves the dragged node with its subtree below the target; false when
-  // nothing moved (a refusal shows the "MoveNode - Error #" message).
+  // Stores the panel into the item's node when the trip-flow checks allow
+  // it; a refusal is returned for the caller to show.
+  EditOutcome UpdateNode(QTreeWidgetItem* item);
+  // Moves the dragged node with its subtree below the target when the drop
+  // rules allow it; false when nothing moved (a refusal shows its message,
+  // a failure the "MoveNode - Error #" message).
   bool MoveNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   // Rebuilds the tree from the document; only the gas supply is expanded
   // (the panel's node is shown again by the caller).
@@ -220,7 +235,9 @@ class MainWindow : public QMainWindow {
   void SelectGasSupply();
   void ShowNodeInPanel(pugi::xml_node node);
   void ApplyLoadBoxRule(QTreeWidgetItem* item);
-  bool TripChecksAllowUpdate(QTreeWidgetItem* item);
+  RunFields PanelFields(pugi::xml_node node) const;
+  // Shows a refused update and puts the panel back as the answer says.
+  void AfterRefusedUpdate(QTreeWidgetItem* item, const EditOutcome& outcome, bool becameEFV);
   // Checks and stores the panel into the item's node as one step of the
   // history; false when a check refused it.
   bool StorePanel(QTreeWidgetItem* item);
@@ -238,18 +255,18 @@ class MainWindow : public QMainWindow {
   // Rebuilds the tree, expands the items of those ids and shows the node.
   void RebuildTree(const QStringList& expandedIds, pugi::xml_node shown);
   void ResetNewEFVChoice(pugi::xml_node node);
-  void WriteEFVEnabled();
   void DropDecided(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
-  void DropOtherKind(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
-  void DropMove(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void ShowPlain(const std::string& text);
   void ShowFailedRunCount(int failed);
   // The pages that show results follow each calculation.
   void ResultsChanged();
 
   Seams seams_;
-  pugi::xml_document document_;
   ProgramState state_;
+  // The project being edited; document_ is its document.
+  Project project_{state_.EFVCollection};
+  pugi::xml_document& document_ = project_.Doc();
+  bool projectModified_ = false;
   CalcResult result_;
   pugi::xml_node currentNode_;
 

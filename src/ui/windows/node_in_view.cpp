@@ -98,18 +98,18 @@ void MainWindow::AfterDrag(QTreeWidgetItem* dragged) {
 }
 
 void MainWindow::TabStrip1_Click(int index) {
-  if (shownTab_ == 1 && index != 1) {
+  if (shownTab_ == kAppliancePage && index != kAppliancePage) {
     const bool edited = PanelHasUnstoredEdits();
     if (!ResolvePendingPanelEdits()) {
       const QSignalBlocker blocker(tabStrip_);
-      tabStrip_->setCurrentIndex(1);
+      tabStrip_->setCurrentIndex(kAppliancePage);
       return;
     }
     // What was stored or dropped is what the panel shows from here on.
     if (edited) ClickNode(ShownItem());
   }
   shownTab_ = index;
-  if (index == 2) RefreshMaterialList();
+  if (index == kMaterialListPage) RefreshMaterialList();
 }
 
 }  // namespace cv::ui

@@ -67,10 +67,9 @@ bool MainWindow::StartUp() {
     SetListPosition(panel_->cboMaterial, 0, [this] { panel_->cboMaterial_Click(); });
     SetListPosition(panel_->cboAppliance, 1, [this] { cboAppliance_Click(); });
     if (supplyStartUpHook_) supplyStartUpHook_();
-    state_.UnitSystem = std::string(kEnglish);
     SetUnitLabels();
   });
-  tabStrip_->setCurrentIndex(1);
+  tabStrip_->setCurrentIndex(kAppliancePage);
   Guarded([this] {
     if (newProjectHook_)
       newProjectHook_();

@@ -1,5 +1,7 @@
-// Program-wide state, held in one explicit object: the window program and
-// the command-line tool each hold their own, and so does every test.
+// What the calculation runs with, held in one explicit object: the window
+// program and the command-line tool each hold their own, and so does every
+// test. What the document implies (a dual-pressure system, an EFV in the
+// network) is read from the document where it is needed.
 #pragma once
 
 #include <pugixml.hpp>
@@ -13,13 +15,9 @@
 namespace cv {
 
 struct ProgramState {
-  std::string UnitSystem = "English";  // "English" or "Metric"
-  bool DualSystemFlag = false;         // the project is a dual-pressure system
-  bool EFVPresent = false;             // the network holds an EFV
-  bool TripFlowPass = false;           // the trip-flow pass is running
-  bool DebugMode = false;              // the calculation trace is on
-  std::string ProjectPath;             // empty for a project never saved
-  bool ProjectModified = false;
+  bool TripFlowPass = false;  // the trip-flow pass is running
+  bool DebugMode = false;     // the calculation trace is on
+  std::string ProjectPath;    // empty for a project never saved
 
   // True when the last calculation could not size some run; such a network
   // is not printed.
@@ -41,5 +39,9 @@ struct ProgramState {
   // Where the calculation's messages go; none: they are dropped.
   MessageSink* Messages = nullptr;
 };
+
+// Checks, as loading does, that the root holds what the calculation reads
+// (error 91 for a missing element, 9 for a root without its attributes).
+void DeriveStateFromDocument(const pugi::xml_document& doc, ProgramState& state);
 
 }  // namespace cv
