@@ -149,9 +149,9 @@ void MainWindow::RestoreView(const ProjectView& view) {
   currentNode_ = {};
   QStringList expanded;
   for (const std::string& id : view.expandedIds) expanded.append(QString::fromStdString(id));
-  RebuildTree(ExpansionAfterRestore(tree_, expanded),
-              view.shownId.empty() ? ProjectRoot(document_)
-                                   : FindSystemNodeById(document_, view.shownId));
+  RebuildTree(
+      ExpansionAfterRestore(tree_, expanded),
+      view.shownId.empty() ? ProjectRoot(document_) : FindSystemNodeById(document_, view.shownId));
   if (tabStrip_->currentIndex() == kMaterialListPage) RefreshMaterialList();
 }
 
