@@ -15,6 +15,7 @@
 #include "sizing/network_calculation.h"
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
+#include "sizing/units.h"
 #include "ui/access/tree_reading.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/click_on_set.h"
@@ -98,6 +99,13 @@ void MainWindow::ShowNodeInPanel(pugi::xml_node node) {
                                             : kGasSupplyCaption);
   const std::string units = UnitSystem();
   p.txtLoad->setText(ShownQuantity(FieldText(node, "load"), "Load", units));
+  // The box edits the appliance's own load; where runs below add to it, the
+  // total its run carries stands beside it.
+  const std::string carried = CarriedLoads(document_).TextOf(node);
+  QString loadCaption = QString::fromStdString(LoadUnitCaption(units));
+  if (carried != FieldText(node, "load"))
+    loadCaption += QStringLiteral(" (run carries %1)").arg(ShownQuantity(carried, "Load", units));
+  p.lblLoadLabel->setText(loadCaption);
   p.txtLength->setText(ShownQuantity(FieldText(node, "length"), "Length", units));
   const std::string material = FieldText(node, "material");
   SetListPosition(p.cboMaterial, MaterialIndexOf(material), [&p] { p.cboMaterial_Click(); });
