@@ -2,6 +2,7 @@
 // project's root, whose settings apply also to nodes of the trip document.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <pugixml.hpp>
 #include <string>
@@ -25,6 +26,13 @@ struct SupplyValues {
   double aHigh = 0;  // HighSupplyAllowablePressureDrop
 };
 
+// The step-by-step calculation on the document (the traced one, and the one
+// for documents the flat model does not hold) visits every state of the
+// upsizing order; on a deep path their number grows exponentially, so its
+// work is bounded to keep the window answering. The calculation on the
+// model skips the stretches of the order that cannot pass and needs no bound.
+inline long SizingTestBound(size_t nodes) { return 400'000 + 100 * static_cast<long>(nodes); }
+
 struct CalcContext {
   ProgramState& state;
   pugi::xml_node projectRoot;
@@ -36,6 +44,9 @@ struct CalcContext {
   const CarriedLoads* carried = nullptr;
   // The supply settings do not change during a calculation: read once.
   mutable std::optional<SupplyValues> supply = std::nullopt;
+  // The runs tested in this pass so far, and how many it may test.
+  long tests = 0;
+  long testBound = SizingTestBound(0);
 
   // Writes the line the callable builds, which is built only while the
   // trace is on: sizing runs far more often untraced.

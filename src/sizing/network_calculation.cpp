@@ -93,6 +93,7 @@ void CalculateNodeSizes(const std::vector<pugi::xml_node>& nodes, pugi::xml_node
 
   CalcContext ctx{state, projectRoot, {}};
   ctx.carried = carried;
+  ctx.testBound = SizingTestBound(nodes.size());
   bool stopped = false;
   for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
     auto found = firstById.find(it->id);

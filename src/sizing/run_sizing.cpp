@@ -11,6 +11,7 @@ namespace cv {
 namespace {
 
 RunTest Evaluate(pugi::xml_node node, const SupplyValues& s, bool lowSide, CalcContext& ctx) {
+  ++ctx.tests;
   return JudgeRun(PressureDropToSource(node, false, ctx), s, lowSide, ctx.state.TripFlowPass);
 }
 
@@ -64,6 +65,14 @@ bool IsKnownMethod(const std::string& method) {
          method == kDeliveryPressureMethod;
 }
 
+std::string SizingBoundText(const std::string& nodeDescription,
+                            const std::string& parentDescription, long bound) {
+  return "The sizes for the pipe between\n\t" + nodeDescription + "\n\t and\n\t" +
+         parentDescription + "\n\ncould not be found within " + std::to_string(bound) +
+         " trials: the runs above it are too many in a row to size.\n\nPlease fix the sizes of "
+         "some of these runs, or shorten the chain.";
+}
+
 Message SizingFailureMessage(std::string text) {
   Message message;
   message.text = std::move(text);
@@ -103,7 +112,8 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
         return who() + " - Pressure drop to source too high (" + FormatNumber(Round2(t.value)) +
                " > " + FormatNumber(Round2(t.limit)) + ").  Upsizing nodes...";
       });
-      if (!CoordinateParentSize(node, ctx)) {
+      const bool bounded = ctx.tests >= ctx.testBound;
+      if (bounded || !CoordinateParentSize(node, ctx)) {
         // A size the user fixed is never replaced.
         if (!IsSizeFixed(node)) {
           const std::string material = FieldText(node, "material");
@@ -111,7 +121,8 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx) {
         }
         ctx.state.LastSizingFailed = true;
         const std::string parent = FieldText(node.parent(), "description");
-        const std::string text = SizingFailureText(description, parent);
+        const std::string text = bounded ? SizingBoundText(description, parent, ctx.testBound)
+                                         : SizingFailureText(description, parent);
         ctx.state.SizingFailures.push_back({NodeId(node), text});
         if (ctx.state.Messages) {
           ctx.state.Messages->Show(SizingFailureMessage(text));

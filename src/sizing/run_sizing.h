@@ -32,6 +32,9 @@ bool SizeRunByMethod(pugi::xml_node node, CalcContext& ctx);
 // The text of the sizing-failure message for a node and its parent.
 std::string SizingFailureText(const std::string& nodeDescription,
                               const std::string& parentDescription);
+// The failure of a pass that reached its bound of tests on this run.
+std::string SizingBoundText(const std::string& nodeDescription,
+                            const std::string& parentDescription, long bound);
 // The box that shows a sizing failure.
 Message SizingFailureMessage(std::string text);
 
