@@ -2,14 +2,11 @@
 
 #include "core/number_text.h"
 #include "project/document.h"
+#include "sizing/tables.h"
 
 namespace cv {
 
 namespace {
-
-bool IsPassThrough(std::string_view kind) {
-  return kind == "Manifold" || kind == "Regulator" || kind == "Tee" || kind == "EFV";
-}
 
 double LoadField(pugi::xml_node node) {
   return TryParseNumber(FindField(node, "load").text().get()).value_or(0);
@@ -31,7 +28,7 @@ double CarriedLoads::Collect(pugi::xml_node node) {
     below = true;
   }
   Entry& entry = entries_[node.internal_object()];
-  if (IsPassThrough(FindField(node, "appliance").text().get())) {
+  if (PassesLoadThrough(FindField(node, "appliance").text().get())) {
     entry.load = ParseNumber(FormatNumber(sum));
   } else {
     sum += LoadField(node);

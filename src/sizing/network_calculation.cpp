@@ -24,10 +24,6 @@ namespace cv {
 
 namespace {
 
-bool IsPassThrough(std::string_view kind) {
-  return kind == "Manifold" || kind == "Regulator" || kind == "Tee" || kind == "EFV";
-}
-
 double SumLoads(pugi::xml_node node, bool write) {
   double sum = 0;
   for (pugi::xml_node child : node.children(kSystemNodeName)) sum += SumLoads(child, write);
@@ -35,7 +31,7 @@ double SumLoads(pugi::xml_node node, bool write) {
     if (write) SetFieldText(node, "load", FormatNumber(sum));
     return sum;
   }
-  if (IsPassThrough(FieldView(node, "appliance"))) {
+  if (PassesLoadThrough(FieldView(node, "appliance"))) {
     if (write) SetFieldText(node, "load", FormatNumber(sum));
   } else {
     sum += FieldNumber(node, "load");

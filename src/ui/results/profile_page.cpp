@@ -18,14 +18,9 @@ constexpr double kClickRadius = 8;
 
 }  // namespace
 
-ProfilePage::ProfilePage(const pugi::xml_document& document, const cv::ProgramState& state,
-                         const cv::CalcResult& result, std::function<std::string()> selectedId,
-                         QWidget* parent)
-    : QWidget(parent),
-      document_(document),
-      state_(state),
-      result_(result),
-      selectedId_(std::move(selectedId)) {
+ProfilePage::ProfilePage(const pugi::xml_document& document, const cv::CalcResult& result,
+                         std::function<std::string()> selectedId, QWidget* parent)
+    : QWidget(parent), document_(document), result_(result), selectedId_(std::move(selectedId)) {
   setObjectName(QStringLiteral("fTabView5"));
   setAccessibleName(QStringLiteral("Pressure Profile"));
 }

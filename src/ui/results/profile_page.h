@@ -11,7 +11,6 @@
 
 #include "reports/pressure_profile.h"
 #include "sizing/calc_result.h"
-#include "sizing/program_state.h"
 
 namespace cv::ui {
 
@@ -19,11 +18,10 @@ class ProfilePage : public QWidget {
   Q_OBJECT
 
  public:
-  // The document, state and result must outlive the page; selectedId names the
+  // The document and result must outlive the page; selectedId names the
   // node selected in the tree.
-  ProfilePage(const pugi::xml_document& document, const cv::ProgramState& state,
-              const cv::CalcResult& result, std::function<std::string()> selectedId,
-              QWidget* parent = nullptr);
+  ProfilePage(const pugi::xml_document& document, const cv::CalcResult& result,
+              std::function<std::string()> selectedId, QWidget* parent = nullptr);
 
   // The profile drawn, or none when the node shown is no appliance or
   // regulator (or the network holds no pressures yet).
@@ -42,7 +40,6 @@ class ProfilePage : public QWidget {
   QTransform DrawingToPage() const;
 
   const pugi::xml_document& document_;
-  const cv::ProgramState& state_;
   const cv::CalcResult& result_;  // its runs not sized are marked
   std::function<std::string()> selectedId_;
   std::string nodeId_;

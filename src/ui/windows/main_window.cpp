@@ -74,8 +74,8 @@ void MainWindow::BuildPages() {
   diagramPage_ = new DiagramPage(document_, state_, result_, tabStrip_);
   tabStrip_->addTab(diagramPage_, QStringLiteral("Diagram"));
   profilePage_ = new ProfilePage(
-      document_, state_, result_,
-      [this] { return currentNode_ ? NodeId(currentNode_) : std::string(); }, tabStrip_);
+      document_, result_, [this] { return currentNode_ ? NodeId(currentNode_) : std::string(); },
+      tabStrip_);
   tabStrip_->addTab(profilePage_, QStringLiteral("Pressure Profile"));
   setCentralWidget(tabStrip_);
   connect(tabStrip_, &QTabWidget::currentChanged, this,
