@@ -12,7 +12,7 @@
 #include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/network_tree.h"
-#include "ui/windows/busy_cursor.h"
+#include "ui/seams/busy_cursor.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {

@@ -5,7 +5,7 @@
 #include "reports/calculation_table.h"
 #include "reports/xlsx_export.h"
 #include "ui/files/recent_files.h"
-#include "ui/windows/c_numeric_locale.h"
+#include "ui/seams/c_numeric_locale.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {

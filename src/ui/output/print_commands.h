@@ -14,8 +14,8 @@
 
 #include "reports/print_settings_block.h"
 #include "reports/print_surface.h"
-#include "ui/files/dialogs.h"
-#include "ui/output/qt_print_surface.h"
+#include "ui/seams/dialogs.h"
+#include "ui/seams/qt_print_surface.h"
 
 namespace cv::ui {
 

@@ -25,7 +25,7 @@
 #include "ui/tree/network_tree.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
-#include "ui/windows/busy_cursor.h"
+#include "ui/seams/busy_cursor.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {

@@ -24,7 +24,7 @@
 #include "sizing/calc_result.h"
 #include "sizing/program_state.h"
 #include "supply/supply_panel_values.h"
-#include "ui/files/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 class QAction;
 class QGroupBox;

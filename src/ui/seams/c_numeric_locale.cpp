@@ -1,4 +1,4 @@
-#include "ui/windows/c_numeric_locale.h"
+#include "ui/seams/c_numeric_locale.h"
 
 namespace cv::ui {
 
