@@ -7,7 +7,7 @@
 #include <QSettings>
 
 #include "ui/files/project_commands.h"
-#include "ui/seams/start_folder.h"
+#include "ui/seams/dialog_paths.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -33,13 +33,6 @@ void ForgetRecentFile(const QString& path) {
   QStringList paths = RecentFiles();
   paths.removeAll(path);
   KeepRecentFiles(paths);
-}
-
-QString ProposedName(const std::string& projectPath, const QString& suffix) {
-  const QString name = projectPath.empty()
-                           ? QStringLiteral("New Project")
-                           : QFileInfo(QFile::decodeName(projectPath.c_str())).completeBaseName();
-  return name + suffix;
 }
 
 QString WithProjectExtension(const QString& chosen) {

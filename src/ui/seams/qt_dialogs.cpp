@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "ui/seams/busy_cursor.h"
-#include "ui/seams/start_folder.h"
+#include "ui/seams/dialog_paths.h"
 
 namespace cv::ui {
 namespace {

@@ -198,8 +198,6 @@ class MainWindow : public QMainWindow {
   // A drag ended with a drop of dragged onto target (both items of the tree).
   void TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void TabStrip1_Click(int index);
-  void ExportCalculations_Click();
-  void ExportDiagram_Click();
   // The middle-click box of the node shown in the panel.
   void ShowPressureDropInformation();
 

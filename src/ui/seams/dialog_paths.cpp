@@ -1,6 +1,7 @@
-#include "ui/seams/start_folder.h"
+#include "ui/seams/dialog_paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -18,6 +19,13 @@ QString StartFolder() {
 
 void KeepFolderOf(const QString& file) {
   QSettings().setValue(kFolderKey, QFileInfo(file).absolutePath());
+}
+
+QString ProposedName(const std::string& projectPath, const QString& suffix) {
+  const QString name = projectPath.empty()
+                           ? QStringLiteral("New Project")
+                           : QFileInfo(QFile::decodeName(projectPath.c_str())).completeBaseName();
+  return name + suffix;
 }
 
 }  // namespace cv::ui
