@@ -19,6 +19,7 @@
 #include "ui/files/project_commands.h"
 #include "ui/seams/qt_dialogs.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/project_wiring.h"
 
 namespace {
 
