@@ -16,16 +16,16 @@
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
-#include "ui/access/tree_reading.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/panels/shown_values.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
+#include "ui/seams/busy_cursor.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
-#include "ui/windows/busy_cursor.h"
+#include "ui/tree/tree_reading.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {

@@ -25,7 +25,7 @@
 #include "sizing/program_state.h"
 #include "supply/supply_panel_values.h"
 #include "ui/editor/project_editor.h"
-#include "ui/files/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 class QAction;
 class QGroupBox;
@@ -195,8 +195,6 @@ class MainWindow : public QMainWindow {
   // A drag ended with a drop of dragged onto target (both items of the tree).
   void TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void TabStrip1_Click(int index);
-  void ExportCalculations_Click();
-  void ExportDiagram_Click();
   // The middle-click box of the node shown in the panel.
   void ShowPressureDropInformation();
 
