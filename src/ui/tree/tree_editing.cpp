@@ -240,12 +240,6 @@ void MainWindow::Calculate() {
   ShowCalculatedValues();
 }
 
-void MainWindow::RunCalculation() {
-  // A calculation that fails leaves no result to mark.
-  result_ = {};
-  result_ = CalculateProject(document_, state_);
-}
-
 void MainWindow::ShowCalculatedValues() {
   // One walk of the document and one of the tree: each item finds its node
   // (the first of its id, as NodeOfItem) in the table of ids.
@@ -288,16 +282,11 @@ QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
 }
 
 void MainWindow::ResetToNewProject() {
-  state_.ProjectPath.clear();
   SetCaption(QStringLiteral("CORVANTA Sizing Application - New Project"));
   ClearTree();
   currentNode_ = {};
   QTreeWidgetItem* gasSupply = AddGasSupplyItem();
-  document_.reset();
-  BuildNewProject(document_);
-  state_.LastSizingFailed = false;
-  state_.SizingFailures.clear();
-  result_ = {};
+  editor_.NewProject();
   ShowCalculatedValues();
   ClickNode(gasSupply);
   StartHistory();

@@ -187,11 +187,6 @@ void MainWindow::SetCaption(const QString& caption) {
                                                         : caption + QStringLiteral("[*]"));
 }
 
-void MainWindow::SetProjectModified(bool modified) {
-  projectModified_ = modified;
-  setWindowModified(modified);
-}
-
 void MainWindow::ConfirmInStatusBar(const QString& text) { statusBar()->showMessage(text); }
 
 void MainWindow::ShowFailedRunCount(int failed) {
