@@ -8,6 +8,7 @@
 #include "project/document.h"
 #include "sizing/units.h"
 #include "supply/supply_panel_values.h"
+#include "ui/editor/project_editor.h"
 #include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/seams/busy_cursor.h"
@@ -27,14 +28,19 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-ProjectCommands::ProjectCommands(ProjectWindow window, SupplyPanel& panel, FileDialogs& files)
-    : QObject(window.window), window_(std::move(window)), panel_(panel), files_(files) {
+ProjectCommands::ProjectCommands(ProjectEditor& editor, ProjectWindow window, SupplyPanel& panel,
+                                 FileDialogs& files)
+    : QObject(window.window),
+      editor_(editor),
+      window_(std::move(window)),
+      panel_(panel),
+      files_(files) {
   setObjectName(QStringLiteral("ProjectCommands"));
 }
 
 void ProjectCommands::ShowProjectCaption() {
   // The name part is empty when no file exists at the path.
-  const QFileInfo file(QFile::decodeName(window_.path().c_str()));
+  const QFileInfo file(QFile::decodeName(editor_.Path().c_str()));
   window_.setCaption(QString::fromLatin1(kCaptionPrefix) +
                      (file.exists() ? file.fileName() : QString()));
 }
@@ -44,7 +50,7 @@ void ProjectCommands::ShowFailure(const std::string& text) {
 }
 
 bool ProjectCommands::OfferToSave() {
-  if (!window_.modified()) return true;
+  if (!editor_.Modified()) return true;
   const MessageAnswer answer =
       window_.messages->Show({"Would you like to save your current project?", "Save Project?",
                               MessageButtons::YesNoCancel, MessageIcon::None});
@@ -86,21 +92,21 @@ void ProjectCommands::OpenProject() {
 
 void ProjectCommands::OpenFile(const QString& path) {
   window_.status({});
-  window_.setPath(LocalPath(path));
+  editor_.SetPath(LocalPath(path));
   ShowProjectCaption();
   panel_.txtMetricSupplyPressureDrop->clear();
   panel_.txtMetricInternalPressureDrop->clear();
   try {
-    LoadProjectFile(window_.path());
+    LoadProjectFile(editor_.Path());
   } catch (const CvError& e) {
     ShowFailure("There was an error opening the project:\n\n" + e.description());
     // Never a half-filled panel or tree over the document: start afresh,
     // without the failed file's path.
     StartNewProject();
   }
-  window_.startHistory();
+  editor_.StartHistory();
   // A file that could not be loaded left a new project without a path.
-  if (!window_.path().empty()) emit projectFileUsed(path);
+  if (!editor_.Path().empty()) emit projectFileUsed(path);
 }
 
 void ProjectCommands::OpenRecent(const QString& path) {
@@ -130,7 +136,7 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
   // Everything the panel shows is read before anything changes, so a
   // document that cannot be read leaves the current project as it was.
   const SupplyPanelValues values = SupplyPanelFromDocument(loaded);
-  window_.document() = std::move(loaded);
+  editor_.Doc() = std::move(loaded);
   panel_.ShowLoaded(values);
   BusyCursor busy;
   window_.showLoadedProject();
@@ -138,7 +144,7 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
 
 bool ProjectCommands::WriteProjectFile(const std::string& path) {
   try {
-    SaveDocumentFile(window_.document(), path);
+    SaveDocumentFile(editor_.Doc(), path);
     return true;
   } catch (const CvError& e) {
     ShowFailure("There was an error saving the project:\n\n" + e.description());
@@ -147,7 +153,7 @@ bool ProjectCommands::WriteProjectFile(const std::string& path) {
 }
 
 ProjectCommands::SaveOutcome ProjectCommands::Save() {
-  const std::string path = window_.path();
+  const std::string path = editor_.Path();
   if (path.empty()) return SaveAs();
   if (!WriteProjectFile(path)) return SaveOutcome::Failed;
   Saved();
@@ -157,7 +163,7 @@ ProjectCommands::SaveOutcome ProjectCommands::Save() {
 ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
   const std::optional<QString> dialogName =
       files_.SaveFileName(window_.window, tr("Save As"), kProjectFilters, 1,
-                          ProposedName(window_.path(), QStringLiteral(".cv")));
+                          ProposedName(editor_.Path(), QStringLiteral(".cv")));
   if (!dialogName) return SaveOutcome::Cancelled;
   const QString chosen = WithProjectExtension(*dialogName);
   const std::string path = LocalPath(chosen);
@@ -169,15 +175,15 @@ ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
   }
   // The project keeps its old path when the new file could not be written.
   if (!WriteProjectFile(path)) return SaveOutcome::Failed;
-  window_.setPath(path);
+  editor_.SetPath(path);
   Saved();
   return SaveOutcome::Saved;
 }
 
 void ProjectCommands::Saved() {
   ShowProjectCaption();
-  window_.markSaved();
-  const QString path = QFile::decodeName(window_.path().c_str());
+  editor_.MarkSaved();
+  const QString path = QFile::decodeName(editor_.Path().c_str());
   window_.status(tr("Saved %1").arg(QFileInfo(path).fileName()));
   emit projectFileUsed(path);
 }

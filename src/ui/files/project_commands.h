@@ -20,6 +20,7 @@
 
 namespace cv::ui {
 
+class ProjectEditor;
 class SupplyPanel;
 
 inline constexpr const char* kCaptionPrefix = "CORVANTA Sizing Application - ";
@@ -28,8 +29,10 @@ class ProjectCommands : public QObject {
   Q_OBJECT
 
  public:
-  // Lives as a child of the window; the panel and the dialogs must outlive it.
-  ProjectCommands(ProjectWindow window, SupplyPanel& panel, FileDialogs& files);
+  // Lives as a child of the window; the editor, the panel and the dialogs
+  // must outlive it.
+  ProjectCommands(ProjectEditor& editor, ProjectWindow window, SupplyPanel& panel,
+                  FileDialogs& files);
 
   void NewProject();
   void OpenProject();
@@ -68,6 +71,7 @@ class ProjectCommands : public QObject {
   void ShowProjectCaption();
   void ShowFailure(const std::string& text);
 
+  ProjectEditor& editor_;
   ProjectWindow window_;
   SupplyPanel& panel_;
   FileDialogs& files_;

@@ -1,13 +1,11 @@
-// What the file commands need of the window they serve: the project (its
-// document, file and history), the views they refresh and the places where
-// they speak to the user. The window fills it in; the commands reach no
-// widget of the window themselves.
+// What the file commands need of the window they serve beside the project
+// editor: the views they refresh and the places where they speak to the
+// user. The window fills it in; the commands reach no widget of the window
+// themselves.
 #pragma once
 
 #include <QString>
 #include <functional>
-#include <pugixml.hpp>
-#include <string>
 
 #include "core/messages.h"
 
@@ -19,15 +17,7 @@ struct ProjectWindow {
   QWidget* window = nullptr;  // the dialogs' parent
   cv::MessageSink* messages = nullptr;
 
-  // The project.
-  std::function<pugi::xml_document&()> document;
-  std::function<std::string()> path;
-  std::function<void(const std::string&)> setPath;
-  std::function<bool()> modified;
-  std::function<void()> markSaved;
-  std::function<void()> startHistory;
-
-  // The views. settlePanelEdits asks about edits the panel holds and is
+  // settlePanelEdits asks about edits the panel holds and is
   // false when the user cancelled.
   std::function<bool()> settlePanelEdits;
   // A new document in English units, its gas supply shown, no file.

@@ -39,12 +39,6 @@ ProjectWindow ProjectWindowOf(MainWindow& window) {
   ProjectWindow w;
   w.window = &window;
   w.messages = &window.Messages();
-  w.document = [&window]() -> pugi::xml_document& { return window.Document(); };
-  w.path = [&window] { return window.State().ProjectPath; };
-  w.setPath = [&window](const std::string& path) { window.State().ProjectPath = path; };
-  w.modified = [&window] { return window.ProjectModified(); };
-  w.markSaved = [&window] { window.MarkSaved(); };
-  w.startHistory = [&window] { window.StartHistory(); };
   w.settlePanelEdits = [&window] { return window.ResolvePendingPanelEdits(); };
   w.resetToNewProject = [&window] {
     window.ResetToNewProject();
@@ -82,7 +76,8 @@ void ConnectMenu(MainWindow& window, const char* name, std::function<void()> com
 
 void InstallProjectControllers(MainWindow& window, Seams& seams) {
   SupplyPanel* panel = InstallSupplyPanel(window);
-  auto* commands = new ProjectCommands(ProjectWindowOf(window), *panel, *seams.files);
+  auto* commands =
+      new ProjectCommands(window.Editor(), ProjectWindowOf(window), *panel, *seams.files);
   window.SetNewProjectHook([commands] { commands->NewProject(); });
   window.SetMayCloseHook([commands] { return commands->MayClose(); });
   new RecentFilesMenu(window, window.Messages(), *commands);
