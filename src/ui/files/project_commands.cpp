@@ -153,9 +153,8 @@ bool ProjectCommands::WriteProjectFile(const std::string& path) {
 }
 
 ProjectCommands::SaveOutcome ProjectCommands::Save() {
-  const std::string path = editor_.Path();
-  if (path.empty()) return SaveAs();
-  if (!WriteProjectFile(path)) return SaveOutcome::Failed;
+  if (editor_.Path().empty()) return SaveAs();
+  if (!WriteProjectFile(editor_.Path())) return SaveOutcome::Failed;
   Saved();
   return SaveOutcome::Saved;
 }
