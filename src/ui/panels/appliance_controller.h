@@ -33,6 +33,13 @@ class ApplianceController : public QObject {
   bool SettlePendingEdits();
   // A new node's description is selected for typing.
   void EditDescription();
+  // The focus in the first box that takes input, for editing the node.
+  void FocusFirstInput();
+  // Loads the EFV catalogue and fills cboEFV; a failure is shown and the
+  // program carries on without models.
+  void LoadCatalogue(const std::string& databasePath);
+  // The lists' first choices at start-up.
+  void ShowFirstChoices();
   void SetUnitLabels();
 
   // The handlers (control + "_" + event).

@@ -8,7 +8,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
-#include <map>
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 
@@ -41,6 +41,7 @@ class DiagramPage;
 class ProfilePage;
 class NetworkTree;
 class NetworkView;
+class WindowMenus;
 
 // The pages of the tab strip, in their order.
 enum Page : int { kSystemSetupPage = 0, kAppliancePage = 1, kMaterialListPage = 2 };
@@ -68,7 +69,7 @@ class MainWindow : public QMainWindow {
   // The menu entry whose control name is given ("Save", "About",
   // "mnuTreeClickAddNewAppliance"...), or nullptr.
   QAction* MenuAction(const QString& name) const;
-  QMenu* TreePopupMenu() const noexcept { return mnuTreeClick_; }
+  QMenu* TreePopupMenu() const noexcept;
 
   // The page container of the supply panel (frame "Supply Parameters").
   QGroupBox* SystemSetupPage() const noexcept { return fSystemSetup_; }
@@ -98,9 +99,6 @@ class MainWindow : public QMainWindow {
   // The new-project reset used until a project controller takes over:
   // new document, tree with the gas supply shown, flags cleared.
   void ResetToNewProject();
-  // Loads the EFV catalogue and fills cboEFV; a failure is shown and the
-  // program carries on without models.
-  void LoadCatalogue(const std::string& databasePath);
 
   // --- The project editor's, for the commands --------------------------------
   QUndoStack* UndoStack() const noexcept { return editor_.UndoStack(); }
@@ -149,20 +147,12 @@ class MainWindow : public QMainWindow {
   void BuildPages();
   QWidget* BuildAppliancePage();
   QWidget* BuildMaterialPage();
-  void BuildMenus();
-  void AddMenuAction(QMenu* menu, const QString& name, const QString& caption,
-                     const QKeySequence& shortcut = {});
   void ConnectMenuActions();
   void ConnectViews();
   void ConnectDiagram();
-  // Alt keys, page keys and screen-reader names of the window's own controls.
-  void GiveAccessKeys();
   // The appliance page with the focus in the panel's first box that takes
   // input, for editing the node shown.
   void EditInPanel();
-  void NotAvailableYet(const QString& what);
-  bool ComponentVersionPasses();
-  void BuildEditMenu();
   void ConnectHistory();
   void RestoreView(const ProjectView& view);
   void TabStrip1_Click(int index);
@@ -183,12 +173,11 @@ class MainWindow : public QMainWindow {
   QPushButton* cmdAdd_ = nullptr;
   QPushButton* cmdRemove_ = nullptr;
   QPlainTextEdit* txtMaterials_ = nullptr;
-  QMenu* mnuTreeClick_ = nullptr;
   QLabel* lblFailedRuns_ = nullptr;
   CalculationPage* calculationPage_ = nullptr;
   DiagramPage* diagramPage_ = nullptr;
   ProfilePage* profilePage_ = nullptr;
-  std::map<QString, QAction*> actions_;
+  std::unique_ptr<WindowMenus> menus_;
   std::function<void(const SupplyPanelValues&)> showSupplyHook_;
   int shownTab_ = 0;
 
