@@ -20,6 +20,7 @@
 #include "ui/seams/qt_dialogs.h"
 #include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/project_wiring.h"
 
 namespace {
 

@@ -17,11 +17,11 @@
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "reports/print_checks.h"
-#include "ui/files/project_commands.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
+#include "ui/windows/project_wiring.h"
 
 namespace cv::ui::test {
 namespace {

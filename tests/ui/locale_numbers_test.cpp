@@ -10,8 +10,8 @@
 #include "core/number_text.h"
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/files/project_commands.h"
 #include "ui/panels/supply_panel.h"
+#include "ui/windows/project_wiring.h"
 
 namespace cv::ui::test {
 namespace {

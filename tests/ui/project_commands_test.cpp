@@ -24,6 +24,7 @@
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/result_columns.h"
+#include "ui/windows/project_wiring.h"
 
 namespace cv::ui::test {
 namespace {

@@ -4,6 +4,7 @@
 
 #include "reports/calculation_table.h"
 #include "reports/xlsx_export.h"
+#include "ui/editor/project_editor.h"
 #include "ui/output/diagram_export.h"
 #include "ui/results/diagram_page.h"
 #include "ui/seams/c_numeric_locale.h"
@@ -13,7 +14,7 @@
 namespace cv::ui {
 
 void ExportCalculations(const OutputContext& context) {
-  const std::string projectPath = context.projectPath();
+  const std::string projectPath = context.editor->Path();
   std::optional<QString> chosen = context.seams.files->OutputFileName(
       context.window, QStringLiteral("Export Calculations"),
       QStringLiteral("Excel Workbook (*.xlsx)"), QStringLiteral("xlsx"),
@@ -24,9 +25,10 @@ void ExportCalculations(const OutputContext& context) {
   bool written = false;
   RunGuarded(*context.seams.messages, [&] {
     const CNumericLocaleHold numbers;
-    const pugi::xml_document& doc = context.document();
+    const pugi::xml_document& doc = context.editor->Doc();
     const CalculationTable table = BuildCalculationTable(doc);
-    const ProjectFacts facts{projectPath, CurrentDateTimeText(), context.result().UnsizedCount()};
+    const ProjectFacts facts{projectPath, CurrentDateTimeText(),
+                             context.editor->Result().UnsizedCount()};
     ExportCalculationTable(table, IsMetricTable(doc), path.toStdString(),
                            SheetNameForProject(projectPath), ProjectSheetRows(doc, facts));
     written = true;
@@ -40,11 +42,11 @@ void ExportDiagram(const OutputContext& context) {
                                       QStringLiteral("PNG Image (*.png)")};
   std::optional<QString> chosen = context.seams.files->SaveFileName(
       context.window, QStringLiteral("Export Diagram"), filters, 0,
-      ProposedName(context.projectPath(), QStringLiteral(".svg")));
+      ProposedName(context.editor->Path(), QStringLiteral(".svg")));
   if (!chosen) return;
   if (QFileInfo(*chosen).suffix().isEmpty()) *chosen += QStringLiteral(".svg");
   const auto layOut = [&context](const cv::TextMeasure& measure) {
-    return LayOutProject(context.document(), context.result(), measure);
+    return LayOutProject(context.editor->Doc(), context.editor->Result(), measure);
   };
   if (!ExportDiagramFile(layOut, *chosen))
     context.seams.messages->Show(

@@ -14,9 +14,7 @@ OutputContext OutputContextOf(MainWindow& window) {
   OutputContext context;
   context.window = &window;
   context.seams = window.GetSeams();
-  context.document = [&window]() -> const pugi::xml_document& { return window.Document(); };
-  context.result = [&window]() -> const CalcResult& { return window.Result(); };
-  context.projectPath = [&window] { return window.State().ProjectPath; };
+  context.editor = &window.Editor();
   context.shownNode = [&window] { return window.CurrentSystemNode(); };
   context.materialList = [&window] {
     window.RefreshMaterialList();

@@ -1,12 +1,15 @@
-// Attaches the supply panel and the file commands to the main window.
+#include "ui/windows/project_wiring.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLayout>
+#include <QStatusBar>
 
 #include "ui/files/project_commands.h"
 #include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
+#include "ui/tree/network_tree.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -32,6 +35,35 @@ SupplyPanel* InstallSupplyPanel(MainWindow& window) {
   return panel;
 }
 
+ProjectWindow ProjectWindowOf(MainWindow& window) {
+  ProjectWindow w;
+  w.window = &window;
+  w.messages = &window.Messages();
+  w.settlePanelEdits = [&window] { return window.ResolvePendingPanelEdits(); };
+  w.resetToNewProject = [&window] {
+    window.ResetToNewProject();
+    window.SetUnitLabels();
+  };
+  w.clearTree = [&window] { window.ClearTree(); };
+  w.showLoadedProject = [&window] {
+    window.SetUnitLabels();
+    window.RunCalculation();
+    window.RefreshMaterialList();
+    window.BuildTreeFromDocument();
+    window.NetTree()->FitColumnsToContents();
+    window.ClickNode(window.GasSupplyItem());
+  };
+  w.refreshMaterialList = [&window] { window.RefreshMaterialList(); };
+  w.setCaption = [&window](const QString& caption) { window.SetCaption(caption); };
+  w.status = [&window](const QString& text) {
+    if (text.isEmpty())
+      window.statusBar()->clearMessage();
+    else
+      window.ConfirmInStatusBar(text);
+  };
+  return w;
+}
+
 // Replaces the menu entry's placeholder with the command.
 void ConnectMenu(MainWindow& window, const char* name, std::function<void()> command) {
   QAction* action = window.MenuAction(QString::fromLatin1(name));
@@ -44,10 +76,11 @@ void ConnectMenu(MainWindow& window, const char* name, std::function<void()> com
 
 void InstallProjectControllers(MainWindow& window, Seams& seams) {
   SupplyPanel* panel = InstallSupplyPanel(window);
-  auto* commands = new ProjectCommands(window, *panel, *seams.files);
+  auto* commands =
+      new ProjectCommands(window.Editor(), ProjectWindowOf(window), *panel, *seams.files);
   window.SetNewProjectHook([commands] { commands->NewProject(); });
   window.SetMayCloseHook([commands] { return commands->MayClose(); });
-  new RecentFilesMenu(window, *commands);
+  new RecentFilesMenu(window, window.Messages(), *commands);
   ConnectMenu(window, "New", [commands] { commands->NewProject(); });
   ConnectMenu(window, "Open", [commands] { commands->OpenProject(); });
   ConnectMenu(window, "Save", [commands] { commands->SaveProject(); });
