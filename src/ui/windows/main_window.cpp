@@ -16,18 +16,27 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include "core/data_files.h"
 #include "core/messages.h"
 #include "project/document.h"
+#include "reports/material_list.h"
 #include "sizing/network_calculation.h"
 #include "ui/access/failed_colour.h"
+#include "ui/panels/appliance_controller.h"
 #include "ui/panels/appliance_panel.h"
+#include "ui/panels/box_undo.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
 #include "ui/results/profile_page.h"
 #include "ui/seams/guarded.h"
 #include "ui/tree/network_tree.h"
+#include "ui/tree/network_view.h"
 #include "ui/tree/tree_items.h"
+#include "ui/windows/output_wiring.h"
+#include "ui/windows/startup.h"
+#include "ui/windows/window_keys.h"
+#include "ui/windows/window_menus.h"
 
 namespace cv::ui {
 
@@ -36,17 +45,16 @@ MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seam
   setWindowTitle(QString::fromLatin1(kProgramTitle));
   state_.Messages = seams_.messages;
   BuildPages();
+  menus_ = std::make_unique<WindowMenus>(*this, editor_, Messages());
   ConnectHistory();
-  BuildMenus();
+  ConnectViews();
   ConnectMenuActions();
-  ConnectPanel();
-  ConnectTree();
   ConnectDiagram();
   lblFailedRuns_ = new QLabel(this);
   lblFailedRuns_->setObjectName(QStringLiteral("lblFailedRuns"));
   lblFailedRuns_->setStyleSheet(QStringLiteral("color: %1").arg(FailedRunColour().name()));
   statusBar()->addPermanentWidget(lblFailedRuns_);
-  GiveAccessKeys();
+  GiveAccessKeys(*this);
   resize(1180, 680);
   // At a large scale factor the window opens no larger than the screen.
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -70,12 +78,15 @@ void MainWindow::BuildPages() {
   tabStrip_->addTab(setupPage, QStringLiteral("System Setup"));
   tabStrip_->addTab(BuildAppliancePage(), QStringLiteral("Appliance View/Settings"));
   tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
-  calculationPage_ = new CalculationPage(document_, result_, tabStrip_);
+  const pugi::xml_document& document = editor_.Doc();
+  const CalcResult& result = editor_.Result();
+  calculationPage_ = new CalculationPage(document, result, tabStrip_);
   tabStrip_->addTab(calculationPage_, QStringLiteral("Calculations"));
-  diagramPage_ = new DiagramPage(document_, state_, result_, tabStrip_);
+  diagramPage_ = new DiagramPage(document, state_, result, tabStrip_);
   tabStrip_->addTab(diagramPage_, QStringLiteral("Diagram"));
   profilePage_ = new ProfilePage(
-      document_, result_, [this] { return currentNode_ ? NodeId(currentNode_) : std::string(); },
+      document, result,
+      [this] { return editor_.NodeInView() ? NodeId(editor_.NodeInView()) : std::string(); },
       tabStrip_);
   tabStrip_->addTab(profilePage_, QStringLiteral("Pressure Profile"));
   setCentralWidget(tabStrip_);
@@ -130,40 +141,125 @@ QWidget* MainWindow::BuildMaterialPage() {
   return page;
 }
 
-void MainWindow::ConnectPanel() {
-  connect(cmdAdd_, &QPushButton::clicked, this, [this] { Guarded([this] { cmdAdd_Click(); }); });
+void MainWindow::ConnectViews() {
+  network_ = new NetworkView(tree_, editor_, Messages(), this);
+  network_->SetPopupMenu(menus_->TreePopup());
+  connect(tree_, &NetworkTree::editRequested, this, [this] { EditInPanel(); });
+  appliance_ = new ApplianceController(panel_, editor_, Messages(), this);
+  connect(cmdAdd_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { network_->AddToSelected(); }); });
   connect(cmdRemove_, &QPushButton::clicked, this,
-          [this] { Guarded([this] { cmdRemove_Click(); }); });
-  connect(panel_->cmdUpdate, &QPushButton::clicked, this,
-          [this] { Guarded([this] { cmdUpdate_Click(); }); });
-  connect(panel_->cboAppliance, &QComboBox::activated, this,
-          [this] { Guarded([this] { cboAppliance_Click(); }); });
-  connect(panel_->cboEFV, &QComboBox::activated, this,
-          [this] { Guarded([this] { cboEFV_Click(); }); });
-  // Enter in a text box of the panel stores the node as "Update" does.
-  for (QLineEdit* box : {panel_->txtDescription, panel_->txtLoad, panel_->txtLength})
-    connect(box, &QLineEdit::returnPressed, this,
-            [this] { Guarded([this] { cmdUpdate_Click(); }); });
+          [this] { Guarded([this] { network_->RemoveSelected(); }); });
+  connect(network_, &NetworkView::nodeAdded, appliance_, &ApplianceController::EditDescription);
+  connect(network_, &NetworkView::statusText, this, &MainWindow::ConfirmInStatusBar);
+  connect(network_, &NetworkView::valuesShown, this, [this](int failed) {
+    ShowFailedRunCount(failed);
+    ResultsChanged();
+  });
+  connect(&editor_, &ProjectEditor::nodeShown, this, [this](pugi::xml_node node) {
+    diagramPage_->View()->SetSelectedNode(node ? NodeId(node) : std::string());
+  });
 }
 
-void MainWindow::ConnectTree() {
-  // The panel follows the tree's current item, whatever moved it.
-  connect(tree_, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* current) { Guarded([&] { FollowCurrentItem(current); }); });
-  connect(tree_, &NetworkTree::mouseUp, this, [this](Qt::MouseButton button, const QPoint& pos) {
-    Guarded([&] { TreeView1_MouseUp(button, pos); });
-  });
-  connect(tree_, &NetworkTree::dropped, this,
-          [this](QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-            TreeView1_Drop(dragged, target);
-          });
-  connect(tree_, &NetworkTree::dragFinished, this,
-          [this](QTreeWidgetItem* dragged) { Guarded([&] { AfterDrag(dragged); }); });
-  connect(tree_, &NetworkTree::removeRequested, this,
-          [this] { Guarded([this] { cmdRemove_Click(); }); });
-  connect(tree_, &NetworkTree::addRequested, this, [this] { Guarded([this] { cmdAdd_Click(); }); });
-  tree_->SetToolTipSource([this](const QTreeWidgetItem* item) { return ItemToolTip(item); });
+void MainWindow::ConnectHistory() {
+  connect(&editor_, &ProjectEditor::restored, this,
+          [this](const ProjectView& view) { Guarded([&] { RestoreView(view); }); });
+  connect(&editor_, &ProjectEditor::failed, this, [this](const CvError& e) { ReportError(e); });
+  connect(&editor_, &ProjectEditor::modifiedChanged, this,
+          [this](bool modified) { setWindowModified(modified); });
 }
+
+void MainWindow::RestoreView(const ProjectView& view) {
+  if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(Document()));
+  SetUnitLabels();
+  network_->ShowRestored(view);
+  if (tabStrip_->currentIndex() == kMaterialListPage) RefreshMaterialList();
+}
+
+QAction* MainWindow::MenuAction(const QString& name) const { return menus_->Action(name); }
+
+QMenu* MainWindow::TreePopupMenu() const noexcept { return menus_->TreePopup(); }
+
+void MainWindow::ConnectMenuActions() {
+  ConnectExportCommands(*this);
+  connect(MenuAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] { close(); });
+  connect(MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance")), &QAction::triggered, this,
+          [this] { Guarded([this] { network_->AddToSelected(); }); });
+  connect(MenuAction(QStringLiteral("mnuTreeClickRemoveAppliance")), &QAction::triggered, this,
+          [this] { Guarded([this] { network_->RemoveSelected(); }); });
+}
+
+bool MainWindow::StartUp() {
+  if (!ComponentVersionPasses(versionSource_ ? versionSource_() : QtRuntimeVersion(), Messages()))
+    return false;
+  state_.DebugMode = false;
+  state_.Log.SetPath(DefaultDebugLogPath());
+  // Every box exists now: the controllers were wired before the start-up.
+  PassUndoKeysWhenBoxHasNone(this);
+  panel_->FillLists();
+  appliance_->LoadCatalogue(FindDataFile("corvanta.db"));
+  Guarded([this] {
+    appliance_->ShowFirstChoices();
+    if (supplyStartUpHook_) supplyStartUpHook_();
+    SetUnitLabels();
+  });
+  tabStrip_->setCurrentIndex(kAppliancePage);
+  Guarded([this] {
+    if (newProjectHook_)
+      newProjectHook_();
+    else
+      ResetToNewProject();
+  });
+  if (splashHook_) splashHook_();
+  if (helpHook_) helpHook_();
+  return true;
+}
+
+void MainWindow::EditInPanel() {
+  tabStrip_->setCurrentIndex(kAppliancePage);
+  appliance_->FocusFirstInput();
+}
+
+void MainWindow::TabStrip1_Click(int index) {
+  if (shownTab_ == kAppliancePage && index != kAppliancePage) {
+    const bool edited = appliance_->HasUnstoredEdits();
+    if (!ResolvePendingPanelEdits()) {
+      const QSignalBlocker blocker(tabStrip_);
+      tabStrip_->setCurrentIndex(kAppliancePage);
+      return;
+    }
+    // What was stored or dropped is what the panel shows from here on.
+    if (edited) editor_.ShowNode(editor_.NodeInView());
+  }
+  shownTab_ = index;
+  if (index == kMaterialListPage) RefreshMaterialList();
+}
+
+void MainWindow::RefreshMaterialList() {
+  QString text = QString::fromStdString(UpdateMaterialList(Document(), state_));
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  txtMaterials_->setPlainText(text);
+}
+
+void MainWindow::ResetToNewProject() {
+  SetCaption(QStringLiteral("CORVANTA Sizing Application - New Project"));
+  network_->ClearTree();
+  QTreeWidgetItem* gasSupply = network_->AddGasSupplyItem();
+  editor_.NewProject();
+  network_->ShowCalculatedValues();
+  network_->ClickNode(gasSupply);
+  editor_.StartHistory();
+}
+
+void MainWindow::ClickNode(QTreeWidgetItem* item) { network_->ClickNode(item); }
+
+void MainWindow::BuildTreeFromDocument() { network_->BuildTreeFromDocument(); }
+
+void MainWindow::ClearTree() { network_->ClearTree(); }
+
+QTreeWidgetItem* MainWindow::GasSupplyItem() const { return network_->GasSupplyItem(); }
+
+void MainWindow::ShowFirstNode() { network_->ShowFirstNode(); }
 
 QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
 
@@ -173,7 +269,7 @@ void MainWindow::Guarded(const std::function<void()>& handler) { RunGuarded(Mess
 
 bool MainWindow::Recalculate() {
   try {
-    Calculate();
+    editor_.Calculate();
     return true;
   } catch (const CvError& e) {
     ReportError(e);
@@ -218,7 +314,7 @@ void MainWindow::ConnectDiagram() {
   connect(diagramPage_->View(), &DiagramView::nodeActivated, this, [this] { EditInPanel(); });
 }
 
-void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(UnitSystem()); }
+void MainWindow::SetUnitLabels() { appliance_->SetUnitLabels(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (mayCloseHook_ ? !mayCloseHook_() : !ResolvePendingPanelEdits()) {
