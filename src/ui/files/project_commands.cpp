@@ -62,7 +62,7 @@ bool ProjectCommands::OfferToSave() {
 }
 
 bool ProjectCommands::MayLeaveProject() {
-  if (!window_.settlePanelEdits()) return false;
+  if (!editor_.SettlePendingEdits()) return false;
   return OfferToSave();
 }
 

@@ -17,9 +17,6 @@ struct ProjectWindow {
   QWidget* window = nullptr;  // the dialogs' parent
   cv::MessageSink* messages = nullptr;
 
-  // settlePanelEdits asks about edits the panel holds and is
-  // false when the user cancelled.
-  std::function<bool()> settlePanelEdits;
   // A new document in English units, its gas supply shown, no file.
   std::function<void()> resetToNewProject;
   // Nothing of the last project in the tree while a file loads.

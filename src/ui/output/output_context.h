@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <functional>
-#include <pugixml.hpp>
 #include <string>
 
 #include "ui/seams/dialogs.h"
@@ -23,8 +22,6 @@ struct OutputContext {
   QWidget* window = nullptr;
   Seams seams;
   ProjectEditor* editor = nullptr;
-  // The node shown in the panel (empty for the gas supply).
-  std::function<pugi::xml_node()> shownNode;
   // The material list built afresh, as its page shows it.
   std::function<std::string()> materialList;
   // Says in the status bar that a command did its work.

@@ -157,7 +157,7 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
   if (job == Job::Profile) {
     // The profile of the node selected now; a fitting has none and fails
     // with the reason.
-    const pugi::xml_node node = context_.shownNode();
+    const pugi::xml_node node = context_.editor->NodeInView();
     cv::PrintProfileJob(surface, doc,
                         cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(),
                                                  cv::IsDualSystem(doc), cv::DocumentUnitSystem(doc),

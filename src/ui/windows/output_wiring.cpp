@@ -15,7 +15,6 @@ OutputContext OutputContextOf(MainWindow& window) {
   context.window = &window;
   context.seams = window.GetSeams();
   context.editor = &window.Editor();
-  context.shownNode = [&window] { return window.CurrentSystemNode(); };
   context.materialList = [&window] {
     window.RefreshMaterialList();
     return window.MaterialsText()->toPlainText().toUtf8().toStdString();

@@ -39,7 +39,6 @@ ProjectWindow ProjectWindowOf(MainWindow& window) {
   ProjectWindow w;
   w.window = &window;
   w.messages = &window.Messages();
-  w.settlePanelEdits = [&window] { return window.ResolvePendingPanelEdits(); };
   w.resetToNewProject = [&window] {
     window.ResetToNewProject();
     window.SetUnitLabels();
