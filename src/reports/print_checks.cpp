@@ -1,5 +1,7 @@
 #include "reports/print_checks.h"
 
+#include <algorithm>
+
 #include "project/document.h"
 
 namespace cv {
@@ -12,7 +14,10 @@ bool HasUnsizedNode(const pugi::xml_document& doc) {
 }
 
 bool PrintRefused(const pugi::xml_document& doc, const CalcResult& result) {
-  return !result.AllSized() || HasUnsizedNode(doc);
+  const auto sizingFailed = [](const RunResult& run) {
+    return run.status == RunStatus::Failed || run.status == RunStatus::NotReached;
+  };
+  return std::ranges::any_of(result.runs, sizingFailed) || HasUnsizedNode(doc);
 }
 
 std::string PrintErrorMessage(const std::string& description) {

@@ -17,8 +17,9 @@ inline constexpr const char* kPrintErrorText = "There was an error printing the 
 bool HasUnsizedNode(const pugi::xml_document& doc);
 
 // True when the network must not be printed: a run has no size, or the
-// calculation's result counts a run not sized (it keeps a size that does not
-// meet its limit).
+// calculation failed to size a run (that run keeps a size that does not
+// meet its limit, and the runs its pass did not reach keep unchecked ones). A run outside its limit
+// on the final sizes does not stop the printout; the calculations section marks it.
 bool PrintRefused(const pugi::xml_document& doc, const CalcResult& result);
 
 // The message of a failed print job: the text, two CR LF, the description.

@@ -22,6 +22,11 @@ constexpr CanvasFont kTitleFont{11, true};
 
 double DistanceInUnit(double feet, bool metric) { return metric ? feet / kLengthFactor : feet; }
 
+// A run that is not sized, whatever the reason, is drawn in red.
+Colour Ink(const ProfilePoint& point) {
+  return point.status == RunStatus::Sized ? kDiagramInk : kDiagramFailed;
+}
+
 std::string Reading(double value) { return FormatNumber(RoundHalfEven(value, 2)); }
 
 std::string PressureText(double inchesWc, PressureUnit unit) {
@@ -79,7 +84,7 @@ void DrawPointLabel(DiagramCanvas& canvas, const ProfilePoint& p, size_t index, 
   const double line = DiagramLineHeight(kLabelFont);
   const bool above = index % 2 == 0;
   double top = above ? y - kMark - line * static_cast<double>(lines.size()) : y + kMark;
-  const Colour colour = p.sized ? kDiagramInk : kDiagramFailed;
+  const Colour colour = Ink(p);
   for (const std::string& text : lines) {
     DrawTextCentred(canvas, x, top, text, colour);
     top += line;
@@ -94,14 +99,12 @@ void DrawPath(DiagramCanvas& canvas, const ProfileFrame& f, const PressureProfil
   for (size_t i = 1; i < profile.points.size(); ++i) {
     const auto [x1, y1] = at(profile.points[i - 1]);
     const auto [x2, y2] = at(profile.points[i]);
-    canvas.DrawLine(x1, y1, x2, y2, profile.points[i].sized ? kDiagramInk : kDiagramFailed,
-                    2 * kLineWidth);
+    canvas.DrawLine(x1, y1, x2, y2, Ink(profile.points[i]), 2 * kLineWidth);
   }
   for (size_t i = 0; i < profile.points.size(); ++i) {
     const ProfilePoint& p = profile.points[i];
     const auto [x, y] = at(p);
-    canvas.DrawBox(x - kMark / 2, y - kMark / 2, kMark, kMark,
-                   p.sized ? kDiagramInk : kDiagramFailed, kDiagramPaper, kLineWidth);
+    canvas.DrawBox(x - kMark / 2, y - kMark / 2, kMark, kMark, Ink(p), kDiagramPaper, kLineWidth);
     DrawPointLabel(canvas, p, i, x, y, profile.unit);
   }
 }

@@ -161,12 +161,12 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
     cv::PrintProfileJob(surface, doc,
                         cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(),
                                                  cv::IsDualSystem(doc), cv::DocumentUnitSystem(doc),
-                                                 window_.Result().UnsizedRunIds()),
+                                                 window_.Result()),
                         Header(), copies);
     return;
   }
   if (job == Job::Calculations) {
-    cv::PrintCalculationsJob(surface, doc, Header(), window_.Result().UnsizedRunIds(), copies);
+    cv::PrintCalculationsJob(surface, doc, Header(), window_.Result(), copies);
     return;
   }
   // The list is built afresh, so it matches the network being printed.

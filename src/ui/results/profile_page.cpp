@@ -27,8 +27,10 @@ ProfilePage::ProfilePage(const pugi::xml_document& document, const cv::CalcResul
 
 std::optional<cv::PressureProfile> ProfilePage::Profile() const {
   try {
-    return cv::BuildPressureProfile(document_, nodeId_, cv::IsDualSystem(document_),
-                                    cv::DocumentUnitSystem(document_), result_.UnsizedRunIds());
+    // Clicking a point selects its node but keeps the profile on the page.
+    const std::string id = isVisible() ? nodeId_ : selectedId_();
+    return cv::BuildPressureProfile(document_, id, cv::IsDualSystem(document_),
+                                    cv::DocumentUnitSystem(document_), result_);
   } catch (const cv::CvError&) {
     return std::nullopt;
   }
@@ -50,8 +52,7 @@ void ProfilePage::paintEvent(QPaintEvent*) {
   const std::optional<cv::PressureProfile> profile = Profile();
   if (!profile) {
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("Select an appliance or a regulator in the tree to see the "
-                                    "pressure along its path from the gas source."));
+                     QString::fromLatin1(kNoProfileText));
     return;
   }
   painter.setRenderHint(QPainter::Antialiasing);

@@ -23,8 +23,13 @@ class ProfilePage : public QWidget {
   ProfilePage(const pugi::xml_document& document, const cv::CalcResult& result,
               std::function<std::string()> selectedId, QWidget* parent = nullptr);
 
-  // The profile drawn, or none when the node shown is no appliance or
-  // regulator (or the network holds no pressures yet).
+  static constexpr const char* kNoProfileText =
+      "Select an appliance or a regulator in the tree to see the pressure along its path from "
+      "the gas source.";
+
+  // The profile the page shows, or while hidden that of the node selected
+  // in the tree; none when that node is no appliance or regulator (or the
+  // network holds no pressures yet).
   std::optional<cv::PressureProfile> Profile() const;
 
  signals:
