@@ -1,6 +1,7 @@
 #include "reports/profile_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/number_text.h"
 #include "reports/diagram_svg.h"
@@ -16,7 +17,17 @@ constexpr double kTopMargin = 700;
 constexpr double kBottomMargin = 1100;
 constexpr double kLineWidth = 30;
 constexpr double kMark = 120;  // the side of a point's square
-constexpr int kTicks = 5;
+constexpr int kTicks = 5;      // at most this many steps on each axis
+
+// The step of an axis over the span: 1, 2, 2.5 or 5 times a power of ten,
+// the smallest that needs no more than kTicks steps.
+double TickStep(double span) {
+  const double rough = std::max(span, 1e-9) / kTicks;
+  const double power = std::pow(10.0, std::floor(std::log10(rough)));
+  for (const double factor : {1.0, 2.0, 2.5, 5.0})
+    if (factor * power >= rough * (1 - 1e-9)) return factor * power;
+  return 10 * power;
+}
 constexpr CanvasFont kLabelFont{8, false};
 constexpr CanvasFont kTitleFont{11, true};
 
@@ -45,12 +56,15 @@ void DrawAxes(DiagramCanvas& canvas, const ProfileFrame& f, const PressureProfil
   canvas.DrawLine(f.left, f.top, f.left, bottom, kDiagramInk, kLineWidth);
   canvas.DrawLine(f.left, bottom, f.left + f.width, bottom, kDiagramInk, kLineWidth);
   const double line = DiagramLineHeight(kLabelFont);
-  for (int i = 0; i <= kTicks; ++i) {
-    const double distance = f.maxDistance * i / kTicks;
+  for (int i = 0; i * f.distanceStep <= f.maxDistance * (1 + 1e-9); ++i) {
+    const double distance = i * f.distanceStep;
     const double x = f.X(distance);
     canvas.DrawLine(x, bottom, x, bottom + 80, kDiagramInk, kLineWidth);
     DrawTextCentred(canvas, x, bottom + 120, Reading(distance), kDiagramInk);
-    const double pressure = f.lowPressure + (f.highPressure - f.lowPressure) * i / kTicks;
+  }
+  for (int i = 0; f.lowPressure + i * f.pressureStep <= f.highPressure + f.pressureStep * 1e-9;
+       ++i) {
+    const double pressure = f.lowPressure + i * f.pressureStep;
     const double y = f.Y(pressure);
     canvas.DrawLine(f.left - 80, y, f.left, y, kDiagramInk, kLineWidth);
     const std::string text = Reading(pressure);
@@ -86,7 +100,11 @@ void DrawPointLabel(DiagramCanvas& canvas, const ProfilePoint& p, size_t index, 
   double top = above ? y - kMark - line * static_cast<double>(lines.size()) : y + kMark;
   const Colour colour = Ink(p);
   for (const std::string& text : lines) {
-    DrawTextCentred(canvas, x, top, text, colour);
+    // The source's label starts right of the pressure axis it stands on.
+    if (index == 0)
+      canvas.DrawText(x + kMark, top, text, kLabelFont, colour);
+    else
+      DrawTextCentred(canvas, x, top, text, colour);
     top += line;
   }
 }
@@ -150,10 +168,14 @@ ProfileFrame FrameProfile(const PressureProfile& profile) {
     high = std::max(high, pressure);
     f.maxDistance = std::max(f.maxDistance, DistanceInUnit(p.distance, profile.metric));
   }
-  // Room above and below for the labels of the highest and lowest points.
+  f.distanceStep = TickStep(f.maxDistance);
+  f.maxDistance = std::ceil(f.maxDistance / f.distanceStep - 1e-9) * f.distanceStep;
+  // Room above and below for the labels of the highest and lowest points,
+  // then out to whole steps.
   const double pad = std::max(high - low, 0.1) * 0.2;
-  f.lowPressure = low - pad;
-  f.highPressure = high + pad;
+  f.pressureStep = TickStep(high - low + 2 * pad);
+  f.lowPressure = std::floor((low - pad) / f.pressureStep) * f.pressureStep;
+  f.highPressure = std::ceil((high + pad) / f.pressureStep) * f.pressureStep;
   return f;
 }
 

@@ -5,6 +5,7 @@
 
 #include "reports/diagram_drawing.h"
 #include "reports/profile_drawing.h"
+#include "ui/files/recent_files.h"
 #include "ui/output/diagram_export.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/profile_page.h"
@@ -14,7 +15,8 @@ namespace cv::ui {
 
 void MainWindow::ExportDiagram_Click() {
   ExportDrawingAs(
-      this, seams_, QStringLiteral("Export Diagram"), state_.ProjectPath,
+      this, seams_, QStringLiteral("Export Diagram"),
+      ProposedName(state_.ProjectPath, QStringLiteral(".svg")),
       [this](const cv::TextMeasure& measure) {
         auto layout =
             std::make_shared<const cv::DiagramLayout>(LayOutProject(document_, result_, measure));
@@ -31,7 +33,8 @@ void MainWindow::ExportProfile_Click() {
         {ProfilePage::kNoProfileText, "Error", MessageButtons::Ok, MessageIcon::Exclamation});
     return;
   }
-  ExportDrawingAs(this, seams_, QStringLiteral("Export Pressure Profile"), state_.ProjectPath,
+  ExportDrawingAs(this, seams_, QStringLiteral("Export Pressure Profile"),
+                  ProposedName(state_.ProjectPath, QStringLiteral(" profile.svg")),
                   [&profile](const cv::TextMeasure&) {
                     return CanvasDrawing{cv::kProfileWidth, cv::kProfileHeight,
                                          [&profile](cv::DiagramCanvas& canvas) {

@@ -10,7 +10,6 @@
 #include "core/errors.h"
 #include "core/file_writes.h"
 #include "reports/diagram_svg.h"
-#include "ui/files/recent_files.h"
 #include "ui/results/qt_diagram_canvas.h"
 
 namespace cv::ui {
@@ -77,12 +76,11 @@ bool ExportDrawingFile(const DrawingFor& drawingFor, const QString& path) {
 }
 
 void ExportDrawingAs(QWidget* parent, const Seams& seams, const QString& caption,
-                     const std::string& projectPath, const DrawingFor& drawing) {
+                     const QString& proposed, const DrawingFor& drawing) {
   static const QStringList filters = {QStringLiteral("SVG Drawing (*.svg)"),
                                       QStringLiteral("PDF Document (*.pdf)"),
                                       QStringLiteral("PNG Image (*.png)")};
-  std::optional<QString> chosen = seams.files->SaveFileName(
-      parent, caption, filters, 0, ProposedName(projectPath, QStringLiteral(".svg")));
+  std::optional<QString> chosen = seams.files->SaveFileName(parent, caption, filters, 0, proposed);
   if (!chosen) return;
   if (QFileInfo(*chosen).suffix().isEmpty()) *chosen += QStringLiteral(".svg");
   if (!ExportDrawingFile(drawing, *chosen))

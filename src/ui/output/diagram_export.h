@@ -27,10 +27,10 @@ using DrawingFor = std::function<CanvasDrawing(const cv::TextMeasure&)>;
 // be written fails with error 75.
 bool ExportDrawingFile(const DrawingFor& drawing, const QString& path);
 
-// Asks for the file under the caption (the project's name proposed) and
-// writes the drawing; a name without an extension is written as SVG, one
-// with any other extension is refused with the reason.
+// Asks for the file under the caption (the project's name with the ending
+// proposed) and writes the drawing; a name without an extension is written
+// as SVG, one with any other extension is refused with the reason.
 void ExportDrawingAs(QWidget* parent, const Seams& seams, const QString& caption,
-                     const std::string& projectPath, const DrawingFor& drawing);
+                     const QString& proposed, const DrawingFor& drawing);
 
 }  // namespace cv::ui
