@@ -141,6 +141,7 @@ std::vector<Row> MarkedRows(const pugi::xml_document& doc, const CalcResult& res
 }
 
 void PrintNotes(PrintSurface& surface, const std::vector<Row>& rows) {
+  surface.SetCurrentY(surface.CurrentY() + 4 * kRowGap);  // apart from the last row
   for (const StatusMarking& marking : kMarkings) {
     if (std::ranges::none_of(rows, [&](const Row& row) { return row.status == marking.status; }))
       continue;

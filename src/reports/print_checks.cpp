@@ -13,11 +13,12 @@ bool HasUnsizedNode(const pugi::xml_document& doc) {
   return false;
 }
 
-bool PrintRefused(const pugi::xml_document& doc, const CalcResult& result) {
+bool PrintRefused(const pugi::xml_document& doc, const CalcResult& result, bool marksUnsizedRuns) {
   const auto sizingFailed = [](const RunResult& run) {
     return run.status == RunStatus::Failed || run.status == RunStatus::NotReached;
   };
-  return std::ranges::any_of(result.runs, sizingFailed) || HasUnsizedNode(doc);
+  return (!marksUnsizedRuns && std::ranges::any_of(result.runs, sizingFailed)) ||
+         HasUnsizedNode(doc);
 }
 
 std::string PrintErrorMessage(const std::string& description) {

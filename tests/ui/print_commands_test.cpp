@@ -11,6 +11,7 @@
 #include "main_window_fixture.h"
 #include "print/recording_surface.h"
 #include "project/document.h"
+#include "reports/print_calculations.h"
 #include "reports/print_material_list.h"
 #include "ui/windows/program.h"
 #include "ui/windows/small_windows.h"
@@ -71,6 +72,30 @@ TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
   EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
   EXPECT_EQ(printers.ConfirmCount(), 0);
   EXPECT_TRUE(surfaces_.empty());
+}
+
+// The design printouts wait for a network that is sized; the calculations,
+// the diagram and the profile print it with the run that failed marked.
+TEST_F(PrintCommandsTest, AFailedSizingPrintsOnlyWhereTheFailureIsMarked) {
+  AddDevice(GasSupply(), "Kiln", "Other", "5000", "900");  // selected
+  ASSERT_TRUE(State().LastSizingFailed);
+  const std::pair<const char*, bool> cases[] = {
+      {"PrintDesignLayout", true},  {"PrintMaterialList", true}, {"PrintProject", true},
+      {"PrintCalculations", false}, {"PrintDiagram", false},     {"PrintProfile", false}};
+  for (const auto& [command, refused] : cases) {
+    SCOPED_TRACE(command);
+    messages.Clear();
+    surfaces_.clear();
+    Menu(command);
+    EXPECT_EQ(messages.Texts(),
+              refused ? std::vector<std::string>{kCorrect} : std::vector<std::string>{});
+    EXPECT_EQ(surfaces_.size(), refused ? 0u : 1u);
+  }
+  messages.Clear();
+  surfaces_.clear();
+  Menu("PrintCalculations");
+  EXPECT_TRUE(Only().FindText("1**"));
+  EXPECT_TRUE(Only().FindText(cv::StatusNote(cv::RunStatus::Failed)));
 }
 
 TEST_F(PrintCommandsTest, ANewProjectForgetsTheSizingFailureOfTheOneBefore) {

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <optional>
 
 #include "core/data_files.h"
@@ -179,7 +180,9 @@ void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
   std::optional<CopyCountHold> copies;
   std::shared_ptr<cv::PrintSurface> surface;
   // One command, one answer: "Entire Project" prints nothing when refused.
-  if (cv::PrintRefused(window_.Document(), window_.Result())) {
+  const bool marksUnsized = std::ranges::all_of(
+      jobs, [](Job job) { return job != Job::Layout && job != Job::MaterialList; });
+  if (cv::PrintRefused(window_.Document(), window_.Result(), marksUnsized)) {
     seams_.messages->Show(
         {cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok, cv::MessageIcon::Exclamation});
     return;
