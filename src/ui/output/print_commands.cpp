@@ -14,7 +14,6 @@
 #include "core/data_files.h"
 #include "core/errors.h"
 #include "project/document.h"
-#include "project/project_state.h"
 #include "reports/pressure_profile.h"
 #include "reports/print_calculations.h"
 #include "reports/print_checks.h"
@@ -23,6 +22,7 @@
 #include "reports/print_material_list.h"
 #include "ui/files/recent_files.h"
 #include "ui/results/diagram_page.h"
+#include "ui/results/profile_page.h"
 #include "ui/tree/icons.h"
 #include "ui/windows/main_window.h"
 
@@ -156,14 +156,10 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
     return;
   }
   if (job == Job::Profile) {
-    // The profile of the node selected now; a fitting has none and fails
-    // with the reason.
-    const pugi::xml_node node = window_.CurrentSystemNode();
-    cv::PrintProfileJob(surface, doc,
-                        cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(),
-                                                 cv::IsDualSystem(doc), cv::DocumentUnitSystem(doc),
-                                                 window_.Result()),
-                        Header(), copies);
+    // The profile the page shows (or would show): the one exported too.
+    const std::optional<cv::PressureProfile> profile = window_.Profile()->Profile();
+    if (!profile) cv::Raise(5, ProfilePage::kNoProfileText);
+    cv::PrintProfileJob(surface, doc, *profile, Header(), copies);
     return;
   }
   if (job == Job::Calculations) {
