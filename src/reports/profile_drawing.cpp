@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/number_text.h"
 #include "reports/diagram_svg.h"
@@ -86,44 +87,67 @@ void DrawLimit(DiagramCanvas& canvas, const ProfileFrame& f, const PressureProfi
                   y - DiagramLineHeight(kLabelFont) - 20, text, kLabelFont, kProfileLimitInk);
 }
 
-// The point's name, its run's size and drop, above the point or below it
-// by turns, so neighbours do not cover each other.
-void DrawPointLabel(DiagramCanvas& canvas, const ProfilePoint& p, size_t index, double x, double y,
-                    PressureUnit unit) {
-  std::vector<std::string> lines = {p.description};
-  if (index == 0)
-    lines.push_back(PressureText(p.pressure, unit));
-  else
-    lines.insert(lines.end(), {p.size, "drop " + PressureText(p.drop, unit)});
-  const double line = DiagramLineHeight(kLabelFont);
-  const bool above = index % 2 == 0;
-  double top = above ? y - kMark - line * static_cast<double>(lines.size()) : y + kMark;
-  const Colour colour = Ink(p);
+// Where a point's label goes in the drawing.
+struct LabelBox {
+  double left = 0, top = 0, width = 0, height = 0;
+  bool Overlaps(const LabelBox& o) const {
+    return left < o.left + o.width && o.left < left + width && top < o.top + o.height &&
+           o.top < top + height;
+  }
+};
+
+// The point's name, then the source's pressure, or its run's size and drop.
+std::vector<std::string> LabelLines(const ProfilePoint& p, size_t index, PressureUnit unit) {
+  if (index == 0) return {p.description, PressureText(p.pressure, unit)};
+  return {p.description, p.size, "drop " + PressureText(p.drop, unit)};
+}
+
+// Above or below the point, centred on it; the source's label starts right
+// of the pressure axis it stands on.
+LabelBox PlaceLabel(const DiagramCanvas& canvas, const std::vector<std::string>& lines,
+                    size_t index, ProfilePosition at, bool above) {
+  LabelBox box;
+  for (const std::string& text : lines)
+    box.width = std::max(box.width, canvas.TextWidth(text, kLabelFont));
+  box.height = DiagramLineHeight(kLabelFont) * static_cast<double>(lines.size());
+  box.left = index == 0 ? at.x + kMark : at.x - box.width / 2;
+  box.top = above ? at.y - kMark - box.height : at.y + kMark;
+  return box;
+}
+
+void DrawLabel(DiagramCanvas& canvas, const std::vector<std::string>& lines, const LabelBox& box,
+               size_t index, Colour colour) {
+  double top = box.top;
   for (const std::string& text : lines) {
-    // The source's label starts right of the pressure axis it stands on.
     if (index == 0)
-      canvas.DrawText(x + kMark, top, text, kLabelFont, colour);
+      canvas.DrawText(box.left, top, text, kLabelFont, colour);
     else
-      DrawTextCentred(canvas, x, top, text, colour);
-    top += line;
+      DrawTextCentred(canvas, box.left + box.width / 2, top, text, colour);
+    top += DiagramLineHeight(kLabelFont);
   }
 }
 
 void DrawPath(DiagramCanvas& canvas, const ProfileFrame& f, const PressureProfile& profile) {
-  const auto at = [&](const ProfilePoint& p) {
-    const ProfilePosition position = PointPosition(f, profile, p);
-    return std::pair{position.x, position.y};
-  };
-  for (size_t i = 1; i < profile.points.size(); ++i) {
-    const auto [x1, y1] = at(profile.points[i - 1]);
-    const auto [x2, y2] = at(profile.points[i]);
-    canvas.DrawLine(x1, y1, x2, y2, Ink(profile.points[i]), 2 * kLineWidth);
-  }
+  const auto at = [&](size_t i) { return PointPosition(f, profile, profile.points[i]); };
+  for (size_t i = 1; i < profile.points.size(); ++i)
+    canvas.DrawLine(at(i - 1).x, at(i - 1).y, at(i).x, at(i).y, Ink(profile.points[i]),
+                    2 * kLineWidth);
+  std::optional<LabelBox> previous;
   for (size_t i = 0; i < profile.points.size(); ++i) {
     const ProfilePoint& p = profile.points[i];
-    const auto [x, y] = at(p);
-    canvas.DrawBox(x - kMark / 2, y - kMark / 2, kMark, kMark, Ink(p), kDiagramPaper, kLineWidth);
-    DrawPointLabel(canvas, p, i, x, y, profile.unit);
+    const ProfilePosition point = at(i);
+    canvas.DrawBox(point.x - kMark / 2, point.y - kMark / 2, kMark, kMark, Ink(p), kDiagramPaper,
+                   kLineWidth);
+    // Above and below by turns, unless that covers the label before.
+    const std::vector<std::string> lines = LabelLines(p, i, profile.unit);
+    const bool above = i % 2 == 0;
+    LabelBox box = PlaceLabel(canvas, lines, i, point, above);
+    if (previous && box.Overlaps(*previous)) {
+      const LabelBox other = PlaceLabel(canvas, lines, i, point, !above);
+      if (!other.Overlaps(*previous)) box = other;
+    }
+    DrawLabel(canvas, lines, box, i, Ink(p));
+    previous = box;
   }
 }
 
