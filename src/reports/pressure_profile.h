@@ -41,9 +41,8 @@ struct PressureProfile {
 
 // The profile of the appliance or regulator with the id in a calculated
 // document; each point carries the status the result gives its run. An id
-// that names no
-// appliance or regulator fails with error 5 (a tee, manifold or EFV has no
-// pressure of its own to follow).
+// that names no appliance or regulator fails with error 5 (a tee, manifold
+// or EFV has no pressure of its own to follow).
 PressureProfile BuildPressureProfile(const pugi::xml_document& doc, std::string_view id,
                                      bool dualSystem, std::string_view unitSystem,
                                      const CalcResult& result);

@@ -11,7 +11,6 @@
 #include "main_window_fixture.h"
 #include "print/recording_surface.h"
 #include "project/document.h"
-#include "reports/print_calculations.h"
 #include "reports/print_material_list.h"
 #include "ui/windows/program.h"
 #include "ui/windows/small_windows.h"
@@ -91,11 +90,6 @@ TEST_F(PrintCommandsTest, AFailedSizingPrintsOnlyWhereTheFailureIsMarked) {
               refused ? std::vector<std::string>{kCorrect} : std::vector<std::string>{});
     EXPECT_EQ(surfaces_.size(), refused ? 0u : 1u);
   }
-  messages.Clear();
-  surfaces_.clear();
-  Menu("PrintCalculations");
-  EXPECT_TRUE(Only().FindText("1**"));
-  EXPECT_TRUE(Only().FindText(cv::StatusNote(cv::RunStatus::Failed)));
 }
 
 TEST_F(PrintCommandsTest, ANewProjectForgetsTheSizingFailureOfTheOneBefore) {
