@@ -3,6 +3,7 @@
 // SVG; clicking a point selects its node.
 #pragma once
 
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -34,11 +35,14 @@ class ProfilePage : public QWidget {
 
  signals:
   void nodeClicked(const QString& nodeId);
+  // The page's "Export…" button: the window writes the profile to a file.
+  void exportRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // From the drawing's twips to the page, keeping its proportions.
@@ -48,6 +52,7 @@ class ProfilePage : public QWidget {
   const cv::CalcResult& result_;  // its runs not sized are marked
   std::function<std::string()> selectedId_;
   std::string nodeId_;
+  QPushButton* export_;
 };
 
 }  // namespace cv::ui

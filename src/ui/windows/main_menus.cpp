@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/results/profile_page.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -101,6 +102,8 @@ void MainWindow::ConnectMenuActions() {
           [this] { Guarded([this] { ExportDiagram_Click(); }); });
   connect(MenuAction(QStringLiteral("ExportProfile")), &QAction::triggered, this,
           [this] { Guarded([this] { ExportProfile_Click(); }); });
+  connect(profilePage_, &ProfilePage::exportRequested, MenuAction(QStringLiteral("ExportProfile")),
+          &QAction::trigger);
   connect(MenuAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] { close(); });
   connect(MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance")), &QAction::triggered, this,
           [this] { Guarded([this] { cmdAdd_Click(); }); });
