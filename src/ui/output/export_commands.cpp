@@ -1,12 +1,16 @@
 #include "ui/output/export_commands.h"
 
 #include <QFileInfo>
+#include <memory>
 
 #include "reports/calculation_table.h"
+#include "reports/diagram_drawing.h"
+#include "reports/profile_drawing.h"
 #include "reports/xlsx_export.h"
 #include "ui/editor/project_editor.h"
 #include "ui/output/diagram_export.h"
 #include "ui/results/diagram_page.h"
+#include "ui/results/profile_page.h"
 #include "ui/seams/c_numeric_locale.h"
 #include "ui/seams/dialog_paths.h"
 #include "ui/seams/guarded.h"
@@ -37,22 +41,33 @@ void ExportCalculations(const OutputContext& context) {
 }
 
 void ExportDiagram(const OutputContext& context) {
-  static const QStringList filters = {QStringLiteral("SVG Drawing (*.svg)"),
-                                      QStringLiteral("PDF Document (*.pdf)"),
-                                      QStringLiteral("PNG Image (*.png)")};
-  std::optional<QString> chosen = context.seams.files->SaveFileName(
-      context.window, QStringLiteral("Export Diagram"), filters, 0,
-      ProposedName(context.editor->Path(), QStringLiteral(".svg")));
-  if (!chosen) return;
-  if (QFileInfo(*chosen).suffix().isEmpty()) *chosen += QStringLiteral(".svg");
-  const auto layOut = [&context](const cv::TextMeasure& measure) {
-    return LayOutProject(context.editor->Doc(), context.editor->Result(), measure);
-  };
-  if (!ExportDiagramFile(layOut, *chosen))
+  ProjectEditor& editor = *context.editor;
+  ExportDrawingAs(context.window, context.seams, QStringLiteral("Export Diagram"),
+                  ProposedName(editor.Path(), QStringLiteral(".svg")),
+                  [&editor](const cv::TextMeasure& measure) {
+                    auto layout = std::make_shared<const cv::DiagramLayout>(
+                        LayOutProject(editor.Doc(), editor.Result(), measure));
+                    return CanvasDrawing{
+                        layout->width, layout->height,
+                        [layout](cv::DiagramCanvas& canvas) { cv::DrawDiagram(canvas, *layout); }};
+                  });
+}
+
+void ExportProfile(const OutputContext& context) {
+  const std::optional<cv::PressureProfile> profile = context.profilePage->Profile();
+  if (!profile) {
     context.seams.messages->Show(
-        {"The diagram is written as SVG, PDF or PNG: end the file name with .svg, "
-         ".pdf or .png.",
-         "Error", MessageButtons::Ok, MessageIcon::Exclamation});
+        {ProfilePage::kNoProfileText, "Error", MessageButtons::Ok, MessageIcon::Exclamation});
+    return;
+  }
+  ExportDrawingAs(context.window, context.seams, QStringLiteral("Export Pressure Profile"),
+                  ProposedName(context.editor->Path(), QStringLiteral(" profile.svg")),
+                  [&profile](const cv::TextMeasure&) {
+                    return CanvasDrawing{cv::kProfileWidth, cv::kProfileHeight,
+                                         [&profile](cv::DiagramCanvas& canvas) {
+                                           cv::DrawPressureProfile(canvas, *profile);
+                                         }};
+                  });
 }
 
 }  // namespace cv::ui

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace cv::ui {
 
+class ProfilePage;
 class ProjectEditor;
 
 struct OutputContext {
@@ -22,6 +23,8 @@ struct OutputContext {
   QWidget* window = nullptr;
   Seams seams;
   ProjectEditor* editor = nullptr;
+  // The page whose profile is printed and exported.
+  ProfilePage* profilePage = nullptr;
   // The material list built afresh, as its page shows it.
   std::function<std::string()> materialList;
   // Says in the status bar that a command did its work.

@@ -47,6 +47,7 @@ void WindowMenus::BuildFileMenu(QMainWindow& window) {
   file->addSeparator()->setObjectName(QStringLiteral("Sep1"));
   Add(file, QStringLiteral("ExportCalculations"), QStringLiteral("Export &Calculations..."));
   Add(file, QStringLiteral("ExportDiagram"), QStringLiteral("Export &Diagram\u2026"));
+  Add(file, QStringLiteral("ExportProfile"), QStringLiteral("Export Pressure Pro&file\u2026"));
   file->addSeparator()->setObjectName(QStringLiteral("Sep"));
   Add(file, QStringLiteral("Save"), QStringLiteral("&Save"), QKeySequence::Save);
   Add(file, QStringLiteral("SaveAs"), QStringLiteral("Save &As..."),
