@@ -43,7 +43,7 @@ class EditHistoryTest : public MainWindowTest {
     Window().show();
     QApplication::processEvents();
     Item("Tee")->setExpanded(false);
-    Window().MarkSaved();
+    Window().Editor().MarkSaved();
     messages.Clear();
   }
 
@@ -56,11 +56,11 @@ class EditHistoryTest : public MainWindowTest {
       picture += (*it)->text(0).toStdString() + ((*it)->isExpanded() ? "+" : "") +
                  (SizingFailureOf(*it).isEmpty() ? "" : "!") + ";";
     picture += Find<QLabel>("lblFailedRuns")->text().toStdString() +
-               (PrintRefused(Doc(), Window().Result()) ? " refused " : " ");
+               (PrintRefused(Doc(), Window().Editor().Result()) ? " refused " : " ");
     return picture + Shown() + (Find<QRadioButton>("optUnitType1")->isChecked() ? " metric" : "");
   }
   std::string Shown() { return Find<QLineEdit>("txtDescription")->text().toStdString(); }
-  bool Marked() { return Window().ProjectModified() && Window().isWindowModified(); }
+  bool Marked() { return Window().Editor().Modified() && Window().isWindowModified(); }
   QPoint At(QTreeWidgetItem* item) { return Window().Tree()->visualItemRect(item).center(); }
   QWidget* Viewport() { return Window().Tree()->viewport(); }
 };
@@ -166,9 +166,9 @@ TEST_F(EditHistoryTest, UndoKeepsTheFoldingAndThePictures) {
   Add(Item("Manifold"));
   EXPECT_EQ(ItemImageKey(Item("New Appliance")), "Other") << "not the gas supply's";
   Item("Tee")->setExpanded(true);
-  Window().UndoStack()->undo();
+  Window().Editor().UndoStack()->undo();
   EXPECT_TRUE(Item("Tee")->isExpanded());
-  Window().UndoStack()->redo();
+  Window().Editor().UndoStack()->redo();
   EXPECT_TRUE(Item("Tee")->isExpanded());
   EXPECT_EQ(ItemImageKey(Item("New Appliance")), "Other") << "in the rebuilt tree too";
 }
@@ -218,7 +218,7 @@ TEST_F(EditHistoryTest, LeavingTypedValuesAsksWhetherToApplyThem) {
       if (cancelled) {
         EXPECT_EQ(Window().Network().SelectedItem(), Item("Range"));
       }
-      if (answer == cv::MessageAnswer::Yes) Window().UndoStack()->undo();
+      if (answer == cv::MessageAnswer::Yes) Window().Editor().UndoStack()->undo();
     }
   }
 }

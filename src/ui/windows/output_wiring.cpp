@@ -15,7 +15,7 @@ OutputContext OutputContextOf(MainWindow& window) {
   context.window = &window;
   context.seams = window.GetSeams();
   context.editor = &window.Editor();
-  context.shownNode = [&window] { return window.CurrentSystemNode(); };
+  context.shownNode = [&window] { return window.Editor().NodeInView(); };
   context.materialList = [&window] {
     window.RefreshMaterialList();
     return window.MaterialsText()->toPlainText().toUtf8().toStdString();
