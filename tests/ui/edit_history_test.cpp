@@ -190,7 +190,8 @@ TEST_F(EditHistoryTest, LeavingTypedValuesAsksWhetherToApplyThem) {
        [&] { return Shown() == "Furnace"; }},
       {"the keys", [&] { QTest::keyClick(Window().Tree(), Qt::Key_Up); },
        [&] { return Shown() == "Water Heater"; }},
-      {"page", [&] { tabs->setCurrentIndex(2); }, [&] { return tabs->currentIndex() == 2; }},
+      {"page", [&] { tabs->setCurrentIndex(kMaterialListPage); },
+       [&] { return tabs->currentIndex() == kMaterialListPage; }},
       {"Exit", [&] { Window().close(); }, offered, true},
   };
   const std::pair<cv::MessageAnswer, const char*> answers[] = {{cv::MessageAnswer::Yes, "99"},
@@ -200,7 +201,7 @@ TEST_F(EditHistoryTest, LeavingTypedValuesAsksWhetherToApplyThem) {
   for (const Way& way : ways) {
     for (const auto& [answer, stored] : answers) {
       SCOPED_TRACE(std::string(way.name) + " " + stored);
-      tabs->setCurrentIndex(1);
+      tabs->setCurrentIndex(kAppliancePage);
       Click(Item("Range"));
       Find<QLineEdit>("txtLoad")->selectAll();
       QTest::keyClicks(Find<QLineEdit>("txtLoad"), "99");

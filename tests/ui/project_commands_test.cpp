@@ -129,7 +129,7 @@ TEST_F(ProjectCommandsTest, CancellingTheSaveAsOfTheOfferCancelsTheCommand) {
 TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
   DrawNetwork();
   auto* supply = Window().findChild<SupplyPanel*>();
-  supply->optUnitType1->click();
+  supply->optUserDefinedDropMethod->click();
   supply->chkMetricDualPressure->click();
   supply->txtMetricSupplyPressureDrop->setText("100");
   supply->txtUserDefinedAllowablePressureDrop->setText("20");
@@ -153,7 +153,7 @@ TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
   EXPECT_EQ(Window().Editor().EditedProject().UnitSystem(), "Metric");
   EXPECT_TRUE(Window().Editor().EditedProject().IsDualSystem());
   EXPECT_EQ(Window().Panel()->lblLengthLabel->text(), "m");
-  EXPECT_TRUE(supply->optUnitType1->isChecked());
+  EXPECT_TRUE(supply->optUserDefinedDropMethod->isChecked());
   EXPECT_EQ(supply->txtMetricInternalPressureDrop->text(), "2.5");
   QTreeWidgetItem* gasSupply = GasSupply();
   EXPECT_EQ(Window().Tree()->currentItem(), gasSupply);
@@ -168,7 +168,7 @@ TEST_F(ProjectCommandsTest, NewAndOpenShowNothingOfTheLastProject) {
   SaveAs(Path("plain.cv"));
   auto* supply = Window().findChild<SupplyPanel*>();
   for (const char* command : {"New", "Open"}) {
-    supply->optUnitType2->click();
+    supply->optDeliveryPressureMethod->click();
     supply->chkDeliveryDualPressure->click();
     Window().statusBar()->showMessage("Removed 'Range'.");
     if (command == std::string("Open")) files.Answer(QString::fromStdString(Path("plain.cv")));

@@ -114,15 +114,15 @@ TEST_F(TreeEventsTest, AMiddleClickShowsBothDropsInTheDisplayUnits) {
 TEST_F(TreeEventsTest, TheMaterialListIsRebuiltEveryTimeItsPageIsChosen) {
   auto* tabs = Find<QTabWidget>("TabStrip1");
   auto* text = Find<QPlainTextEdit>("txtMaterials");
-  tabs->setCurrentIndex(2);
+  tabs->setCurrentIndex(kMaterialListPage);
   const QString first = text->toPlainText();
   EXPECT_TRUE(first.contains("CORVANTA Tubing Totals"));
   EXPECT_FALSE(first.contains(QLatin1Char('\r')));
-  tabs->setCurrentIndex(1);
+  tabs->setCurrentIndex(kAppliancePage);
   Click(c);
   Type("txtLength", "250");
   PressUpdate();
-  tabs->setCurrentIndex(2);
+  tabs->setCurrentIndex(kMaterialListPage);
   EXPECT_NE(text->toPlainText(), first);
 }
 
