@@ -28,7 +28,7 @@ class NumbersTest : public MainWindowTest {
   }
   void Supply(int method, const QString& pressure = {}, const QString& drop = {}) {
     auto* supply = Window().findChild<SupplyPanel*>();
-    (method == 0 ? supply->optUnitType0 : supply->optUnitType1)->click();
+    (method == 0 ? supply->optFixedDropMethod : supply->optUserDefinedDropMethod)->click();
     if (method == 1) {
       supply->txtMetricSupplyPressureDrop->setText(pressure);
       supply->txtUserDefinedAllowablePressureDrop->setText(drop);

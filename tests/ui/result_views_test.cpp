@@ -35,8 +35,9 @@ class ResultViewsTest : public MainWindowTest {
   // The middle-click box's drop from the gas source, in the display units.
   QString BoxDropFromSource(QTreeWidgetItem* item) {
     const CalcContext ctx{State(), ProjectRoot(Doc()), {}};
-    return QString::fromStdString(PressureReading(PressureDropToSource(Node(item), false, ctx),
-                                                  SystemPressureUnit(Window().UnitSystem())));
+    return QString::fromStdString(
+        PressureReading(PressureDropToSource(Node(item), false, ctx),
+                        SystemPressureUnit(Window().Editor().EditedProject().UnitSystem())));
   }
 };
 

@@ -34,7 +34,7 @@ class StartUpTest : public MainWindowTest {};
 TEST_F(StartUpTest, ShowsTheGasSupplyOfAnUnchangedNewProject) {
   EXPECT_EQ(Window().Network().SelectedItem(), GasSupply());
   EXPECT_TRUE(messages.Shown().empty());
-  EXPECT_FALSE(Window().ProjectModified());
+  EXPECT_FALSE(Window().Editor().Modified());
 }
 
 TEST_F(StartUpTest, EntriesWithoutTheirFeatureSaySoPlainly) {

@@ -223,7 +223,7 @@ void MainWindow::EditInPanel() {
 void MainWindow::TabStrip1_Click(int index) {
   if (shownTab_ == kAppliancePage && index != kAppliancePage) {
     const bool edited = appliance_->HasUnstoredEdits();
-    if (!ResolvePendingPanelEdits()) {
+    if (!editor_.SettlePendingEdits()) {
       const QSignalBlocker blocker(tabStrip_);
       tabStrip_->setCurrentIndex(kAppliancePage);
       return;
@@ -250,16 +250,6 @@ void MainWindow::ResetToNewProject() {
   network_->ClickNode(gasSupply);
   editor_.StartHistory();
 }
-
-void MainWindow::ClickNode(QTreeWidgetItem* item) { network_->ClickNode(item); }
-
-void MainWindow::BuildTreeFromDocument() { network_->BuildTreeFromDocument(); }
-
-void MainWindow::ClearTree() { network_->ClearTree(); }
-
-QTreeWidgetItem* MainWindow::GasSupplyItem() const { return network_->GasSupplyItem(); }
-
-void MainWindow::ShowFirstNode() { network_->ShowFirstNode(); }
 
 QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
 
@@ -317,7 +307,7 @@ void MainWindow::ConnectDiagram() {
 void MainWindow::SetUnitLabels() { appliance_->SetUnitLabels(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (mayCloseHook_ ? !mayCloseHook_() : !ResolvePendingPanelEdits()) {
+  if (mayCloseHook_ ? !mayCloseHook_() : !editor_.SettlePendingEdits()) {
     event->ignore();
     return;
   }

@@ -57,12 +57,7 @@ class MainWindow : public QMainWindow {
   NetworkView& Network() const noexcept { return *network_; }
   ApplianceController& ApplianceView() const noexcept { return *appliance_; }
   pugi::xml_document& Document() noexcept { return editor_.Doc(); }
-  Project& EditedProject() noexcept { return editor_.EditedProject(); }
   ProgramState& State() noexcept { return state_; }
-  // "English" or "Metric", as the project's document says.
-  std::string UnitSystem() const { return editor_.EditedProject().UnitSystem(); }
-  bool ProjectModified() const noexcept { return editor_.Modified(); }
-  const CalcResult& Result() const noexcept { return editor_.Result(); }
   const Seams& GetSeams() const noexcept { return seams_; }
   MessageSink& Messages() const { return *seams_.messages; }
 
@@ -100,31 +95,10 @@ class MainWindow : public QMainWindow {
   // new document, tree with the gas supply shown, flags cleared.
   void ResetToNewProject();
 
-  // --- The project editor's, for the commands --------------------------------
-  QUndoStack* UndoStack() const noexcept { return editor_.UndoStack(); }
-  void RecordEdit(const QString& label, const std::function<void()>& change) {
-    editor_.RecordEdit(label, change);
-  }
-  void MarkSaved() { editor_.MarkSaved(); }
-  void StartHistory() { editor_.StartHistory(); }
-  // Calculates the document and keeps its result.
-  void RunCalculation() { editor_.Calculate(); }
-  // A change kept outside the history: the caption's unsaved mark shows.
-  void SetProjectModified() { editor_.MarkModified(); }
-  // Typed values not stored are dealt with first (see ProjectEditor).
-  bool ResolvePendingPanelEdits() { return editor_.SettlePendingEdits(); }
-  pugi::xml_node CurrentSystemNode() const noexcept { return editor_.NodeInView(); }
   // What restoring a step shows on the supply page (set by its controller).
   void SetShowSupplyHook(std::function<void(const SupplyPanelValues&)> hook) {
     showSupplyHook_ = std::move(hook);
   }
-
-  // --- The tree's, for the commands ------------------------------------------
-  void ClickNode(QTreeWidgetItem* item);
-  void BuildTreeFromDocument();
-  void ClearTree();
-  QTreeWidgetItem* GasSupplyItem() const;
-  void ShowFirstNode();
 
   void SetUnitLabels();
   void RefreshMaterialList();

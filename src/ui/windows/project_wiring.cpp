@@ -10,6 +10,7 @@
 #include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/network_tree.h"
+#include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -20,13 +21,13 @@ SupplyPanel* InstallSupplyPanel(MainWindow& window) {
   SupplyPanel::Hooks hooks;
   hooks.setUnitLabels = [&window] { window.SetUnitLabels(); };
   hooks.recalculate = [&window] { window.Recalculate(); };
-  hooks.showFirstNode = [&window] { window.ShowFirstNode(); };
+  hooks.showFirstNode = [&window] { window.Network().ShowFirstNode(); };
   hooks.reportError = [&window](const CvError& e) { window.ReportError(e); };
   hooks.record = [&window](const std::function<void()>& change) {
-    window.RecordEdit(QStringLiteral("Update Supply Parameters"), change);
+    window.Editor().RecordEdit(QStringLiteral("Update Supply Parameters"), change);
   };
   hooks.confirm = [&window](const QString& text) { window.ConfirmInStatusBar(text); };
-  hooks.markModified = [&window] { window.SetProjectModified(); };
+  hooks.markModified = [&window] { window.Editor().MarkModified(); };
   QGroupBox* page = window.SystemSetupPage();
   auto* panel = new SupplyPanel(window.Document(), window.State(), window.Messages(), hooks, page);
   page->layout()->addWidget(panel);
@@ -43,14 +44,14 @@ ProjectWindow ProjectWindowOf(MainWindow& window) {
     window.ResetToNewProject();
     window.SetUnitLabels();
   };
-  w.clearTree = [&window] { window.ClearTree(); };
+  w.clearTree = [&window] { window.Network().ClearTree(); };
   w.showLoadedProject = [&window] {
     window.SetUnitLabels();
-    window.RunCalculation();
+    window.Editor().Calculate();
     window.RefreshMaterialList();
-    window.BuildTreeFromDocument();
+    window.Network().BuildTreeFromDocument();
     window.NetTree()->FitColumnsToContents();
-    window.ClickNode(window.GasSupplyItem());
+    window.Network().ShowFirstNode();
   };
   w.refreshMaterialList = [&window] { window.RefreshMaterialList(); };
   w.setCaption = [&window](const QString& caption) { window.SetCaption(caption); };

@@ -126,7 +126,7 @@ std::optional<Finding> CheckSavedTextRecalculates(MainWindow& window) {
 }
 
 History::History(MainWindow& window) : window_(window) {
-  stack_ = window.UndoStack();
+  stack_ = window.Editor().UndoStack();
   if (!stack_) return;
   steps_.resize(stack_->count());
   following_ = QObject::connect(stack_, &QUndoStack::indexChanged,
