@@ -156,7 +156,7 @@ TEST_F(PrintCommandsTest, CancelledPrintDialogPrintsNothing) {
 // and the supply list's entry.
 TEST_F(PrintCommandsTest, SettingsBlockShowsTheProjectAndTheSupplyPanelsLists) {
   DrawSmallNetwork();
-  State().ProjectPath = "/home/ann/house.cv";
+  Window().Editor().SetPath("/home/ann/house.cv");
   Menu("PrintDesignLayout");
   const std::vector<std::string> texts = Only().Texts();
   for (const std::string& line :

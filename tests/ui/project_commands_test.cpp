@@ -148,7 +148,7 @@ TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
   EXPECT_EQ(Window().Panel()->lblLoadLabel->text(), "kBTU");
   Open(Path("house.cv"));
   EXPECT_EQ(DocText(), saved);
-  EXPECT_EQ(State().ProjectPath, Path("house.cv"));
+  EXPECT_EQ(Window().Editor().Path(), Path("house.cv"));
   EXPECT_FALSE(Window().Editor().Modified());
   EXPECT_EQ(Window().Editor().EditedProject().UnitSystem(), "Metric");
   EXPECT_TRUE(Window().Editor().EditedProject().IsDualSystem());
@@ -214,7 +214,7 @@ TEST_F(ProjectCommandsTest, SaveAsOntoAnExistingFileAsksFirst) {
   ASSERT_EQ(messages.Shown().size(), 1u);
   EXPECT_EQ(messages.Shown()[0].text, "Overwrite file '" + Path("old.cv") + "'?");
   EXPECT_EQ(ReadFile(Path("old.cv")), "previous");
-  EXPECT_EQ(State().ProjectPath, Path("mine.cv"));
+  EXPECT_EQ(Window().Editor().Path(), Path("mine.cv"));
   EXPECT_TRUE(Window().Editor().Modified());
 
   messages.Answer(MessageAnswer::Yes);
@@ -249,7 +249,8 @@ TEST_F(ProjectCommandsTest, AFailedSaveKeepsThePreviousFile) {
   EXPECT_TRUE(Window().isWindowModified());
   EXPECT_FALSE(closed) << "Exit does not drop changes whose save failed";
   SaveAs(Path("missing/other.cv"));
-  EXPECT_EQ(State().ProjectPath, Path("safe.cv")) << "a failed Save As keeps the project's path";
+  EXPECT_EQ(Window().Editor().Path(), Path("safe.cv"))
+      << "a failed Save As keeps the project's path";
 }
 
 // Whatever is wrong with a file, the program ends with a usable new project
@@ -292,7 +293,7 @@ TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
     EXPECT_EQ(shown.text.rfind(bad.message, 0), 0u) << shown.text;
     EXPECT_EQ(shown.title, "Error");
     EXPECT_EQ(shown.icon == MessageIcon::Exclamation, bad.message.rfind("Error loading", 0) == 0);
-    EXPECT_EQ(State().ProjectPath, "");
+    EXPECT_EQ(Window().Editor().Path(), "");
     EXPECT_FALSE(Window().Editor().Modified());
     EXPECT_EQ(Caption(), "CORVANTA Sizing Application - New Project");
     EXPECT_EQ(DocText(), good);
@@ -359,7 +360,7 @@ TEST_F(ProjectCommandsTest, TheFileMenuListsTheLastEightProjectsMostRecentFirst)
   EXPECT_EQ(RecentFiles(),
             QStringList({path(3), path(8), path(7), path(6), path(5), path(4), path(2)}));
   entry(2)->trigger();
-  EXPECT_EQ(State().ProjectPath, Path("p8.cv"));
+  EXPECT_EQ(Window().Editor().Path(), Path("p8.cv"));
   EXPECT_EQ(RecentFiles().first(), path(8));
 }
 
