@@ -61,7 +61,12 @@ MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seam
     resize(size().boundedTo(screen->availableGeometry().size()));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The views hold the editor, a member, which goes before the window's
+  // children: they go first, and with them their connections.
+  delete network_;
+  delete appliance_;
+}
 
 void MainWindow::BuildPages() {
   tabStrip_ = new QTabWidget(this);
