@@ -134,7 +134,8 @@ void BenchDiagram(const pugi::xml_document& doc, int count, int runs) {
 
 // The pressure profile of the deepest appliance: found, built, drawn on a
 // canvas that draws nothing and written as SVG text.
-void BenchProfile(const pugi::xml_document& doc, const cv::ProgramState& state, int count,
+void BenchProfile(const pugi::xml_document& doc, const std::vector<cv::SizingFailure>& failures,
+                  int count,
                   int runs) {
   std::string deepest;
   int depth = -1;
@@ -147,7 +148,7 @@ void BenchProfile(const pugi::xml_document& doc, const cv::ProgramState& state, 
     }
   }
   const std::vector<std::string> notSized =
-      cv::ReadCalcResult(doc, cv::IsDualSystem(doc), state.SizingFailures).UnsizedRunIds();
+      cv::ReadCalcResult(doc, cv::IsDualSystem(doc), failures).UnsizedRunIds();
   const auto build = [&] {
     return cv::BuildPressureProfile(doc, deepest, cv::IsDualSystem(doc),
                                     cv::DocumentUnitSystem(doc), notSized);
@@ -169,11 +170,12 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
   cv::DeriveStateFromDocument(doc, state);
   const int count = static_cast<int>(cv::AllSystemNodes(doc).size());
 
-  const Timing calc = Median(runs, [&] { cv::CalculateNetwork(doc, state); });
-  const bool failed = state.LastSizingFailed;
+  cv::CalcResult result;
+  const Timing calc = Median(runs, [&] { result = cv::CalculateProject(doc, state); });
+  const bool failed = !result.failures.empty();
   const int unsized = UnsizedRuns(doc);
   BenchDiagram(doc, count, runs);
-  BenchProfile(doc, state, count, runs);
+  BenchProfile(doc, result.failures, count, runs);
 
   const std::string path =
       (std::filesystem::temp_directory_path() / ("corvanta-bench-" + std::to_string(nodes) + ".cv"))
@@ -184,7 +186,7 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
     pugi::xml_document loaded;
     cv::LoadDocumentFile(loaded, path);
     cv::DeriveStateFromDocument(loaded, state);
-    cv::CalculateNetwork(loaded, state);
+    cv::CalculateProject(loaded, state);
     cv::SaveDocumentFile(loaded, path);
   });
   if (whole) bench::CompareWithFloor(path, catalog, runs);

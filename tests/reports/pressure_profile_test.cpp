@@ -38,10 +38,8 @@ TEST(PressureProfile, PointsReadTheStoredValuesAlongThePathAndTheDrawingShowsThe
     cvtest::TestProject project;
     ASSERT_EQ(cv::LoadDocumentFile(project.Doc(), cvtest::ExamplesDir() + "/" + c.example).status,
               cv::LoadStatus::Ok);
-    project.Calculate();
+    const std::vector<std::string> notSized = project.Calculate().UnsizedRunIds();
     const bool dual = cv::IsDualSystem(project.Doc());
-    const std::vector<std::string> notSized =
-        cv::ReadCalcResult(project.Doc(), dual, project.State().SizingFailures).UnsizedRunIds();
     const cv::PressureProfile profile = cv::BuildPressureProfile(
         project.Doc(), c.id, dual, cv::DocumentUnitSystem(project.Doc()), notSized);
     ASSERT_EQ(profile.points.size(), c.points);

@@ -75,7 +75,7 @@ TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
 
 TEST_F(PrintCommandsTest, ANewProjectForgetsTheSizingFailureOfTheOneBefore) {
   AddDevice(GasSupply(), "Kiln", "Other", "5000", "900");
-  ASSERT_TRUE(State().LastSizingFailed);
+  ASSERT_FALSE(Window().Result().AllSized());
   messages.Answer(cv::MessageAnswer::No);  // to the offer to save
   Menu("New");
   messages.Clear();

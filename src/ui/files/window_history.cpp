@@ -141,8 +141,6 @@ void MainWindow::RestoreView(const ProjectView& view) {
   if (!document_.load_buffer(view.text.data(), view.text.size(), kExactParse))
     Raise(kErrInvalidArgument, "the project kept for undo could not be read");
   const SupplyPanelValues values = SupplyPanelFromDocument(document_);
-  state_.SizingFailures = view.sizingFailures;
-  state_.LastSizingFailed = !view.sizingFailures.empty();
   result_ = ReadCalcResult(document_, values.dualSystem, view.sizingFailures);
   if (showSupplyHook_) showSupplyHook_(values);
   SetUnitLabels();

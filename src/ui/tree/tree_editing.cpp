@@ -295,8 +295,6 @@ void MainWindow::ResetToNewProject() {
   QTreeWidgetItem* gasSupply = AddGasSupplyItem();
   document_.reset();
   BuildNewProject(document_);
-  state_.LastSizingFailed = false;
-  state_.SizingFailures.clear();
   result_ = {};
   ShowCalculatedValues();
   ClickNode(gasSupply);

@@ -55,7 +55,7 @@ void MainWindow::ShowPressureDropInformation() {
   copy.reset(document_);
   const pugi::xml_node node = FindSystemNodeById(copy, NodeId(currentNode_));
   const CarriedLoads carried(copy);
-  CalcContext ctx{state_, ProjectRoot(copy), {}};
+  CalcContext ctx{state_.EFVCollection, ProjectRoot(copy)};
   ctx.carried = &carried;
   const double fromParent = PressureDropToSource(node, true, ctx);
   const double fromSource = PressureDropToSource(node, false, ctx);

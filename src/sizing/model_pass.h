@@ -1,0 +1,100 @@
+// One sizing pass over the model: the normal pass on the project's values,
+// or the trip-flow pass on its copy. Runs are sized from the largest load
+// down; a run that fails its limit grows the runs on its path in the
+// upsizing order until it passes or nothing may grow.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "efv/efv_catalog.h"
+#include "sizing/calc_context.h"
+#include "sizing/calc_model.h"
+#include "sizing/calc_result.h"
+#include "sizing/calc_trace.h"
+#include "sizing/run_limits.h"
+
+namespace cv {
+
+// What both passes and the last step share: the supply settings are read
+// where a pass first needs them (a project without runs never reads them).
+struct PassShared {
+  const CalcModel& m;
+  const EFVCatalog& catalog;
+  CalcTrace* trace = nullptr;  // none: no trace
+  std::vector<SizingFailure>& failures;
+  bool visitEveryState = false;
+  std::optional<SupplyValues> supply = std::nullopt;
+
+  const SupplyValues& Supply();
+  bool KnownGas();
+};
+
+class ModelPass {
+ public:
+  ModelPass(PassShared& shared, RunValues& v, bool trip);
+
+  // Resets every unfixed size and sizes the runs from the largest load
+  // down; a run that cannot be sized ends the pass.
+  void Run();
+  // The run's rounded segment drop at its size in this pass.
+  double SegmentDrop(int i);
+
+  bool failed = false;
+
+ private:
+  std::vector<int> SizingOrder();
+  bool SizeRun(int x);
+  RunTest Evaluate();
+  bool Passes(double cum);
+  bool PassesNow();
+  void Refresh(int upTo);
+  void WritePathPressures(int k, double dp);
+  void Upsized();
+  void Fail(int x, int restored);
+  void SetSize(int i, int code);
+
+  double DropAt(int i, int index);
+  double ReferenceDrop(int i, int code);
+  bool ParentBigger(int n, int code, int parentCode);
+  bool MayGrow(int n, int code, int parentCode);
+  bool Coordinate(int n, int sizing);
+  int ParentCode(int n) const;
+
+  bool Search();
+  bool Explore(int level);
+  int Settle(int n, int code, int parentCode);
+  bool StretchMayPass(int level);
+  void JumpToStretchEnd(int level);
+  bool PathIsSteady();
+  bool DropsFall(int n);
+  bool ReferenceDropsFall();
+
+  template <typename BuildLine>
+  void Trace(BuildLine&& line) const {
+    if (shared_.trace && !quiet_) shared_.trace->Write(line());
+  }
+  const SupplyValues& Supply() { return shared_.Supply(); }
+  std::string Description(int i) const;
+  std::string NodeReport(int x) const;
+
+  PassShared& shared_;
+  const CalcModel& m_;
+  RunValues& v_;
+  const bool trip_;
+  std::vector<double> drops_;        // per run and size index, NAN: not yet
+  std::vector<signed char> steady_;  // the run's drops fall as it grows; -1: not yet known
+  double referenceDrops_[2][10];
+  std::optional<bool> referenceSteady_;
+  std::vector<int> level_;  // position on the path being sized, or -1
+  std::vector<int> path_;   // from the run below the source down to the run sized
+  std::vector<double> cum_;
+  int dirty_ = 0;
+  bool lowSide_ = true;
+  bool quiet_ = false;      // the search passes over states without tracing them
+  int saved_ = kSizeEmpty;  // the sized run's size after the last upsizing
+  bool upsized_ = false;
+};
+
+}  // namespace cv
