@@ -135,8 +135,7 @@ void BenchDiagram(const pugi::xml_document& doc, int count, int runs) {
 // The pressure profile of the deepest appliance: found, built, drawn on a
 // canvas that draws nothing and written as SVG text.
 void BenchProfile(const pugi::xml_document& doc, const std::vector<cv::SizingFailure>& failures,
-                  int count,
-                  int runs) {
+                  int count, int runs) {
   std::string deepest;
   int depth = -1;
   for (pugi::xml_node node : cv::AllSystemNodes(doc)) {

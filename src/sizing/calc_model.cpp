@@ -78,16 +78,24 @@ Fields ReadFields(pugi::xml_node element) {
 
 std::string_view TextOf(pugi::xml_node field) { return field.text().get(); }
 
-// A SystemNode anywhere but under the root or another SystemNode would be
-// sized without a place in the network.
-void RefuseStrayNodes(const pugi::xml_document& doc, pugi::xml_node root) {
-  for (pugi::xml_node node : AllSystemNodes(doc)) {
-    const pugi::xml_node parent = node.parent();
-    if (parent == root || IsSystemNode(parent)) continue;
-    Raise(kErrMissingElement, "the node " + std::string(node.first_attribute().value()) +
-                                  " stands outside the network's tree; such a file cannot be "
-                                  "sized");
-  }
+bool HoldsSystemNode(pugi::xml_node element) {
+  return IsSystemNode(element) ||
+         element.find_node([](pugi::xml_node n) { return IsSystemNode(n); });
+}
+
+// A field of more than one plain text may hide a SystemNode.
+bool HidesSystemNode(pugi::xml_node field) {
+  const pugi::xml_node only = field.first_child();
+  if (!only || (only.type() == pugi::node_pcdata && !only.next_sibling())) return false;
+  return HoldsSystemNode(field);
+}
+
+bool InputFault(const Fields& f, RunKind kind) {
+  const auto faulty = [&](Field field) {
+    const auto value = TryParseNumber(TextOf(f[field]));
+    return !f[field] || !value || !(*value >= 0 && *value <= kMaxRunQuantity);
+  };
+  return faulty(kLength) || !f[kAppliance] || (kind == RunKind::Appliance && faulty(kLoad));
 }
 
 class ModelReader {
@@ -96,15 +104,21 @@ class ModelReader {
 
   // Adds the root's subtree in document order, without recursion.
   void AddSubtree(pugi::xml_node root) {
-    std::vector<std::pair<pugi::xml_node, int>> stack;
-    for (pugi::xml_node child : root.children(kSystemNodeName)) stack.push_back({child, -1});
+    struct Frame {
+      pugi::xml_node element;
+      int parent;
+      int depth;
+    };
+    std::vector<Frame> stack;
+    for (pugi::xml_node child : root.children(kSystemNodeName)) stack.push_back({child, -1, 1});
     std::reverse(stack.begin(), stack.end());
     std::vector<int> lastChild;
     int lastTopLevel = -1;
     while (!stack.empty()) {
-      const auto [element, parent] = stack.back();
+      const auto [element, parent, depth] = stack.back();
       stack.pop_back();
       const int i = m_.Count();
+      m_.depth = std::max(m_.depth, depth);
       AddNode(element, parent);
       lastChild.push_back(-1);
       int& previous = parent < 0 ? lastTopLevel : lastChild[parent];
@@ -116,7 +130,8 @@ class ModelReader {
         m_.firstTop = i;
       previous = i;
       const size_t mark = stack.size();
-      for (pugi::xml_node child : element.children(kSystemNodeName)) stack.push_back({child, i});
+      for (pugi::xml_node child : element.children(kSystemNodeName))
+        stack.push_back({child, i, depth + 1});
       std::reverse(stack.begin() + static_cast<long>(mark), stack.end());
     }
   }
@@ -129,6 +144,9 @@ class ModelReader {
       if (!f[k] && k != kFixed && k != kModel) missing |= static_cast<uint16_t>(1u << k);
     const RunKind kind = KindOf(TextOf(f[kAppliance]));
     if (kind == RunKind::EFV && !f[kModel]) missing |= 1u << kModel;
+    m_.inputFault.push_back(InputFault(f, kind));
+    for (pugi::xml_node field : f)
+      if (field && HidesSystemNode(field)) m_.stray = true;
     m_.missing.push_back(missing);
     m_.anyMissing = m_.anyMissing || missing != 0;
     m_.fields.runs.push_back(f);
@@ -181,8 +199,11 @@ void RankIds(CalcModel& m) {
 CalcModel ReadCalcModel(const pugi::xml_document& doc, const EFVCatalog& catalog) {
   CalcModel m;
   m.root = ProjectRoot(doc);
-  RefuseStrayNodes(doc, m.root);
-  m.fields.rootLoad = ReadFields(m.root)[kLoad];
+  for (pugi::xml_node top : doc.children())
+    if (top != m.root && HoldsSystemNode(top)) m.stray = true;
+  const Fields rootFields = ReadFields(m.root);
+  m.fields.rootLoad = rootFields[kLoad];
+  m.fields.rootDescription = rootFields[kDescription];
   ModelReader reader(m, catalog);
   reader.AddSubtree(m.root);
   const size_t n = m.element.size();
@@ -216,10 +237,30 @@ FieldTable ReadFieldTable(const pugi::xml_document& doc) {
   return table;
 }
 
+bool HoldsEFV(const CalcModel& m) {
+  for (int i = 0; i < m.Count(); ++i) {
+    m.Need(i, kAppliance);
+    if (m.kind[i] == RunKind::EFV) return true;
+  }
+  return false;
+}
+
+void CheckModelInputs(const CalcModel& m) {
+  if (m.depth > kMaxNetworkDepth)
+    Raise(kErrOutOfStack,
+          "the network nests more than " + std::to_string(kMaxNetworkDepth) + " runs deep");
+  if (m.stray)
+    Raise(kErrMissingElement,
+          "a SystemNode stands outside the network's tree; such a file cannot be sized");
+  for (int i = 0; i < m.Count(); ++i)
+    if (m.inputFault[i]) CheckRunInput(m.element[i]);
+}
+
 std::string_view CalcModel::Text(int i, Field f) const { return TextOf(fields.runs[i][f]); }
 
-void CalcModel::Need(int i, Field f) const {
-  if (Lacks(i, f)) FieldView(element[i], kFieldNames[f]);
+void CalcModel::RaiseMissing(int i, Field f) const {
+  FieldView(element[i], kFieldNames[f]);
+  Raise(kErrMissingElement, std::string("missing element ") + kFieldNames[f]);
 }
 
 std::string CalcModel::SizeText(int i, int code) const {

@@ -44,7 +44,7 @@ enum Field {
 // The field elements of every run (and of the root) a document holds:
 // where the results are written. A missing field is a null node.
 struct FieldTable {
-  pugi::xml_node rootLoad;
+  pugi::xml_node rootLoad, rootDescription;
   std::vector<std::array<pugi::xml_node, kFieldCount>> runs;
 };
 
@@ -81,11 +81,15 @@ struct CalcModel {
   std::vector<int> material;  // 0 tubing, 1 pipe, -1 any other text
   std::vector<double> length;
   std::vector<unsigned char> fixed;
-  std::vector<const EFVParameters*> efv;  // the model of an EFV run; none when unknown
+  std::vector<const EFVParameters*> efv;      // the model of an EFV run; none when unknown
   std::vector<unsigned char> regulatorAbove;  // a regulator among the ancestors
   std::vector<int> upstreamEfv;               // the nearest EFV at or above, or -1
   std::vector<uint16_t> missing;              // a bit per Field the node lacks
   bool anyMissing = false;
+  // A length or appliance load missing, not a number or out of range.
+  std::vector<unsigned char> inputFault;
+  int depth = 0;       // the deepest run's number of runs down from the supply
+  bool stray = false;  // a SystemNode outside the tree: inside a field or beside the root
 
   RunValues values;  // the project's
 
@@ -99,15 +103,25 @@ struct CalcModel {
   // The field's text as the document held it before the calculation.
   std::string_view Text(int i, Field f) const;
   // Fails as reading the missing field of the run fails (error 91).
-  void Need(int i, Field f) const;
+  void Need(int i, Field f) const {
+    if (Lacks(i, f)) RaiseMissing(i, f);
+  }
+  [[noreturn]] void RaiseMissing(int i, Field f) const;
   // The text of a size code of the run: its own text for kSizeOther.
   std::string SizeText(int i, int code) const;
 };
 
-// Reads the project. A run's missing fields are only noted: the calculation
-// fails where it first reads one. Fails with error 91 for a SystemNode
-// outside the network's tree (inside a field or beside the root).
+// Reads the project. A run's missing fields and faulty inputs are only
+// noted: the calculation fails where it first reads one.
 CalcModel ReadCalcModel(const pugi::xml_document& doc, const EFVCatalog& catalog);
+
+// Whether the network holds an EFV; a run without an appliance before the
+// first one fails.
+bool HoldsEFV(const CalcModel& m);
+// Fails where the calculation's first walk over the document fails: a
+// network too deep (error 28), a SystemNode outside the tree, a faulty
+// length or load.
+void CheckModelInputs(const CalcModel& m);
 
 // The field elements of a document of the model's shape (a copy of it).
 FieldTable ReadFieldTable(const pugi::xml_document& doc);

@@ -61,14 +61,9 @@ std::string TextKey(double load, const std::string& id) {
 
 }  // namespace
 
-const SupplyValues& PassShared::Supply() {
-  if (!supply) supply.emplace(ReadSupplyValues(m.root, IsDualSystem(m.root)));
-  return *supply;
-}
-
-bool PassShared::KnownGas() {
-  const std::string& gas = Supply().gasType;
-  return gas == kNaturalGas || gas == kPropane;
+void PassShared::ReadSupply() {
+  supply.emplace(ReadSupplyValues(m.root, IsDualSystem(m.root)));
+  knownGas = supply->gasType == kNaturalGas || supply->gasType == kPropane;
 }
 
 ModelPass::ModelPass(PassShared& shared, RunValues& v, bool trip)
@@ -159,9 +154,9 @@ double ModelPass::DropAt(int i, int index) {
     m_.Need(i, kMaterial);
     m_.Need(i, kSize);
     const int material = m_.material[i];
-    double dp = LawPressureDrop(v_.flow[i], m_.length[i], MaterialName(material),
-                                SizeCodeText(SizeCodeAt(index, material)),
-                                shared_.Supply().gasType);
+    double dp =
+        LawPressureDrop(v_.flow[i], m_.length[i], MaterialName(material),
+                        SizeCodeText(SizeCodeAt(index, material)), shared_.Supply().gasType);
     if (m_.kind[i] == RunKind::EFV) {
       m_.Need(i, kModel);
       const EFVParameters* efv = m_.efv[i];
@@ -193,33 +188,55 @@ double ModelPass::ReferenceDrop(int i, int code) {
 }
 
 // The cumulative drops of the path's runs from the source down to the
-// level, recomputed only from the highest run whose size changed; each
-// run's pressures are written as the document's walk writes them.
+// level, recomputed only from the highest run whose size changed.
 void ModelPass::Refresh(int upTo) {
   for (int k = dirty_; k <= upTo; ++k) {
-    const double dp = SegmentDrop(path_[k]);
+    double dp = 0;
+    try {
+      dp = SegmentDrop(path_[k]);
+    } catch (...) {
+      WritePathPressures(k);
+      throw;
+    }
+    seg_[k] = dp;
     cum_[k] = k == 0 ? Round2(dp) : Round2(dp + cum_[k - 1]);
-    WritePathPressures(k, dp);
+    if (m_.anyMissing) CheckPressureFields(k);
   }
   dirty_ = std::max(dirty_, upTo + 1);
 }
 
-void ModelPass::WritePathPressures(int k, double dp) {
-  const int n = path_[k];
+// Each evaluation rewrites the pressures of the whole path, so a run's
+// sizing leaves those of its last evaluation: they are written once, from
+// the drops that evaluation left. A drop fails only on the run's first
+// evaluation, where it leaves the pressures of the runs above.
+void ModelPass::WritePathPressures(int levels) {
   const SupplyValues& s = Supply();
   const bool belowSupply = m_.parent[path_[0]] < 0;
   const double base = s.dual && belowSupply ? s.pHigh : s.pLow;
-  std::array<double, 3> p;
-  if (k == 0 && belowSupply)
-    p = {Round2(base), Round2(dp), Round2(base - dp)};
-  else if (k == 0)
-    p = {s.pLow, dp, Round2(s.pLow - dp)};
-  else
-    p = {Round2(StoredNumber(v_.pressure[path_[k - 1]][2])), dp, Round2(base - (dp + cum_[k - 1]))};
-  v_.pressure[n] = p;
+  for (int k = 0; k < levels; ++k) {
+    const double dp = seg_[k];
+    std::array<double, 3>& p = v_.pressure[path_[k]];
+    if (k == 0 && belowSupply)
+      p = {Round2(base), Round2(dp), Round2(base - dp)};
+    else if (k == 0)
+      p = {s.pLow, dp, Round2(s.pLow - dp)};
+    else
+      p = {Round2(StoredNumber(v_.pressure[path_[k - 1]][2])), dp,
+           Round2(base - (dp + cum_[k - 1]))};
+    v_.pressuresWritten[path_[k]] = 3;
+  }
+}
+
+// The walk writes a run's three pressures after its drop: a missing field
+// stops it there.
+void ModelPass::CheckPressureFields(int k) {
+  const int n = path_[k];
   for (int f = 0; f < 3; ++f) {
-    m_.Need(n, static_cast<Field>(kSupply + f));
-    v_.pressuresWritten[n] = static_cast<unsigned char>(std::max<int>(v_.pressuresWritten[n], f + 1));
+    if (!m_.Lacks(n, static_cast<Field>(kSupply + f))) continue;
+    const unsigned char before = v_.pressuresWritten[n];
+    WritePathPressures(k + 1);
+    v_.pressuresWritten[n] = static_cast<unsigned char>(std::max<int>(before, f));
+    m_.RaiseMissing(n, static_cast<Field>(kSupply + f));
   }
 }
 
@@ -256,6 +273,7 @@ bool ModelPass::SizeRun(int x) {
     std::reverse(path_.begin(), path_.end());
     for (size_t k = 0; k < path_.size(); ++k) level_[path_[k]] = static_cast<int>(k);
     cum_.resize(path_.size());
+    seg_.resize(path_.size());
     dirty_ = 0;
     saved_ = kSizeEmpty;
     upsized_ = false;
@@ -290,14 +308,15 @@ bool ModelPass::SizeRun(int x) {
       }
       Upsized();
       Trace([&] {
-        return who() + " - Upsize finished.  New node material size = " +
-               m_.SizeText(x, v_.size[x]);
+        return who() +
+               " - Upsize finished.  New node material size = " + m_.SizeText(x, v_.size[x]);
       });
       t = Evaluate();
       Trace([&] { return who() + " - New pressure drop to source = " + FormatNumber(t.cum); });
       Trace([&] { return who() + " - New Delivery Pressure = " + FormatNumber(t.delivered); });
     }
     for (int n : path_) level_[n] = -1;
+    WritePathPressures(static_cast<int>(path_.size()));
     if (!sized) return false;
     Trace([&] {
       return who() + " - Finished with valid pressure drop to source = " + FormatNumber(t.cum);
@@ -433,7 +452,7 @@ void ModelPass::Fail(int x, int restored) {
   if (!m_.fixed[x]) SetSize(x, restored);
   failed = true;
   const int p = m_.parent[x];
-  const std::string parent = p < 0 ? FieldText(m_.root, "description") : Description(p);
+  const std::string parent = p < 0 ? RootDescription() : Description(p);
   shared_.failures.push_back({m_.id[x], SizingFailureText(Description(x), parent)});
 }
 
@@ -462,9 +481,9 @@ bool ModelPass::Coordinate(int n, int sizing) {
     m_.Need(n, kDescription);
     m_.Need(n, kMaterial);
     m_.Need(n, kSize);
-    const std::string parentDescription =
-        p < 0 ? FieldText(m_.root, "description") : Description(p);
+    if (p < 0 && !m_.fields.rootDescription) FieldText(m_.root, "description");
     if (p >= 0) {
+      m_.Need(p, kDescription);
       m_.Need(p, kAppliance);
       m_.Need(p, kMaterial);
       m_.Need(p, kSize);
@@ -472,7 +491,10 @@ bool ModelPass::Coordinate(int n, int sizing) {
     }
     const int material = m_.material[n];
     const int size = v_.size[n];
-    const auto who = [&] { return "Node: " + Description(n) + " | Parent: " + parentDescription; };
+    const auto who = [&] {
+      return "Node: " + Description(n) +
+             " | Parent: " + (p < 0 ? RootDescription() : Description(p));
+    };
     Trace([&] {
       return who() + " - Parent size = " + (p < 0 ? "" : m_.SizeText(p, v_.size[p])) +
              " / Node size = " + m_.SizeText(n, size) +
@@ -510,6 +532,8 @@ bool ModelPass::Coordinate(int n, int sizing) {
   }
 }
 
+std::string ModelPass::RootDescription() const { return FieldText(m_.root, "description"); }
+
 std::string ModelPass::Description(int i) const {
   m_.Need(i, kDescription);
   return std::string(m_.Text(i, kDescription));
@@ -522,8 +546,8 @@ std::string ModelPass::NodeReport(int x) const {
   if (p >= 0) m_.Need(p, kAppliance);
   report += p < 0 ? std::string("Parent Node: Gas Supply ")
                   : "Parent Node: " + std::string(m_.Text(p, kAppliance));
-  const char* const captions[3] = {"\r\nSupply Pressure: ", "\r\nPressureDrop: ",
-                                   "\r\nDeliveryPressure: "};
+  const char* const captions[3] = {
+      "\r\nSupply Pressure: ", "\r\nPressureDrop: ", "\r\nDeliveryPressure: "};
   for (int f = 0; f < 3; ++f) {
     m_.Need(x, static_cast<Field>(kSupply + f));
     report += captions[f] + (v_.pressuresWritten[x] > f

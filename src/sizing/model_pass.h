@@ -26,9 +26,16 @@ struct PassShared {
   std::vector<SizingFailure>& failures;
   bool visitEveryState = false;
   std::optional<SupplyValues> supply = std::nullopt;
+  bool knownGas = false;  // a gas the law knows
 
-  const SupplyValues& Supply();
-  bool KnownGas();
+  const SupplyValues& Supply() {
+    if (!supply) ReadSupply();
+    return *supply;
+  }
+  bool KnownGas() { return Supply(), knownGas; }
+
+ private:
+  void ReadSupply();
 };
 
 class ModelPass {
@@ -50,7 +57,8 @@ class ModelPass {
   bool Passes(double cum);
   bool PassesNow();
   void Refresh(int upTo);
-  void WritePathPressures(int k, double dp);
+  void WritePathPressures(int levels);
+  void CheckPressureFields(int k);
   void Upsized();
   void Fail(int x, int restored);
   void SetSize(int i, int code);
@@ -77,6 +85,7 @@ class ModelPass {
   }
   const SupplyValues& Supply() { return shared_.Supply(); }
   std::string Description(int i) const;
+  std::string RootDescription() const;
   std::string NodeReport(int x) const;
 
   PassShared& shared_;
@@ -87,9 +96,9 @@ class ModelPass {
   std::vector<signed char> steady_;  // the run's drops fall as it grows; -1: not yet known
   double referenceDrops_[2][10];
   std::optional<bool> referenceSteady_;
-  std::vector<int> level_;  // position on the path being sized, or -1
-  std::vector<int> path_;   // from the run below the source down to the run sized
-  std::vector<double> cum_;
+  std::vector<int> level_;         // position on the path being sized, or -1
+  std::vector<int> path_;          // from the run below the source down to the run sized
+  std::vector<double> seg_, cum_;  // per level: the segment drop and the drop from the source
   int dirty_ = 0;
   bool lowSide_ = true;
   bool quiet_ = false;      // the search passes over states without tracing them

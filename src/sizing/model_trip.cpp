@@ -58,8 +58,8 @@ void MergeTripSizes(CalcModel& m, const RunValues& trip, CalcTrace* trace) {
   }
 }
 
-void SaveTripDocument(const pugi::xml_document& project, const CalcModel& m,
-                      const RunValues& trip, const std::string& path) {
+void SaveTripDocument(const pugi::xml_document& project, const CalcModel& m, const RunValues& trip,
+                      const std::string& path) {
   pugi::xml_document copy;
   copy.reset(project);
   WriteRunValues(m, trip, ReadFieldTable(copy));

@@ -96,15 +96,11 @@ CalcResult Calculate(pugi::xml_document& project, const EFVCatalog& catalog,
                      const CalcOptions& options) {
   std::vector<SizingFailure> failures;
   WithContext("modTreeFunctions.CalculateNetwork -", [&] {
-    const bool efvPresent = DocumentHasEFV(project);
+    CalcModel m = ReadCalcModel(project, catalog);
+    const bool efvPresent = HoldsEFV(m);
     if (efvPresent && options.trace)
       options.trace->Write("\r\n***** Executing Normal Flow Calculations *****\r\n");
-    ProjectRoot(project);
-    if (SystemNodeDepth(project) > kMaxNetworkDepth)
-      Raise(kErrOutOfStack,
-            "the network nests more than " + std::to_string(kMaxNetworkDepth) + " runs deep");
-    CheckRunInputs(project);
-    CalcModel m = ReadCalcModel(project, catalog);
+    CheckModelInputs(m);
     AccumulateModelLoads(m);
     CheckLoadFields(m);
     PassShared shared{m, catalog, options.trace, failures, options.visitEveryState};
