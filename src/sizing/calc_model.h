@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "efv/efv_catalog.h"
+#include "sizing/tables.h"
 
 namespace cv {
 
@@ -24,6 +25,26 @@ inline constexpr int kSizeOther = -2;  // a text of neither list, kept as read
 int SizeCodeOf(std::string_view text) noexcept;
 // The size name of a code (empty for kSizeEmpty).
 std::string_view SizeCodeText(int code) noexcept;
+
+// The index of a code in the list of a material (0 tubing, 1 pipe), or -1.
+inline int SizeIndexFor(int code, int material) {
+  if (material == 0 && code >= 0 && code < kPipeSizeBase) return code;
+  if (material == 1 && code >= kPipeSizeBase) return code - kPipeSizeBase;
+  return -1;
+}
+
+// The number of sizes of tubing and of pipe.
+inline constexpr int kSizeCounts[2] = {static_cast<int>(kCsstSizes.size()),
+                                       static_cast<int>(kPipeSizes.size())};
+
+inline bool InRange(int index, int material) {
+  return material >= 0 && index >= 0 && index < kSizeCounts[material];
+}
+
+inline int SizeCodeAt(int index, int material) {
+  if (material < 0) return kSizeEmpty;  // SizeNameAt of any other material
+  return material == 0 ? index : kPipeSizeBase + index;
+}
 
 // The fields of a node the calculation reads or writes.
 enum Field {
