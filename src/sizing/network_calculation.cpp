@@ -117,10 +117,12 @@ CalcResult Calculate(pugi::xml_document& project, const EFVCatalog& catalog,
   return ReadCalcResult(project, IsDualSystem(project), std::move(failures));
 }
 
+void StartTrace(DebugLog& log, bool tracing, const std::string& projectPath) {
+  WithContext("modTreeFunctions.CalculateNetwork -", [&] { log.Restart(tracing, projectPath); });
+}
+
 CalcResult CalculateProject(pugi::xml_document& project, ProgramState& state) {
-  // The trace is started once per calculation, so that it holds both
-  // passes; with tracing off an old trace goes.
-  state.Log.Restart(state.DebugMode, state.ProjectPath);
+  StartTrace(state.Log, state.DebugMode, state.ProjectPath);
   CalcOptions options;
   options.messages = state.Messages;
   if (state.DebugMode) {

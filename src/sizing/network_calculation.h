@@ -11,6 +11,7 @@
 #include "efv/efv_catalog.h"
 #include "sizing/calc_result.h"
 #include "sizing/calc_trace.h"
+#include "sizing/debug_log.h"
 
 namespace cv {
 
@@ -36,6 +37,10 @@ struct CalcOptions {
 // staying written.
 CalcResult Calculate(pugi::xml_document& project, const EFVCatalog& catalog,
                      const CalcOptions& options);
+
+// Starts the trace file of a calculation afresh, so that it holds both
+// passes; with tracing off an old trace goes.
+void StartTrace(DebugLog& log, bool tracing, const std::string& projectPath);
 
 // Total load at and below a node; fittings, regulators and EFVs carry only
 // the loads below them. Reads the document only.

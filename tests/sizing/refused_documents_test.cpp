@@ -84,7 +84,9 @@ TEST(RefusedDocuments, FailWhereTheFaultIsReadKeepingWhatWasWritten) {
     EXPECT_EQ(e->description().rfind("modTreeFunctions.CalculateNetwork - ", 0), 0u) << c.what;
     EXPECT_NE(e->description().find(c.text), std::string::npos)
         << c.what << ": " << e->description();
-    if (*c.id) EXPECT_EQ(project.Text(c.id, c.field), c.written) << c.what;
+    if (*c.id) {
+      EXPECT_EQ(project.Text(c.id, c.field), c.written) << c.what;
+    }
   }
 }
 
