@@ -155,17 +155,13 @@ void ModelPass::SetSize(int i, int code) {
   if (level_[i] >= 0) dirty_ = std::min(dirty_, level_[i]);
 }
 
-// The rounded drop of the reference run at a size, to compare capacities.
-double ModelPass::ReferenceDrop(int i, int code) {
-  const int material = i < 0 ? -1 : m_.material[i];
-  if (!shared_.KnownGas() || material < 0) return 0;
+double ModelPass::ComputeReferenceDrop(int i, int code) {
+  const int material = m_.material[i];
   const int index = SizeIndexFor(code, material);
   const std::string& gas = shared_.Supply().gasType;
   if (index < 0) return LawPressureDrop(500, 100, kMaterials[material], m_.SizeText(i, code), gas);
-  double& drop = referenceDrops_[material][index];
-  if (std::isnan(drop))
-    drop = Round2(LawPressureDrop(500, 100, kMaterials[material], SizeCodeText(code), gas));
-  return drop;
+  return referenceDrops_[material][index] =
+             Round2(LawPressureDrop(500, 100, kMaterials[material], SizeCodeText(code), gas));
 }
 
 // The cumulative drops of the path's runs from the source down to the
@@ -321,23 +317,6 @@ void ModelPass::Fail(int x, int restored) {
   const int p = m_.parent[x];
   const std::string parent = p < 0 ? RootDescription() : Description(p);
   shared_.failures.push_back({m_.id[x], SizingFailureText(Description(x), parent)});
-}
-
-bool ModelPass::ParentBigger(int n, int code, int parentCode) {
-  const double parentDrop = ReferenceDrop(m_.parent[n], parentCode);
-  return parentDrop < ReferenceDrop(n, code);
-}
-
-// Whether a run of a size may take the next size under a parent of a
-// size: only while the parent is bigger, or cannot or must not change.
-bool ModelPass::MayGrow(int n, int code, int parentCode) {
-  const int material = m_.material[n];
-  const int p = m_.parent[n];
-  bool parentAtMax = true;
-  if (p >= 0) parentAtMax = !InRange(SizeIndexFor(parentCode, m_.material[p]) + 1, m_.material[p]);
-  const bool parentBigger = ParentBigger(n, code, parentCode);
-  if (!InRange(SizeIndexFor(code, material) + 1, material) || m_.fixed[n]) return false;
-  return parentBigger || p < 0 || parentAtMax || m_.fixed[p] || m_.kind[p] == RunKind::Regulator;
 }
 
 // Grows the run, or carries into its parent as the counter of the

@@ -4,6 +4,7 @@
 // upsizing order until it passes or nothing may grow.
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,6 +66,7 @@ class ModelPass {
 
   double DropAt(int i, int index);
   double ReferenceDrop(int i, int code);
+  double ComputeReferenceDrop(int i, int code);
   bool ParentBigger(int n, int code, int parentCode);
   bool MayGrow(int n, int code, int parentCode);
   bool Coordinate(int n, int sizing);
@@ -105,5 +107,35 @@ class ModelPass {
   int saved_ = kSizeEmpty;  // the sized run's size after the last upsizing
   bool upsized_ = false;
 };
+
+// The search asks these at every state it passes: defined here to be
+// inlined there.
+
+// The rounded drop of the reference run at a size, to compare capacities.
+inline double ModelPass::ReferenceDrop(int i, int code) {
+  const int material = i < 0 ? -1 : m_.material[i];
+  if (!shared_.KnownGas() || material < 0) return 0;
+  const int index = SizeIndexFor(code, material);
+  if (index >= 0 && !std::isnan(referenceDrops_[material][index]))
+    return referenceDrops_[material][index];
+  return ComputeReferenceDrop(i, code);
+}
+
+inline bool ModelPass::ParentBigger(int n, int code, int parentCode) {
+  const double parentDrop = ReferenceDrop(m_.parent[n], parentCode);
+  return parentDrop < ReferenceDrop(n, code);
+}
+
+// Whether a run of a size may take the next size under a parent of a
+// size: only while the parent is bigger, or cannot or must not change.
+inline bool ModelPass::MayGrow(int n, int code, int parentCode) {
+  const int material = m_.material[n];
+  const int p = m_.parent[n];
+  bool parentAtMax = true;
+  if (p >= 0) parentAtMax = !InRange(SizeIndexFor(parentCode, m_.material[p]) + 1, m_.material[p]);
+  const bool parentBigger = ParentBigger(n, code, parentCode);
+  if (!InRange(SizeIndexFor(code, material) + 1, material) || m_.fixed[n]) return false;
+  return parentBigger || p < 0 || parentAtMax || m_.fixed[p] || m_.kind[p] == RunKind::Regulator;
+}
 
 }  // namespace cv
