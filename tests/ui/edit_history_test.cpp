@@ -56,7 +56,7 @@ class EditHistoryTest : public MainWindowTest {
       picture += (*it)->text(0).toStdString() + ((*it)->isExpanded() ? "+" : "") +
                  (SizingFailureOf(*it).isEmpty() ? "" : "!") + ";";
     picture += Find<QLabel>("lblFailedRuns")->text().toStdString() +
-               (PrintRefused(Doc(), Window().Result()) ? " refused " : " ");
+               (PrintRefused(Doc(), Window().Result(), false) ? " refused " : " ");
     return picture + Shown() + (Find<QRadioButton>("optUnitType1")->isChecked() ? " metric" : "");
   }
   std::string Shown() { return Find<QLineEdit>("txtDescription")->text().toStdString(); }

@@ -73,6 +73,25 @@ TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
   EXPECT_TRUE(surfaces_.empty());
 }
 
+// The design printouts wait for a network that is sized; the calculations,
+// the diagram and the profile print it with the run that failed marked.
+TEST_F(PrintCommandsTest, AFailedSizingPrintsOnlyWhereTheFailureIsMarked) {
+  AddDevice(GasSupply(), "Kiln", "Other", "5000", "900");  // selected
+  ASSERT_FALSE(Window().Result().AllSized());
+  const std::pair<const char*, bool> cases[] = {
+      {"PrintDesignLayout", true},  {"PrintMaterialList", true}, {"PrintProject", true},
+      {"PrintCalculations", false}, {"PrintDiagram", false},     {"PrintProfile", false}};
+  for (const auto& [command, refused] : cases) {
+    SCOPED_TRACE(command);
+    messages.Clear();
+    surfaces_.clear();
+    Menu(command);
+    EXPECT_EQ(messages.Texts(),
+              refused ? std::vector<std::string>{kCorrect} : std::vector<std::string>{});
+    EXPECT_EQ(surfaces_.size(), refused ? 0u : 1u);
+  }
+}
+
 TEST_F(PrintCommandsTest, ANewProjectForgetsTheSizingFailureOfTheOneBefore) {
   AddDevice(GasSupply(), "Kiln", "Other", "5000", "900");
   ASSERT_FALSE(Window().Result().AllSized());

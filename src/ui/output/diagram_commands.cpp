@@ -1,32 +1,46 @@
-// File › "Export Diagram…": the diagram of the calculated network written
-// as SVG, PDF or PNG, chosen by the file name's extension.
-#include <QFileInfo>
+// File › "Export Diagram…" and "Export Pressure Profile…": the diagram of
+// the calculated network, or the profile the page shows, written as SVG,
+// PDF or PNG, chosen by the file name's extension.
+#include <memory>
 
+#include "reports/diagram_drawing.h"
+#include "reports/profile_drawing.h"
 #include "ui/files/recent_files.h"
 #include "ui/output/diagram_export.h"
 #include "ui/results/diagram_page.h"
+#include "ui/results/profile_page.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
 
 void MainWindow::ExportDiagram_Click() {
-  static const QStringList filters = {QStringLiteral("SVG Drawing (*.svg)"),
-                                      QStringLiteral("PDF Document (*.pdf)"),
-                                      QStringLiteral("PNG Image (*.png)")};
-  std::optional<QString> chosen =
-      seams_.files->SaveFileName(this, QStringLiteral("Export Diagram"), filters, 0,
-                                 ProposedName(state_.ProjectPath, QStringLiteral(".svg")));
-  if (!chosen) return;
-  // A name without an extension is written as SVG.
-  if (QFileInfo(*chosen).suffix().isEmpty()) *chosen += QStringLiteral(".svg");
-  const auto layOut = [this](const cv::TextMeasure& measure) {
-    return LayOutProject(document_, result_, measure);
-  };
-  if (!ExportDiagramFile(layOut, *chosen))
+  ExportDrawingAs(
+      this, seams_, QStringLiteral("Export Diagram"),
+      ProposedName(state_.ProjectPath, QStringLiteral(".svg")),
+      [this](const cv::TextMeasure& measure) {
+        auto layout =
+            std::make_shared<const cv::DiagramLayout>(LayOutProject(document_, result_, measure));
+        return CanvasDrawing{layout->width, layout->height, [layout](cv::DiagramCanvas& canvas) {
+                               cv::DrawDiagram(canvas, *layout);
+                             }};
+      });
+}
+
+void MainWindow::ExportProfile_Click() {
+  const std::optional<cv::PressureProfile> profile = profilePage_->Profile();
+  if (!profile) {
     Messages().Show(
-        {"The diagram is written as SVG, PDF or PNG: end the file name with .svg, "
-         ".pdf or .png.",
-         "Error", MessageButtons::Ok, MessageIcon::Exclamation});
+        {ProfilePage::kNoProfileText, "Error", MessageButtons::Ok, MessageIcon::Exclamation});
+    return;
+  }
+  ExportDrawingAs(this, seams_, QStringLiteral("Export Pressure Profile"),
+                  ProposedName(state_.ProjectPath, QStringLiteral(" profile.svg")),
+                  [&profile](const cv::TextMeasure&) {
+                    return CanvasDrawing{cv::kProfileWidth, cv::kProfileHeight,
+                                         [&profile](cv::DiagramCanvas& canvas) {
+                                           cv::DrawPressureProfile(canvas, *profile);
+                                         }};
+                  });
 }
 
 }  // namespace cv::ui

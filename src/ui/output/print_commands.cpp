@@ -8,12 +8,12 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <optional>
 
 #include "core/data_files.h"
 #include "core/errors.h"
 #include "project/document.h"
-#include "project/project_state.h"
 #include "reports/pressure_profile.h"
 #include "reports/print_calculations.h"
 #include "reports/print_checks.h"
@@ -22,6 +22,7 @@
 #include "reports/print_material_list.h"
 #include "ui/files/recent_files.h"
 #include "ui/results/diagram_page.h"
+#include "ui/results/profile_page.h"
 #include "ui/tree/icons.h"
 #include "ui/windows/main_window.h"
 
@@ -155,18 +156,14 @@ void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
     return;
   }
   if (job == Job::Profile) {
-    // The profile of the node selected now; a fitting has none and fails
-    // with the reason.
-    const pugi::xml_node node = window_.CurrentSystemNode();
-    cv::PrintProfileJob(surface, doc,
-                        cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(),
-                                                 cv::IsDualSystem(doc), cv::DocumentUnitSystem(doc),
-                                                 window_.Result().UnsizedRunIds()),
-                        Header(), copies);
+    // The profile the page shows (or would show): the one exported too.
+    const std::optional<cv::PressureProfile> profile = window_.Profile()->Profile();
+    if (!profile) cv::Raise(5, ProfilePage::kNoProfileText);
+    cv::PrintProfileJob(surface, doc, *profile, Header(), copies);
     return;
   }
   if (job == Job::Calculations) {
-    cv::PrintCalculationsJob(surface, doc, Header(), window_.Result().UnsizedRunIds(), copies);
+    cv::PrintCalculationsJob(surface, doc, Header(), window_.Result(), copies);
     return;
   }
   // The list is built afresh, so it matches the network being printed.
@@ -179,7 +176,9 @@ void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
   std::optional<CopyCountHold> copies;
   std::shared_ptr<cv::PrintSurface> surface;
   // One command, one answer: "Entire Project" prints nothing when refused.
-  if (cv::PrintRefused(window_.Document(), window_.Result())) {
+  const bool marksUnsized = std::ranges::all_of(
+      jobs, [](Job job) { return job != Job::Layout && job != Job::MaterialList; });
+  if (cv::PrintRefused(window_.Document(), window_.Result(), marksUnsized)) {
     seams_.messages->Show(
         {cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok, cv::MessageIcon::Exclamation});
     return;

@@ -256,6 +256,7 @@ void MainWindow::ShowCalculatedValues() {
   for (const RunResult& run : result_.runs)
     if (run.status != RunStatus::Sized) failures.try_emplace(Text(run.id), Text(run.message));
   const CarriedLoads carried(document_);
+  const ComputedPressures computed(document_);
   const std::string units = UnitSystem();
   const bool dual = project_.IsDualSystem();
   tree_->setHeaderLabels(TreeColumnHeaders(units));
@@ -270,7 +271,7 @@ void MainWindow::ShowCalculatedValues() {
     const auto run = runs.find(id);
     if (run != runs.end())
       ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
-                     units, dual);
+                     units, dual, computed.Of(run->second.first));
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
     if (run != runs.end()) ShowReading(item, run->second.first, units, dual);

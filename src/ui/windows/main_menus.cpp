@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/results/profile_page.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -24,6 +25,8 @@ void MainWindow::BuildMenus() {
   AddMenuAction(file, QStringLiteral("ExportCalculations"),
                 QStringLiteral("Export &Calculations..."));
   AddMenuAction(file, QStringLiteral("ExportDiagram"), QStringLiteral("Export &Diagram\u2026"));
+  AddMenuAction(file, QStringLiteral("ExportProfile"),
+                QStringLiteral("Export Pressure Pro&file\u2026"));
   file->addSeparator()->setObjectName(QStringLiteral("Sep"));
   AddMenuAction(file, QStringLiteral("Save"), QStringLiteral("&Save"), QKeySequence::Save);
   AddMenuAction(file, QStringLiteral("SaveAs"), QStringLiteral("Save &As..."),
@@ -97,6 +100,10 @@ void MainWindow::ConnectMenuActions() {
           [this] { ExportCalculations_Click(); });
   connect(MenuAction(QStringLiteral("ExportDiagram")), &QAction::triggered, this,
           [this] { Guarded([this] { ExportDiagram_Click(); }); });
+  connect(MenuAction(QStringLiteral("ExportProfile")), &QAction::triggered, this,
+          [this] { Guarded([this] { ExportProfile_Click(); }); });
+  connect(profilePage_, &ProfilePage::exportRequested, MenuAction(QStringLiteral("ExportProfile")),
+          &QAction::trigger);
   connect(MenuAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] { close(); });
   connect(MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance")), &QAction::triggered, this,
           [this] { Guarded([this] { cmdAdd_Click(); }); });

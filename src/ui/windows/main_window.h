@@ -200,6 +200,7 @@ class MainWindow : public QMainWindow {
   void TabStrip1_Click(int index);
   void ExportCalculations_Click();
   void ExportDiagram_Click();
+  void ExportProfile_Click();
   // The middle-click box of the node shown in the panel.
   void ShowPressureDropInformation();
 
