@@ -137,8 +137,8 @@ void BenchDiagram(const pugi::xml_document& doc, int count, int runs) {
 // for its id); each found, built, drawn on a canvas that draws nothing and
 // written as SVG text, as the page and the export do with the result the
 // window holds.
-void BenchProfile(const pugi::xml_document& doc, const cv::ProgramState& state, int count,
-                  int runs) {
+void BenchProfile(const pugi::xml_document& doc, const std::vector<cv::SizingFailure>& failures,
+                  int count, int runs) {
   std::string deepest, last;
   int depth = -1;
   for (pugi::xml_node node : cv::AllSystemNodes(doc)) {
@@ -151,8 +151,7 @@ void BenchProfile(const pugi::xml_document& doc, const cv::ProgramState& state, 
     }
     last = cv::NodeId(node);
   }
-  const cv::CalcResult result =
-      cv::ReadCalcResult(doc, cv::IsDualSystem(doc), state.SizingFailures);
+  const cv::CalcResult result = cv::ReadCalcResult(doc, cv::IsDualSystem(doc), failures);
   for (const auto& [which, id] : {std::pair{"deepest", deepest}, {"last", last}}) {
     const auto build = [&, &id = id] {
       return cv::BuildPressureProfile(doc, id, cv::IsDualSystem(doc), cv::DocumentUnitSystem(doc),
@@ -176,11 +175,12 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
   cv::DeriveStateFromDocument(doc, state);
   const int count = static_cast<int>(cv::AllSystemNodes(doc).size());
 
-  const Timing calc = Median(runs, [&] { cv::CalculateNetwork(doc, state); });
-  const bool failed = state.LastSizingFailed;
+  cv::CalcResult result;
+  const Timing calc = Median(runs, [&] { result = cv::CalculateProject(doc, state); });
+  const bool failed = !result.failures.empty();
   const int unsized = UnsizedRuns(doc);
   BenchDiagram(doc, count, runs);
-  BenchProfile(doc, state, count, runs);
+  BenchProfile(doc, result.failures, count, runs);
 
   const std::string path =
       (std::filesystem::temp_directory_path() / ("corvanta-bench-" + std::to_string(nodes) + ".cv"))
@@ -191,7 +191,7 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
     pugi::xml_document loaded;
     cv::LoadDocumentFile(loaded, path);
     cv::DeriveStateFromDocument(loaded, state);
-    cv::CalculateNetwork(loaded, state);
+    cv::CalculateProject(loaded, state);
     cv::SaveDocumentFile(loaded, path);
   });
   if (whole) bench::CompareWithFloor(path, catalog, runs);

@@ -14,6 +14,7 @@
 #include "edit/rule_check.h"
 #include "project/document.h"
 #include "sizing/calc_result.h"
+#include "sizing/network_calculation.h"
 #include "sizing/program_state.h"
 
 namespace {
@@ -61,13 +62,20 @@ int Run(const cv::cli::Options& options) {
   for (const std::string& note : loaded.notes) std::cerr << note << "\n";
   cv::WithContext("modGlobals.XMLOnTreeView", [&] { cv::DeriveStateFromDocument(doc, state); });
   if (options.check) return Check(project);
-  std::error_code ec;
-  state.ProjectPath = std::filesystem::absolute(options.projectPath, ec).string();
+  cv::CalcOptions calculation;
+  calculation.messages = &messages;
+  cv::DebugLog log;
   if (!options.debugLogPath.empty()) {
-    state.DebugMode = true;
-    state.Log.SetPath(options.debugLogPath);
+    // The trace is named after the project, and its trip-flow copy is
+    // saved beside it.
+    std::error_code ec;
+    const std::string projectPath = std::filesystem::absolute(options.projectPath, ec).string();
+    log.SetPath(options.debugLogPath);
+    cv::StartTrace(log, true, projectPath);
+    calculation.trace = &log;
+    calculation.tripDocumentPath = cv::TripDocumentPath(projectPath);
   }
-  const cv::CalcResult result = cv::CalculateProject(doc, state);
+  const cv::CalcResult result = cv::Calculate(doc, state.EFVCollection, calculation);
 
   const std::string text = cv::SerializeDocument(doc);
   if (!options.outputPath.empty())

@@ -8,7 +8,7 @@
 #include "reports/result_json.h"
 #include "sizing/calc_context.h"
 #include "sizing/pressure_drop.h"
-#include "sizing/run_sizing.h"
+#include "sizing/run_limits.h"
 #include "sizing/units.h"
 #include "supply/supply_presets.h"
 

@@ -38,10 +38,8 @@ TEST(PressureProfile, PointsReadTheStoredValuesAlongThePathAndTheDrawingShowsThe
     cvtest::TestProject project;
     ASSERT_EQ(cv::LoadDocumentFile(project.Doc(), cvtest::ExamplesDir() + "/" + c.example).status,
               cv::LoadStatus::Ok);
-    project.Calculate();
+    const cv::CalcResult result = project.Calculate();
     const bool dual = cv::IsDualSystem(project.Doc());
-    const cv::CalcResult result =
-        cv::ReadCalcResult(project.Doc(), dual, project.State().SizingFailures);
     const cv::PressureProfile profile = cv::BuildPressureProfile(
         project.Doc(), c.id, dual, cv::DocumentUnitSystem(project.Doc()), result);
     ASSERT_EQ(profile.points.size(), c.points);

@@ -77,7 +77,7 @@ TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
 // the diagram and the profile print it with the run that failed marked.
 TEST_F(PrintCommandsTest, AFailedSizingPrintsOnlyWhereTheFailureIsMarked) {
   AddDevice(GasSupply(), "Kiln", "Other", "5000", "900");  // selected
-  ASSERT_TRUE(State().LastSizingFailed);
+  ASSERT_FALSE(Window().Editor().Result().AllSized());
   const std::pair<const char*, bool> cases[] = {
       {"PrintDesignLayout", true},  {"PrintMaterialList", true}, {"PrintProject", true},
       {"PrintCalculations", false}, {"PrintDiagram", false},     {"PrintProfile", false}};
@@ -94,7 +94,7 @@ TEST_F(PrintCommandsTest, AFailedSizingPrintsOnlyWhereTheFailureIsMarked) {
 
 TEST_F(PrintCommandsTest, ANewProjectForgetsTheSizingFailureOfTheOneBefore) {
   AddDevice(GasSupply(), "Kiln", "Other", "5000", "900");
-  ASSERT_TRUE(State().LastSizingFailed);
+  ASSERT_FALSE(Window().Editor().Result().AllSized());
   messages.Answer(cv::MessageAnswer::No);  // to the offer to save
   Menu("New");
   messages.Clear();

@@ -34,7 +34,7 @@ class ResultViewsTest : public MainWindowTest {
  protected:
   // The middle-click box's drop from the gas source, in the display units.
   QString BoxDropFromSource(QTreeWidgetItem* item) {
-    const CalcContext ctx{State(), ProjectRoot(Doc()), {}};
+    const CalcContext ctx{State().EFVCollection, ProjectRoot(Doc())};
     return QString::fromStdString(
         PressureReading(PressureDropToSource(Node(item), false, ctx),
                         SystemPressureUnit(Window().Editor().EditedProject().UnitSystem())));

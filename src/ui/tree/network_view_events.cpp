@@ -74,7 +74,7 @@ void NetworkView::ShowPressureDropInformation() {
   copy.reset(editor_.Doc());
   const pugi::xml_node node = FindSystemNodeById(copy, NodeId(editor_.NodeInView()));
   const CarriedLoads carried(copy);
-  CalcContext ctx{editor_.State(), ProjectRoot(copy), {}};
+  CalcContext ctx{editor_.State().EFVCollection, ProjectRoot(copy)};
   ctx.carried = &carried;
   const double fromParent = PressureDropToSource(node, true, ctx);
   const double fromSource = PressureDropToSource(node, false, ctx);
