@@ -24,7 +24,6 @@ class ApplianceController : public QObject {
   ApplianceController(AppliancePanel* panel, ProjectEditor& editor, MessageSink& messages,
                       QObject* parent = nullptr);
 
-  AppliancePanel* Panel() const noexcept { return panel_; }
   // The panel differs from the node it shows (typed or chosen by the user).
   bool HasUnstoredEdits() const;
   // When the panel holds edits not stored with "Update", asks "Apply the
