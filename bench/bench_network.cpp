@@ -176,7 +176,7 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
   const int count = static_cast<int>(cv::AllSystemNodes(doc).size());
 
   cv::CalcResult result;
-  const Timing calc = Median(runs, [&] { result = cv::CalculateProject(doc, state); });
+  const Timing calc = Median(runs, [&] { result = cv::CalculateProject(doc, state, ""); });
   const bool failed = !result.failures.empty();
   const int unsized = UnsizedRuns(doc);
   BenchDiagram(doc, count, runs);
@@ -191,7 +191,7 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
     pugi::xml_document loaded;
     cv::LoadDocumentFile(loaded, path);
     cv::DeriveStateFromDocument(loaded, state);
-    cv::CalculateProject(loaded, state);
+    cv::CalculateProject(loaded, state, path);
     cv::SaveDocumentFile(loaded, path);
   });
   if (whole) bench::CompareWithFloor(path, catalog, runs);

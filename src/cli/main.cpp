@@ -14,7 +14,6 @@
 #include "edit/rule_check.h"
 #include "project/document.h"
 #include "sizing/calc_result.h"
-#include "sizing/network_calculation.h"
 #include "sizing/program_state.h"
 
 namespace {
@@ -62,20 +61,13 @@ int Run(const cv::cli::Options& options) {
   for (const std::string& note : loaded.notes) std::cerr << note << "\n";
   cv::WithContext("modGlobals.XMLOnTreeView", [&] { cv::DeriveStateFromDocument(doc, state); });
   if (options.check) return Check(project);
-  cv::CalcOptions calculation;
-  calculation.messages = &messages;
-  cv::DebugLog log;
-  if (!options.debugLogPath.empty()) {
-    // The trace is named after the project, and its trip-flow copy is
-    // saved beside it.
-    std::error_code ec;
-    const std::string projectPath = std::filesystem::absolute(options.projectPath, ec).string();
-    log.SetPath(options.debugLogPath);
-    cv::StartTrace(log, true, projectPath);
-    calculation.trace = &log;
-    calculation.tripDocumentPath = cv::TripDocumentPath(projectPath);
-  }
-  const cv::CalcResult result = cv::Calculate(doc, state.EFVCollection, calculation);
+  state.DebugMode = !options.debugLogPath.empty();
+  state.Log.SetPath(options.debugLogPath);
+  // The trace is named after the project, and its trip-flow copy is saved
+  // beside it.
+  std::error_code ec;
+  const std::string projectPath = std::filesystem::absolute(options.projectPath, ec).string();
+  const cv::CalcResult result = cv::CalculateProject(doc, state, projectPath);
 
   const std::string text = cv::SerializeDocument(doc);
   if (!options.outputPath.empty())
@@ -83,7 +75,7 @@ int Run(const cv::cli::Options& options) {
   else if (!options.materialList && !options.table && !options.json && options.xlsxPath.empty() &&
            options.diagramPath.empty() && options.profileId.empty())
     std::cout << text;
-  cv::cli::WriteReports(options, doc, state, result, std::cout);
+  cv::cli::WriteReports(options, doc, state.EFVCollection, result, std::cout);
   cv::cli::ListUnsizedRuns(result, std::cerr);
   return messages.Count() > 0 || !result.AllSized() ? 3 : 0;
 }

@@ -25,9 +25,9 @@ void WriteProfile(const Options& options, const pugi::xml_document& doc, const C
 
 }  // namespace
 
-void WriteReports(const Options& options, const pugi::xml_document& doc, const ProgramState& state,
+void WriteReports(const Options& options, const pugi::xml_document& doc, const EFVCatalog& catalog,
                   const CalcResult& result, std::ostream& out) {
-  if (options.materialList) out << UpdateMaterialList(doc, state);
+  if (options.materialList) out << UpdateMaterialList(doc, catalog);
   if (options.json) out << CalcResultJson(result);
   if (!options.diagramPath.empty())
     WriteDiagramSvg(LayOutDiagram(doc, result.UnsizedRunIds()), options.diagramPath);

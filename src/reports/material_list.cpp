@@ -32,14 +32,14 @@ double CountedLength(const std::string& storedFeet, const std::string& unitSyste
   return length > 0 ? std::ceil(length) : length;
 }
 
-void AddNode(pugi::xml_node node, const ProgramState& state, const std::string& unitSystem,
+void AddNode(pugi::xml_node node, const EFVCatalog& catalog, const std::string& unitSystem,
              MaterialTotals& totals) {
   const std::string model = FieldText(node, "ModelNumber");
   const std::string material = FieldText(node, "material");
   const std::string size = FieldText(node, "materialSize");
   const double length = CountedLength(FieldText(node, "length"), unitSystem);
   if (size.empty()) return;
-  const int efv = state.EFVCollection.FindEFVIndex(model);
+  const int efv = catalog.FindEFVIndex(model);
   if (efv >= 0) ++totals.efvCounts[static_cast<size_t>(efv)];
   // A size that is not a name of the material has no total to go to.
   const int s = SizeIndexOf(size, material);
@@ -63,7 +63,7 @@ void AppendLengthLines(std::string& out, const std::array<std::string_view, N>& 
       out += Padded(names[i], width) + " - " + FormatNumber(totals[i]) + " " + unit + kLineEnd;
 }
 
-std::string ListText(const MaterialTotals& totals, const ProgramState& state,
+std::string ListText(const MaterialTotals& totals, const EFVCatalog& catalog,
                      const std::string& unitSystem) {
   const std::string unit = LengthUnitCaption(unitSystem);
   std::string out = std::string("CORVANTA Tubing Totals:") + kLineEnd + kLineEnd;
@@ -71,7 +71,7 @@ std::string ListText(const MaterialTotals& totals, const ProgramState& state,
   out += std::string(kLineEnd) + "Pipe Totals:" + kLineEnd + kLineEnd;
   AppendLengthLines(out, kPipeSizes, totals.pipe, 18, unit);
   out += std::string(kLineEnd) + kLineEnd + "EFVs in the System:" + kLineEnd + kLineEnd;
-  const auto& models = state.EFVCollection.Models();
+  const auto& models = catalog.Models();
   for (size_t i = 0; i < totals.efvCounts.size(); ++i)
     if (totals.efvCounts[i] != 0)
       out += Padded(models[i].ID, 20) + " - " + std::to_string(totals.efvCounts[i]) + kLineEnd;
@@ -80,13 +80,13 @@ std::string ListText(const MaterialTotals& totals, const ProgramState& state,
 
 }  // namespace
 
-std::string UpdateMaterialList(const pugi::xml_document& doc, const ProgramState& state) {
+std::string UpdateMaterialList(const pugi::xml_document& doc, const EFVCatalog& catalog) {
   return WithContext("modSummaryFuntions.UpdateMaterialList", [&] {
     MaterialTotals totals;
-    totals.efvCounts.assign(state.EFVCollection.Models().size(), 0);
+    totals.efvCounts.assign(catalog.Models().size(), 0);
     const std::string unitSystem = DocumentUnitSystem(doc);
-    for (pugi::xml_node node : AllSystemNodes(doc)) AddNode(node, state, unitSystem, totals);
-    return ListText(totals, state, unitSystem);
+    for (pugi::xml_node node : AllSystemNodes(doc)) AddNode(node, catalog, unitSystem, totals);
+    return ListText(totals, catalog, unitSystem);
   });
 }
 

@@ -5,14 +5,14 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "sizing/program_state.h"
+#include "efv/efv_catalog.h"
 
 namespace cv {
 
 // Builds the material list of the document as the "Material List" page
 // shows it: three headed blocks, lines ending in CR LF, lengths in the unit
-// system of the program state, EFVs in catalogue order. A failure leaves
+// system of the document, EFVs in catalogue order. A failure leaves
 // with "modSummaryFuntions.UpdateMaterialList" in its description.
-std::string UpdateMaterialList(const pugi::xml_document& doc, const ProgramState& state);
+std::string UpdateMaterialList(const pugi::xml_document& doc, const EFVCatalog& catalog);
 
 }  // namespace cv

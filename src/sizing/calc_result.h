@@ -68,7 +68,10 @@ CalcResult ReadCalcResult(const pugi::xml_document& doc, bool dualSystem,
                           std::vector<SizingFailure> failures);
 
 // Calculates the project with the program's catalogue, trace settings and
-// message sink (Calculate), and returns its result.
-CalcResult CalculateProject(pugi::xml_document& project, ProgramState& state);
+// message sink (Calculate), and returns its result. The trace names the
+// project's file (empty for a project never saved) and puts its trip-flow
+// copy beside it.
+CalcResult CalculateProject(pugi::xml_document& project, ProgramState& state,
+                            const std::string& projectPath);
 
 }  // namespace cv

@@ -121,14 +121,14 @@ void StartTrace(DebugLog& log, bool tracing, const std::string& projectPath) {
   WithContext("modTreeFunctions.CalculateNetwork -", [&] { log.Restart(tracing, projectPath); });
 }
 
-CalcResult CalculateProject(pugi::xml_document& project, ProgramState& state) {
-  StartTrace(state.Log, state.DebugMode, state.ProjectPath);
+CalcResult CalculateProject(pugi::xml_document& project, ProgramState& state,
+                            const std::string& projectPath) {
+  StartTrace(state.Log, state.DebugMode, projectPath);
   CalcOptions options;
   options.messages = state.Messages;
   if (state.DebugMode) {
     options.trace = &state.Log;
-    if (!TrimBlanks(state.ProjectPath).empty())
-      options.tripDocumentPath = TripDocumentPath(state.ProjectPath);
+    if (!TrimBlanks(projectPath).empty()) options.tripDocumentPath = TripDocumentPath(projectPath);
   }
   return Calculate(project, state.EFVCollection, options);
 }

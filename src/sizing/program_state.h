@@ -1,11 +1,12 @@
-// What the calculation runs with, held in one explicit object: the window
-// program and the command-line tool each hold their own, and so does every
-// test. What the document implies (a dual-pressure system, an EFV in the
-// network) is read from the document where it is needed.
+// What is program-wide, held in one explicit object: the EFV catalogue, the
+// trace settings and where messages go. The window program and the
+// command-line tool each hold their own, and so does every test. The
+// project's file and what its document implies (a dual-pressure system, an
+// EFV in the network) belong to the project and are passed or read where
+// they are needed.
 #pragma once
 
 #include <pugixml.hpp>
-#include <string>
 
 #include "core/messages.h"
 #include "efv/efv_catalog.h"
@@ -14,8 +15,7 @@
 namespace cv {
 
 struct ProgramState {
-  bool DebugMode = false;   // the calculation trace is on
-  std::string ProjectPath;  // empty for a project never saved
+  bool DebugMode = false;  // the calculation trace is on
 
   EFVCatalog EFVCollection;
   DebugLog Log;

@@ -57,9 +57,7 @@ void CheckStoredNumbers(const pugi::xml_document& doc, const std::string& text) 
 
 void WriteReports(const pugi::xml_document& doc, const cv::CalcResult& result) {
   try {
-    cv::ProgramState state;
-    state.EFVCollection = *catalog;
-    cv::UpdateMaterialList(doc, state);
+    cv::UpdateMaterialList(doc, *catalog);
     const cv::CalculationTable table = cv::BuildCalculationTable(doc);
     const bool metric = cv::IsMetricTable(doc);
     cv::CalculationTableText(table, metric);

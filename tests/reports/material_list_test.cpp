@@ -24,7 +24,9 @@ class MaterialListTest : public ::testing::Test {
     }
   }
   void Add(const cvtest::Run& run) { project.Add(project.Root(), run); }
-  std::string List() { return cv::UpdateMaterialList(project.Doc(), project.State()); }
+  std::string List() {
+    return cv::UpdateMaterialList(project.Doc(), project.State().EFVCollection);
+  }
 
   cvtest::TestProject project;
 };

@@ -37,7 +37,7 @@ class ReportFiles : public ::testing::TestWithParam<ReportCase> {
     ASSERT_EQ(cv::LoadDocumentFile(doc, GetParam().project).status, cv::LoadStatus::Ok);
     state.EFVCollection.Load(GetParam().catalog);
     cv::DeriveStateFromDocument(doc, state);
-    cv::CalculateProject(doc, state);
+    cv::CalculateProject(doc, state, GetParam().project);
   }
 
   pugi::xml_document doc;
@@ -45,7 +45,7 @@ class ReportFiles : public ::testing::TestWithParam<ReportCase> {
 };
 
 TEST_P(ReportFiles, MaterialListAndCalculationTableMatch) {
-  EXPECT_EQ(cv::UpdateMaterialList(doc, state),
+  EXPECT_EQ(cv::UpdateMaterialList(doc, state.EFVCollection),
             cvtest::ReadFile(GetParam().expected + ".material_list.txt"));
   EXPECT_EQ(cv::CalculationTableText(cv::BuildCalculationTable(doc), cv::IsMetricTable(doc)),
             cvtest::ReadFile(GetParam().expected + ".table.tsv"));

@@ -62,8 +62,7 @@ TEST(CalcResult, EveryRunGetsItsStatusWhicheverWayItIsCalculated) {
       c.build(project);
       project.State().DebugMode = traced;
       project.State().Log.SetPath(dir.File("trace.txt"));
-      cv::DeriveStateFromDocument(project.Doc(), project.State());
-      const cv::CalcResult result = cv::CalculateProject(project.Doc(), project.State());
+      const cv::CalcResult result = project.Calculate();
       const cv::CalcResult reread =
           cv::ReadCalcResult(project.Doc(), cv::IsDualSystem(project.Doc()), result.failures);
       ASSERT_EQ(result.runs.size(), reread.runs.size());

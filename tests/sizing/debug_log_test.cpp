@@ -17,7 +17,7 @@ class Trace : public ::testing::Test {
   Trace() {
     project_.LoadReferenceCatalog();
     project_.State().Log.SetPath(dir_.File("LogDebugInfo.txt"));
-    project_.State().ProjectPath = dir_.File("house.cv");
+    project_.SetPath(dir_.File("house.cv"));
     project_.Add(project_.Root(), {.id = "1", .appliance = "Range", .load = "120"});
   }
   void AddEFV() {

@@ -25,7 +25,7 @@ class Network : public ::testing::Test {
   void TraceInto(const std::string& projectName) {
     project_.State().DebugMode = true;
     project_.State().Log.SetPath(dir_.File("trace.txt"));
-    project_.State().ProjectPath = dir_.File(projectName);
+    project_.SetPath(dir_.File(projectName));
   }
   std::string Trace() { return cvtest::ReadOptionalFile(dir_.File("trace.txt")); }
   // The trip-flow copy a traced calculation saved beside the project.
@@ -95,7 +95,7 @@ TEST_F(Network, DualTripPassSizesTheHighSideThatNoEFVFeeds) {
   dual.LoadReferenceCatalog();
   dual.State().DebugMode = true;  // the trip document is saved while tracing
   dual.State().Log.SetPath(dir_.File("trace.txt"));
-  dual.State().ProjectPath = dir_.File("dual.cv");
+  dual.SetPath(dir_.File("dual.cv"));
   // 50 kBTU/h over 100 ft keeps 10A within the high side's drop; the
   // valve's trip flow of 135 needs 15A.
   pugi::xml_node reg =
@@ -178,7 +178,7 @@ TEST_F(Network, TripDocumentIsSavedBesideATracedProjectWithAnEFV) {
 
   // Never saved: nothing to put it beside.
   std::filesystem::remove(dir_.File("house_Trip.xml"));
-  project_.State().ProjectPath = "";
+  project_.SetPath("");
   project_.Calculate();
   EXPECT_FALSE(cvtest::FileExists(dir_.File("house_Trip.xml")));
 }

@@ -30,7 +30,7 @@ TEST(TracedExamples, WriteTheKeptTraceAndTripCopy) {
     project.State().DebugMode = true;
     // A trace that did not exist starts without the dated header line.
     project.State().Log.SetPath(dir.File("trace.txt"));
-    project.State().ProjectPath = dir.File("p.cv");
+    project.SetPath(dir.File("p.cv"));
     project.Calculate();
     const std::string kept = cvtest::TestDataDir() + "/traces/" + c.example;
     EXPECT_EQ(cvtest::ReadFile(dir.File("trace.txt")), cvtest::ReadFile(kept + ".trace.txt"))

@@ -56,7 +56,7 @@ void TestProject::LoadReferenceCatalog() { state_.EFVCollection.Load(ReferenceCa
 const cv::CalcResult& TestProject::Calculate() {
   cv::DeriveStateFromDocument(doc_, state_);
   result_ = {};
-  result_ = cv::CalculateProject(doc_, state_);
+  result_ = cv::CalculateProject(doc_, state_, path_);
   return result_;
 }
 

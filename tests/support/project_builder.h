@@ -56,6 +56,8 @@ class TestProject {
   pugi::xml_document& Doc() noexcept { return doc_; }
   pugi::xml_node Root() const;
   cv::ProgramState& State() noexcept { return state_; }
+  // The project's file, named by the trace; empty: never saved.
+  void SetPath(std::string path) { path_ = std::move(path); }
   RecordingMessages& Messages() noexcept { return messages_; }
 
   pugi::xml_node Add(pugi::xml_node parent, const Run& run) { return AddRun(parent, run); }
@@ -76,6 +78,7 @@ class TestProject {
  private:
   pugi::xml_document doc_;
   cv::ProgramState state_;
+  std::string path_;
   RecordingMessages messages_;
   cv::CalcResult result_;
 };

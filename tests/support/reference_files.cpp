@@ -26,7 +26,7 @@ CalculatedFile CalculateProjectFile(const std::string& path, const std::string& 
   state.Messages = &messages;
   state.EFVCollection.Load(catalogPath);
   cv::DeriveStateFromDocument(doc, state);
-  cv::CalculateProject(doc, state);
+  cv::CalculateProject(doc, state, path);
   return {cv::SerializeDocument(doc), messages.AsPrinted()};
 }
 

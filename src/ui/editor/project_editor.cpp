@@ -59,8 +59,7 @@ void ProjectEditor::Calculate() {
     BusyCursor busy;
     result_ = {};
     // The trace and the trip copy are written beside the project's file.
-    state_.ProjectPath = path_;
-    result_ = CalculateProject(Doc(), state_);
+    result_ = CalculateProject(Doc(), state_, path_);
   }
   emit resultChanged();
 }

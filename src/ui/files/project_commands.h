@@ -1,6 +1,6 @@
 // The file commands: New, Open, Save, Save As and the offer to save when the
 // window closes, and the loading of a project file into the document, the
-// supply panel and the tree. They own ProjectPath and clear ProjectModified.
+// supply panel and the tree. They set the editor's project path and mark it saved.
 //
 // Saving writes a temporary file beside the target and replaces the target
 // only once the new file is complete, so a failed save keeps the old file.

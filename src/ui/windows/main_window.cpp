@@ -241,7 +241,7 @@ void MainWindow::TabStrip1_Click(int index) {
 }
 
 void MainWindow::RefreshMaterialList() {
-  QString text = QString::fromStdString(UpdateMaterialList(Document(), state_));
+  QString text = QString::fromStdString(UpdateMaterialList(Document(), state_.EFVCollection));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   txtMaterials_->setPlainText(text);
 }

@@ -116,7 +116,7 @@ std::optional<Finding> CheckSavedTextRecalculates(MainWindow& window) {
   state.EFVCollection = window.State().EFVCollection;
   try {
     DeriveStateFromDocument(loaded, state);
-    CalculateProject(loaded, state);
+    CalculateProject(loaded, state, "");
   } catch (const CvError& e) {
     return Finding{"reload", "recalculating the saved text fails: " + e.description()};
   }
