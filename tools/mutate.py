@@ -9,6 +9,7 @@ score.
     tools/mutate.py                      # every fault
     tools/mutate.py --only tubing-propane-divisor,trip-high-side
     tools/mutate.py --results after.txt --compare before.txt
+    tools/mutate.py --check              # only: does every fault still apply?
 
 The build lives in its own folder (build-mutate/, compiled with ccache when it is installed) so an
 ordinary build/ is left alone. A fault whose text is not found exactly once
@@ -70,7 +71,7 @@ def read_faults(path):
     return faults
 
 
-def check_faults(top, faults):
+def check_faults(top, faults, need_clean=True):
     """Every fault's text must be found exactly once in a clean file."""
     problems = []
     for f in faults:
@@ -84,7 +85,7 @@ def check_faults(top, faults):
         count = file.read_text().count(f.old_text)
         if count != 1:
             problems.append(f"{f.ident}: text found {count} times in {f.path}: {f.old_text!r}")
-    dirty = subprocess.run(
+    dirty = [] if not need_clean else subprocess.run(
         ["git", "diff", "--name-only", "--"] + sorted({f.path for f in faults if f.path}),
         cwd=top, capture_output=True, text=True).stdout.split()
     problems += [f"{p}: has uncommitted changes; commit or stash them first" for p in dirty]
@@ -144,9 +145,12 @@ def test_programs(build_dir):
     shown = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build_dir,
                            capture_output=True, text=True, check=True)
     programs = {}
+    built = Path(build_dir).resolve()
     for test in json.loads(shown.stdout)["tests"]:
         command = test.get("command") or []
-        if not command or command[0] in programs:
+        # Only the test programs built here: a script run by bash or python
+        # is no target to link again after a fault.
+        if not command or command[0] in programs or built not in Path(command[0]).parents:
             continue
         env, cwd, labels = {}, str(build_dir), []
         for prop in test.get("properties", []):
@@ -226,6 +230,8 @@ def main():
                         help="seconds the test programs of one fault may run (default 300)")
     parser.add_argument("--only", help="comma-separated fault ids")
     parser.add_argument("--results", help="write one line per fault: id, outcome, program")
+    parser.add_argument("--check", action="store_true",
+                        help="only check that every fault's text is found exactly once")
     parser.add_argument("--compare", help="a results file of an earlier run: report the faults "
                         "it caught that this run does not")
     args = parser.parse_args()
@@ -237,7 +243,10 @@ def main():
         unknown = wanted - {f.ident for f in faults}
         if unknown:
             sys.exit(f"mutate: no such fault: {', '.join(sorted(unknown))}")
-    check_faults(top, faults)
+    check_faults(top, faults, need_clean=not args.check)
+    if args.check:
+        print(f"mutate: all {len(faults)} faults apply")
+        return 0
 
     build_dir = Path(args.build_dir)
     configure(top, build_dir)
