@@ -8,6 +8,7 @@
 #include "reports/calculation_table.h"
 #include "reports/material_list.h"
 #include "sizing/network_calculation.h"
+#include "sizing/program_state.h"
 #include "support/files.h"
 #include "support/reference_files.h"
 #include "support/run_program.h"
