@@ -76,6 +76,8 @@ TEST_F(Network, TripDocumentCarriesTripFlowsBehindEFVsOnly) {
   pugi::xml_node efvTee = Add(efv, {.id = "ET", .appliance = "Tee"});
   Add(efvTee, {.id = "G", .appliance = "Grill", .load = "20"});
   Add(efvTee, {.id = "L", .appliance = "Lamp", .load = "5"});
+  pugi::xml_node second = Add(Root(), {.id = "F", .appliance = "EFV", .model = "EFV-K135"});
+  Add(second, {.id = "H", .appliance = "Grill", .load = "10"});
   project_.Calculate();
 
   const pugi::xml_document& trip = TripDocument("trip_Trip.xml");
@@ -83,7 +85,7 @@ TEST_F(Network, TripDocumentCarriesTripFlowsBehindEFVsOnly) {
   for (const char* id : {"G", "L", "ET", "E", "T", "A"})
     loads.push_back(cv::FieldText(cv::FindSystemNodeById(trip, id), "load"));
   // Behind the EFV: the model's trip flow, whatever the grill burns; the tee
-  // carries the largest of its branches. Behind no EFV a fitting counts as
+  // and the supply carry the largest of their branches. Behind no EFV a fitting counts as
   // nothing and an appliance keeps its own load.
   EXPECT_EQ(loads, (std::vector<std::string>{"135", "135", "135", "135", "135", "0", "40"}));
   // The project keeps its normal loads.
