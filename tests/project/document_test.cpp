@@ -36,6 +36,20 @@ TEST(ProjectDocument, NewProjectAndNodeHoldTheirFieldsInOrder) {
   EXPECT_EQ(cv::SerializeDocument(doc), expected);
 }
 
+// Only "1" fixes a size: a hand-edited "True" or a blank flag leaves it to
+// the sizing.
+TEST(ProjectDocument, OnlyTheFlagOneFixesASize) {
+  const std::pair<const char*, bool> cases[] = {
+      {"1", true}, {"0", false}, {"", false}, {"True", false}, {"2", false}};
+  for (const auto& [flag, fixed] : cases) {
+    pugi::xml_document doc;
+    cv::BuildNewProject(doc);
+    pugi::xml_node node = cv::AppendNewSystemNode(cv::ProjectRoot(doc), "1");
+    cv::SetFieldText(node, "materialSizeFixed", flag);
+    EXPECT_EQ(cv::IsSizeFixed(node), fixed) << flag;
+  }
+}
+
 TEST(ProjectDocument, EmptyTextLeavesAnEmptyElement) {
   pugi::xml_document doc;
   cv::BuildNewProject(doc);
