@@ -32,14 +32,14 @@ double CountedLength(const std::string& storedFeet, const std::string& unitSyste
   return length > 0 ? std::ceil(length) : length;
 }
 
-void AddNode(pugi::xml_node node, const ProgramState& state, const std::string& unitSystem,
+void AddNode(pugi::xml_node node, const EFVCatalog* catalog, const std::string& unitSystem,
              MaterialTotals& totals) {
   const std::string model = FieldText(node, "ModelNumber");
   const std::string material = FieldText(node, "material");
   const std::string size = FieldText(node, "materialSize");
   const double length = CountedLength(FieldText(node, "length"), unitSystem);
   if (size.empty()) return;
-  const int efv = state.EFVCollection.FindEFVIndex(model);
+  const int efv = catalog ? catalog->FindEFVIndex(model) : -1;
   if (efv >= 0) ++totals.efvCounts[static_cast<size_t>(efv)];
   // A size that is not a name of the material has no total to go to.
   const int s = SizeIndexOf(size, material);
@@ -78,16 +78,39 @@ std::string ListText(const MaterialTotals& totals, const ProgramState& state,
   return out;
 }
 
+// Without a catalogue no EFV is counted.
+MaterialTotals CountMaterials(const pugi::xml_document& doc, const EFVCatalog* catalog,
+                              const std::string& unitSystem) {
+  MaterialTotals totals;
+  if (catalog) totals.efvCounts.assign(catalog->Models().size(), 0);
+  for (pugi::xml_node node : AllSystemNodes(doc)) AddNode(node, catalog, unitSystem, totals);
+  return totals;
+}
+
+template <size_t N>
+void AppendLengths(std::vector<MaterialLength>& out, std::string_view material,
+                   const std::array<std::string_view, N>& names,
+                   const std::array<double, N>& totals) {
+  for (size_t i = 0; i < N; ++i)
+    if (totals[i] != 0) out.push_back({std::string(material), std::string(names[i]), totals[i]});
+}
+
 }  // namespace
 
 std::string UpdateMaterialList(const pugi::xml_document& doc, const ProgramState& state) {
   return WithContext("modSummaryFuntions.UpdateMaterialList", [&] {
-    MaterialTotals totals;
-    totals.efvCounts.assign(state.EFVCollection.Models().size(), 0);
     const std::string unitSystem = DocumentUnitSystem(doc);
-    for (pugi::xml_node node : AllSystemNodes(doc)) AddNode(node, state, unitSystem, totals);
-    return ListText(totals, state, unitSystem);
+    return ListText(CountMaterials(doc, &state.EFVCollection, unitSystem), state, unitSystem);
   });
+}
+
+std::vector<MaterialLength> MaterialLengths(const pugi::xml_document& doc,
+                                            const std::string& unitSystem) {
+  const MaterialTotals totals = CountMaterials(doc, nullptr, unitSystem);
+  std::vector<MaterialLength> lengths;
+  AppendLengths(lengths, kCorvanta, kCsstSizes, totals.tubing);
+  AppendLengths(lengths, kPipe, kPipeSizes, totals.pipe);
+  return lengths;
 }
 
 }  // namespace cv

@@ -4,6 +4,7 @@
 
 #include <pugixml.hpp>
 #include <string>
+#include <vector>
 
 #include "sizing/program_state.h"
 
@@ -14,5 +15,17 @@ namespace cv {
 // system of the program state, EFVs in catalogue order. A failure leaves
 // with "modSummaryFuntions.UpdateMaterialList" in its description.
 std::string UpdateMaterialList(const pugi::xml_document& doc, const ProgramState& state);
+
+struct MaterialLength {
+  std::string material;  // "CORVANTA" or "Pipe"
+  std::string size;
+  double length = 0;
+};
+
+// The tubing and pipe totals of the material list, tubing first, sizes in
+// list order, sizes of no length left out; each run counts whole units of
+// the unit system ("English": feet).
+std::vector<MaterialLength> MaterialLengths(const pugi::xml_document& doc,
+                                            const std::string& unitSystem);
 
 }  // namespace cv

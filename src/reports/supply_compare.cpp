@@ -1,0 +1,81 @@
+#include "reports/supply_compare.h"
+
+#include "core/number_text.h"
+#include "edit/project.h"
+#include "project/document.h"
+#include "project/project_state.h"
+#include "sizing/program_state.h"
+#include "sizing/tables.h"
+#include "sizing/units.h"
+
+namespace cv {
+
+namespace {
+
+std::optional<double> RootNumber(pugi::xml_node root, int position) {
+  return TryParseNumber(RootAttributeText(root, position));
+}
+
+void ReadSettings(const pugi::xml_document& doc, OptionComparison& out) {
+  const pugi::xml_node root = ProjectRoot(doc);
+  out.method = FieldText(root, "calculationType");
+  out.gas = RootAttributeText(root, kAttrGasType);
+  if (IsDualSystem(root)) {
+    out.supplyPressure = RootNumber(root, kAttrHighSupplyPressure);
+    out.allowableDrop = RootNumber(root, kAttrHighSupplyAllowablePressureDrop);
+    return;
+  }
+  out.supplyPressure = RootNumber(root, kAttrInternalLowSupplyPressure);
+  if (out.method != "Delivery Pressure Method")
+    out.allowableDrop = RootNumber(root, kAttrInternalLowSupplyAllowablePressureDrop);
+}
+
+// Ties go to the first appliance in document order.
+std::optional<LowestDelivered> LowestOf(const CalcResult& result) {
+  std::optional<LowestDelivered> lowest;
+  for (const RunResult& run : result.runs) {
+    if (PassesLoadThrough(run.kind) || !run.deliveredPressure) continue;
+    if (!lowest || *run.deliveredPressure < lowest->pressure)
+      lowest = LowestDelivered{run.id, run.description, *run.deliveredPressure};
+  }
+  return lowest;
+}
+
+}  // namespace
+
+std::string_view OptionStatusText(const OptionComparison& comparison) noexcept {
+  if (!comparison.option.Applicable()) return "not-applicable";
+  return comparison.result.AllSized() ? "sized" : "failed";
+}
+
+OptionComparison CompareOption(const pugi::xml_document& project, const EFVCatalog& catalog,
+                               const SupplyOption& option) {
+  Project copy(catalog);
+  copy.Doc().reset(project);
+  ApplySupplyOption(copy, option);
+  OptionComparison out;
+  out.option = option;
+  ReadSettings(copy.Doc(), out);
+  if (!option.Applicable()) return out;
+  ProgramState state;
+  state.EFVCollection = catalog;
+  DeriveStateFromDocument(copy.Doc(), state);
+  out.result = CalculateProject(copy.Doc(), state);
+  out.materials = MaterialLengths(copy.Doc(), std::string(kEnglish));
+  out.lowest = LowestOf(out.result);
+  return out;
+}
+
+std::vector<OptionComparison> CompareSupplyOptions(const pugi::xml_document& project,
+                                                   const EFVCatalog& catalog) {
+  std::vector<OptionComparison> out;
+  for (const SupplyOption& option : SupplyOptionsFor(project))
+    out.push_back(CompareOption(project, catalog, option));
+  return out;
+}
+
+void ApplySupplyOption(Project& project, const SupplyOption& option) {
+  if (option.settings) project.ApplySupply(*option.settings);
+}
+
+}  // namespace cv
