@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "sizing/calc_result.h"
 #include "sizing/program_state.h"
 
 namespace cv {
@@ -22,10 +23,9 @@ struct MaterialLength {
   double length = 0;
 };
 
-// The tubing and pipe totals of the material list, tubing first, sizes in
-// list order, sizes of no length left out; each run counts whole units of
-// the unit system ("English": feet).
-std::vector<MaterialLength> MaterialLengths(const pugi::xml_document& doc,
-                                            const std::string& unitSystem);
+// The tubing and pipe totals of the material list, in feet, from the runs
+// of a calculation's result: tubing first, sizes in list order, sizes of no
+// length left out, each run counted in whole feet.
+std::vector<MaterialLength> MaterialLengths(const CalcResult& result);
 
 }  // namespace cv

@@ -1,5 +1,10 @@
 #include "reports/supply_compare.h"
 
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <thread>
+
 #include "core/number_text.h"
 #include "edit/project.h"
 #include "project/document.h"
@@ -41,6 +46,8 @@ std::optional<LowestDelivered> LowestOf(const CalcResult& result) {
   return lowest;
 }
 
+size_t WorkerCount() { return std::max(1u, std::thread::hardware_concurrency()); }
+
 }  // namespace
 
 std::string_view OptionStatusText(const OptionComparison& comparison) noexcept {
@@ -61,16 +68,37 @@ OptionComparison CompareOption(const pugi::xml_document& project, const EFVCatal
   state.EFVCollection = catalog;
   DeriveStateFromDocument(copy.Doc(), state);
   out.result = CalculateProject(copy.Doc(), state);
-  out.materials = MaterialLengths(copy.Doc(), std::string(kEnglish));
+  out.materials = MaterialLengths(out.result);
   out.lowest = LowestOf(out.result);
   return out;
 }
 
 std::vector<OptionComparison> CompareSupplyOptions(const pugi::xml_document& project,
                                                    const EFVCatalog& catalog) {
-  std::vector<OptionComparison> out;
-  for (const SupplyOption& option : SupplyOptionsFor(project))
-    out.push_back(CompareOption(project, catalog, option));
+  return CompareSupplyOptions(project, catalog, SupplyOptionsFor(project));
+}
+
+std::vector<OptionComparison> CompareSupplyOptions(const pugi::xml_document& project,
+                                                   const EFVCatalog& catalog,
+                                                   const std::vector<SupplyOption>& options) {
+  std::vector<OptionComparison> out(options.size());
+  // Each option works on a copy of its own and only reads the project, so
+  // the options are sized side by side on every core.
+  std::vector<std::exception_ptr> failures(options.size());
+  std::atomic<size_t> next = 0;
+  const auto work = [&] {
+    for (size_t i = next++; i < options.size(); i = next++) try {
+        out[i] = CompareOption(project, catalog, options[i]);
+      } catch (...) {
+        failures[i] = std::current_exception();
+      }
+  };
+  std::vector<std::thread> workers(std::clamp<size_t>(options.size(), 1, WorkerCount()) - 1);
+  for (std::thread& worker : workers) worker = std::thread(work);
+  work();
+  for (std::thread& worker : workers) worker.join();
+  for (const std::exception_ptr& failure : failures)
+    if (failure) std::rethrow_exception(failure);
   return out;
 }
 

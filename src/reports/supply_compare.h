@@ -47,6 +47,11 @@ OptionComparison CompareOption(const pugi::xml_document& project, const EFVCatal
 // Every option of SupplyOptionsFor, in its order.
 std::vector<OptionComparison> CompareSupplyOptions(const pugi::xml_document& project,
                                                    const EFVCatalog& catalog);
+// The given options, in their order, on every core; the first failure
+// passes on once all are done.
+std::vector<OptionComparison> CompareSupplyOptions(const pugi::xml_document& project,
+                                                   const EFVCatalog& catalog,
+                                                   const std::vector<SupplyOption>& options);
 
 // Writes the option's settings into the project as the supply panel's
 // update does; the project's own settings change nothing. Recalculating is
