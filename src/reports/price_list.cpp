@@ -46,7 +46,9 @@ bool IsHeader(const std::vector<std::string>& fields) {
 
 // Why the fields are no price line; empty when they are one.
 std::string LineError(const std::vector<std::string>& f) {
-  if (f.size() != 3) return "expected material,size,price per foot";
+  if (f.size() != 3)
+    return "expected material,size,price per foot, found " + std::to_string(f.size()) +
+           " fields (a price takes a decimal point)";
   if (MaterialIndexOf(f[0]) < 0) return "unknown material '" + f[0] + "' (CORVANTA or Pipe)";
   if (SizeIndexOf(f[1], f[0]) < 0) return "'" + f[1] + "' is no size of " + f[0];
   const std::optional<double> price = TryParseNumber(f[2]);
