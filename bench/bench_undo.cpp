@@ -17,7 +17,7 @@
 #include "core/command_usage.h"
 #include "project/document.h"
 #include "ui/files/project_commands.h"
-#include "ui/files/qt_dialogs.h"
+#include "ui/seams/qt_dialogs.h"
 #include "ui/windows/main_window.h"
 
 namespace {

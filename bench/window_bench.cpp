@@ -19,7 +19,7 @@
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
 #include "ui/files/project_commands.h"
-#include "ui/files/qt_dialogs.h"
+#include "ui/seams/qt_dialogs.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/program.h"

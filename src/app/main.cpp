@@ -9,9 +9,9 @@
 #include "core/command_usage.h"
 #include "core/data_files.h"
 #include "ui/files/project_commands.h"
-#include "ui/files/qt_dialogs.h"
+#include "ui/seams/qt_dialogs.h"
 #include "ui/tree/network_tree.h"
-#include "ui/windows/c_numeric_locale.h"
+#include "ui/seams/c_numeric_locale.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/program.h"
 

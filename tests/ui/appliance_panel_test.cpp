@@ -9,7 +9,7 @@
 #include "edit/placement_rules.h"
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/tree/icons.h"
+#include "ui/access/icons.h"
 
 namespace cv::ui::test {
 namespace {

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "ui/files/qt_dialogs.h"
+#include "ui/seams/qt_dialogs.h"
 #include "ui/files/recent_files.h"
 
 namespace cv::ui::test {

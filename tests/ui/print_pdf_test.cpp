@@ -10,7 +10,7 @@
 #include "reports/print_diagram.h"
 #include "support/project_builder.h"
 #include "ui/output/print_commands.h"
-#include "ui/output/qt_print_surface.h"
+#include "ui/seams/qt_print_surface.h"
 #include "ui/windows/program.h"
 #include "ui/windows/small_windows.h"
 

@@ -15,7 +15,7 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "ui/files/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 namespace cv::ui {
 

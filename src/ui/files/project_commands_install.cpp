@@ -23,7 +23,7 @@ SupplyPanel* InstallSupplyPanel(MainWindow& window) {
     window.RecordEdit(QStringLiteral("Update Supply Parameters"), change);
   };
   hooks.confirm = [&window](const QString& text) { window.ConfirmInStatusBar(text); };
-  hooks.markModified = [&window] { window.SetProjectModified(true); };
+  hooks.markModified = [&window] { window.SetProjectModified(); };
   QGroupBox* page = window.SystemSetupPage();
   auto* panel = new SupplyPanel(window.Document(), window.State(), window.Messages(), hooks, page);
   page->layout()->addWidget(panel);

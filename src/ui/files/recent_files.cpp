@@ -1,20 +1,19 @@
 #include "ui/files/recent_files.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
 
 #include "ui/files/project_commands.h"
+#include "ui/seams/dialog_paths.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
 namespace {
 
 const QString kRecentKey = QStringLiteral("recentProjects");
-const QString kFolderKey = QStringLiteral("lastFolder");
 
 void KeepRecentFiles(const QStringList& paths) { QSettings().setValue(kRecentKey, paths); }
 
@@ -34,22 +33,6 @@ void ForgetRecentFile(const QString& path) {
   QStringList paths = RecentFiles();
   paths.removeAll(path);
   KeepRecentFiles(paths);
-}
-
-QString StartFolder() {
-  const QString folder = QSettings().value(kFolderKey).toString();
-  return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
-
-void KeepFolderOf(const QString& file) {
-  QSettings().setValue(kFolderKey, QFileInfo(file).absolutePath());
-}
-
-QString ProposedName(const std::string& projectPath, const QString& suffix) {
-  const QString name = projectPath.empty()
-                           ? QStringLiteral("New Project")
-                           : QFileInfo(QFile::decodeName(projectPath.c_str())).completeBaseName();
-  return name + suffix;
 }
 
 QString WithProjectExtension(const QString& chosen) {

@@ -23,15 +23,6 @@ QStringList RecentFiles();
 void UseRecentFile(const QString& path);
 void ForgetRecentFile(const QString& path);
 
-// The folder the file dialogs start in: that of the file last chosen in one
-// of them or of the project last opened or saved, in this run or an earlier
-// one; at first, or when that folder is gone, the home folder.
-QString StartFolder();
-void KeepFolderOf(const QString& file);
-// The name a save dialog offers for a file made from the project: the
-// project file's name without its extension ("New Project" for one never
-// saved), then the suffix (".cv", ".xlsx").
-QString ProposedName(const std::string& projectPath, const QString& suffix);
 // The name Save As stores under: ".cv" is added to a name chosen without an
 // extension (a dot after the first character of the file name), so that
 // Open lists the file; any other name is kept as chosen.

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <optional>
 
 #include "core/data_files.h"
@@ -20,10 +19,9 @@
 #include "reports/print_diagram.h"
 #include "reports/print_layout.h"
 #include "reports/print_material_list.h"
-#include "ui/files/recent_files.h"
+#include "ui/access/icons.h"
 #include "ui/results/diagram_page.h"
-#include "ui/tree/icons.h"
-#include "ui/windows/main_window.h"
+#include "ui/seams/dialog_paths.h"
 
 namespace cv::ui {
 
@@ -34,10 +32,10 @@ namespace {
 constexpr int kImagePixels = 16;
 constexpr int kImageDetail = 4;
 
-void Connect(MainWindow& window, const char* name, std::function<void()> handler) {
-  if (QAction* action = window.MenuAction(QString::fromLatin1(name))) {
+void Connect(QWidget* window, const char* name, std::function<void()> handler) {
+  if (auto* action = window->findChild<QAction*>(QString::fromLatin1(name))) {
     QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-    QObject::connect(action, &QAction::triggered, &window, [handler] { handler(); });
+    QObject::connect(action, &QAction::triggered, window, [handler] { handler(); });
   }
 }
 
@@ -77,8 +75,9 @@ QString ProposedPdfName(const std::string& projectPath, const QString& lastFolde
   return QDir(folder).filePath(ProposedName(projectPath, QStringLiteral(".pdf")));
 }
 
-PrintCommands::PrintCommands(MainWindow& window, const Seams& seams)
-    : QObject(&window), window_(window), seams_(seams), printer_(QPrinter::HighResolution) {
+PrintCommands::PrintCommands(OutputContext context)
+    : QObject(context.window), context_(std::move(context)), printer_(QPrinter::HighResolution) {
+  QWidget* window = context_.window;
   setObjectName(QStringLiteral("PrintCommands"));
   factory_ = [](QPrinter& printer) {
     return std::make_shared<QtPrintSurface>(printer, PrintPicture);
@@ -103,7 +102,7 @@ void PrintCommands::PrintProfile_Click() { RunJobs({Job::Profile}); }
 
 void PrintCommands::PrintSetup_Click() {
   ProposeOutputFile();
-  if (seams_.printers->PrintSetup(&window_, printer_)) RememberOutputFolder();
+  if (context_.seams.printers->PrintSetup(context_.window, printer_)) RememberOutputFolder();
 }
 
 void PrintCommands::RememberOutputFolder() {
@@ -112,7 +111,7 @@ void PrintCommands::RememberOutputFolder() {
 }
 
 QString PrintCommands::ComboText(const char* objectName) const {
-  const auto* combo = window_.findChild<QComboBox*>(QString::fromLatin1(objectName));
+  const auto* combo = context_.window->findChild<QComboBox*>(QString::fromLatin1(objectName));
   return combo ? combo->currentText() : QString();
 }
 
@@ -120,7 +119,7 @@ cv::PrintHeader PrintCommands::Header() const {
   const QDateTime now = QDateTime::currentDateTime();
   const QLocale locale;
   cv::PrintHeader header;
-  header.projectPath = window_.State().ProjectPath;
+  header.projectPath = context_.projectPath();
   header.dateTime = ToUtf8(locale.toString(now.date(), QLocale::ShortFormat) + ' ' +
                            locale.toString(now.time(), QLocale::ShortFormat));
   header.gasType = ToUtf8(ComboText("cboGasType"));
@@ -131,56 +130,54 @@ cv::PrintHeader PrintCommands::Header() const {
 
 void PrintCommands::ProposeOutputFile() {
   const QPrinter::OutputFormat format = printer_.outputFormat();
-  printer_.setOutputFileName(ProposedPdfName(window_.State().ProjectPath, lastFolder_));
+  printer_.setOutputFileName(ProposedPdfName(context_.projectPath(), lastFolder_));
   // Naming a file turns the printer into a PDF writer; a printer chosen
   // before stays the choice.
   if (format == QPrinter::NativeFormat) printer_.setOutputFormat(QPrinter::NativeFormat);
 }
 
 void PrintCommands::ShowPrintError(const std::string& description) {
-  seams_.messages->Show(
+  context_.seams.messages->Show(
       {cv::PrintErrorMessage(description), "Error", cv::MessageButtons::Ok, cv::MessageIcon::None});
 }
 
 void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
-  const pugi::xml_document& doc = window_.Document();
+  const pugi::xml_document& doc = context_.document();
   if (job == Job::Layout) {
     cv::PrintDesignLayoutJob(surface, doc, Header(), copies, {kImagePixels});
     return;
   }
   if (job == Job::Diagram) {
     const cv::DiagramLayout layout =
-        LayOutProject(doc, window_.Result(), cv::PrintTextMeasure(surface));
+        LayOutProject(doc, context_.result(), cv::PrintTextMeasure(surface));
     cv::PrintDiagramJob(surface, doc, layout, Header(), copies);
     return;
   }
   if (job == Job::Profile) {
     // The profile of the node selected now; a fitting has none and fails
     // with the reason.
-    const pugi::xml_node node = window_.CurrentSystemNode();
+    const pugi::xml_node node = context_.shownNode();
     cv::PrintProfileJob(surface, doc,
                         cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(),
                                                  cv::IsDualSystem(doc), cv::DocumentUnitSystem(doc),
-                                                 window_.Result().UnsizedRunIds()),
+                                                 context_.result().UnsizedRunIds()),
                         Header(), copies);
     return;
   }
   if (job == Job::Calculations) {
-    cv::PrintCalculationsJob(surface, doc, Header(), window_.Result().UnsizedRunIds(), copies);
+    cv::PrintCalculationsJob(surface, doc, Header(), context_.result().UnsizedRunIds(), copies);
     return;
   }
   // The list is built afresh, so it matches the network being printed.
-  window_.RefreshMaterialList();
-  const std::string text = ToUtf8(window_.MaterialsText()->toPlainText());
-  cv::PrintMaterialListJob(surface, doc, Header(), text, copies);
+  cv::PrintMaterialListJob(surface, doc, Header(), context_.materialList(), copies);
 }
 
 void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
   std::optional<CopyCountHold> copies;
   std::shared_ptr<cv::PrintSurface> surface;
   // One command, one answer: "Entire Project" prints nothing when refused.
-  if (cv::PrintRefused(window_.Document(), window_.Result())) {
-    seams_.messages->Show(
+  if (cv::PrintRefused(context_.document(), context_.result())) {
+    context_.seams.messages->Show(
         {cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok, cv::MessageIcon::Exclamation});
     return;
   }
@@ -188,7 +185,7 @@ void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
     for (Job job : jobs) {
       if (!surface) {
         ProposeOutputFile();
-        if (!seams_.printers->ConfirmPrint(&window_, printer_)) return;
+        if (!context_.seams.printers->ConfirmPrint(context_.window, printer_)) return;
         RememberOutputFolder();
         copies.emplace(printer_);
         surface = factory_(printer_);

@@ -14,12 +14,10 @@
 
 #include "reports/print_settings_block.h"
 #include "reports/print_surface.h"
-#include "ui/files/dialogs.h"
-#include "ui/output/qt_print_surface.h"
+#include "ui/output/output_context.h"
+#include "ui/seams/qt_print_surface.h"
 
 namespace cv::ui {
-
-class MainWindow;
 
 // The pictures of the printouts: the logo file "crvntlogo.bmp" of the
 // program's folder and the tree's images.
@@ -37,9 +35,9 @@ class PrintCommands : public QObject {
   // Makes the surface a print session draws on; tests put a recording one.
   using SurfaceFactory = std::function<std::shared_ptr<cv::PrintSurface>(QPrinter&)>;
 
-  // Connects the menu entries of the window and becomes the window's child;
-  // the seams must outlive the commands.
-  PrintCommands(MainWindow& window, const Seams& seams);
+  // Connects the menu entries of the context's window and becomes its
+  // child; the seams must outlive the commands.
+  explicit PrintCommands(OutputContext context);
 
   void PrintProject_Click();
   void PrintDesignLayout_Click();
@@ -68,8 +66,7 @@ class PrintCommands : public QObject {
   void RememberOutputFolder();
   void ShowPrintError(const std::string& description);
 
-  MainWindow& window_;
-  Seams seams_;
+  OutputContext context_;
   QPrinter printer_;
   SurfaceFactory factory_;
   QString lastFolder_;

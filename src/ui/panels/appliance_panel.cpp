@@ -12,7 +12,7 @@
 #include "reports/pressure_readings.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
-#include "ui/access/panel_keys.h"
+#include "ui/panels/panel_keys.h"
 #include "ui/panels/shown_values.h"
 
 namespace cv::ui {

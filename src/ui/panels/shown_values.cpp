@@ -1,11 +1,11 @@
 #include "ui/panels/shown_values.h"
 
 #include <QLineEdit>
-#include <QLocale>
 
 #include "core/locale_numbers.h"
 #include "core/number_text.h"
 #include "sizing/units.h"
+#include "ui/seams/c_numeric_locale.h"
 
 namespace cv::ui {
 
@@ -23,11 +23,6 @@ QString ShownQuantity(const std::string& stored, std::string_view quantity,
                       std::string_view unitSystem) {
   if (unitSystem == kEnglish) return QString::fromStdString(stored);
   return RoundedForReading(ConvertUnits(stored, quantity, kEnglish, unitSystem));
-}
-
-char LocaleDecimalSeparator() {
-  const QString point = QLocale().decimalPoint();
-  return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
 }
 
 std::string TypedNumber(const QLineEdit& box) {

@@ -20,8 +20,6 @@ QString RoundedForReading(const std::string& text);
 QString ShownQuantity(const std::string& stored, std::string_view quantity,
                       std::string_view unitSystem);
 
-// The decimal separator of the user's locale: ',' under German, else '.'.
-char LocaleDecimalSeparator();
 // A number box's text as the program reads numbers: a number typed with the
 // locale's decimal comma ("22,5") reads as "22.5"; other text unchanged.
 std::string TypedNumber(const QLineEdit& box);

@@ -12,8 +12,8 @@
 
 #include "sizing/tables.h"
 #include "supply/supply_presets.h"
-#include "ui/access/panel_keys.h"
 #include "ui/panels/click_on_set.h"
+#include "ui/panels/panel_keys.h"
 #include "ui/panels/shown_values.h"
 
 namespace cv::ui {

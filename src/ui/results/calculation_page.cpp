@@ -15,7 +15,7 @@
 #include "core/number_text.h"
 #include "reports/calculation_table.h"
 #include "ui/access/failed_colour.h"
-#include "ui/panels/shown_values.h"
+#include "ui/seams/c_numeric_locale.h"
 
 namespace cv::ui {
 namespace {

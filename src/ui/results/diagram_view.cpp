@@ -8,7 +8,7 @@
 
 #include "reports/diagram_drawing.h"
 #include "reports/diagram_moves.h"
-#include "ui/access/diagram_accessible.h"
+#include "ui/results/diagram_accessible.h"
 #include "ui/results/qt_diagram_canvas.h"
 
 namespace cv::ui {

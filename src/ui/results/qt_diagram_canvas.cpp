@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "ui/tree/icons.h"
+#include "ui/access/icons.h"
 
 namespace cv::ui {
 namespace {

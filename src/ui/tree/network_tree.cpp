@@ -11,7 +11,7 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "ui/tree/icons.h"
+#include "ui/access/icons.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
 

@@ -8,7 +8,7 @@
 #include "reports/pressure_readings.h"
 #include "sizing/units.h"
 #include "ui/access/failed_colour.h"
-#include "ui/tree/icons.h"
+#include "ui/access/icons.h"
 #include "ui/tree/tree_items.h"
 
 namespace cv::ui {

@@ -16,16 +16,16 @@
 #include "sizing/stored_drops.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
-#include "ui/access/tree_reading.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/panels/shown_values.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
+#include "ui/seams/busy_cursor.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
-#include "ui/windows/busy_cursor.h"
+#include "ui/tree/tree_reading.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -240,12 +240,6 @@ void MainWindow::Calculate() {
   ShowCalculatedValues();
 }
 
-void MainWindow::RunCalculation() {
-  // A calculation that fails leaves no result to mark.
-  result_ = {};
-  result_ = CalculateProject(document_, state_);
-}
-
 void MainWindow::ShowCalculatedValues() {
   // One walk of the document and one of the tree: each item finds its node
   // (the first of its id, as NodeOfItem) in the table of ids.
@@ -288,16 +282,11 @@ QString MainWindow::ItemToolTip(const QTreeWidgetItem* item) const {
 }
 
 void MainWindow::ResetToNewProject() {
-  state_.ProjectPath.clear();
   SetCaption(QStringLiteral("CORVANTA Sizing Application - New Project"));
   ClearTree();
   currentNode_ = {};
   QTreeWidgetItem* gasSupply = AddGasSupplyItem();
-  document_.reset();
-  BuildNewProject(document_);
-  state_.LastSizingFailed = false;
-  state_.SizingFailures.clear();
-  result_ = {};
+  editor_.NewProject();
   ShowCalculatedValues();
   ClickNode(gasSupply);
   StartHistory();

@@ -3,7 +3,7 @@
 #include <QTreeWidgetItem>
 
 #include "project/document.h"
-#include "ui/tree/icons.h"
+#include "ui/access/icons.h"
 
 namespace cv::ui {
 namespace {

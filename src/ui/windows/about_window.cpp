@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/tree/icons.h"
+#include "ui/access/icons.h"
 #include "ui/windows/splash_window.h"
 
 namespace cv::ui {

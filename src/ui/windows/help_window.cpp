@@ -12,7 +12,7 @@
 #include "core/errors.h"
 #include "reports/print_wrapped_text.h"
 #include "ui/output/print_commands.h"
-#include "ui/output/qt_print_surface.h"
+#include "ui/seams/qt_print_surface.h"
 
 namespace cv::ui {
 

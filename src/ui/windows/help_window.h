@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/files/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 class QCheckBox;
 class QPlainTextEdit;

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "ui/windows/main_window.h"
+#include "ui/windows/output_wiring.h"
 
 namespace cv::ui {
 
@@ -93,10 +94,7 @@ void MainWindow::ConnectMenuActions() {
     connect(MenuAction(QString::fromLatin1(name)), &QAction::triggered, this,
             [this, caption] { NotAvailableYet(caption); });
   }
-  connect(MenuAction(QStringLiteral("ExportCalculations")), &QAction::triggered, this,
-          [this] { ExportCalculations_Click(); });
-  connect(MenuAction(QStringLiteral("ExportDiagram")), &QAction::triggered, this,
-          [this] { Guarded([this] { ExportDiagram_Click(); }); });
+  ConnectExportCommands(*this);
   connect(MenuAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] { close(); });
   connect(MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance")), &QAction::triggered, this,
           [this] { Guarded([this] { cmdAdd_Click(); }); });

@@ -25,6 +25,7 @@
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
 #include "ui/results/profile_page.h"
+#include "ui/seams/guarded.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/tree_items.h"
 
@@ -166,19 +167,9 @@ void MainWindow::ConnectTree() {
 
 QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
 
-void MainWindow::ReportError(const CvError& error) {
-  Messages().Show({StandardErrorText(error), "", MessageButtons::Ok});
-}
+void MainWindow::ReportError(const CvError& error) { cv::ui::ReportError(Messages(), error); }
 
-void MainWindow::Guarded(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const CvError& e) {
-    ReportError(e);
-  } catch (const std::exception& e) {
-    ReportError(CvError(kErrInvalidArgument, e.what()));
-  }
-}
+void MainWindow::Guarded(const std::function<void()>& handler) { RunGuarded(Messages(), handler); }
 
 bool MainWindow::Recalculate() {
   try {
@@ -194,11 +185,6 @@ void MainWindow::SetCaption(const QString& caption) {
   // "[*]" is where the unsaved mark shows.
   setWindowTitle(caption.contains(QLatin1String("[*]")) ? caption
                                                         : caption + QStringLiteral("[*]"));
-}
-
-void MainWindow::SetProjectModified(bool modified) {
-  projectModified_ = modified;
-  setWindowModified(modified);
 }
 
 void MainWindow::ConfirmInStatusBar(const QString& text) { statusBar()->showMessage(text); }

@@ -24,7 +24,8 @@
 #include "sizing/calc_result.h"
 #include "sizing/program_state.h"
 #include "supply/supply_panel_values.h"
-#include "ui/files/dialogs.h"
+#include "ui/editor/project_editor.h"
+#include "ui/seams/dialogs.h"
 
 class QAction;
 class QGroupBox;
@@ -49,7 +50,6 @@ class CalculationPage;
 class DiagramPage;
 class ProfilePage;
 class NetworkTree;
-class ProjectHistory;
 
 // The pages of the tab strip, in their order.
 enum Page : int { kSystemSetupPage = 0, kAppliancePage = 1, kMaterialListPage = 2 };
@@ -61,15 +61,15 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(Seams seams, QWidget* parent = nullptr);
   ~MainWindow() override;
 
+  ProjectEditor& Editor() noexcept { return editor_; }
   pugi::xml_document& Document() noexcept { return document_; }
   Project& EditedProject() noexcept { return project_; }
   ProgramState& State() noexcept { return state_; }
   // "English" or "Metric", as the project's document says.
   std::string UnitSystem() const { return project_.UnitSystem(); }
   // The project has changes that are not saved.
-  bool ProjectModified() const noexcept { return projectModified_; }
-  // The result of the last calculation, or of the step undone or redone.
-  const CalcResult& Result() const noexcept { return result_; }
+  bool ProjectModified() const noexcept { return editor_.Modified(); }
+  const CalcResult& Result() const noexcept { return editor_.Result(); }
   const Seams& GetSeams() const noexcept { return seams_; }
   MessageSink& Messages() const { return *seams_.messages; }
 
@@ -108,16 +108,13 @@ class MainWindow : public QMainWindow {
   // program carries on without models.
   void LoadCatalogue(const std::string& databasePath);
 
-  // --- Undo history ------------------------------------------------------------
-  // Every change to the project is a step of this stack; its clean state is
-  // the saved project and drives ProjectModified and the caption's mark.
-  QUndoStack* UndoStack() const noexcept;
-  // Runs a change to the project as one step of the history named label.
-  void RecordEdit(const QString& label, const std::function<void()>& change);
-  // The project as it is now is the saved one.
-  void MarkSaved();
-  // An empty history (New, Open).
-  void StartHistory();
+  // --- Undo history (the project editor's) ------------------------------------
+  QUndoStack* UndoStack() const noexcept { return editor_.UndoStack(); }
+  void RecordEdit(const QString& label, const std::function<void()>& change) {
+    editor_.RecordEdit(label, change);
+  }
+  void MarkSaved() { editor_.MarkSaved(); }
+  void StartHistory() { editor_.StartHistory(); }
   // What restoring a step shows on the supply page (set by its controller).
   void SetShowSupplyHook(std::function<void(const SupplyPanelValues&)> hook) {
     showSupplyHook_ = std::move(hook);
@@ -166,7 +163,7 @@ class MainWindow : public QMainWindow {
   void SetUnitLabels();
   void RefreshMaterialList();
   // Calculates the document and keeps its result; the caller shows it.
-  void RunCalculation();
+  void RunCalculation() { editor_.Calculate(); }
   // CalculateNetwork; a failure is shown in the standard error box.
   // Returns false after a failure.
   bool Recalculate();
@@ -176,8 +173,8 @@ class MainWindow : public QMainWindow {
   // The tool tip of a tree item: its sizing message when the run failed,
   // else its size and pressures.
   QString ItemToolTip(const QTreeWidgetItem* item) const;
-  // The one setter of ProjectModified: the caption's unsaved mark follows it.
-  void SetProjectModified(bool modified);
+  // A change kept outside the history: the caption's unsaved mark shows.
+  void SetProjectModified() { editor_.MarkModified(); }
   // The caption, with the unsaved mark shown while the project is modified.
   void SetCaption(const QString& caption);
   // Says in the status bar that a command did its work.
@@ -198,8 +195,6 @@ class MainWindow : public QMainWindow {
   // A drag ended with a drop of dragged onto target (both items of the tree).
   void TreeView1_Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
   void TabStrip1_Click(int index);
-  void ExportCalculations_Click();
-  void ExportDiagram_Click();
   // The middle-click box of the node shown in the panel.
   void ShowPressureDropInformation();
 
@@ -248,8 +243,6 @@ class MainWindow : public QMainWindow {
   void AfterDrag(QTreeWidgetItem* dragged);
   void BuildEditMenu();
   void ConnectHistory();
-  void SyncModified();
-  ProjectView TakeView() const;
   void RestoreView(const ProjectView& view);
   QStringList ExpandedIds() const;
   // Rebuilds the tree, expands the items of those ids and shows the node.
@@ -263,11 +256,10 @@ class MainWindow : public QMainWindow {
 
   Seams seams_;
   ProgramState state_;
-  // The project being edited; document_ is its document.
-  Project project_{state_.EFVCollection};
+  ProjectEditor editor_{state_};
+  Project& project_ = editor_.EditedProject();
   pugi::xml_document& document_ = project_.Doc();
-  bool projectModified_ = false;
-  CalcResult result_;
+  const CalcResult& result_ = editor_.Result();
   pugi::xml_node currentNode_;
 
   QTabWidget* tabStrip_ = nullptr;
@@ -283,7 +275,6 @@ class MainWindow : public QMainWindow {
   DiagramPage* diagramPage_ = nullptr;
   ProfilePage* profilePage_ = nullptr;
   std::map<QString, QAction*> actions_;
-  ProjectHistory* history_ = nullptr;
   std::function<void(const SupplyPanelValues&)> showSupplyHook_;
   // Set while the window itself moves the selection: the panel follows the
   // tree's current item only when anything else moves it.

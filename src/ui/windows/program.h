@@ -3,7 +3,7 @@
 // themselves to the main window here.
 #pragma once
 
-#include "ui/files/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 namespace cv::ui {
 

@@ -7,10 +7,10 @@
 #include <algorithm>
 
 #include "core/data_files.h"
-#include "ui/output/print_commands.h"
 #include "ui/windows/about_window.h"
 #include "ui/windows/help_window.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/output_wiring.h"
 #include "ui/windows/splash_window.h"
 
 namespace cv::ui {
@@ -96,7 +96,7 @@ void SmallWindows::About_Click() {
 }
 
 void AttachPrintingAndHelp(MainWindow& window, const Seams& seams) {
-  new PrintCommands(window, seams);
+  AttachPrintCommands(window);
   new SmallWindows(window, seams);
 }
 

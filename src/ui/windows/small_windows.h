@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QRect>
 
-#include "ui/files/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 namespace cv::ui {
 

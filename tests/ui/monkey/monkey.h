@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/files/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 class QUndoCommand;
 class QUndoStack;

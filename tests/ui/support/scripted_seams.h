@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "support/recording_messages.h"
-#include "ui/files/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 namespace cv::ui::test {
 

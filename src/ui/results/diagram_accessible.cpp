@@ -1,4 +1,4 @@
-#include "ui/access/diagram_accessible.h"
+#include "ui/results/diagram_accessible.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "ui/tree/icons.h"
+#include "ui/access/icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,13 @@
-#include "ui/windows/c_numeric_locale.h"
+#include "ui/seams/c_numeric_locale.h"
+
+#include <QLocale>
 
 namespace cv::ui {
+
+char LocaleDecimalSeparator() {
+  const QString point = QLocale().decimalPoint();
+  return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
+}
 
 void UseCNumericLocale() noexcept { std::setlocale(LC_NUMERIC, "C"); }
 

@@ -1,4 +1,4 @@
-#include "ui/files/qt_dialogs.h"
+#include "ui/seams/qt_dialogs.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -8,8 +8,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "ui/files/recent_files.h"
-#include "ui/windows/busy_cursor.h"
+#include "ui/seams/busy_cursor.h"
+#include "ui/seams/dialog_paths.h"
 
 namespace cv::ui {
 namespace {

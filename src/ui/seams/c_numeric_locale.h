@@ -12,6 +12,9 @@ namespace cv::ui {
 // for what it shows. Called once, after the QApplication is made.
 void UseCNumericLocale() noexcept;
 
+// The decimal separator of the user's locale: ',' under German, else '.'.
+char LocaleDecimalSeparator();
+
 // Holds the C numeric locale on this thread until destroyed.
 class CNumericLocaleHold {
  public:

@@ -1,8 +1,5 @@
 // The window's side of the undo history: the Edit menu, what a step keeps of
-// the window (the document text, expanded items, shown node) and how a step
-// is shown again. Restoring reads the document as it was, calculated sizes
-// included, so nothing is recalculated: the result (and with it every mark,
-// count and refusal) is read again from the document and the passes' stops.
+// the window (expanded items, shown node) and how a step is shown again.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,17 +9,12 @@
 #include <QUndoStack>
 
 #include "project/document.h"
-#include "ui/files/project_history.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/tree_items.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
 namespace {
-
-// Exactly the text SerializeDocument wrote: blank texts and line ends kept.
-constexpr unsigned kExactParse =
-    (pugi::parse_full | pugi::parse_ws_pcdata) & ~(pugi::parse_eol | pugi::parse_wconv_attribute);
 
 // The branches to expand when a step is shown again: each item there now
 // keeps the state the user gave it; only the nodes the step brings back
@@ -42,30 +34,15 @@ QStringList ExpansionAfterRestore(QTreeWidget* tree, const QStringList& kept) {
 }  // namespace
 
 void MainWindow::ConnectHistory() {
-  history_ = new ProjectHistory(
-      [this] { return TakeView(); },
-      [this](const ProjectView& view) { Guarded([&] { RestoreView(view); }); }, this);
-  connect(UndoStack(), &QUndoStack::indexChanged, this, [this] { SyncModified(); });
-  connect(UndoStack(), &QUndoStack::cleanChanged, this, [this] { SyncModified(); });
-}
-
-QUndoStack* MainWindow::UndoStack() const noexcept { return history_->Stack(); }
-
-void MainWindow::SyncModified() { SetProjectModified(!UndoStack()->isClean()); }
-
-void MainWindow::RecordEdit(const QString& label, const std::function<void()>& change) {
-  history_->Record(label, change);
-  SyncModified();
-}
-
-void MainWindow::MarkSaved() {
-  UndoStack()->setClean();
-  SyncModified();
-}
-
-void MainWindow::StartHistory() {
-  history_->Clear();
-  SyncModified();
+  editor_.SetViewKeeper([this](ProjectView& view) {
+    for (const QString& id : ExpandedIds()) view.expandedIds.push_back(id.toStdString());
+    if (currentNode_) view.shownId = NodeId(currentNode_);
+  });
+  connect(&editor_, &ProjectEditor::restored, this,
+          [this](const ProjectView& view) { Guarded([&] { RestoreView(view); }); });
+  connect(&editor_, &ProjectEditor::failed, this, [this](const CvError& e) { ReportError(e); });
+  connect(&editor_, &ProjectEditor::modifiedChanged, this,
+          [this](bool modified) { setWindowModified(modified); });
 }
 
 void MainWindow::BuildEditMenu() {
@@ -115,13 +92,6 @@ QStringList MainWindow::ExpandedIds() const {
   return ids;
 }
 
-ProjectView MainWindow::TakeView() const {
-  std::vector<std::string> expanded;
-  for (const QString& id : ExpandedIds()) expanded.push_back(id.toStdString());
-  return {SerializeDocument(document_), std::move(expanded),
-          currentNode_ ? NodeId(currentNode_) : std::string(), result_.failures};
-}
-
 void MainWindow::RebuildTree(const QStringList& expandedIds, pugi::xml_node shown) {
   const QSet<QString> expanded(expandedIds.begin(), expandedIds.end());
   followSuppressed_ = true;
@@ -137,14 +107,7 @@ void MainWindow::RebuildTree(const QStringList& expandedIds, pugi::xml_node show
 }
 
 void MainWindow::RestoreView(const ProjectView& view) {
-  document_.reset();
-  if (!document_.load_buffer(view.text.data(), view.text.size(), kExactParse))
-    Raise(kErrInvalidArgument, "the project kept for undo could not be read");
-  const SupplyPanelValues values = SupplyPanelFromDocument(document_);
-  state_.SizingFailures = view.sizingFailures;
-  state_.LastSizingFailed = !view.sizingFailures.empty();
-  result_ = ReadCalcResult(document_, values.dualSystem, view.sizingFailures);
-  if (showSupplyHook_) showSupplyHook_(values);
+  if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(document_));
   SetUnitLabels();
   currentNode_ = {};
   QStringList expanded;

@@ -1,4 +1,4 @@
-#include "ui/output/qt_print_surface.h"
+#include "ui/seams/qt_print_surface.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

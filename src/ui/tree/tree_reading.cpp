@@ -1,4 +1,4 @@
-#include "ui/access/tree_reading.h"
+#include "ui/tree/tree_reading.h"
 
 #include <QTreeWidgetItem>
 

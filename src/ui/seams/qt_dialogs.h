@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "ui/files/dialogs.h"
+#include "ui/seams/dialogs.h"
 
 class QFileDialog;
 class QPrintDialog;

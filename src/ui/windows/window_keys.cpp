@@ -12,9 +12,9 @@
 #include <QTableView>
 
 #include "ui/access/access_keys.h"
-#include "ui/access/diagram_accessible.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/results/calculation_page.h"
+#include "ui/results/diagram_accessible.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
 #include "ui/tree/network_tree.h"

@@ -1,4 +1,4 @@
-#include "ui/access/panel_keys.h"
+#include "ui/panels/panel_keys.h"
 
 #include <QCheckBox>
 #include <QComboBox>

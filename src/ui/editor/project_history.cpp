@@ -1,4 +1,4 @@
-#include "ui/files/project_history.h"
+#include "ui/editor/project_history.h"
 
 #include <QUndoCommand>
 #include <QUndoStack>

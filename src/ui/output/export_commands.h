@@ -1,0 +1,16 @@
+// The File menu's exports: "Export Calculations..." writes the calculation
+// table to a workbook, "Export Diagram..." the diagram of the calculated
+// network as SVG, PDF or PNG, each under a name the user chooses.
+#pragma once
+
+#include "ui/output/output_context.h"
+
+namespace cv::ui {
+
+// A failure to write is shown in the standard error box.
+void ExportCalculations(const OutputContext& context);
+// A name without an extension is written as SVG; any other extension is
+// refused with a message and nothing written.
+void ExportDiagram(const OutputContext& context);
+
+}  // namespace cv::ui
