@@ -18,8 +18,10 @@
 
 #include "core/messages.h"
 #include "project/document.h"
+#include "reports/supply_compare.h"
 #include "sizing/network_calculation.h"
 #include "ui/access/failed_colour.h"
+#include "ui/compare/compare_page.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
@@ -78,6 +80,9 @@ void MainWindow::BuildPages() {
       document_, result_, [this] { return currentNode_ ? NodeId(currentNode_) : std::string(); },
       tabStrip_);
   tabStrip_->addTab(profilePage_, QStringLiteral("Pressure Profile"));
+  comparePage_ = new ComparePage(
+      editor_, [this](const SupplyOption& option) { ApplySupplyOptionStep(option); }, tabStrip_);
+  tabStrip_->addTab(comparePage_, QStringLiteral("Compare"));
   setCentralWidget(tabStrip_);
   connect(tabStrip_, &QTabWidget::currentChanged, this,
           [this](int index) { Guarded([&] { TabStrip1_Click(index); }); });
@@ -197,6 +202,7 @@ void MainWindow::ShowFailedRunCount(int failed) {
 
 void MainWindow::ResultsChanged() {
   calculationPage_->Invalidate();
+  comparePage_->Invalidate();
   diagramPage_->Invalidate();
   profilePage_->update();
 }
@@ -216,6 +222,22 @@ void MainWindow::ConnectDiagram() {
     if (QTreeWidgetItem* item = itemOf(id)) tree_->setCurrentItem(item);
   });
   connect(diagramPage_->View(), &DiagramView::nodeActivated, this, [this] { EditInPanel(); });
+}
+
+// Applying an option is a supply update: written, calculated and shown on the
+// supply page as if the user had chosen it there.
+void MainWindow::ApplySupplyOptionStep(const SupplyOption& option) {
+  Guarded([&] {
+    const QString name = QString::fromStdString(option.name);
+    RecordEdit(QStringLiteral("Apply '%1'").arg(name), [&] {
+      ApplySupplyOption(project_, option);
+      SetUnitLabels();
+      Recalculate();
+      ShowFirstNode();
+    });
+    if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(document_));
+    ConfirmInStatusBar(QStringLiteral("Applied '%1'. Ctrl+Z takes it back.").arg(name));
+  });
 }
 
 void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(UnitSystem()); }

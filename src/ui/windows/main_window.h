@@ -41,12 +41,14 @@ class QWidget;
 
 namespace cv {
 struct ProjectView;
-}
+struct SupplyOption;
+}  // namespace cv
 
 namespace cv::ui {
 
 class AppliancePanel;
 class CalculationPage;
+class ComparePage;
 class DiagramPage;
 class ProfilePage;
 class NetworkTree;
@@ -88,6 +90,7 @@ class MainWindow : public QMainWindow {
   CalculationPage* Calculations() const noexcept { return calculationPage_; }
   DiagramPage* Diagram() const noexcept { return diagramPage_; }
   ProfilePage* Profile() const noexcept { return profilePage_; }
+  ComparePage* Compare() const noexcept { return comparePage_; }
 
   // --- Start-up and close ---------------------------------------------------
   // The start-up sequence. False when the component check failed: the
@@ -253,6 +256,8 @@ class MainWindow : public QMainWindow {
   void ShowFailedRunCount(int failed);
   // The pages that show results follow each calculation.
   void ResultsChanged();
+  // Writes a supply option of the Compare page as one step of the history.
+  void ApplySupplyOptionStep(const SupplyOption& option);
 
   Seams seams_;
   ProgramState state_;
@@ -274,6 +279,7 @@ class MainWindow : public QMainWindow {
   CalculationPage* calculationPage_ = nullptr;
   DiagramPage* diagramPage_ = nullptr;
   ProfilePage* profilePage_ = nullptr;
+  ComparePage* comparePage_ = nullptr;
   std::map<QString, QAction*> actions_;
   std::function<void(const SupplyPanelValues&)> showSupplyHook_;
   // Set while the window itself moves the selection: the panel follows the
