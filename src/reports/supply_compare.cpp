@@ -35,6 +35,14 @@ void ReadSettings(const pugi::xml_document& doc, OptionComparison& out) {
     out.allowableDrop = RootNumber(root, kAttrInternalLowSupplyAllowablePressureDrop);
 }
 
+// The settings a supply update writes, as the root holds them.
+std::string SupplyText(const pugi::xml_document& doc) {
+  const pugi::xml_node root = ProjectRoot(doc);
+  std::string text;
+  for (pugi::xml_attribute a : root.attributes()) text += std::string(a.value()) + '|';
+  return text + FieldText(root, "calculationType") + '|' + FieldText(root, "DualSystem");
+}
+
 // Ties go to the first appliance in document order.
 std::optional<LowestDelivered> LowestOf(const CalcResult& result) {
   std::optional<LowestDelivered> lowest;
@@ -63,6 +71,7 @@ OptionComparison CompareOption(const pugi::xml_document& project, const EFVCatal
   OptionComparison out;
   out.option = option;
   ReadSettings(copy.Doc(), out);
+  out.current = !option.settings || SupplyText(copy.Doc()) == SupplyText(project);
   if (!option.Applicable()) return out;
   ProgramState state;
   state.EFVCollection = catalog;

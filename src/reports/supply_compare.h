@@ -31,6 +31,8 @@ struct OptionComparison {
   // of a dual system. The delivery method sets no drop for a single system.
   std::optional<double> supplyPressure;
   std::optional<double> allowableDrop;
+  // Applying the option writes what the project already holds.
+  bool current = false;
   CalcResult result;                      // no runs when not applicable
   std::vector<MaterialLength> materials;  // feet
   std::optional<LowestDelivered> lowest;  // the appliance with the lowest delivered pressure

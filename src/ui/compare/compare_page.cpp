@@ -103,8 +103,9 @@ void ComparePage::ShowTable() {
 void ComparePage::ShowChoice() {
   const int column = table_->currentColumn();
   const bool chosen = column >= 0 && column < static_cast<int>(options_.size());
-  const SupplyOption* option = chosen ? &options_[static_cast<size_t>(column)].option : nullptr;
-  cmdApply_->setEnabled(option && option->settings && option->Applicable());
+  const OptionComparison* o = chosen ? &options_[static_cast<size_t>(column)] : nullptr;
+  const SupplyOption* option = o ? &o->option : nullptr;
+  cmdApply_->setEnabled(o && !o->current && option->Applicable());
   if (!option)
     lblChoice_->setText(QString());
   else if (!option->Applicable())

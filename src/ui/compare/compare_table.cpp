@@ -9,25 +9,35 @@
 #include <functional>
 #include <set>
 
+#include "core/number_text.h"
 #include "sizing/tables.h"
+#include "supply/supply_presets.h"
 #include "ui/access/failed_colour.h"
 
 namespace cv::ui {
 namespace {
 
-constexpr int kWidestColumn = 230;
+constexpr int kWidestColumn = 280;
+constexpr int kNotApplicableWidth = 170;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QString Number(double value) { return QLocale().toString(value, 'g', 10); }
 
+// Pressures of a high-pressure section also in psi.
 QString Pressure(const std::optional<double>& inches) {
-  return inches ? Number(*inches) + QStringLiteral(" in WC") : QStringLiteral("-");
+  if (!inches) return QStringLiteral("-");
+  const QString text = Number(*inches) + QStringLiteral(" in WC");
+  if (*inches <= 14) return text;
+  return text +
+         QStringLiteral(" (%1 psi)").arg(Number(RoundHalfEven(*inches / kInchesWcPerPsi, 2)));
 }
 
-// "7-8 In WC Supply - .5 In WC Overall Pressure Drop" on two lines.
-QString ColumnTitle(const std::string& name) {
-  return Q(name).replace(QStringLiteral(" - "), QStringLiteral("\n"));
+// "7-8 In WC Supply - .5 In WC Overall Pressure Drop" on two lines, and
+// whether the project holds it now.
+QString ColumnTitle(const OptionComparison& o, bool first) {
+  QString title = Q(o.option.name).replace(QStringLiteral(" - "), QStringLiteral("\n"));
+  return o.current && !first ? title + QStringLiteral("\n(as now)") : title;
 }
 
 QString RunStatusWords(RunStatus status) {
@@ -35,6 +45,7 @@ QString RunStatusWords(RunStatus status) {
 }
 
 QString PriceText(const OptionComparison& o, const PriceList& prices) {
+  if (!o.option.Applicable()) return QStringLiteral("-");
   if (prices.empty()) return QStringLiteral("no price list");
   const PriceTotal price = PriceOf(o.materials, prices);
   if (price.Complete()) return QLocale().toString(price.total, 'f', 2);
@@ -69,6 +80,7 @@ class Filler {
     for (size_t i = 0; i < options_.size(); ++i) {
       QTableWidgetItem* item = cell(i);
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      if (!options_[i].option.Applicable()) item->setForeground(QColor(96, 96, 96));
       table_->setItem(row, static_cast<int>(i), item);
     }
   }
@@ -76,7 +88,11 @@ class Filler {
     Row(title, [&](size_t i) { return new QTableWidgetItem(text(options_[i])); });
   }
   void Heading(const QString& title) {
-    Row(title, [](size_t) { return new QTableWidgetItem(); });
+    Row(title, [](size_t) {
+      auto* item = new QTableWidgetItem();
+      item->setBackground(QColor(232, 232, 232));
+      return item;
+    });
     QFont bold = table_->font();
     bold.setBold(true);
     table_->verticalHeaderItem(table_->rowCount() - 1)->setFont(bold);
@@ -139,7 +155,7 @@ void ShowComparison(QTableWidget* table, const std::vector<OptionComparison>& op
   table->setColumnCount(static_cast<int>(options.size()));
   for (size_t i = 0; i < options.size(); ++i)
     table->setHorizontalHeaderItem(static_cast<int>(i),
-                                   new QTableWidgetItem(ColumnTitle(options[i].option.name)));
+                                   new QTableWidgetItem(ColumnTitle(options[i], i == 0)));
   if (options.empty()) return;
   Filler fill(table, options);
   fill.TextRow(QStringLiteral("Status"), StatusText);
@@ -160,7 +176,10 @@ void ShowComparison(QTableWidget* table, const std::vector<OptionComparison>& op
   // A long reason wraps in its column instead of widening it.
   table->resizeColumnsToContents();
   for (int column = 0; column < table->columnCount(); ++column)
-    table->setColumnWidth(column, std::min(table->columnWidth(column), kWidestColumn));
+    table->setColumnWidth(column, std::min(table->columnWidth(column),
+                                           options[static_cast<size_t>(column)].option.Applicable()
+                                               ? kWidestColumn
+                                               : kNotApplicableWidth));
   table->resizeRowsToContents();
 }
 
