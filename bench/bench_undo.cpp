@@ -18,6 +18,7 @@
 #include "project/document.h"
 #include "ui/files/project_commands.h"
 #include "ui/seams/qt_dialogs.h"
+#include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
 
 namespace {
@@ -69,12 +70,12 @@ int main(int argc, char** argv) {
   if (!branch) return 1;
   std::vector<double> edits, undos, redos;
   for (int i = 0; i < runs; ++i) {
-    window.ClickNode(branch);
-    edits.push_back(Time([&] { window.cmdRemove_Click(); }));
+    window.Network().ClickNode(branch);
+    edits.push_back(Time([&] { window.Network().RemoveSelected(); }));
     undos.push_back(Time([&] { window.UndoStack()->undo(); }));
     redos.push_back(Time([&] { window.UndoStack()->redo(); }));
     window.UndoStack()->undo();
-    branch = window.SelectedItem();
+    branch = window.Network().SelectedItem();
   }
   const std::string text = cv::SerializeDocument(window.Document());
   const auto packed = static_cast<long long>(qCompress(QByteArray::fromStdString(text), 1).size());

@@ -19,8 +19,9 @@
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
 #include "ui/files/project_commands.h"
-#include "ui/seams/qt_dialogs.h"
 #include "ui/panels/appliance_panel.h"
+#include "ui/seams/qt_dialogs.h"
+#include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/program.h"
 
@@ -110,7 +111,7 @@ void Bench(int nodes, int runs) {
   QTreeWidgetItem* item = ItemWithText(window.Tree(), QStringLiteral("Furnace"), count / 20);
   int load = 30;
   const Timing edit = Median(runs, [&] {
-    window.TreeView1_NodeClick(item);
+    window.Network().ClickNode(item);
     window.Panel()->txtLoad->setText(QString::number(load++));
     window.Panel()->cmdUpdate->click();
   });

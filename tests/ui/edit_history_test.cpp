@@ -82,8 +82,8 @@ TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
     std::string unfolds = {};  // a branch the command unfolds stays unfolded on undo
   };
   const Case cases[] = {
-      {"Undo Add 'New Appliance'", "Manifold", [&] { Window().cmdAdd_Click(); }},
-      {"Undo Remove 'Manifold'", "Manifold", [&] { Window().cmdRemove_Click(); }},
+      {"Undo Add 'New Appliance'", "Manifold", [&] { Window().Network().AddToSelected(); }},
+      {"Undo Remove 'Manifold'", "Manifold", [&] { Window().Network().RemoveSelected(); }},
       {"Undo Update 'Kitchen Range'", "Range",
        [&] {
          Type("txtDescription", "Kitchen Range");
@@ -99,7 +99,7 @@ TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
        }},
       {"Undo Move 'Range'", "Range",
        [&] {
-         Window().TreeView1_Drop(Item("Range"), Item("Tee"));
+         Window().Network().Drop(Item("Range"), Item("Tee"));
          Window().NetTree()->EndDrag();
        },
        "Tee"},
@@ -238,7 +238,7 @@ TEST_F(EditHistoryTest, LeavingTypedValuesAsksWhetherToApplyThem) {
       const bool cancelled = answer == cv::MessageAnswer::Cancel;
       EXPECT_EQ(way.left(), !cancelled);
       if (cancelled) {
-        EXPECT_EQ(Window().SelectedItem(), Item("Range"));
+        EXPECT_EQ(Window().Network().SelectedItem(), Item("Range"));
       }
       if (answer == cv::MessageAnswer::Yes) Window().UndoStack()->undo();
     }

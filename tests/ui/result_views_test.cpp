@@ -128,7 +128,7 @@ TEST_F(ResultViewsTest, ClickOnTheDiagramSelectsTheNode) {
     const int box = FindBox(view->Diagram(), ItemId(item).toStdString());
     ASSERT_GE(box, 0);
     QTest::mouseClick(view, Qt::LeftButton, {}, view->BoxCentre(box).toPoint());
-    EXPECT_EQ(Window().SelectedItem(), item);
+    EXPECT_EQ(Window().Network().SelectedItem(), item);
     EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), item->text(0));
   }
 }

@@ -31,7 +31,7 @@ TEST(ComponentVersion, OldComponentEndsStartUpAfterTheMessage) {
 class StartUpTest : public MainWindowTest {};
 
 TEST_F(StartUpTest, ShowsTheGasSupplyOfAnUnchangedNewProject) {
-  EXPECT_EQ(Window().SelectedItem(), GasSupply());
+  EXPECT_EQ(Window().Network().SelectedItem(), GasSupply());
   EXPECT_TRUE(messages.Shown().empty());
   EXPECT_FALSE(Window().ProjectModified());
 }

@@ -88,7 +88,7 @@ TEST_F(EditTest, RemovedNodeGoesWithItsSubtreeAndItsParentIsShown) {
   auto nodes = AllSystemNodes(Doc());
   ASSERT_EQ(nodes.size(), 1u);
   EXPECT_EQ(FieldText(nodes[0], "description"), "A");
-  EXPECT_EQ(Window().SelectedItem(), a);
+  EXPECT_EQ(Window().Network().SelectedItem(), a);
 }
 
 class MoveNodeTest : public MainWindowTest {
@@ -111,7 +111,7 @@ class MoveNodeTest : public MainWindowTest {
 TEST_F(MoveNodeTest, TheSubtreeMovesWithItsIdsAndIsShownInTheTreeAsItWas) {
   const std::string bId = ItemId(b).toStdString();
   Click(d);
-  Window().TreeView1_Drop(b, GasSupply());
+  Window().Network().Drop(b, GasSupply());
   pugi::xml_node moved = FindSystemNodeById(Doc(), bId);
   EXPECT_TRUE(IsSystemRoot(moved.parent()));
   EXPECT_EQ(FieldText(moved.child("SystemNode"), "description"), "C");
@@ -119,7 +119,7 @@ TEST_F(MoveNodeTest, TheSubtreeMovesWithItsIdsAndIsShownInTheTreeAsItWas) {
   ASSERT_EQ(gas->childCount(), 2);
   for (QTreeWidgetItem* item : {gas, gas->child(0), gas->child(1)})
     EXPECT_TRUE(item->isExpanded()) << "expanded before the move";
-  EXPECT_EQ(Window().SelectedItem(), gas->child(1));
+  EXPECT_EQ(Window().Network().SelectedItem(), gas->child(1));
 }
 
 // A refused drop changes nothing and ends on its target, except a drop into
@@ -142,7 +142,7 @@ TEST_F(MoveNodeTest, RefusedDropsChangeNothingAndEndWhereTheRefusalSays) {
     Click(dragged);
     Window().NetTree()->SetDragNode(dragged);
     messages.Clear();
-    Window().TreeView1_Drop(dragged, target);
+    Window().Network().Drop(dragged, target);
     Window().NetTree()->EndDrag();
     EXPECT_EQ(messages.Texts(),
               message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});

@@ -68,14 +68,14 @@ TEST_F(TreeEventsTest, AReleaseOutsideTheItemsMovesNothing) {
   const std::string before = SerializeDocument(Doc());
   QTest::mousePress(Viewport(), Qt::LeftButton, {}, At(b));
   DragOver(At(a));
-  EXPECT_EQ(Window().SelectedItem(), a);
+  EXPECT_EQ(Window().Network().SelectedItem(), a);
   DropAt(BelowAllItems());
   Tree()->EndDrag();
   EXPECT_EQ(SerializeDocument(Doc()), before);
   EXPECT_FALSE(Window().ProjectModified());
   EXPECT_TRUE(messages.Shown().empty());
   // The selection goes back to the dragged node, and the panel shows it.
-  EXPECT_EQ(Window().SelectedItem(), b);
+  EXPECT_EQ(Window().Network().SelectedItem(), b);
   EXPECT_EQ(Description(), "B");
   EXPECT_EQ(Tree()->DragNode(), nullptr);
 }
@@ -103,7 +103,7 @@ TEST_F(TreeEventsTest, AMiddleClickShowsBothDropsInTheDisplayUnits) {
                                     "Pressure drop from parent to A = " + drop +
                                     "\n\nPressure drop from gas source to A = " + drop +
                                     "\n\n(Gas source is either the gas supply or a regulator)\n"});
-    EXPECT_EQ(Window().SelectedItem(), a);
+    EXPECT_EQ(Window().Network().SelectedItem(), a);
   }
   Click(GasSupply());
   messages.Clear();

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "core/errors.h"
@@ -63,6 +65,10 @@ ComparePage::ComparePage(ProjectEditor& editor, Apply apply, QWidget* parent)
   setTabOrder(cmdPrices_, cmdApply_);
 
   connect(table_, &QTableWidget::currentCellChanged, this, [this] { ShowChoice(); });
+  // A calculation, an undone or redone step, a new or opened project.
+  connect(&editor_, &ProjectEditor::resultChanged, this, [this] { Invalidate(); });
+  connect(&editor_, &ProjectEditor::restored, this, [this] { Invalidate(); });
+  connect(editor_.UndoStack(), &QUndoStack::indexChanged, this, [this] { Invalidate(); });
   connect(cmdApply_, &QPushButton::clicked, this, [this] { ApplyChosen(); });
   connect(cmdPrices_, &QPushButton::clicked, this, [this] { EditPrices(); });
   ShowChoice();
@@ -71,7 +77,14 @@ ComparePage::ComparePage(ProjectEditor& editor, Apply apply, QWidget* parent)
 void ComparePage::Invalidate() {
   stale_ = true;
   // The current page of the tabs is not hidden, even in a window not shown.
-  if (!isHidden()) Refresh();
+  // One change can be told several ways (a step and its calculation): the
+  // page is worked out once, when they are all told.
+  if (isHidden() || refreshQueued_) return;
+  refreshQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    refreshQueued_ = false;
+    if (stale_ && !isHidden()) Refresh();
+  });
 }
 
 void ComparePage::showEvent(QShowEvent* event) {

@@ -1,7 +1,8 @@
 // The "Compare" page: the network sized under its own supply settings and
-// every supply preset of its gas, side by side (compare_table.h). It is
-// worked out when the page is shown after the project changed, since
-// sizing every option of a large network takes a good part of a second.
+// every supply preset of its gas, side by side (compare_table.h). It follows
+// the project editor, but is worked out only while shown (or when shown
+// after a change), since sizing every option of a large network takes a
+// good part of a second.
 // The option of the current column is applied to the project as one step
 // of the history; the prices come from the price list the user keeps.
 #pragma once
@@ -31,7 +32,7 @@ class ComparePage : public QWidget {
   // project as one step.
   ComparePage(ProjectEditor& editor, Apply apply, QWidget* parent = nullptr);
 
-  // The project changed: worked out again now when shown, else when next
+  // The project changed: worked out again soon when shown, else when next
   // shown.
   void Invalidate();
   QTableWidget* Table() const noexcept { return table_; }
@@ -56,6 +57,7 @@ class ComparePage : public QWidget {
   QPushButton* cmdApply_;
   QPushButton* cmdPrices_;
   bool stale_ = true;
+  bool refreshQueued_ = false;
 };
 
 }  // namespace cv::ui

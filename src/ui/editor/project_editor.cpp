@@ -3,11 +3,13 @@
 // refusal) is read again from the document and the passes' stops.
 #include "ui/editor/project_editor.h"
 
+#include <QCursor>
 #include <QUndoStack>
 
 #include "project/document.h"
 #include "supply/supply_panel_values.h"
 #include "ui/editor/project_history.h"
+#include "ui/seams/busy_cursor.h"
 
 namespace cv::ui {
 namespace {
@@ -53,12 +55,22 @@ void ProjectEditor::StartHistory() {
 }
 
 void ProjectEditor::Calculate() {
-  result_ = {};
-  result_ = CalculateProject(Doc(), state_);
+  {
+    BusyCursor busy;
+    result_ = {};
+    result_ = CalculateProject(Doc(), state_);
+  }
+  emit resultChanged();
+}
+
+void ProjectEditor::ShowNode(pugi::xml_node node) {
+  nodeInView_ = node == ProjectRoot(Doc()) ? pugi::xml_node() : node;
+  emit nodeShown(nodeInView_);
 }
 
 void ProjectEditor::NewProject() {
   state_.ProjectPath.clear();
+  nodeInView_ = {};
   Doc().reset();
   BuildNewProject(Doc());
   state_.LastSizingFailed = false;
@@ -67,7 +79,10 @@ void ProjectEditor::NewProject() {
 }
 
 ProjectView ProjectEditor::TakeView() const {
-  ProjectView view{SerializeDocument(project_.Doc()), {}, {}, result_.failures};
+  ProjectView view{SerializeDocument(project_.Doc()),
+                   {},
+                   nodeInView_ ? NodeId(nodeInView_) : std::string(),
+                   result_.failures};
   if (keepView_) keepView_(view);
   return view;
 }
@@ -81,6 +96,7 @@ void ProjectEditor::Restore(const ProjectView& view) {
     state_.SizingFailures = view.sizingFailures;
     state_.LastSizingFailed = !view.sizingFailures.empty();
     result_ = ReadCalcResult(doc, SupplyPanelFromDocument(doc).dualSystem, view.sizingFailures);
+    nodeInView_ = {};
     emit restored(view);
   } catch (const CvError& e) {
     emit failed(e);

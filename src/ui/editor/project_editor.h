@@ -52,13 +52,31 @@ class ProjectEditor : public QObject {
   void MarkSaved();
   // An empty history (New, Open).
   void StartHistory();
-  // What the views keep in a step beside the document (expanded branches,
-  // the node shown).
+  // What the views keep in a step beside the document and the node in view
+  // (the expanded branches).
   void SetViewKeeper(std::function<void(ProjectView&)> keep) { keepView_ = std::move(keep); }
 
   // Calculates the document and keeps its result; a failure leaves no
   // result and passes on.
   void Calculate();
+
+  // The node in view: the panel, Update and every command that acts on
+  // "the node" act on it, and every view shows it. Empty for the gas
+  // supply.
+  pugi::xml_node NodeInView() const noexcept { return nodeInView_; }
+  // Shows the node (empty or the root: the gas supply) in every view, also
+  // when it is shown already.
+  void ShowNode(pugi::xml_node node);
+  // The node in view is gone: the gas supply is in view until a view shows
+  // another.
+  void ForgetNodeInView() noexcept { nodeInView_ = {}; }
+  // A view changed the node's own fields.
+  void NodeEdited(pugi::xml_node node) { emit nodeEdited(node); }
+  // Edits held by a view and not stored in the project yet: the view that
+  // holds them settles them (it may ask the user). False: the command that
+  // leaves the node must stop.
+  void SetPendingEdits(std::function<bool()> settle) { settlePending_ = std::move(settle); }
+  bool SettlePendingEdits() { return !settlePending_ || settlePending_(); }
   // A new project: a new document without result or file.
   void NewProject();
 
@@ -69,6 +87,9 @@ class ProjectEditor : public QObject {
   void restored(const cv::ProjectView& view);
   // Showing a step again failed.
   void failed(const cv::CvError& error);
+  void resultChanged();
+  void nodeShown(pugi::xml_node node);
+  void nodeEdited(pugi::xml_node node);
 
  private:
   ProjectView TakeView() const;
@@ -80,6 +101,8 @@ class ProjectEditor : public QObject {
   CalcResult result_;
   bool modified_ = false;
   std::function<void(ProjectView&)> keepView_;
+  std::function<bool()> settlePending_;
+  pugi::xml_node nodeInView_;
   ProjectHistory* history_;
 };
 

@@ -1,57 +1,42 @@
-// The appliance panel's handlers that need the tree and the document: the
+// The appliance panel's handlers that check against the project: the
 // device kind and EFV model lists and the update command.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QStatusBar>
 
+#include "core/messages.h"
 #include "edit/placement_rules.h"
 #include "edit/trip_flow.h"
 #include "project/document.h"
 #include "sizing/network_calculation.h"
+#include "ui/editor/project_editor.h"
+#include "ui/panels/appliance_controller.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/click_on_set.h"
 #include "ui/panels/shown_values.h"
-#include "ui/tree/edit_notes.h"
-#include "ui/tree/tree_items.h"
-#include "ui/windows/main_window.h"
 
 namespace cv::ui {
 namespace {
 const QString kEFVKind = QStringLiteral("EFV");
 constexpr int kFirstEFVModel = 4;  // the model a new EFV starts with
 constexpr int kRegulatorFallbackKind = 1;
+
+std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+
+std::string Text(const QComboBox* list) { return list->currentText().toStdString(); }
+
 }  // namespace
 
-pugi::xml_node MainWindow::ElementOfItem(const QTreeWidgetItem* item) const {
-  return IsGasSupplyItem(item) ? ProjectRoot(document_) : NodeOfItem(item);
-}
-
-void MainWindow::cmdAdd_Click() {
-  RecordEdit(QStringLiteral("Add 'New Appliance'"), [this] { AddNode(SelectedItem()); });
-}
-
-void MainWindow::cmdRemove_Click() {
-  QTreeWidgetItem* item = SelectedItem();
-  pugi::xml_node node = NodeOfItem(item);
-  if (!node) return;
-  const std::string name = FieldText(node, "description");
-  const std::size_t below = CountNodesBelow(node);
-  RecordEdit(QStringLiteral("Remove '%1'").arg(QString::fromStdString(name)),
-             [&] { RemoveNode(item); });
-  statusBar()->showMessage(QString::fromStdString(RemovalNote(name, below)));
-}
-
-void MainWindow::cboAppliance_Click() {
+void ApplianceController::cboAppliance_Click() {
   AppliancePanel& p = *panel_;
-  QTreeWidgetItem* item = SelectedItem();
+  const pugi::xml_node node = editor_.NodeInView();
   const QString kind = p.cboAppliance->currentText();
-  if (!item) {
+  if (!node) {
     if (kind != kEFVKind) p.ShowEFVControls(false);
     return;
   }
-  const pugi::xml_node node = NodeOfItem(item);
   const char* refusal =
-      KindChangeRefusal(node, kind.toStdString().c_str(), project_.IsDualSystem());
+      KindChangeRefusal(node, kind.toStdString().c_str(), editor_.EditedProject().IsDualSystem());
   const bool showModels = kind == kEFVKind && !refusal;
   p.ShowEFVControls(showModels);
   if (showModels) {
@@ -61,17 +46,17 @@ void MainWindow::cboAppliance_Click() {
     p.txtLoad->setEnabled(false);
   }
   if (refusal) {
-    ShowPlain(refusal);
+    messages_.Show({refusal, "", MessageButtons::Ok});
     // A regulator refused below an EFV falls back to the list's second entry.
     const int back =
-        kind == QLatin1String("Regulator") ? kRegulatorFallbackKind : PreviousApplianceIndex;
+        kind == QLatin1String("Regulator") ? kRegulatorFallbackKind : previousApplianceIndex_;
     SetListPosition(p.cboAppliance, back, [this] { cboAppliance_Click(); });
   }
   // The load box follows the choice at once, not only after Update.
-  ApplyLoadBoxRule(item);
+  ApplyLoadBoxRule(node);
 }
 
-void MainWindow::ResetNewEFVChoice(pugi::xml_node node) {
+void ApplianceController::ResetNewEFVChoice(pugi::xml_node node) {
   AppliancePanel& p = *panel_;
   SetListText(p.cboAppliance, QString::fromStdString(FieldText(node, "appliance")),
               [this] { cboAppliance_Click(); });
@@ -79,30 +64,53 @@ void MainWindow::ResetNewEFVChoice(pugi::xml_node node) {
   p.ShowEFVControls(false);
 }
 
-void MainWindow::cboEFV_Click() {
+void ApplianceController::cboEFV_Click() {
   AppliancePanel& p = *panel_;
   // The model list matters only while the kind list says EFV; resetting it
   // after a refusal must not check (and refuse) again.
   if (p.cboAppliance->currentText() != kEFVKind) return;
-  pugi::xml_node node = NodeOfItem(SelectedItem());
+  const pugi::xml_node node = editor_.NodeInView();
   if (!node) return;
-  const std::string model = p.cboEFV->currentText().toStdString();
-  const EFVCatalog& catalog = project_.Catalog();
+  const std::string model = Text(p.cboEFV);
+  const EFVCatalog& catalog = editor_.EditedProject().Catalog();
   const bool isEFV = IsKind(node, "EFV");
   const TripRefusal refusal =
       isEFV ? CheckTripFlow(AddLoads(node), model, catalog) : CheckNewEFV(node, model, catalog);
   // Cancel keeps the chosen model, though the check failed.
-  if (!refusal || Messages().Show(*refusal) != MessageAnswer::Ok) return;
+  if (!refusal || messages_.Show(*refusal) != MessageAnswer::Ok) return;
   if (isEFV)
-    SetListPositionQuietly(p.cboEFV, PreviousEFVIndex);
+    SetListPositionQuietly(p.cboEFV, previousEFVIndex_);
   else
     ResetNewEFVChoice(node);
 }
 
-void MainWindow::AfterRefusedUpdate(QTreeWidgetItem* item, const EditOutcome& outcome,
-                                    bool becameEFV) {
-  const MessageAnswer answer = Messages().Show(outcome.message);
-  pugi::xml_node node = NodeOfItem(item);
+RunFields ApplianceController::PanelFields(pugi::xml_node node) const {
+  const AppliancePanel& p = *panel_;
+  const std::string units = UnitSystem();
+  return {Text(p.txtDescription),
+          StoredQuantity(*p.txtLoad, FieldText(node, "load"), "Load", units),
+          StoredQuantity(*p.txtLength, FieldText(node, "length"), "Length", units),
+          Text(p.cboMaterial),
+          Text(p.cboMaterialSize),
+          Text(p.cboAppliance),
+          p.chkFixedSize->isChecked(),
+          Text(p.cboEFV)};
+}
+
+EditOutcome ApplianceController::UpdateNode(pugi::xml_node node) {
+  // Converted before anything is written, so a failure writes nothing.
+  const RunFields fields =
+      WithContext("modTreeFunctions.UpdateNode", [&] { return PanelFields(node); });
+  const EditOutcome outcome = editor_.EditedProject().UpdateRun(node, fields);
+  if (outcome.status != EditStatus::Done) return outcome;
+  editor_.NodeEdited(node);
+  editor_.Calculate();
+  return outcome;
+}
+
+void ApplianceController::AfterRefusedUpdate(pugi::xml_node node, const EditOutcome& outcome,
+                                             bool becameEFV) {
+  const MessageAnswer answer = messages_.Show(outcome.message);
   if (becameEFV) {
     if (answer == MessageAnswer::Ok) ResetNewEFVChoice(node);
     return;
@@ -112,27 +120,25 @@ void MainWindow::AfterRefusedUpdate(QTreeWidgetItem* item, const EditOutcome& ou
   panel_->txtLoad->setText(ShownQuantity(FieldText(node, "load"), "Load", UnitSystem()));
 }
 
-bool MainWindow::StorePanel(QTreeWidgetItem* item) {
+bool ApplianceController::StorePanel() {
   // The gas supply has nothing the panel could store; its disabled boxes
   // are not checked and the project does not count as changed.
-  if (!item || IsGasSupplyItem(item)) return true;
+  const pugi::xml_node node = editor_.NodeInView();
+  if (!node) return true;
   // The trip checks read the load box: it must hold a number first.
-  if (!panel_->ValidateInputs(Messages())) return false;
-  // The panel writes only into the node it shows.
-  Q_ASSERT(NodeOfItem(item) == currentNode_);
-  const bool becameEFV =
-      panel_->cboAppliance->currentText() == kEFVKind && ItemImageKey(item) != kEFVKind;
+  if (!panel_->ValidateInputs(messages_)) return false;
+  const bool becameEFV = panel_->cboAppliance->currentText() == kEFVKind && !IsKind(node, "EFV");
   EditOutcome outcome;
-  RecordEdit(QStringLiteral("Update '%1'").arg(panel_->txtDescription->text()),
-             [&] { outcome = UpdateNode(item); });
+  editor_.RecordEdit(QStringLiteral("Update '%1'").arg(panel_->txtDescription->text()),
+                     [&] { outcome = UpdateNode(node); });
   if (outcome.status != EditStatus::Refused) return true;
-  AfterRefusedUpdate(item, outcome, becameEFV);
+  AfterRefusedUpdate(node, outcome, becameEFV);
   return false;
 }
 
-void MainWindow::cmdUpdate_Click() {
-  QTreeWidgetItem* item = SelectedItem();
-  if (StorePanel(item) && item) ClickNode(item);
+void ApplianceController::cmdUpdate_Click() {
+  const pugi::xml_node node = editor_.NodeInView();
+  if (StorePanel()) editor_.ShowNode(node);
 }
 
 }  // namespace cv::ui

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/output_wiring.h"
 
@@ -97,9 +98,9 @@ void MainWindow::ConnectMenuActions() {
   ConnectExportCommands(*this);
   connect(MenuAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] { close(); });
   connect(MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance")), &QAction::triggered, this,
-          [this] { Guarded([this] { cmdAdd_Click(); }); });
+          [this] { Guarded([this] { network_->AddToSelected(); }); });
   connect(MenuAction(QStringLiteral("mnuTreeClickRemoveAppliance")), &QAction::triggered, this,
-          [this] { Guarded([this] { cmdRemove_Click(); }); });
+          [this] { Guarded([this] { network_->RemoveSelected(); }); });
 }
 
 }  // namespace cv::ui

@@ -18,10 +18,12 @@
 
 #include "core/messages.h"
 #include "project/document.h"
+#include "reports/material_list.h"
 #include "reports/supply_compare.h"
 #include "sizing/network_calculation.h"
 #include "ui/access/failed_colour.h"
 #include "ui/compare/compare_page.h"
+#include "ui/panels/appliance_controller.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
@@ -29,6 +31,7 @@
 #include "ui/results/profile_page.h"
 #include "ui/seams/guarded.h"
 #include "ui/tree/network_tree.h"
+#include "ui/tree/network_view.h"
 #include "ui/tree/tree_items.h"
 
 namespace cv::ui {
@@ -41,8 +44,7 @@ MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seam
   ConnectHistory();
   BuildMenus();
   ConnectMenuActions();
-  ConnectPanel();
-  ConnectTree();
+  ConnectViews();
   ConnectDiagram();
   lblFailedRuns_ = new QLabel(this);
   lblFailedRuns_->setObjectName(QStringLiteral("lblFailedRuns"));
@@ -72,12 +74,15 @@ void MainWindow::BuildPages() {
   tabStrip_->addTab(setupPage, QStringLiteral("System Setup"));
   tabStrip_->addTab(BuildAppliancePage(), QStringLiteral("Appliance View/Settings"));
   tabStrip_->addTab(BuildMaterialPage(), QStringLiteral("Material List"));
-  calculationPage_ = new CalculationPage(document_, result_, tabStrip_);
+  const pugi::xml_document& document = editor_.Doc();
+  const CalcResult& result = editor_.Result();
+  calculationPage_ = new CalculationPage(document, result, tabStrip_);
   tabStrip_->addTab(calculationPage_, QStringLiteral("Calculations"));
-  diagramPage_ = new DiagramPage(document_, state_, result_, tabStrip_);
+  diagramPage_ = new DiagramPage(document, state_, result, tabStrip_);
   tabStrip_->addTab(diagramPage_, QStringLiteral("Diagram"));
   profilePage_ = new ProfilePage(
-      document_, result_, [this] { return currentNode_ ? NodeId(currentNode_) : std::string(); },
+      document, result,
+      [this] { return editor_.NodeInView() ? NodeId(editor_.NodeInView()) : std::string(); },
       tabStrip_);
   tabStrip_->addTab(profilePage_, QStringLiteral("Pressure Profile"));
   comparePage_ = new ComparePage(
@@ -135,40 +140,65 @@ QWidget* MainWindow::BuildMaterialPage() {
   return page;
 }
 
-void MainWindow::ConnectPanel() {
-  connect(cmdAdd_, &QPushButton::clicked, this, [this] { Guarded([this] { cmdAdd_Click(); }); });
+void MainWindow::ConnectViews() {
+  network_ = new NetworkView(tree_, editor_, Messages(), this);
+  network_->SetPopupMenu(mnuTreeClick_);
+  appliance_ = new ApplianceController(panel_, editor_, Messages(), this);
+  connect(cmdAdd_, &QPushButton::clicked, this,
+          [this] { Guarded([this] { network_->AddToSelected(); }); });
   connect(cmdRemove_, &QPushButton::clicked, this,
-          [this] { Guarded([this] { cmdRemove_Click(); }); });
-  connect(panel_->cmdUpdate, &QPushButton::clicked, this,
-          [this] { Guarded([this] { cmdUpdate_Click(); }); });
-  connect(panel_->cboAppliance, &QComboBox::activated, this,
-          [this] { Guarded([this] { cboAppliance_Click(); }); });
-  connect(panel_->cboEFV, &QComboBox::activated, this,
-          [this] { Guarded([this] { cboEFV_Click(); }); });
-  // Enter in a text box of the panel stores the node as "Update" does.
-  for (QLineEdit* box : {panel_->txtDescription, panel_->txtLoad, panel_->txtLength})
-    connect(box, &QLineEdit::returnPressed, this,
-            [this] { Guarded([this] { cmdUpdate_Click(); }); });
+          [this] { Guarded([this] { network_->RemoveSelected(); }); });
+  connect(network_, &NetworkView::nodeAdded, appliance_, &ApplianceController::EditDescription);
+  connect(network_, &NetworkView::statusText, this, &MainWindow::ConfirmInStatusBar);
+  connect(network_, &NetworkView::valuesShown, this, [this](int failed) {
+    ShowFailedRunCount(failed);
+    ResultsChanged();
+  });
+  connect(&editor_, &ProjectEditor::nodeShown, this, [this](pugi::xml_node node) {
+    diagramPage_->View()->SetSelectedNode(node ? NodeId(node) : std::string());
+  });
 }
 
-void MainWindow::ConnectTree() {
-  // The panel follows the tree's current item, whatever moved it.
-  connect(tree_, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* current) { Guarded([&] { FollowCurrentItem(current); }); });
-  connect(tree_, &NetworkTree::mouseUp, this, [this](Qt::MouseButton button, const QPoint& pos) {
-    Guarded([&] { TreeView1_MouseUp(button, pos); });
-  });
-  connect(tree_, &NetworkTree::dropped, this,
-          [this](QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-            TreeView1_Drop(dragged, target);
-          });
-  connect(tree_, &NetworkTree::dragFinished, this,
-          [this](QTreeWidgetItem* dragged) { Guarded([&] { AfterDrag(dragged); }); });
-  connect(tree_, &NetworkTree::removeRequested, this,
-          [this] { Guarded([this] { cmdRemove_Click(); }); });
-  connect(tree_, &NetworkTree::addRequested, this, [this] { Guarded([this] { cmdAdd_Click(); }); });
-  tree_->SetToolTipSource([this](const QTreeWidgetItem* item) { return ItemToolTip(item); });
+void MainWindow::TabStrip1_Click(int index) {
+  if (shownTab_ == kAppliancePage && index != kAppliancePage) {
+    const bool edited = appliance_->HasUnstoredEdits();
+    if (!ResolvePendingPanelEdits()) {
+      const QSignalBlocker blocker(tabStrip_);
+      tabStrip_->setCurrentIndex(kAppliancePage);
+      return;
+    }
+    // What was stored or dropped is what the panel shows from here on.
+    if (edited) editor_.ShowNode(editor_.NodeInView());
+  }
+  shownTab_ = index;
+  if (index == kMaterialListPage) RefreshMaterialList();
 }
+
+void MainWindow::RefreshMaterialList() {
+  QString text = QString::fromStdString(UpdateMaterialList(Document(), state_));
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  txtMaterials_->setPlainText(text);
+}
+
+void MainWindow::ResetToNewProject() {
+  SetCaption(QStringLiteral("CORVANTA Sizing Application - New Project"));
+  network_->ClearTree();
+  QTreeWidgetItem* gasSupply = network_->AddGasSupplyItem();
+  editor_.NewProject();
+  network_->ShowCalculatedValues();
+  network_->ClickNode(gasSupply);
+  editor_.StartHistory();
+}
+
+void MainWindow::ClickNode(QTreeWidgetItem* item) { network_->ClickNode(item); }
+
+void MainWindow::BuildTreeFromDocument() { network_->BuildTreeFromDocument(); }
+
+void MainWindow::ClearTree() { network_->ClearTree(); }
+
+QTreeWidgetItem* MainWindow::GasSupplyItem() const { return network_->GasSupplyItem(); }
+
+void MainWindow::ShowFirstNode() { network_->ShowFirstNode(); }
 
 QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
 
@@ -178,7 +208,7 @@ void MainWindow::Guarded(const std::function<void()>& handler) { RunGuarded(Mess
 
 bool MainWindow::Recalculate() {
   try {
-    Calculate();
+    editor_.Calculate();
     return true;
   } catch (const CvError& e) {
     ReportError(e);
@@ -202,7 +232,6 @@ void MainWindow::ShowFailedRunCount(int failed) {
 
 void MainWindow::ResultsChanged() {
   calculationPage_->Invalidate();
-  comparePage_->Invalidate();
   diagramPage_->Invalidate();
   profilePage_->update();
 }
@@ -230,17 +259,17 @@ void MainWindow::ApplySupplyOptionStep(const SupplyOption& option) {
   Guarded([&] {
     const QString name = QString::fromStdString(option.name);
     RecordEdit(QStringLiteral("Apply '%1'").arg(name), [&] {
-      ApplySupplyOption(project_, option);
+      ApplySupplyOption(editor_.EditedProject(), option);
       SetUnitLabels();
       Recalculate();
       ShowFirstNode();
     });
-    if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(document_));
+    if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(editor_.Doc()));
     ConfirmInStatusBar(QStringLiteral("Applied '%1'. Ctrl+Z takes it back.").arg(name));
   });
 }
 
-void MainWindow::SetUnitLabels() { panel_->SetUnitLabels(UnitSystem()); }
+void MainWindow::SetUnitLabels() { appliance_->SetUnitLabels(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (mayCloseHook_ ? !mayCloseHook_() : !ResolvePendingPanelEdits()) {

@@ -8,6 +8,7 @@
 
 #include "core/data_files.h"
 #include "sizing/units.h"
+#include "ui/panels/appliance_controller.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/box_undo.h"
 #include "ui/panels/click_on_set.h"
@@ -26,10 +27,6 @@ bool ComponentVersionSufficient(const QString& version) {
   const int minor = parts[1].toInt(&minorOk);
   if (!majorOk || !minorOk) return false;
   return major > 5 || (major == 5 && minor >= 5);
-}
-
-void MainWindow::SetComponentVersionSource(std::function<QString()> source) {
-  versionSource_ = std::move(source);
 }
 
 bool MainWindow::ComponentVersionPasses() {
@@ -65,7 +62,7 @@ bool MainWindow::StartUp() {
   LoadCatalogue(FindDataFile("corvanta.db"));
   Guarded([this] {
     SetListPosition(panel_->cboMaterial, 0, [this] { panel_->cboMaterial_Click(); });
-    SetListPosition(panel_->cboAppliance, 1, [this] { cboAppliance_Click(); });
+    SetListPosition(panel_->cboAppliance, 1, [this] { appliance_->cboAppliance_Click(); });
     if (supplyStartUpHook_) supplyStartUpHook_();
     SetUnitLabels();
   });

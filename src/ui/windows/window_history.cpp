@@ -3,41 +3,15 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSet>
 #include <QTabWidget>
-#include <QTreeWidgetItemIterator>
 #include <QUndoStack>
 
-#include "project/document.h"
-#include "ui/tree/network_tree.h"
-#include "ui/tree/tree_items.h"
+#include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
-namespace {
-
-// The branches to expand when a step is shown again: each item there now
-// keeps the state the user gave it; only the nodes the step brings back
-// take theirs from the step.
-QStringList ExpansionAfterRestore(QTreeWidget* tree, const QStringList& kept) {
-  QSet<QString> present;
-  QStringList ids;
-  for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-    present.insert(ItemId(*it));
-    if ((*it)->isExpanded()) ids.append(ItemId(*it));
-  }
-  for (const QString& id : kept)
-    if (!present.contains(id)) ids.append(id);
-  return ids;
-}
-
-}  // namespace
 
 void MainWindow::ConnectHistory() {
-  editor_.SetViewKeeper([this](ProjectView& view) {
-    for (const QString& id : ExpandedIds()) view.expandedIds.push_back(id.toStdString());
-    if (currentNode_) view.shownId = NodeId(currentNode_);
-  });
   connect(&editor_, &ProjectEditor::restored, this,
           [this](const ProjectView& view) { Guarded([&] { RestoreView(view); }); });
   connect(&editor_, &ProjectEditor::failed, this, [this](const CvError& e) { ReportError(e); });
@@ -85,36 +59,10 @@ void MainWindow::BuildEditMenu() {
   });
 }
 
-QStringList MainWindow::ExpandedIds() const {
-  QStringList ids;
-  for (QTreeWidgetItemIterator it(tree_); *it; ++it)
-    if ((*it)->isExpanded()) ids.append(ItemId(*it));
-  return ids;
-}
-
-void MainWindow::RebuildTree(const QStringList& expandedIds, pugi::xml_node shown) {
-  const QSet<QString> expanded(expandedIds.begin(), expandedIds.end());
-  followSuppressed_ = true;
-  tree_->setUpdatesEnabled(false);
-  BuildTreeFromDocument();
-  for (QTreeWidgetItemIterator it(tree_); *it; ++it)
-    if (expanded.contains(ItemId(*it))) (*it)->setExpanded(true);
-  tree_->setUpdatesEnabled(true);
-  followSuppressed_ = false;
-  QTreeWidgetItem* item = ItemOfElement(shown);
-  ClickNode(item ? item : GasSupplyItem());
-  tree_->scrollToItem(SelectedItem());
-}
-
 void MainWindow::RestoreView(const ProjectView& view) {
-  if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(document_));
+  if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(Document()));
   SetUnitLabels();
-  currentNode_ = {};
-  QStringList expanded;
-  for (const std::string& id : view.expandedIds) expanded.append(QString::fromStdString(id));
-  RebuildTree(
-      ExpansionAfterRestore(tree_, expanded),
-      view.shownId.empty() ? ProjectRoot(document_) : FindSystemNodeById(document_, view.shownId));
+  network_->ShowRestored(view);
   if (tabStrip_->currentIndex() == kMaterialListPage) RefreshMaterialList();
 }
 

@@ -79,7 +79,7 @@ void MainWindow::GiveAccessKeys() {
 }
 
 void MainWindow::EditInPanel() {
-  tabStrip_->setCurrentIndex(1);
+  tabStrip_->setCurrentIndex(kAppliancePage);
   for (QWidget* box : std::initializer_list<QWidget*>{panel_->txtDescription, panel_->cboAppliance,
                                                       panel_->txtLoad, panel_->txtLength})
     if (box->isEnabled() && box->isVisibleTo(panel_)) {

@@ -9,6 +9,7 @@
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
 #include "ui/panels/appliance_panel.h"
+#include "ui/tree/network_view.h"
 #include "ui/tree/tree_items.h"
 #include "ui/windows/main_window.h"
 
@@ -23,8 +24,8 @@ std::string Described(pugi::xml_node node) {
 
 std::optional<Finding> CheckPanel(MainWindow& window) {
   const QTreeWidgetItem* current = window.Tree()->currentItem();
-  const pugi::xml_node shown = window.CurrentSystemNode();
-  const pugi::xml_node selected = current ? window.NodeOfItem(current) : pugi::xml_node();
+  const pugi::xml_node shown = window.Editor().NodeInView();
+  const pugi::xml_node selected = current ? window.Network().NodeOfItem(current) : pugi::xml_node();
   if (shown != selected)
     return Finding{"panel", "the panel shows '" + Described(shown) +
                                 "' while the tree's current item is '" +

@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "project/document.h"
 #include "support/files.h"
+#include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui::monkey {
@@ -38,11 +39,11 @@ TEST(MonkeyChecks, EachBrokenRuleIsReported) {
       {"error box", [](MainWindow& w) { w.ReportError(CvError(5, "broken")); }},
       {"number",
        [](MainWindow& w) {
-         SetFieldText(w.NodeOfItem(Find(w, "Meter to Manifold")), "length", "inf");
+         SetFieldText(w.Network().NodeOfItem(Find(w, "Meter to Manifold")), "length", "inf");
        }},
       {"reload",
        [](MainWindow& w) {
-         SetFieldText(w.NodeOfItem(Find(w, "Meter to Manifold")), "PressureDrop", "3");
+         SetFieldText(w.Network().NodeOfItem(Find(w, "Meter to Manifold")), "PressureDrop", "3");
        }},
   };
   for (const auto& c : cases) {

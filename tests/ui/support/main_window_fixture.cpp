@@ -24,7 +24,7 @@ QTreeWidgetItem* MainWindowTest::Item(const QString& text) {
 QTreeWidgetItem* MainWindowTest::Add(QTreeWidgetItem* parent) {
   Click(parent);
   Find<QPushButton>("cmdAdd")->click();
-  return window_->SelectedItem();
+  return window_->Network().SelectedItem();
 }
 
 void MainWindowTest::Choose(const char* listName, const QString& text) {

@@ -11,6 +11,7 @@
 
 #include "project/document.h"
 #include "scripted_seams.h"
+#include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui::test {
@@ -36,9 +37,9 @@ class MainWindowTest : public ::testing::Test {
 
   // The tree item with this text (the first in tree order), or nullptr.
   QTreeWidgetItem* Item(const QString& text);
-  QTreeWidgetItem* GasSupply() { return window_->GasSupplyItem(); }
+  QTreeWidgetItem* GasSupply() { return window_->Network().GasSupplyItem(); }
   // Clicks an item as the user does (node click with the load-box rule).
-  void Click(QTreeWidgetItem* item) { window_->TreeView1_NodeClick(item); }
+  void Click(QTreeWidgetItem* item) { window_->Network().ClickNode(item); }
   // Selects the parent and presses "Add New Device"; returns the new item.
   QTreeWidgetItem* Add(QTreeWidgetItem* parent);
   // Chooses a list entry as the user does (the handler runs once).
@@ -50,7 +51,7 @@ class MainWindowTest : public ::testing::Test {
   QTreeWidgetItem* AddDevice(QTreeWidgetItem* parent, const QString& description,
                              const QString& kind, const QString& load = QStringLiteral("0"),
                              const QString& length = QStringLiteral("10"));
-  pugi::xml_node Node(QTreeWidgetItem* item) { return window_->NodeOfItem(item); }
+  pugi::xml_node Node(QTreeWidgetItem* item) { return window_->Network().NodeOfItem(item); }
   std::string Field(QTreeWidgetItem* item, const char* name) { return FieldText(Node(item), name); }
 
   ScriptedMessageSink messages;
