@@ -136,11 +136,19 @@ void ComparePage::ApplyChosen() {
 }
 
 void ComparePage::EditPrices() {
-  PriceDialog dialog(prices_, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  prices_ = dialog.Prices();
-  KeepPrices(prices_);
-  ShowTable();
+  // Not blocking: the window stays alive while the prices are typed.
+  if (pricesDialog_) {
+    pricesDialog_->raise();
+    return;
+  }
+  pricesDialog_ = new PriceDialog(prices_, this);
+  pricesDialog_->setAttribute(Qt::WA_DeleteOnClose);
+  connect(pricesDialog_, &QDialog::accepted, this, [this] {
+    prices_ = pricesDialog_->Prices();
+    KeepPrices(prices_);
+    ShowTable();
+  });
+  pricesDialog_->open();
 }
 
 }  // namespace cv::ui

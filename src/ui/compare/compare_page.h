@@ -7,6 +7,7 @@
 // of the history; the prices come from the price list the user keeps.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -20,6 +21,7 @@ class QTableWidget;
 
 namespace cv::ui {
 
+class PriceDialog;
 class ProjectEditor;
 
 class ComparePage : public QWidget {
@@ -56,6 +58,7 @@ class ComparePage : public QWidget {
   QTableWidget* table_;
   QPushButton* cmdApply_;
   QPushButton* cmdPrices_;
+  QPointer<PriceDialog> pricesDialog_;
   bool stale_ = true;
   bool refreshQueued_ = false;
 };
