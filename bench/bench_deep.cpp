@@ -95,16 +95,14 @@ struct Result {
 Result Calculate(const pugi::xml_document& original, const std::string& catalog, bool plain) {
   pugi::xml_document doc;
   doc.reset(original);
-  cv::ProgramState state;
-  state.EFVCollection.Load(catalog);
+  cv::EFVCatalog efvs;
+  efvs.Load(catalog);
   KeptMessages messages;
-  state.Messages = &messages;
-  cv::DeriveStateFromDocument(doc, state);
-  if (plain)
-    cv::CalculateNetworkOnDocument(doc, state);
-  else
-    cv::CalculateNetwork(doc, state);
-  return {cv::SerializeDocument(doc) + messages.texts, state.LastSizingFailed};
+  cv::CalcOptions options;
+  options.messages = &messages;
+  options.visitEveryState = plain;
+  const cv::CalcResult result = cv::Calculate(doc, efvs, options);
+  return {cv::SerializeDocument(doc) + messages.texts, !result.failures.empty()};
 }
 
 // Visiting state by state in a child process; nothing when it does not end

@@ -20,6 +20,7 @@
 #include "ui/seams/qt_dialogs.h"
 #include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/project_wiring.h"
 
 namespace {
 
@@ -72,9 +73,9 @@ int main(int argc, char** argv) {
   for (int i = 0; i < runs; ++i) {
     window.Network().ClickNode(branch);
     edits.push_back(Time([&] { window.Network().RemoveSelected(); }));
-    undos.push_back(Time([&] { window.UndoStack()->undo(); }));
-    redos.push_back(Time([&] { window.UndoStack()->redo(); }));
-    window.UndoStack()->undo();
+    undos.push_back(Time([&] { window.Editor().UndoStack()->undo(); }));
+    redos.push_back(Time([&] { window.Editor().UndoStack()->redo(); }));
+    window.Editor().UndoStack()->undo();
     branch = window.Network().SelectedItem();
   }
   const std::string text = cv::SerializeDocument(window.Document());

@@ -102,7 +102,7 @@ void Bench(int nodes, int runs) {
   cv::SaveDocumentFile(doc, path);
   cv::ProgramState state;
   cv::DeriveStateFromDocument(doc, state);
-  const Timing calculate = Median(runs, [&] { cv::CalculateNetwork(doc, state); });
+  const Timing calculate = Median(runs, [&] { cv::CalculateProject(doc, state); });
 
   const Timing open = Median(runs, [&] { commands->OpenFile(QString::fromStdString(path)); });
   const int count = static_cast<int>(cv::AllSystemNodes(window.Document()).size());

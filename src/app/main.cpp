@@ -8,12 +8,12 @@
 
 #include "core/command_usage.h"
 #include "core/data_files.h"
-#include "ui/files/project_commands.h"
+#include "ui/seams/c_numeric_locale.h"
 #include "ui/seams/qt_dialogs.h"
 #include "ui/tree/network_tree.h"
-#include "ui/seams/c_numeric_locale.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/program.h"
+#include "ui/windows/project_wiring.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "edit/rule_check.h"
 #include "project/document.h"
 #include "sizing/calc_result.h"
+#include "sizing/network_calculation.h"
 #include "sizing/program_state.h"
 
 namespace {
@@ -64,13 +65,20 @@ int Run(const cv::cli::Options& options) {
   if (options.check) return Check(project);
   if (options.compare)
     return cv::cli::WriteComparison(options, doc, state.EFVCollection, std::cout, std::cerr);
-  std::error_code ec;
-  state.ProjectPath = std::filesystem::absolute(options.projectPath, ec).string();
+  cv::CalcOptions calculation;
+  calculation.messages = &messages;
+  cv::DebugLog log;
   if (!options.debugLogPath.empty()) {
-    state.DebugMode = true;
-    state.Log.SetPath(options.debugLogPath);
+    // The trace is named after the project, and its trip-flow copy is
+    // saved beside it.
+    std::error_code ec;
+    const std::string projectPath = std::filesystem::absolute(options.projectPath, ec).string();
+    log.SetPath(options.debugLogPath);
+    cv::StartTrace(log, true, projectPath);
+    calculation.trace = &log;
+    calculation.tripDocumentPath = cv::TripDocumentPath(projectPath);
   }
-  const cv::CalcResult result = cv::CalculateProject(doc, state);
+  const cv::CalcResult result = cv::Calculate(doc, state.EFVCollection, calculation);
 
   const std::string text = cv::SerializeDocument(doc);
   if (!options.outputPath.empty())

@@ -16,8 +16,8 @@ namespace {
 
 void WriteProfile(const Options& options, const pugi::xml_document& doc, const CalcResult& result,
                   std::ostream& out) {
-  const PressureProfile profile = BuildPressureProfile(
-      doc, options.profileId, IsDualSystem(doc), DocumentUnitSystem(doc), result.UnsizedRunIds());
+  const PressureProfile profile = BuildPressureProfile(doc, options.profileId, IsDualSystem(doc),
+                                                       DocumentUnitSystem(doc), result);
   if (options.profileJson) out << PressureProfileJson(profile);
   if (!options.profileSvgPath.empty())
     WriteFileReplacing(options.profileSvgPath, PressureProfileSvg(profile));

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "sizing/program_state.h"
+#include "sizing/calc_result.h"
 
 namespace cv {
 
@@ -25,7 +25,7 @@ struct ProjectView {
   std::string shownId;  // the node the panel shows; empty for the gas supply
   // Where the calculation's passes stopped: the marks follow from them and
   // the document.
-  std::vector<ProgramState::SizingFailure> sizingFailures;
+  std::vector<SizingFailure> sizingFailures;
 };
 
 class EditHistory {

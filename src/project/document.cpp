@@ -171,8 +171,10 @@ template <typename Visitor>
 void ForEachSystemNode(const pugi::xml_document& doc, Visitor&& visit) {
   pugi::xml_node cur = doc.first_child();
   while (cur) {
-    if (IsSystemNode(cur) && !visit(cur)) return;
-    if (cur.first_child()) {
+    const bool systemNode = IsSystemNode(cur);
+    if (systemNode && !visit(cur)) return;
+    // Only the root element and the nodes hold nodes; their fields do not.
+    if ((systemNode || cur.parent() == doc) && cur.first_child()) {
       cur = cur.first_child();
       continue;
     }

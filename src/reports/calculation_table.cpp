@@ -119,8 +119,9 @@ CalculationTable BuildCalculationTable(const pugi::xml_document& doc) {
 
 void DashUncomputedPressures(CalculationTable& table, const pugi::xml_document& doc) {
   const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
+  const ComputedPressures computed(doc);
   for (size_t r = 1; r < table.rows.size() && r <= nodes.size(); ++r)
-    if (!HasComputedPressures(nodes[r - 1]))
+    if (!computed.Of(nodes[r - 1]))
       for (size_t c = 6; c < kCalculationColumns; ++c) table.rows[r][c] = std::string(kNotComputed);
 }
 

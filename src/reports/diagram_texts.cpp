@@ -40,11 +40,11 @@ NodeTexts DiagramNodeTexts(pugi::xml_node node, bool metric, bool dualSystem) {
   if (!IsApplianceKind(FieldView(node, "appliance"))) return texts;
   texts.load =
       Reading(FieldView(node, "load"), metric ? kLoadFactor : 1, 1, LoadUnitCaption(units));
-  if (!HasComputedPressures(node)) {
+  const std::string_view delivered = FieldView(node, "DeliveredPressure");
+  if (delivered.empty() || !HasComputedPressures(node)) {
     texts.pressure = std::string(kNotComputed);
     return texts;
   }
-  const std::string_view delivered = FieldView(node, "DeliveredPressure");
   switch (RunPressureUnit(node, units, dualSystem)) {
     case PressureUnit::Millibar:
       texts.pressure = Reading(delivered, kPressureFactor, 2, "mb");

@@ -8,7 +8,7 @@
 #include "reports/result_json.h"
 #include "sizing/calc_context.h"
 #include "sizing/pressure_drop.h"
-#include "sizing/run_sizing.h"
+#include "sizing/run_limits.h"
 #include "sizing/units.h"
 #include "supply/supply_presets.h"
 
@@ -50,11 +50,25 @@ double PathLimit(const pugi::xml_document& doc, pugi::xml_node node, bool dualSy
   return s.pLow - s.aLow;
 }
 
+// The runs the result does not count as sized: few, so the points of a long
+// path look their status up here rather than in every run.
+std::vector<const RunResult*> UnsizedRuns(const CalcResult& result) {
+  std::vector<const RunResult*> runs;
+  for (const RunResult& run : result.runs)
+    if (run.status != RunStatus::Sized) runs.push_back(&run);
+  return runs;
+}
+
+RunStatus StatusOf(const std::vector<const RunResult*>& unsized, std::string_view id) {
+  const auto found = std::ranges::find(unsized, id, &RunResult::id);
+  return found == unsized.end() ? RunStatus::Sized : (*found)->status;
+}
+
 }  // namespace
 
 PressureProfile BuildPressureProfile(const pugi::xml_document& doc, std::string_view id,
                                      bool dualSystem, std::string_view unitSystem,
-                                     const std::vector<std::string>& notSizedIds) {
+                                     const CalcResult& result) {
   const pugi::xml_node node = FindSystemNodeById(doc, id);
   if (!IsApplianceOrRegulator(node))
     Raise(5, "no appliance or regulator has the id " + std::string(id));
@@ -64,6 +78,7 @@ PressureProfile BuildPressureProfile(const pugi::xml_document& doc, std::string_
   profile.metric = unitSystem == kMetric;
   profile.unit = RunPressureUnit(node, unitSystem, dualSystem);
   const std::vector<pugi::xml_node> path = PathFromSource(node);
+  const std::vector<const RunResult*> unsized = UnsizedRuns(result);
   profile.points.push_back(SourcePoint(path.front()));
   for (pugi::xml_node run : path) {
     ProfilePoint point;
@@ -73,14 +88,10 @@ PressureProfile BuildPressureProfile(const pugi::xml_document& doc, std::string_
     point.pressure = FieldNumber(run, "DeliveredPressure");
     point.size = FieldText(run, "materialSize");
     point.drop = FieldNumber(run, "PressureDrop");
-    point.sized = std::ranges::find(notSizedIds, point.id) == notSizedIds.end();
+    point.status = StatusOf(unsized, point.id);
     profile.points.push_back(std::move(point));
   }
   return profile;
-}
-
-std::string_view ProfileStatusText(const ProfilePoint& point) noexcept {
-  return point.sized ? "sized" : "failed";
 }
 
 std::string PressureProfileJson(const PressureProfile& profile) {
@@ -107,7 +118,7 @@ std::string PressureProfileJson(const PressureProfile& profile) {
     text("size", p.size);
     number("drop", p.drop);
     out += ", ";
-    text("status", ProfileStatusText(p));
+    text("status", RunStatusText(p.status));
     out += '}';
   }
   out += "\n]}\n";

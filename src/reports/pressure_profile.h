@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "reports/pressure_readings.h"
+#include "sizing/calc_result.h"
 
 namespace cv {
 
@@ -20,11 +21,11 @@ inline constexpr const char* kGasSupplyId = "CVSystem";
 struct ProfilePoint {
   std::string id;  // kGasSupplyId for the gas supply
   std::string description;
-  double distance = 0;  // along the path from the source
-  double pressure = 0;  // at the node: the source's own, else its delivered
-  std::string size;     // of the run that ends here; empty at the source
-  double drop = 0;      // that run's own drop; 0 at the source
-  bool sized = true;    // false: the run that ends here is not sized
+  double distance = 0;                  // along the path from the source
+  double pressure = 0;                  // at the node: the source's own, else its delivered
+  std::string size;                     // of the run that ends here; empty at the source
+  double drop = 0;                      // that run's own drop; 0 at the source
+  RunStatus status = RunStatus::Sized;  // of the run that ends here
 };
 
 struct PressureProfile {
@@ -39,15 +40,12 @@ struct PressureProfile {
 };
 
 // The profile of the appliance or regulator with the id in a calculated
-// document; the runs with the notSizedIds are marked. An id that names no
-// appliance or regulator fails with error 5 (a tee, manifold or EFV has no
-// pressure of its own to follow).
+// document; each point carries the status the result gives its run. An id
+// that names no appliance or regulator fails with error 5 (a tee, manifold
+// or EFV has no pressure of its own to follow).
 PressureProfile BuildPressureProfile(const pugi::xml_document& doc, std::string_view id,
                                      bool dualSystem, std::string_view unitSystem,
-                                     const std::vector<std::string>& notSizedIds);
-
-// "sized", or "failed" for a run the calculation could not size.
-std::string_view ProfileStatusText(const ProfilePoint& point) noexcept;
+                                     const CalcResult& result);
 
 // The profile as one JSON object: {"id", "limit", "points": [{"id",
 // "description", "distance", "pressure", "size", "drop", "status"}]}, in

@@ -90,11 +90,27 @@ bool HasComputedPressures(pugi::xml_node run) {
   return false;
 }
 
+ComputedPressures::ComputedPressures(const pugi::xml_document& doc) {
+  // Backwards through document order every run comes after the runs below
+  // it, which have marked it by then.
+  const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
+  for (auto node = nodes.rbegin(); node != nodes.rend(); ++node)
+    if (runs_.contains(node->internal_object()) || IsApplianceOrRegulator(*node)) {
+      runs_.insert(node->internal_object());
+      runs_.insert(node->parent().internal_object());
+    }
+}
+
 RunPressureTexts RunPressures(pugi::xml_node run, double dropFromSource,
                               std::string_view unitSystem, bool dualSystem) {
+  return RunPressures(run, dropFromSource, unitSystem, dualSystem, HasComputedPressures(run));
+}
+
+RunPressureTexts RunPressures(pugi::xml_node run, double dropFromSource,
+                              std::string_view unitSystem, bool dualSystem, bool computed) {
   RunPressureTexts texts;
   texts.unit = RunPressureUnit(run, unitSystem, dualSystem);
-  if (!HasComputedPressures(run)) {
+  if (!computed) {
     texts.dropFromSupply = texts.delivered = kNotComputed;
     return texts;
   }

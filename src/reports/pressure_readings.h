@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 namespace cv {
 
@@ -36,6 +37,17 @@ std::string PressureReading(double inchesWc, PressureUnit unit);
 // below it has none, whatever its fields hold.
 bool HasComputedPressures(pugi::xml_node run);
 
+// HasComputedPressures for every run of a document, found in one walk, for
+// the views that show every run.
+class ComputedPressures {
+ public:
+  explicit ComputedPressures(const pugi::xml_document& doc);
+  bool Of(pugi::xml_node run) const { return runs_.contains(run.internal_object()); }
+
+ private:
+  std::unordered_set<const void*> runs_;
+};
+
 // What the tree and the panel show of a run: the drop from its gas source
 // and the delivered pressure, in the run's unit; dashes for a run without
 // pressures, a stored text that is not a number as it stands.
@@ -46,6 +58,9 @@ struct RunPressureTexts {
 };
 RunPressureTexts RunPressures(pugi::xml_node run, double dropFromSource,
                               std::string_view unitSystem, bool dualSystem);
+// The same, told whether the run has computed pressures.
+RunPressureTexts RunPressures(pugi::xml_node run, double dropFromSource,
+                              std::string_view unitSystem, bool dualSystem, bool computed);
 
 // The tool tip of a run: its size, then its supply pressure, its own drop
 // ("Run drop") and its delivered pressure, one per line, each with its unit.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <unordered_map>
 
 #include "project/document.h"
 #include "reports/calculation_table.h"
@@ -26,8 +27,25 @@ constexpr std::array<double, kCalculationColumns> kColumnShares = {7, 15, 11, 8,
 
 struct Row {
   CalculationRow cells;
-  bool notSized = false;
+  RunStatus status = RunStatus::Sized;
 };
+
+// The marks of the runs not sized, in the order their notes are printed.
+struct StatusMarking {
+  RunStatus status;
+  const char* mark;
+  const char* reason;
+};
+constexpr StatusMarking kMarkings[] = {
+    {RunStatus::OutsideLimit, "*", "outside its limit on the final sizes"},
+    {RunStatus::Failed, "**", "could not be sized"},
+    {RunStatus::NotReached, "***", "not sized: the calculation stopped before it"},
+};
+
+const StatusMarking* MarkingOf(RunStatus status) noexcept {
+  const auto found = std::ranges::find(kMarkings, status, &StatusMarking::status);
+  return found == std::end(kMarkings) ? nullptr : found;
+}
 
 // One printout of the table: the columns' places and the header row that
 // starts every page.
@@ -56,9 +74,10 @@ class TablePrint {
   void PrintRow(const Row& row) {
     const std::vector<std::vector<std::string>> cells = Wrap(row.cells);
     if (BreakPageFor(surface_, Height(cells))) PrintHeaders();
-    if (row.notSized) surface_.SetInk(kDiagramFailed, 0);
+    const bool marked = row.status != RunStatus::Sized;
+    if (marked) surface_.SetInk(kDiagramFailed, 0);
     PrintWrapped(cells);
-    if (row.notSized) surface_.SetInk(kDiagramInk, 0);
+    if (marked) surface_.SetInk(kDiagramInk, 0);
   }
 
  private:
@@ -105,26 +124,48 @@ class TablePrint {
   std::array<double, kCalculationColumns> columnWidth_{};
 };
 
-std::vector<Row> MarkedRows(const pugi::xml_document& doc,
-                            const std::vector<std::string>& notSizedIds) {
+std::vector<Row> MarkedRows(const pugi::xml_document& doc, const CalcResult& result) {
+  std::unordered_map<std::string_view, RunStatus> unsized;
+  for (const RunResult& run : result.runs)
+    if (run.status != RunStatus::Sized) unsized.emplace(run.id, run.status);
   const CalculationTable table = BuildCalculationTable(doc);
   const std::vector<pugi::xml_node> nodes = AllSystemNodes(doc);
   std::vector<Row> rows;
   for (size_t r = 1; r < table.rows.size(); ++r) {
-    Row row{table.rows[r],
-            std::ranges::find(notSizedIds, NodeId(nodes[r - 1])) != notSizedIds.end()};
-    if (row.notSized) row.cells[0] += kNotSizedMark;
+    const auto found = unsized.find(NodeId(nodes[r - 1]));
+    Row row{table.rows[r], found == unsized.end() ? RunStatus::Sized : found->second};
+    row.cells[0] += StatusMark(row.status);
     rows.push_back(std::move(row));
   }
   return rows;
 }
 
+void PrintNotes(PrintSurface& surface, const std::vector<Row>& rows) {
+  surface.SetCurrentY(surface.CurrentY() + 4 * kRowGap);  // apart from the last row
+  for (const StatusMarking& marking : kMarkings) {
+    if (std::ranges::none_of(rows, [&](const Row& row) { return row.status == marking.status; }))
+      continue;
+    BreakPageFor(surface, surface.TextHeight("X"));
+    surface.SetCurrentX(kLeft);
+    PrintLine(surface, StatusNote(marking.status));
+  }
+}
+
 }  // namespace
 
+std::string_view StatusMark(RunStatus status) noexcept {
+  const StatusMarking* marking = MarkingOf(status);
+  return marking ? marking->mark : "";
+}
+
+std::string StatusNote(RunStatus status) {
+  const StatusMarking* marking = MarkingOf(status);
+  return marking ? std::string(marking->mark) + " " + marking->reason : std::string();
+}
+
 void PrintCalculationsJob(PrintSurface& surface, const pugi::xml_document& doc,
-                          const PrintHeader& header, const std::vector<std::string>& notSizedIds,
-                          int copies) {
-  const std::vector<Row> rows = MarkedRows(doc, notSizedIds);
+                          const PrintHeader& header, const CalcResult& result, int copies) {
+  const std::vector<Row> rows = MarkedRows(doc, result);
   const bool metric = IsMetricTable(doc);
   surface.SetFontName("Arial");
   surface.SetOrientation(PageOrientation::Landscape);
@@ -135,11 +176,7 @@ void PrintCalculationsJob(PrintSurface& surface, const pugi::xml_document& doc,
     TablePrint table(surface, metric);
     table.PrintHeaders();
     for (const Row& row : rows) table.PrintRow(row);
-    if (std::ranges::any_of(rows, &Row::notSized)) {
-      BreakPageFor(surface, surface.TextHeight("X"));
-      surface.SetCurrentX(kLeft);
-      PrintLine(surface, kNotSizedNote);
-    }
+    PrintNotes(surface, rows);
     surface.SetFontSize(10);
     surface.EndDocument();
   }

@@ -4,25 +4,26 @@
 
 #include <pugixml.hpp>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "reports/print_settings_block.h"
 #include "reports/print_surface.h"
+#include "sizing/calc_result.h"
 
 namespace cv {
 
-// Written behind the reference number of a run that is not sized, and
-// explained below the table.
-inline constexpr const char* kNotSizedMark = "*";
-inline constexpr const char* kNotSizedNote = "* not sized by the last calculation";
+// Written behind the reference number of a run the calculation did not
+// size, by the reason, and explained below the table: "*" outside the
+// limit, "**" failed, "***" not reached; empty for a sized run.
+std::string_view StatusMark(RunStatus status) noexcept;
+std::string StatusNote(RunStatus status);
 
 // Prints the calculations document copies times: the settings block,
 // "Calculations" and the table in landscape, headers wrapped in their
 // columns. A row that does not fit goes on at the top of the next page
-// below the headers again. The rows of the runs with these ids are marked
-// and drawn red.
+// below the headers again. The rows of the runs the result does not count
+// as sized are marked and drawn red.
 void PrintCalculationsJob(PrintSurface& surface, const pugi::xml_document& doc,
-                          const PrintHeader& header, const std::vector<std::string>& notSizedIds,
-                          int copies);
+                          const PrintHeader& header, const CalcResult& result, int copies);
 
 }  // namespace cv

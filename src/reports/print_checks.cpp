@@ -1,5 +1,7 @@
 #include "reports/print_checks.h"
 
+#include <algorithm>
+
 #include "project/document.h"
 
 namespace cv {
@@ -11,8 +13,12 @@ bool HasUnsizedNode(const pugi::xml_document& doc) {
   return false;
 }
 
-bool PrintRefused(const pugi::xml_document& doc, const CalcResult& result) {
-  return !result.AllSized() || HasUnsizedNode(doc);
+bool PrintRefused(const pugi::xml_document& doc, const CalcResult& result, bool marksUnsizedRuns) {
+  const auto sizingFailed = [](const RunResult& run) {
+    return run.status == RunStatus::Failed || run.status == RunStatus::NotReached;
+  };
+  return (!marksUnsizedRuns && std::ranges::any_of(result.runs, sizingFailed)) ||
+         HasUnsizedNode(doc);
 }
 
 std::string PrintErrorMessage(const std::string& description) {

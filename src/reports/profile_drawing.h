@@ -18,6 +18,7 @@ struct ProfileFrame {
   double left = 0, top = 0, width = 0, height = 0;  // the plot area
   double maxDistance = 1;                           // in the user's unit
   double lowPressure = 0, highPressure = 1;
+  double distanceStep = 1, pressureStep = 1;  // between the marks on the axes
   double X(double distance) const noexcept;
   double Y(double pressure) const noexcept;
 };

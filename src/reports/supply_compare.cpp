@@ -9,7 +9,7 @@
 #include "edit/project.h"
 #include "project/document.h"
 #include "project/project_state.h"
-#include "sizing/program_state.h"
+#include "sizing/network_calculation.h"
 #include "sizing/tables.h"
 #include "sizing/units.h"
 
@@ -73,10 +73,7 @@ OptionComparison CompareOption(const pugi::xml_document& project, const EFVCatal
   ReadSettings(copy.Doc(), out);
   out.current = !option.settings || SupplyText(copy.Doc()) == SupplyText(project);
   if (!option.Applicable()) return out;
-  ProgramState state;
-  state.EFVCollection = catalog;
-  DeriveStateFromDocument(copy.Doc(), state);
-  out.result = CalculateProject(copy.Doc(), state);
+  out.result = Calculate(copy.Doc(), catalog, {});
   out.materials = MaterialLengths(out.result);
   out.lowest = LowestOf(out.result);
   return out;

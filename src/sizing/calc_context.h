@@ -1,13 +1,12 @@
-// What the sizing procedures share while they run: the program state and the
-// project's root, whose settings apply also to nodes of the trip document.
+// The project's supply settings as the calculation reads them, and what
+// the walk from a run to its gas source reads them with.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <pugixml.hpp>
 #include <string>
 
-#include "sizing/program_state.h"
+#include "efv/efv_catalog.h"
 
 namespace cv {
 
@@ -26,34 +25,14 @@ struct SupplyValues {
   double aHigh = 0;  // HighSupplyAllowablePressureDrop
 };
 
-// The step-by-step calculation on the document (the traced one, and the one
-// for documents the flat model does not hold) visits every state of the
-// upsizing order; on a deep path their number grows exponentially, so its
-// work is bounded to keep the window answering. The calculation on the
-// model skips the stretches of the order that cannot pass and needs no bound.
-inline long SizingTestBound(size_t nodes) { return 400'000 + 100 * static_cast<long>(nodes); }
-
+// What the walk over the document needs: the catalogue of the EFVs on the
+// path, the project's root and the loads the runs carry.
 struct CalcContext {
-  ProgramState& state;
+  const EFVCatalog& catalog;
   pugi::xml_node projectRoot;
-  // The run SizeRunByMethod is sizing; only its size may be emptied when
-  // nothing on its path can grow.
-  pugi::xml_node sizingNode;
-  // The loads the runs carry in the normal pass; the trip-flow pass reads
-  // its trip flows from its document.
   const CarriedLoads* carried = nullptr;
   // The supply settings do not change during a calculation: read once.
   mutable std::optional<SupplyValues> supply = std::nullopt;
-  // The runs tested in this pass so far, and how many it may test.
-  long tests = 0;
-  long testBound = SizingTestBound(0);
-
-  // Writes the line the callable builds, which is built only while the
-  // trace is on: sizing runs far more often untraced.
-  template <typename BuildLine>
-  void Trace(BuildLine&& line) const {
-    if (state.DebugMode) state.Log.Write(line());
-  }
 };
 
 // The supply settings, read from the project root on first use.

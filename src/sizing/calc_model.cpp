@@ -10,6 +10,7 @@
 #include "project/document.h"
 #include "sizing/input_checks.h"
 #include "sizing/network_calculation.h"
+#include "sizing/pressure_drop.h"
 #include "sizing/tables.h"
 
 namespace cv {
@@ -47,129 +48,111 @@ RunKind KindOf(std::string_view appliance) {
   return RunKind::Appliance;
 }
 
-// The fields of a node found in one walk over its children: for each name
-// the first element, searched up to the first SystemNode as FindField does.
-// Only a field of one plain text piece without surrounding white space is
-// read here; any other layout is left to the calculation on the document.
-enum Field {
-  kDescription,
-  kLoad,
-  kLength,
-  kMaterial,
-  kSize,
-  kAppliance,
-  kFixed,
-  kSupply,
-  kDrop,
-  kDelivered,
-  kModel,
-  kFieldCount
-};
 constexpr const char* kFieldNames[kFieldCount] = {
     "description",       "load",           "length",
     "material",          "materialSize",   "appliance",
     "materialSizeFixed", "SupplyPressure", "PressureDrop",
     "DeliveredPressure", "ModelNumber"};
 
-bool IsPlainText(pugi::xml_node field) {
-  const pugi::xml_node piece = field.first_child();
-  if (!piece) return true;
-  if (piece.next_sibling() || piece.type() != pugi::node_pcdata) return false;
-  const std::string_view text = piece.value();
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  return text.empty() || (!blank(text.front()) && !blank(text.back()));
-}
+// The fields of an element found in one walk over its children: for each
+// name the first element, searched up to the first SystemNode as FindField
+// does. The SystemNodes among the children are collected.
+using Fields = std::array<pugi::xml_node, kFieldCount>;
 
-// False when the element holds a field the model does not read faithfully,
-// or elements nested in any field.
-bool ReadFields(pugi::xml_node element, pugi::xml_node (&fields)[kFieldCount]) {
-  bool pastFields = false;
+Fields ReadFields(pugi::xml_node element) {
+  Fields fields{};
   int expected = 0;
   for (pugi::xml_node child : element.children()) {
     if (child.type() != pugi::node_element) continue;
     const char* name = child.name();
-    if (std::strcmp(name, kSystemNodeName) == 0) {
-      pastFields = true;
-      continue;
-    }
-    for (pugi::xml_node inner : child.children())
-      if (inner.type() == pugi::node_element) return false;
-    if (pastFields) continue;
+    if (std::strcmp(name, kSystemNodeName) == 0) break;
     // Fields usually stand in the order of a new node's: try the next one
     // of that order first.
     int f = std::strcmp(name, kFieldNames[expected]) == 0 ? expected : 0;
     while (f < kFieldCount && std::strcmp(name, kFieldNames[f]) != 0) ++f;
     expected = f + 1 < kFieldCount ? f + 1 : 0;
-    if (f == kFieldCount || fields[f]) continue;
-    if (!IsPlainText(child)) return false;
-    fields[f] = child;
+    if (f < kFieldCount && !fields[f]) fields[f] = child;
   }
-  return true;
+  return fields;
 }
 
 std::string_view TextOf(pugi::xml_node field) { return field.text().get(); }
 
+bool HoldsSystemNode(pugi::xml_node element) {
+  return IsSystemNode(element) ||
+         element.find_node([](pugi::xml_node n) { return IsSystemNode(n); });
+}
+
+// A field of more than one plain text may hide a SystemNode.
+bool HidesSystemNode(pugi::xml_node field) {
+  const pugi::xml_node only = field.first_child();
+  if (!only || (only.type() == pugi::node_pcdata && !only.next_sibling())) return false;
+  return HoldsSystemNode(field);
+}
+
+bool InputFault(const Fields& f, RunKind kind) {
+  const auto faulty = [&](Field field) {
+    const auto value = TryParseNumber(TextOf(f[field]));
+    return !f[field] || !value || !(*value >= 0 && *value <= kMaxRunQuantity);
+  };
+  return faulty(kLength) || !f[kAppliance] || (kind == RunKind::Appliance && faulty(kLoad));
+}
+
 class ModelReader {
  public:
-  ModelReader(CalcModel& m, const ProgramState& state) : m_(m), state_(state) {}
+  ModelReader(CalcModel& m, const EFVCatalog& catalog) : m_(m), catalog_(catalog) {}
 
-  // Adds the node and its subtree; false when the model cannot hold it.
-  bool AddSubtree(pugi::xml_node root) {
+  // Adds the root's subtree in document order, without recursion.
+  void AddSubtree(pugi::xml_node root) {
     struct Frame {
       pugi::xml_node element;
-      int index;
+      int parent;
       int depth;
     };
     std::vector<Frame> stack;
-    int lastTopLevel = -1;
     for (pugi::xml_node child : root.children(kSystemNodeName)) stack.push_back({child, -1, 1});
     std::reverse(stack.begin(), stack.end());
     std::vector<int> lastChild;
+    int lastTopLevel = -1;
     while (!stack.empty()) {
-      const Frame frame = stack.back();
+      const auto [element, parent, depth] = stack.back();
       stack.pop_back();
-      if (frame.depth > kMaxNetworkDepth) return false;
       const int i = m_.Count();
-      if (!AddNode(frame.element, frame.index)) return false;
+      m_.depth = std::max(m_.depth, depth);
+      AddNode(element, parent);
       lastChild.push_back(-1);
-      int& previous = frame.index < 0 ? lastTopLevel : lastChild[frame.index];
+      int& previous = parent < 0 ? lastTopLevel : lastChild[parent];
       if (previous >= 0)
         m_.nextSibling[previous] = i;
-      else if (frame.index >= 0)
-        m_.firstChild[frame.index] = i;
+      else if (parent >= 0)
+        m_.firstChild[parent] = i;
+      else
+        m_.firstTop = i;
       previous = i;
       const size_t mark = stack.size();
-      for (pugi::xml_node child : frame.element.children(kSystemNodeName))
-        stack.push_back({child, i, frame.depth + 1});
+      for (pugi::xml_node child : element.children(kSystemNodeName))
+        stack.push_back({child, i, depth + 1});
       std::reverse(stack.begin() + static_cast<long>(mark), stack.end());
     }
-    return true;
   }
 
-  int firstTopLevel = -1;
-
  private:
-  bool AddNode(pugi::xml_node e, int parent) {
-    pugi::xml_node f[kFieldCount];
-    if (!ReadFields(e, f) || !e.first_attribute()) return false;
-    for (Field required :
-         {kDescription, kLoad, kLength, kMaterial, kSize, kAppliance, kSupply, kDrop, kDelivered})
-      if (!f[required]) return false;
+  void AddNode(pugi::xml_node e, int parent) {
+    const Fields f = ReadFields(e);
+    uint16_t missing = 0;
+    for (int k = 0; k < kFieldCount; ++k)
+      if (!f[k] && k != kFixed && k != kModel) missing |= static_cast<uint16_t>(1u << k);
     const RunKind kind = KindOf(TextOf(f[kAppliance]));
-    // A fitting's load is a total the calculation writes before reading it.
-    const auto loadValue =
-        kind == RunKind::Appliance ? TryParseNumber(TextOf(f[kLoad])) : std::optional(0.0);
-    const auto lengthValue = TryParseNumber(TextOf(f[kLength]));
-    // Out of range, the calculation on the document refuses it by name.
-    const auto inRange = [](double v) { return v >= 0 && v <= kMaxRunQuantity; };
-    if (!loadValue || !lengthValue || !inRange(*loadValue) || !inRange(*lengthValue)) return false;
-
+    if (kind == RunKind::EFV && !f[kModel]) missing |= 1u << kModel;
+    m_.inputFault.push_back(InputFault(f, kind));
+    for (pugi::xml_node field : f)
+      if (field && HidesSystemNode(field)) m_.stray = true;
+    m_.missing.push_back(missing);
+    m_.anyMissing = m_.anyMissing || missing != 0;
+    m_.fields.runs.push_back(f);
     const int i = m_.Count();
-    if (parent < 0 && firstTopLevel < 0) firstTopLevel = i;
     m_.element.push_back(e);
-    m_.loadField.push_back(f[kLoad]);
-    m_.sizeField.push_back(f[kSize]);
-    m_.pressureFields.push_back({f[kSupply], f[kDrop], f[kDelivered]});
+    m_.hasId.push_back(e.first_attribute() ? 1 : 0);
     m_.id.push_back(e.first_attribute().value());
     m_.parent.push_back(parent);
     m_.firstChild.push_back(-1);
@@ -177,33 +160,25 @@ class ModelReader {
     m_.kind.push_back(kind);
     const std::string_view materialText = TextOf(f[kMaterial]);
     m_.material.push_back(materialText == kCorvanta ? 0 : materialText == kPipe ? 1 : -1);
-    m_.length.push_back(*lengthValue);
-    m_.fixed.push_back(f[kFixed] && TextOf(f[kFixed]) == "1");
-    m_.values.load.push_back(*loadValue);
-    m_.values.flow.push_back(*loadValue);
+    // The input checks have read every length and appliance load.
+    m_.length.push_back(TryParseNumber(TextOf(f[kLength])).value_or(0));
+    const double load =
+        kind == RunKind::Appliance ? TryParseNumber(TextOf(f[kLoad])).value_or(0) : 0;
+    m_.fixed.push_back(TextOf(f[kFixed]) == "1");
+    m_.values.load.push_back(load);
+    m_.values.flow.push_back(load);
     m_.values.size.push_back(SizeCodeOf(TextOf(f[kSize])));
-    m_.values.sizeWritten.push_back(0);
-    m_.loadSum.push_back(0);
-
     const bool regulatorAbove =
         parent >= 0 && (m_.kind[parent] == RunKind::Regulator || m_.regulatorAbove[parent]);
     m_.regulatorAbove.push_back(regulatorAbove);
-    const EFVParameters* efv = nullptr;
-    std::string model;
-    if (kind == RunKind::EFV) {
-      if (!f[kModel]) return false;
-      model = TextOf(f[kModel]);
-      if (!state_.EFVCollection.Contains(model)) return false;
-      efv = &state_.EFVCollection.Get(model);
-    }
-    m_.efv.push_back(efv);
-    m_.efvModel.push_back(std::move(model));
+    const std::string model(TextOf(f[kModel]));
+    m_.efv.push_back(kind == RunKind::EFV && catalog_.Contains(model) ? &catalog_.Get(model)
+                                                                      : nullptr);
     m_.upstreamEfv.push_back(kind == RunKind::EFV ? i : parent >= 0 ? m_.upstreamEfv[parent] : -1);
-    return true;
   }
 
   CalcModel& m_;
-  const ProgramState& state_;
+  const EFVCatalog& catalog_;
 };
 
 void RankIds(CalcModel& m) {
@@ -221,32 +196,75 @@ void RankIds(CalcModel& m) {
 
 }  // namespace
 
-std::optional<CalcModel> ReadCalcModel(const pugi::xml_document& doc, ProgramState& state) {
-  try {
-    CalcModel m;
-    m.root = ProjectRoot(doc);
-    // Runs outside the one root would be sized too, step by step.
-    pugi::xml_node rootFields[kFieldCount];
-    if (m.root != doc.first_child() || m.root.next_sibling() || !ReadFields(m.root, rootFields) ||
-        !rootFields[kLoad])
-      return std::nullopt;
-    m.rootLoadField = rootFields[kLoad];
-    CalcContext ctx{state, m.root, {}};
-    m.supply = ReadSupplyValues(ctx);
-    m.naturalGas = m.supply.gasType == kNaturalGas;
-    m.knownGas = m.naturalGas || m.supply.gasType == kPropane;
-    ModelReader reader(m, state);
-    if (!reader.AddSubtree(m.root)) return std::nullopt;
-    m.firstTop = reader.firstTopLevel;
-    std::unordered_map<std::string_view, int> firstById(static_cast<size_t>(m.Count()));
-    m.firstWithId.resize(m.id.size());
-    for (int i = 0; i < m.Count(); ++i)
-      m.firstWithId[i] = firstById.emplace(m.id[i], i).first->second;
-    RankIds(m);
-    return m;
-  } catch (const CvError&) {
-    return std::nullopt;
+CalcModel ReadCalcModel(const pugi::xml_document& doc, const EFVCatalog& catalog) {
+  CalcModel m;
+  m.root = ProjectRoot(doc);
+  for (pugi::xml_node top : doc.children())
+    if (top != m.root && HoldsSystemNode(top)) m.stray = true;
+  const Fields rootFields = ReadFields(m.root);
+  m.fields.rootLoad = rootFields[kLoad];
+  m.fields.rootDescription = rootFields[kDescription];
+  ModelReader reader(m, catalog);
+  reader.AddSubtree(m.root);
+  const size_t n = m.element.size();
+  m.values.sizeWritten.assign(n, 0);
+  m.values.loadWritten.assign(n, 0);
+  m.values.pressure.assign(n, {0, 0, 0});
+  m.values.pressuresWritten.assign(n, 0);
+  std::unordered_map<std::string_view, int> firstById(n);
+  m.firstWithId.resize(n);
+  for (int i = 0; i < m.Count(); ++i)
+    m.firstWithId[i] = firstById.emplace(m.id[i], i).first->second;
+  RankIds(m);
+  return m;
+}
+
+FieldTable ReadFieldTable(const pugi::xml_document& doc) {
+  FieldTable table;
+  const pugi::xml_node root = ProjectRoot(doc);
+  table.rootLoad = ReadFields(root)[kLoad];
+  std::vector<pugi::xml_node> stack;
+  for (pugi::xml_node child : root.children(kSystemNodeName)) stack.push_back(child);
+  std::reverse(stack.begin(), stack.end());
+  while (!stack.empty()) {
+    const pugi::xml_node element = stack.back();
+    stack.pop_back();
+    table.runs.push_back(ReadFields(element));
+    const size_t mark = stack.size();
+    for (pugi::xml_node child : element.children(kSystemNodeName)) stack.push_back(child);
+    std::reverse(stack.begin() + static_cast<long>(mark), stack.end());
   }
+  return table;
+}
+
+bool HoldsEFV(const CalcModel& m) {
+  for (int i = 0; i < m.Count(); ++i) {
+    m.Need(i, kAppliance);
+    if (m.kind[i] == RunKind::EFV) return true;
+  }
+  return false;
+}
+
+void CheckModelInputs(const CalcModel& m) {
+  if (m.depth > kMaxNetworkDepth)
+    Raise(kErrOutOfStack,
+          "the network nests more than " + std::to_string(kMaxNetworkDepth) + " runs deep");
+  if (m.stray)
+    Raise(kErrMissingElement,
+          "a SystemNode stands outside the network's tree; such a file cannot be sized");
+  for (int i = 0; i < m.Count(); ++i)
+    if (m.inputFault[i]) CheckRunInput(m.element[i]);
+}
+
+std::string_view CalcModel::Text(int i, Field f) const { return TextOf(fields.runs[i][f]); }
+
+void CalcModel::RaiseMissing(int i, Field f) const {
+  FieldView(element[i], kFieldNames[f]);
+  Raise(kErrMissingElement, std::string("missing element ") + kFieldNames[f]);
+}
+
+std::string CalcModel::SizeText(int i, int code) const {
+  return code == kSizeOther ? std::string(Text(i, kSize)) : std::string(SizeCodeText(code));
 }
 
 namespace {
@@ -261,19 +279,27 @@ void WriteText(pugi::xml_node field, std::string_view text) {
 
 void WriteNumber(pugi::xml_node field, double value) { WriteText(field, FormatNumber(value)); }
 
+void WritePressures(const std::array<pugi::xml_node, kFieldCount>& fields,
+                    const std::array<double, 3>& values, int count) {
+  for (int k = 0; k < count; ++k) WriteNumber(fields[kSupply + k], values[k]);
+}
+
 }  // namespace
 
-void WriteCalcModel(const CalcModel& m) {
-  WriteNumber(m.rootLoadField, m.rootLoadSum);
+void WriteRunValues(const CalcModel& m, const RunValues& v, const FieldTable& fields) {
+  if (v.rootLoadWritten) WriteNumber(fields.rootLoad, v.rootLoad);
   for (int i = 0; i < m.Count(); ++i) {
-    if (m.kind[i] != RunKind::Appliance) WriteNumber(m.loadField[i], m.loadSum[i]);
-    if (m.values.sizeWritten[i]) WriteText(m.sizeField[i], SizeCodeText(m.values.size[i]));
-    if (!m.hasPressures[i]) continue;
-    const auto& fields = m.pressureFields[i];
-    WriteNumber(fields[0], m.supplyPressure[i]);
-    WriteNumber(fields[1], m.pressureDrop[i]);
-    WriteNumber(fields[2], m.deliveredPressure[i]);
+    const auto& f = fields.runs[i];
+    if (v.loadWritten[i]) WriteNumber(f[kLoad], v.load[i]);
+    if (v.sizeWritten[i]) WriteText(f[kSize], m.SizeText(i, v.size[i]));
+    WritePressures(f, v.pressure[i], v.pressuresWritten[i]);
   }
+}
+
+void WriteCalcModel(const CalcModel& m) {
+  WriteRunValues(m, m.values, m.fields);
+  for (int i = 0; i < m.Count() && i < static_cast<int>(m.hasPressures.size()); ++i)
+    WritePressures(m.fields.runs[i], m.pressure[i], m.hasPressures[i]);
 }
 
 }  // namespace cv

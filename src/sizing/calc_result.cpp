@@ -8,9 +8,8 @@
 #include "project/document.h"
 #include "project/project_state.h"
 #include "sizing/carried_loads.h"
-#include "sizing/network_calculation.h"
 #include "sizing/pressure_drop.h"
-#include "sizing/run_sizing.h"
+#include "sizing/run_limits.h"
 #include "sizing/stored_drops.h"
 
 namespace cv {
@@ -68,7 +67,7 @@ void MarkPassStops(CalcResult& result) {
     const auto found = firstById.find(id);
     return found == firstById.end() ? nullptr : &result.runs[found->second];
   };
-  for (const ProgramState::SizingFailure& failure : result.failures) {
+  for (const SizingFailure& failure : result.failures) {
     RunResult* stop = find(failure.nodeId);
     if (!stop) continue;
     Mark(*stop, RunStatus::Failed, failure.message);
@@ -136,7 +135,7 @@ std::vector<std::string> CalcResult::UnsizedRunIds() const {
 }
 
 CalcResult ReadCalcResult(const pugi::xml_document& doc, bool dualSystem,
-                          std::vector<ProgramState::SizingFailure> failures) {
+                          std::vector<SizingFailure> failures) {
   CalcResult result;
   const pugi::xml_node root = ProjectRoot(doc);
   result.method = FindField(root, "calculationType").child_value();
@@ -151,11 +150,6 @@ CalcResult ReadCalcResult(const pugi::xml_document& doc, bool dualSystem,
   MarkPassStops(result);
   MarkBrokenLimits(doc, dualSystem, result);
   return result;
-}
-
-CalcResult CalculateProject(pugi::xml_document& project, ProgramState& state) {
-  CalculateNetwork(project, state);
-  return ReadCalcResult(project, IsDualSystem(project), state.SizingFailures);
 }
 
 }  // namespace cv

@@ -9,9 +9,18 @@
 #include <string_view>
 #include <vector>
 
-#include "sizing/program_state.h"
-
 namespace cv {
+
+struct ProgramState;
+
+// A run a sizing pass could not size, with the message that named it. A
+// failure ends its pass: the runs that pass had still to size are listed
+// with it.
+struct SizingFailure {
+  std::string nodeId;
+  std::string message;
+  std::vector<std::string> notReached = {};
+};
 
 enum class RunStatus : unsigned char {
   Sized,
@@ -45,7 +54,7 @@ struct CalcResult {
   std::vector<RunResult> runs;  // document order
   // Where the sizing passes stopped: with the document, all the statuses
   // follow from them (an undo step keeps only these).
-  std::vector<ProgramState::SizingFailure> failures;
+  std::vector<SizingFailure> failures;
 
   size_t UnsizedCount() const noexcept;
   bool AllSized() const noexcept { return UnsizedCount() == 0; }
@@ -56,9 +65,10 @@ struct CalcResult {
 // runs they stopped at and the runs they did not reach; every other
 // appliance and regulator is judged on its final sizes against its limit.
 CalcResult ReadCalcResult(const pugi::xml_document& doc, bool dualSystem,
-                          std::vector<ProgramState::SizingFailure> failures);
+                          std::vector<SizingFailure> failures);
 
-// Calculates the project (CalculateNetwork) and returns its result.
+// Calculates the project with the program's catalogue, trace settings and
+// message sink (Calculate), and returns its result.
 CalcResult CalculateProject(pugi::xml_document& project, ProgramState& state);
 
 }  // namespace cv

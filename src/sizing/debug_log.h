@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "sizing/calc_trace.h"
+
 namespace cv {
 
-class DebugLog {
+class DebugLog : public CalcTrace {
  public:
   // The file the trace goes to; empty: no file, restarts and writes do
   // nothing.
@@ -18,12 +20,12 @@ class DebugLog {
   // is off an existing plain file is deleted. Nothing else is unlinked.
   void Restart(bool debugMode, const std::string& projectPath);
   // Only the line numbers restart (each sizing pass counts from 0).
-  void RestartNumbering() noexcept { lineNumber_ = 0; }
+  void RestartNumbering() override { lineNumber_ = 0; }
 
   // Appends "N) message" with CR LF and counts the line. Callers test
   // DebugMode first. A write, or a close, that fails (a full disk, a
   // folder at the path) fails with error 75.
-  void Write(const std::string& message);
+  void Write(const std::string& message) override;
 
   int LineNumber() const noexcept { return lineNumber_; }
 

@@ -26,11 +26,9 @@ void CheckQuantity(pugi::xml_node node, const char* field) {
 
 }  // namespace
 
-void CheckRunInputs(const pugi::xml_document& project) {
-  for (pugi::xml_node node : AllSystemNodes(project)) {
-    CheckQuantity(node, "length");
-    if (CarriesOwnLoad(FieldView(node, "appliance"))) CheckQuantity(node, "load");
-  }
+void CheckRunInput(pugi::xml_node node) {
+  CheckQuantity(node, "length");
+  if (CarriesOwnLoad(FieldView(node, "appliance"))) CheckQuantity(node, "load");
 }
 
 }  // namespace cv

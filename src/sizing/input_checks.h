@@ -10,10 +10,10 @@ namespace cv {
 // building comes near, and the pressures stay finite below it.
 inline constexpr double kMaxRunQuantity = 1e9;
 
-// Fails with error 5, naming the node and the field, when a run's length or
-// an appliance's load is negative or above kMaxRunQuantity (text that is
-// not a number fails with error 13). Fittings' loads are not read: the
-// calculation writes them.
-void CheckRunInputs(const pugi::xml_document& project);
+// Fails with error 5, naming the node and the field, when the run's length
+// or an appliance's load is negative or above kMaxRunQuantity (text that is
+// not a number fails with error 13, a missing field or appliance with 91).
+// Fittings' loads are not read: the calculation writes them.
+void CheckRunInput(pugi::xml_node node);
 
 }  // namespace cv

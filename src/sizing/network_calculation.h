@@ -5,8 +5,13 @@
 #pragma once
 
 #include <pugixml.hpp>
+#include <string>
 
-#include "sizing/program_state.h"
+#include "core/messages.h"
+#include "efv/efv_catalog.h"
+#include "sizing/calc_result.h"
+#include "sizing/calc_trace.h"
+#include "sizing/debug_log.h"
 
 namespace cv {
 
@@ -14,22 +19,32 @@ namespace cv {
 // building comes near it, and the walks over the tree recurse.
 inline constexpr int kMaxNetworkDepth = 2000;
 
-// Recalculates the project document in place. A run that cannot be sized
-// ends its pass after the message (LastSizingFailed is then set); any other
-// failure propagates as CvError, with what was written staying written.
-void CalculateNetwork(pugi::xml_document& project, ProgramState& state);
-// The same calculation step by step on the document, reading and writing
-// text at every step: the one that traces, and the one that fails where a
-// document's faults must make it fail.
-void CalculateNetworkOnDocument(pugi::xml_document& project, ProgramState& state);
+struct CalcOptions {
+  CalcTrace* trace = nullptr;  // none: the calculation is not traced
+  // Where a traced calculation saves the trip-flow pass's copy of the
+  // project; empty: nowhere.
+  std::string tripDocumentPath;
+  // Where the sizing failures are shown; none: they are only returned.
+  MessageSink* messages = nullptr;
+  // Visits the upsizing order state by state, never searching it: the
+  // plain order the search must agree with, for tests and measurements.
+  bool visitEveryState = false;
+};
+
+// Recalculates the project document in place, writes the results into it
+// and returns them. A run that cannot be sized ends its pass after the
+// message; any other failure propagates as CvError, with what was written
+// staying written.
+CalcResult Calculate(pugi::xml_document& project, const EFVCatalog& catalog,
+                     const CalcOptions& options);
+
+// Starts the trace file of a calculation afresh, so that it holds both
+// passes; with tracing off an old trace goes.
+void StartTrace(DebugLog& log, bool tracing, const std::string& projectPath);
 
 // Total load at and below a node; fittings, regulators and EFVs carry only
-// the loads below them. AccumulateLoads also writes those totals (and the
-// root's load); AddLoads only reads.
-double AccumulateLoads(pugi::xml_node node);
+// the loads below them. Reads the document only.
 double AddLoads(pugi::xml_node node);
-
-bool IsTerminatingNode(pugi::xml_node node) noexcept;
 
 // Where the trace keeps the trip-flow document of a project: beside it,
 // named after it with the extension replaced (house.cv: house_Trip.xml).

@@ -24,12 +24,6 @@ constexpr double kPipeFlowConstant = 2313.0;
 constexpr double kPipeDiameterExponent = 2.623;
 constexpr double kPipeFlowExponent = 0.541;
 
-double Checked(double value) {
-  if (std::isnan(value)) Raise(kErrInvalidArgument, "pressure drop of a negative load");
-  if (std::isinf(value)) Raise(kErrOverflow, "pressure drop too large");
-  return value;
-}
-
 int CheckedSizeIndex(std::string_view size, std::string_view material) {
   const int i = SizeIndexOf(size, material);
   if (i < 0)
@@ -41,16 +35,15 @@ int CheckedSizeIndex(std::string_view size, std::string_view material) {
 double NodeSegmentDrop(pugi::xml_node node, const CalcContext& ctx) {
   const double length = FieldNumber(node, "length");
   double load = FieldNumber(node, "load");
-  if (ctx.carried && !ctx.state.TripFlowPass) load = ctx.carried->Of(node);
+  if (ctx.carried) load = ctx.carried->Of(node);
   const std::string_view material = FieldView(node, "material");
   const std::string_view size = FieldView(node, "materialSize");
   const std::string gasType = RootAttributeText(ctx.projectRoot, kAttrGasType);
   double dp = LawPressureDrop(load, length, material, size, gasType);
   if (FieldView(node, "appliance") == "EFV") {
-    const EFVParameters& efv = ctx.state.EFVCollection.Get(FieldView(node, "ModelNumber"));
-    dp += ctx.state.TripFlowPass ? efv.TripPresDrop : efv.NormalPresDrop;
+    dp += ctx.catalog.Get(FieldView(node, "ModelNumber")).NormalPresDrop;
   }
-  return Round2(Checked(dp));
+  return Round2(CheckedDrop(dp));
 }
 
 bool IsRegulator(pugi::xml_node node) { return FieldView(node, "appliance") == "Regulator"; }
@@ -62,6 +55,12 @@ void WritePressures(pugi::xml_node node, double supply, double drop, double deli
 }
 
 }  // namespace
+
+double CheckedDrop(double value) {
+  if (std::isnan(value)) Raise(kErrInvalidArgument, "pressure drop of a negative load");
+  if (std::isinf(value)) Raise(kErrOverflow, "pressure drop too large");
+  return value;
+}
 
 const SupplyValues& ReadSupplyValues(const CalcContext& ctx) {
   if (ctx.supply) return *ctx.supply;
@@ -91,7 +90,7 @@ double LawPressureDrop(double load, double length, std::string_view material, st
   if (material == kCorvanta) {
     const CsstFlowConstant& k = kCsstFlowConstants[CheckedSizeIndex(size, material)];
     const double flow = natural ? q : q / kTubingPropaneDivisor;
-    return Checked(k.c * std::pow(flow, k.n) * length);
+    return CheckedDrop(k.c * std::pow(flow, k.n) * length);
   }
   if (material == kPipe) {
     const double d = kPipeInsideDiameters[CheckedSizeIndex(size, material)];
@@ -99,7 +98,7 @@ double LawPressureDrop(double load, double length, std::string_view material, st
     const double flow = natural ? q : q / kPipePropaneDivisor;
     const double base = std::pow(gasFactor, kPipeFlowExponent) * flow /
                         (kPipeFlowConstant * std::pow(d, kPipeDiameterExponent));
-    return Checked(std::pow(base, 1 / kPipeFlowExponent) * length);
+    return CheckedDrop(std::pow(base, 1 / kPipeFlowExponent) * length);
   }
   return 0;
 }
@@ -154,22 +153,6 @@ bool IsApplianceOrRegulator(pugi::xml_node element) {
 
 bool IsHighPressureSideNode(pugi::xml_node element) {
   return IsSystemNode(element) && (IsRegulator(element) || !HasRegulatorAncestor(element));
-}
-
-double HighSideLoadTotal(pugi::xml_node element) {
-  double total = 0;
-  for (pugi::xml_node child : element.children(kSystemNodeName))
-    if (!HasRegulatorAncestor(child)) total += HighSideLoadTotal(child);
-  if (IsSystemRoot(element)) {
-    SetFieldText(element, "load", FormatNumber(total));
-    return total;
-  }
-  const std::string kind = FieldText(element, "appliance");
-  if (kind == "Tee" || kind == "Manifold")
-    SetFieldText(element, "load", FormatNumber(total));
-  else
-    total += FieldNumber(element, "load");
-  return total;
 }
 
 }  // namespace cv

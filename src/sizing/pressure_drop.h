@@ -16,6 +16,10 @@ namespace cv {
 double LawPressureDrop(double load, double length, std::string_view material, std::string_view size,
                        std::string_view gasType);
 
+// A drop as the law gives it: error 5 for not-a-number (a negative load),
+// 6 for an overflow.
+double CheckedDrop(double value);
+
 // segmentOnly: the node's rounded drop, EFV drop included; nothing written.
 // Otherwise the rounded cumulative drop from the node's source, writing
 // SupplyPressure, PressureDrop and DeliveredPressure of the node and of
@@ -25,8 +29,5 @@ double PressureDropToSource(pugi::xml_node node, bool segmentOnly, const CalcCon
 bool HasRegulatorAncestor(pugi::xml_node node);
 bool IsApplianceOrRegulator(pugi::xml_node element);
 bool IsHighPressureSideNode(pugi::xml_node element);
-// Total load of the high-pressure side under the element, written into
-// tees, manifolds and the root.
-double HighSideLoadTotal(pugi::xml_node element);
 
 }  // namespace cv

@@ -1,6 +1,6 @@
 #include "supply/supply_boxes.h"
 
-#include "sizing/run_sizing.h"
+#include "sizing/run_limits.h"
 
 namespace cv {
 

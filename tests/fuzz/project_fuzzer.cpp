@@ -32,12 +32,12 @@ std::string workbookPath;
 
 // Loads, calculates and serialises; false when the project is refused or
 // its calculation fails, which is a sound answer to a wrong input.
-bool Calculate(std::string_view text, pugi::xml_document& doc, cv::ProgramState& state) {
-  state.EFVCollection = *catalog;
+bool Calculate(std::string_view text, pugi::xml_document& doc, cv::CalcResult& result) {
   if (!cv::LoadDocumentText(doc, text)) return false;
   try {
+    cv::ProgramState state;
     cv::DeriveStateFromDocument(doc, state);
-    cv::CalculateNetwork(doc, state);
+    result = cv::Calculate(doc, *catalog, {});
   } catch (const cv::CvError&) {
     return false;
   }
@@ -55,15 +55,17 @@ void CheckStoredNumbers(const pugi::xml_document& doc, const std::string& text) 
       if (broken(node, field)) Fail("a stored number is not finite", text);
 }
 
-void WriteReports(const pugi::xml_document& doc, const cv::ProgramState& state) {
+void WriteReports(const pugi::xml_document& doc, const cv::CalcResult& result) {
   try {
+    cv::ProgramState state;
+    state.EFVCollection = *catalog;
     cv::UpdateMaterialList(doc, state);
     const cv::CalculationTable table = cv::BuildCalculationTable(doc);
     const bool metric = cv::IsMetricTable(doc);
     cv::CalculationTableText(table, metric);
     cv::ExportCalculationTable(table, metric, workbookPath, "Calculations",
                                cv::ProjectSheetRows(doc, {"fuzz.cv", "", 0}));
-    cv::CalcResultJson(cv::ReadCalcResult(doc, cv::IsDualSystem(doc), state.SizingFailures));
+    cv::CalcResultJson(result);
   } catch (const cv::CvError&) {
     // A value the reports cannot show is reported to the user.
   }
@@ -84,15 +86,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   pugi::xml_document doc;
-  cv::ProgramState state;
-  if (!Calculate(input, doc, state)) return 0;
+  cv::CalcResult result;
+  if (!Calculate(input, doc, result)) return 0;
   const std::string saved = cv::SerializeDocument(doc);
   CheckStoredNumbers(doc, saved);
-  WriteReports(doc, state);
+  WriteReports(doc, result);
 
   pugi::xml_document again;
-  cv::ProgramState againState;
-  if (!Calculate(saved, again, againState))
+  cv::CalcResult againResult;
+  if (!Calculate(saved, again, againResult))
     Fail("the saved text does not load again or cannot be recalculated", saved);
   if (cv::SerializeDocument(again) != saved)
     Fail("recalculating the saved text changes it",

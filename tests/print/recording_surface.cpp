@@ -9,7 +9,7 @@ namespace cvtest {
 void RecordingSurface::Record(Drawn::Kind kind, const std::string& text, double x, double y,
                               double x2, double y2) {
   items_.push_back(
-      {kind, text, x, y, x2, y2, fontName_, fontSize_, document_, page_, orientation_});
+      {kind, text, x, y, x2, y2, fontName_, fontSize_, document_, page_, orientation_, ink_});
   pageUsed_ = true;
 }
 
@@ -44,6 +44,7 @@ void RecordingSurface::NewPage() {
 void RecordingSurface::EndDocument() {
   ++documentsEnded_;
   ++document_;
+  ink_ = cv::kDiagramInk;
   pageBreaks_.push_back(-1);
   page_ = -1;
   NewPage();

@@ -23,6 +23,7 @@ struct Drawn {
   int document = 0;  // counted from 0
   int page = 0;      // within the document, from 0
   cv::PageOrientation orientation = cv::PageOrientation::Portrait;
+  cv::Colour ink = cv::kDiagramInk;
 };
 
 class RecordingSurface : public cv::PrintSurface {
@@ -37,6 +38,7 @@ class RecordingSurface : public cv::PrintSurface {
     if (!pageUsed_) orientation_ = orientation;
   }
   void SetFontName(const std::string& name) override { fontName_ = name; }
+  void SetInk(cv::Colour colour, double) override { ink_ = colour; }
   void SetFontSize(double points) override { fontSize_ = points; }
   // No test reads the emphasis.
   void SetFontBold(bool) override {}
@@ -96,6 +98,7 @@ class RecordingSurface : public cv::PrintSurface {
   int documentsEnded_ = 0;
   cv::PageOrientation orientation_ = cv::PageOrientation::Portrait;
   cv::PageOrientation pending_ = cv::PageOrientation::Portrait;
+  cv::Colour ink_ = cv::kDiagramInk;
 };
 
 }  // namespace cvtest

@@ -31,9 +31,9 @@ std::vector<SvgText> ParsedTexts(const std::string& svg) {
   return texts;
 }
 
-std::vector<std::string> FailedIds(const cv::ProgramState& state) {
+std::vector<std::string> FailedIds(const cv::CalcResult& result) {
   std::vector<std::string> ids;
-  for (const auto& failure : state.SizingFailures) ids.push_back(failure.nodeId);
+  for (const auto& failure : result.failures) ids.push_back(failure.nodeId);
   return ids;
 }
 
@@ -51,7 +51,7 @@ TEST(DiagramSvg, ExampleShowsEveryNodeOnceAndFailedRunsInRed) {
     const std::vector<pugi::xml_node> nodes = cv::AllSystemNodes(project.Doc());
     cv::SetFieldText(nodes[0], "description", "Tom's \"A\" <run> & more");
     project.Calculate();
-    const std::vector<std::string> failed = FailedIds(project.State());
+    const std::vector<std::string> failed = FailedIds(project.Result());
     EXPECT_EQ(failed.size(), c.failed);
     const std::vector<SvgText> texts =
         ParsedTexts(cv::DiagramSvg(cv::LayOutDiagram(project.Doc(), failed)));

@@ -38,12 +38,10 @@ TEST(PressureProfile, PointsReadTheStoredValuesAlongThePathAndTheDrawingShowsThe
     cvtest::TestProject project;
     ASSERT_EQ(cv::LoadDocumentFile(project.Doc(), cvtest::ExamplesDir() + "/" + c.example).status,
               cv::LoadStatus::Ok);
-    project.Calculate();
+    const cv::CalcResult result = project.Calculate();
     const bool dual = cv::IsDualSystem(project.Doc());
-    const std::vector<std::string> notSized =
-        cv::ReadCalcResult(project.Doc(), dual, project.State().SizingFailures).UnsizedRunIds();
     const cv::PressureProfile profile = cv::BuildPressureProfile(
-        project.Doc(), c.id, dual, cv::DocumentUnitSystem(project.Doc()), notSized);
+        project.Doc(), c.id, dual, cv::DocumentUnitSystem(project.Doc()), result);
     ASSERT_EQ(profile.points.size(), c.points);
     EXPECT_EQ(profile.points.front().id, c.source);
     EXPECT_EQ(profile.points.back().id, c.id);
@@ -60,7 +58,7 @@ TEST(PressureProfile, PointsReadTheStoredValuesAlongThePathAndTheDrawingShowsThe
       EXPECT_EQ(p.pressure, Stored(node, "DeliveredPressure"));
       EXPECT_EQ(p.drop, Stored(node, "PressureDrop"));
       EXPECT_EQ(p.size, project.Size(p.id));
-      EXPECT_EQ(p.sized, std::ranges::count(notSized, p.id) == 0);
+      EXPECT_EQ(p.status, std::ranges::find(result.runs, p.id, &cv::RunResult::id)->status);
       if (i == 1) {
         EXPECT_EQ(profile.points[0].pressure, Stored(node, "SupplyPressure"));
       }
@@ -85,6 +83,35 @@ TEST(PressureProfile, PointsReadTheStoredValuesAlongThePathAndTheDrawingShowsThe
           std::abs(line.node().attribute("y1").as_double() - limitY) < 0.1 &&
           line.node().attribute("y1").as_double() == line.node().attribute("y2").as_double();
     EXPECT_EQ(limitLines, 1u);
+  }
+}
+
+// Whatever keeps a run from being sized, its point says so in the JSON and
+// its label and the line to it are drawn red.
+TEST(PressureProfile, PointsCarryTheStatusOfTheirRun) {
+  cvtest::TestProject project;
+  ASSERT_EQ(cv::LoadDocumentFile(project.Doc(), cvtest::ExamplesDir() + "/house.cv").status,
+            cv::LoadStatus::Ok);
+  project.Calculate();
+  for (const cv::RunStatus status : {cv::RunStatus::Sized, cv::RunStatus::Failed,
+                                     cv::RunStatus::OutsideLimit, cv::RunStatus::NotReached}) {
+    const std::string text(cv::RunStatusText(status));
+    SCOPED_TRACE(text);
+    cv::CalcResult result = cv::ReadCalcResult(project.Doc(), false, {});
+    const auto lamp = std::ranges::find(result.runs, "1257", &cv::RunResult::id);
+    ASSERT_NE(lamp, result.runs.end());
+    lamp->status = status;
+    const cv::PressureProfile profile =
+        cv::BuildPressureProfile(project.Doc(), "1257", false, "English", result);
+    for (const cv::ProfilePoint& p : profile.points)
+      EXPECT_EQ(p.status, p.id == "1257" ? status : cv::RunStatus::Sized) << p.id;
+    EXPECT_NE(cv::PressureProfileJson(profile).find("\"status\": \"" + text + "\"}\n]}"),
+              std::string::npos);
+    pugi::xml_document svg;
+    ASSERT_TRUE(svg.load_string(cv::PressureProfileSvg(profile).c_str()));
+    const std::string label = "//text[text()='" + profile.points.back().description + "']/@fill";
+    EXPECT_EQ(svg.select_node(label.c_str()).attribute().value() == std::string("#cc0000"),
+              status != cv::RunStatus::Sized);
   }
 }
 

@@ -65,6 +65,7 @@ TEST_F(PressureReadings, RunsShowTheUnitOfTheirSideOrADash) {
     EXPECT_EQ(cv::PressureUnitCaption(texts.unit), c.unit);
     EXPECT_EQ(texts.dropFromSupply, c.drop);
     EXPECT_EQ(texts.delivered, c.delivered);
+    EXPECT_EQ(cv::ComputedPressures(project_.Doc()).Of(run), *c.delivered != '-');
   }
 }
 

@@ -25,6 +25,7 @@ TEST(NodeReading, ReadsDescriptionKindLoadSizeAndDeliveredPressure) {
        "Node, Range, 65 kBTU, 20A CSST, delivered 6.56 in WC"},
       {"Range", "65", "20A CSST", "6.564", false, false, "Node, Range, 65 kBTU, not sized"},
       {"Range", "65", "", "0", true, false, "Node, Range, 65 kBTU, not sized"},
+      {"Range", "65", "20A CSST", "", true, false, "Node, Range, 65 kBTU, 20A CSST"},
       {"Tee", "0", "25A CSST", "7", true, false, "Node, Tee, 25A CSST"},
       {"Dryer", "39.683201", "15A CSST", "4.02201", true, true,
        "Node, Dryer, 10 kCal, 15A CSST, delivered 10 mb"},

@@ -37,7 +37,7 @@ class ReportFiles : public ::testing::TestWithParam<ReportCase> {
     ASSERT_EQ(cv::LoadDocumentFile(doc, GetParam().project).status, cv::LoadStatus::Ok);
     state.EFVCollection.Load(GetParam().catalog);
     cv::DeriveStateFromDocument(doc, state);
-    cv::CalculateNetwork(doc, state);
+    cv::CalculateProject(doc, state);
   }
 
   pugi::xml_document doc;

@@ -4,6 +4,7 @@
 
 #include "project/document.h"
 #include "reports/price_list.h"
+#include "sizing/network_calculation.h"
 #include "sizing/tables.h"
 #include "support/files.h"
 
@@ -22,8 +23,6 @@ void Load(const std::string& example, Loaded& out) {
 // The project calculated after the supply panel wrote the preset (none:
 // its own settings), as a user sets it by hand.
 cv::CalcResult ByHand(const Loaded& loaded, int preset) {
-  cv::ProgramState state;
-  state.EFVCollection = loaded.catalog;
   pugi::xml_document copy;
   copy.reset(loaded.doc);
   if (preset >= 0) {
@@ -32,8 +31,7 @@ cv::CalcResult ByHand(const Loaded& loaded, int preset) {
     input.supplyPreset = preset;
     cv::ApplySupplySettings(copy, cv::EvaluateSupplyUpdate(input).settings);
   }
-  cv::DeriveStateFromDocument(copy, state);
-  return cv::CalculateProject(copy, state);
+  return cv::Calculate(copy, loaded.catalog, {});
 }
 
 // Each option sizes as the same settings set by hand; the presets a network

@@ -73,7 +73,7 @@ class PressureWalk : public ::testing::Test {
   pugi::xml_node Drop(pugi::xml_node parent, const std::string& id, const std::string& model) {
     return project_.Add(parent, {.id = id, .appliance = "EFV", .size = "10A CSST", .model = model});
   }
-  cv::CalcContext Context() { return {project_.State(), project_.Root(), {}}; }
+  cv::CalcContext Context() { return {project_.State().EFVCollection, project_.Root()}; }
   std::array<std::string, 3> Pressures(const std::string& id) {
     return {project_.Text(id, "SupplyPressure"), project_.Text(id, "PressureDrop"),
             project_.Text(id, "DeliveredPressure")};
@@ -101,12 +101,6 @@ TEST_F(PressureWalk, SegmentOnlyWritesNothingAndAgreesWithTheWalk) {
   EXPECT_EQ(Pressures("B"), (P{"0", "0", "0"}));
   cv::PressureDropToSource(project_.Node("B"), false, Context());
   EXPECT_EQ(project_.Text("B", "PressureDrop"), cv::FormatNumber(segment));
-}
-
-TEST_F(PressureWalk, TripPassAddsTheTripDropOfAnEFV) {
-  Drop(project_.Root(), "1", "D20");
-  project_.State().TripFlowPass = true;
-  EXPECT_EQ(cv::PressureDropToSource(project_.Node("1"), true, Context()), 2);
 }
 
 TEST_F(PressureWalk, SingleSystemRunBelowARegulatorStartsFromTheLowPressure) {
@@ -138,34 +132,6 @@ TEST_F(PressureWalk, UnknownMaterialStillAddsTheValveDrop) {
   cv::SetFieldText(run, "materialSize", "");
   cv::SetFieldText(run, "load", "500");
   EXPECT_EQ(cv::PressureDropToSource(run, true, Context()), 0.2);
-}
-
-TEST_F(PressureWalk, SettingsComeFromTheProjectAlsoForTheTripCopy) {
-  Drop(project_.Root(), "1", "D30");
-  pugi::xml_document copy;
-  copy.reset(project_.Doc());
-  pugi::xml_node copyRoot = cv::ProjectRoot(copy);
-  cv::SetRootAttributeText(copyRoot, cv::kAttrInternalLowSupplyPressure, "11");
-  pugi::xml_node copied = cv::FindSystemNodeById(copy, "1");
-  cv::PressureDropToSource(copied, false, Context());
-  EXPECT_EQ(cv::FieldText(copied, "DeliveredPressure"), "6.7");
-  EXPECT_EQ(Pressures("1"), (P{"0", "0", "0"}));  // writes stay in the copy
-}
-
-TEST(NodeTests, HighSideLoadStopsAtRegulators) {
-  cvtest::TestProject project;
-  pugi::xml_node tee = project.Add(project.Root(), {.id = "T", .appliance = "Tee", .load = "-1"});
-  project.Add(tee, {.id = "G", .appliance = "Range", .load = "30"});
-  pugi::xml_node reg = project.Add(tee, {.id = "R", .appliance = "Regulator", .load = "50"});
-  pugi::xml_node lowTee = project.Add(reg, {.id = "LT", .appliance = "Tee", .load = "-1"});
-  project.Add(lowTee, {.id = "D", .appliance = "Dryer", .load = "45"});
-  project.Add(project.Root(), {.id = "F", .appliance = "Furnace", .load = "20.5"});
-
-  EXPECT_EQ(cv::HighSideLoadTotal(project.Root()), 100.5);
-  // Below the regulator nothing is visited.
-  EXPECT_EQ((std::array{cv::FieldText(project.Root(), "load"), project.Text("T", "load"),
-                        project.Text("R", "load"), project.Text("LT", "load")}),
-            (std::array<std::string, 4>{"100.5", "80", "50", "-1"}));
 }
 
 }  // namespace

@@ -53,9 +53,11 @@ pugi::xml_node TestProject::Root() const { return cv::ProjectRoot(doc_); }
 
 void TestProject::LoadReferenceCatalog() { state_.EFVCollection.Load(ReferenceCatalogPath()); }
 
-void TestProject::Calculate() {
+const cv::CalcResult& TestProject::Calculate() {
   cv::DeriveStateFromDocument(doc_, state_);
-  cv::CalculateNetwork(doc_, state_);
+  result_ = {};
+  result_ = cv::CalculateProject(doc_, state_);
+  return result_;
 }
 
 pugi::xml_node TestProject::Node(const std::string& id) const {

@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 #include <string>
 
+#include "sizing/calc_result.h"
 #include "sizing/program_state.h"
 #include "support/recording_messages.h"
 
@@ -62,7 +63,9 @@ class TestProject {
 
   // Derives the unit system, EFV and dual flags from the document, as
   // loading does, and calculates the network.
-  void Calculate();
+  const cv::CalcResult& Calculate();
+  // The result of the last calculation.
+  const cv::CalcResult& Result() const noexcept { return result_; }
 
   // The SystemNode with the id; fails the test when there is none.
   pugi::xml_node Node(const std::string& id) const;
@@ -74,6 +77,7 @@ class TestProject {
   pugi::xml_document doc_;
   cv::ProgramState state_;
   RecordingMessages messages_;
+  cv::CalcResult result_;
 };
 
 // Adds a catalogue model known by its drops (and trip flow): an EFV run of

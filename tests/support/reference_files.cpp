@@ -8,6 +8,7 @@
 #include "project/document.h"
 #include "project/project_state.h"
 #include "sizing/network_calculation.h"
+#include "sizing/program_state.h"
 #include "support/files.h"
 #include "support/recording_messages.h"
 
@@ -25,7 +26,7 @@ CalculatedFile CalculateProjectFile(const std::string& path, const std::string& 
   state.Messages = &messages;
   state.EFVCollection.Load(catalogPath);
   cv::DeriveStateFromDocument(doc, state);
-  cv::CalculateNetwork(doc, state);
+  cv::CalculateProject(doc, state);
   return {cv::SerializeDocument(doc), messages.AsPrinted()};
 }
 

@@ -20,7 +20,7 @@ class PanelTest : public MainWindowTest {
     MainWindowTest::SetUp();
     item = AddDevice(GasSupply(), "Range", "Range", "50", "20");
     messages.Clear();
-    Window().MarkSaved();
+    Window().Editor().MarkSaved();
   }
   QComboBox* Sizes() { return Find<QComboBox>("cboMaterialSize"); }
   QTreeWidgetItem* item = nullptr;
@@ -45,7 +45,7 @@ TEST_F(PanelTest, ALoadOrLengthThatIsNotANumberOrNegativeIsRefused) {
     EXPECT_EQ(messages.Last().icon, cv::MessageIcon::Exclamation);
     EXPECT_EQ(Window().focusWidget(), Find<QLineEdit>(c.box));
     EXPECT_EQ(Field(item, "load") + " " + Field(item, "length"), "50 20") << "nothing stored";
-    EXPECT_FALSE(Window().ProjectModified());
+    EXPECT_FALSE(Window().Editor().Modified());
     Type(c.box, "20");
     messages.Clear();
   }

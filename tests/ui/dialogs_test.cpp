@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "ui/seams/qt_dialogs.h"
 #include "ui/files/recent_files.h"
+#include "ui/seams/qt_dialogs.h"
 
 namespace cv::ui::test {
 namespace {

@@ -20,11 +20,11 @@
 #include "project/document.h"
 #include "reports/print_checks.h"
 #include "ui/compare/compare_page.h"
-#include "ui/files/project_commands.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/result_columns.h"
 #include "ui/tree/tree_items.h"
+#include "ui/windows/project_wiring.h"
 
 namespace cv::ui::test {
 namespace {
@@ -46,7 +46,7 @@ class EditHistoryTest : public MainWindowTest {
     Window().show();
     QApplication::processEvents();
     Item("Tee")->setExpanded(false);
-    Window().MarkSaved();
+    Window().Editor().MarkSaved();
     messages.Clear();
   }
 
@@ -59,7 +59,7 @@ class EditHistoryTest : public MainWindowTest {
       picture += (*it)->text(0).toStdString() + ((*it)->isExpanded() ? "+" : "") +
                  (SizingFailureOf(*it).isEmpty() ? "" : "!") + ";";
     picture += Find<QLabel>("lblFailedRuns")->text().toStdString() +
-               (PrintRefused(Doc(), Window().Result()) ? " refused " : " ");
+               (PrintRefused(Doc(), Window().Editor().Result(), false) ? " refused " : " ");
     return picture + Shown() + (Find<QRadioButton>("optUnitType1")->isChecked() ? " metric" : "");
   }
   std::string Shown() { return Find<QLineEdit>("txtDescription")->text().toStdString(); }
@@ -69,7 +69,7 @@ class EditHistoryTest : public MainWindowTest {
     Window().Compare()->Table()->setCurrentCell(0, column);
     Find<QPushButton>("cmdApplyOption")->click();
   }
-  bool Marked() { return Window().ProjectModified() && Window().isWindowModified(); }
+  bool Marked() { return Window().Editor().Modified() && Window().isWindowModified(); }
   QPoint At(QTreeWidgetItem* item) { return Window().Tree()->visualItemRect(item).center(); }
   QWidget* Viewport() { return Window().Tree()->viewport(); }
 };
@@ -188,9 +188,9 @@ TEST_F(EditHistoryTest, UndoKeepsTheFoldingAndThePictures) {
   Add(Item("Manifold"));
   EXPECT_EQ(ItemImageKey(Item("New Appliance")), "Other") << "not the gas supply's";
   Item("Tee")->setExpanded(true);
-  Window().UndoStack()->undo();
+  Window().Editor().UndoStack()->undo();
   EXPECT_TRUE(Item("Tee")->isExpanded());
-  Window().UndoStack()->redo();
+  Window().Editor().UndoStack()->redo();
   EXPECT_TRUE(Item("Tee")->isExpanded());
   EXPECT_EQ(ItemImageKey(Item("New Appliance")), "Other") << "in the rebuilt tree too";
 }
@@ -212,7 +212,8 @@ TEST_F(EditHistoryTest, LeavingTypedValuesAsksWhetherToApplyThem) {
        [&] { return Shown() == "Furnace"; }},
       {"the keys", [&] { QTest::keyClick(Window().Tree(), Qt::Key_Up); },
        [&] { return Shown() == "Water Heater"; }},
-      {"page", [&] { tabs->setCurrentIndex(2); }, [&] { return tabs->currentIndex() == 2; }},
+      {"page", [&] { tabs->setCurrentIndex(kMaterialListPage); },
+       [&] { return tabs->currentIndex() == kMaterialListPage; }},
       {"Exit", [&] { Window().close(); }, offered, true},
   };
   const std::pair<cv::MessageAnswer, const char*> answers[] = {{cv::MessageAnswer::Yes, "99"},
@@ -222,7 +223,7 @@ TEST_F(EditHistoryTest, LeavingTypedValuesAsksWhetherToApplyThem) {
   for (const Way& way : ways) {
     for (const auto& [answer, stored] : answers) {
       SCOPED_TRACE(std::string(way.name) + " " + stored);
-      tabs->setCurrentIndex(1);
+      tabs->setCurrentIndex(kAppliancePage);
       Click(Item("Range"));
       Find<QLineEdit>("txtLoad")->selectAll();
       QTest::keyClicks(Find<QLineEdit>("txtLoad"), "99");
@@ -240,7 +241,7 @@ TEST_F(EditHistoryTest, LeavingTypedValuesAsksWhetherToApplyThem) {
       if (cancelled) {
         EXPECT_EQ(Window().Network().SelectedItem(), Item("Range"));
       }
-      if (answer == cv::MessageAnswer::Yes) Window().UndoStack()->undo();
+      if (answer == cv::MessageAnswer::Yes) Window().Editor().UndoStack()->undo();
     }
   }
 }

@@ -10,8 +10,8 @@
 #include "core/number_text.h"
 #include "main_window_fixture.h"
 #include "project/document.h"
-#include "ui/files/project_commands.h"
 #include "ui/panels/supply_panel.h"
+#include "ui/windows/project_wiring.h"
 
 namespace cv::ui::test {
 namespace {
@@ -28,7 +28,7 @@ class NumbersTest : public MainWindowTest {
   }
   void Supply(int method, const QString& pressure = {}, const QString& drop = {}) {
     auto* supply = Window().findChild<SupplyPanel*>();
-    (method == 0 ? supply->optUnitType0 : supply->optUnitType1)->click();
+    (method == 0 ? supply->optFixedDropMethod : supply->optUserDefinedDropMethod)->click();
     if (method == 1) {
       supply->txtMetricSupplyPressureDrop->setText(pressure);
       supply->txtUserDefinedAllowablePressureDrop->setText(drop);

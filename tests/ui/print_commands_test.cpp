@@ -73,9 +73,28 @@ TEST_F(PrintCommandsTest, UnsizedRunIsRefusedByEveryCommand) {
   EXPECT_TRUE(surfaces_.empty());
 }
 
+// The design printouts wait for a network that is sized; the calculations,
+// the diagram and the profile print it with the run that failed marked.
+TEST_F(PrintCommandsTest, AFailedSizingPrintsOnlyWhereTheFailureIsMarked) {
+  AddDevice(GasSupply(), "Kiln", "Other", "5000", "900");  // selected
+  ASSERT_FALSE(Window().Editor().Result().AllSized());
+  const std::pair<const char*, bool> cases[] = {
+      {"PrintDesignLayout", true},  {"PrintMaterialList", true}, {"PrintProject", true},
+      {"PrintCalculations", false}, {"PrintDiagram", false},     {"PrintProfile", false}};
+  for (const auto& [command, refused] : cases) {
+    SCOPED_TRACE(command);
+    messages.Clear();
+    surfaces_.clear();
+    Menu(command);
+    EXPECT_EQ(messages.Texts(),
+              refused ? std::vector<std::string>{kCorrect} : std::vector<std::string>{});
+    EXPECT_EQ(surfaces_.size(), refused ? 0u : 1u);
+  }
+}
+
 TEST_F(PrintCommandsTest, ANewProjectForgetsTheSizingFailureOfTheOneBefore) {
   AddDevice(GasSupply(), "Kiln", "Other", "5000", "900");
-  ASSERT_TRUE(State().LastSizingFailed);
+  ASSERT_FALSE(Window().Editor().Result().AllSized());
   messages.Answer(cv::MessageAnswer::No);  // to the offer to save
   Menu("New");
   messages.Clear();
@@ -137,7 +156,7 @@ TEST_F(PrintCommandsTest, CancelledPrintDialogPrintsNothing) {
 // and the supply list's entry.
 TEST_F(PrintCommandsTest, SettingsBlockShowsTheProjectAndTheSupplyPanelsLists) {
   DrawSmallNetwork();
-  State().ProjectPath = "/home/ann/house.cv";
+  Window().Editor().SetPath("/home/ann/house.cv");
   Menu("PrintDesignLayout");
   const std::vector<std::string> texts = Only().Texts();
   for (const std::string& line :

@@ -24,6 +24,7 @@
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/result_columns.h"
+#include "ui/windows/project_wiring.h"
 
 namespace cv::ui::test {
 namespace {
@@ -52,7 +53,7 @@ class ProjectCommandsTest : public MainWindowTest {
     QTreeWidgetItem* tee = AddDevice(GasSupply(), "Tee", "Tee", "0", "20");
     AddDevice(tee, "Furnace 1", "Furnace", "40");
     AddDevice(tee, "Furnace 2", "Furnace", "75.5");
-    ASSERT_TRUE(Window().ProjectModified());
+    ASSERT_TRUE(Window().Editor().Modified());
     messages.Clear();
   }
 
@@ -79,7 +80,7 @@ TEST_F(ProjectCommandsTest, CancelInTheOfferChangesNothingAndNoDropsTheChanges) 
     ASSERT_EQ(messages.Shown().size(), 1u) << command;
     EXPECT_EQ(messages.Shown()[0].text, kOffer);
     EXPECT_EQ(DocText(), drawn);
-    EXPECT_TRUE(Window().ProjectModified());
+    EXPECT_TRUE(Window().Editor().Modified());
     messages.Clear();
   }
   EXPECT_EQ(static_cast<int>(files.Requests().size()), 0);
@@ -111,7 +112,7 @@ TEST_F(ProjectCommandsTest, CancellingTheSaveAsOfTheOfferCancelsTheCommand) {
     else
       Menu(command);
     EXPECT_EQ(DocText(), drawn);
-    EXPECT_TRUE(Window().ProjectModified());
+    EXPECT_TRUE(Window().Editor().Modified());
     EXPECT_TRUE(Window().isWindowModified());
   }
   ASSERT_EQ(files.Requests().size(), 3u);
@@ -128,7 +129,7 @@ TEST_F(ProjectCommandsTest, CancellingTheSaveAsOfTheOfferCancelsTheCommand) {
 TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
   DrawNetwork();
   auto* supply = Window().findChild<SupplyPanel*>();
-  supply->optUnitType1->click();
+  supply->optUserDefinedDropMethod->click();
   supply->chkMetricDualPressure->click();
   supply->txtMetricSupplyPressureDrop->setText("100");
   supply->txtUserDefinedAllowablePressureDrop->setText("20");
@@ -137,21 +138,22 @@ TEST_F(ProjectCommandsTest, SavedProjectOpensAgainByteForByte) {
   supply->cmdUpdateSupplyParameters->click();
   ASSERT_TRUE(messages.Shown().empty());
   SaveAs(Path("house"));
-  EXPECT_FALSE(Window().ProjectModified());
+  EXPECT_FALSE(Window().Editor().Modified());
   EXPECT_EQ(Caption(), "CORVANTA Sizing Application - house.cv") << "Open lists it";
   const std::string saved = ReadFile(Path("house.cv"));
 
   Menu("New");
-  EXPECT_EQ(Window().UnitSystem(), "English") << "a new project is English";
+  EXPECT_EQ(Window().Editor().EditedProject().UnitSystem(), "English")
+      << "a new project is English";
   EXPECT_EQ(Window().Panel()->lblLoadLabel->text(), "kBTU");
   Open(Path("house.cv"));
   EXPECT_EQ(DocText(), saved);
-  EXPECT_EQ(State().ProjectPath, Path("house.cv"));
-  EXPECT_FALSE(Window().ProjectModified());
-  EXPECT_EQ(Window().UnitSystem(), "Metric");
-  EXPECT_TRUE(Window().EditedProject().IsDualSystem());
+  EXPECT_EQ(Window().Editor().Path(), Path("house.cv"));
+  EXPECT_FALSE(Window().Editor().Modified());
+  EXPECT_EQ(Window().Editor().EditedProject().UnitSystem(), "Metric");
+  EXPECT_TRUE(Window().Editor().EditedProject().IsDualSystem());
   EXPECT_EQ(Window().Panel()->lblLengthLabel->text(), "m");
-  EXPECT_TRUE(supply->optUnitType1->isChecked());
+  EXPECT_TRUE(supply->optUserDefinedDropMethod->isChecked());
   EXPECT_EQ(supply->txtMetricInternalPressureDrop->text(), "2.5");
   QTreeWidgetItem* gasSupply = GasSupply();
   EXPECT_EQ(Window().Tree()->currentItem(), gasSupply);
@@ -166,7 +168,7 @@ TEST_F(ProjectCommandsTest, NewAndOpenShowNothingOfTheLastProject) {
   SaveAs(Path("plain.cv"));
   auto* supply = Window().findChild<SupplyPanel*>();
   for (const char* command : {"New", "Open"}) {
-    supply->optUnitType2->click();
+    supply->optDeliveryPressureMethod->click();
     supply->chkDeliveryDualPressure->click();
     Window().statusBar()->showMessage("Removed 'Range'.");
     if (command == std::string("Open")) files.Answer(QString::fromStdString(Path("plain.cv")));
@@ -212,8 +214,8 @@ TEST_F(ProjectCommandsTest, SaveAsOntoAnExistingFileAsksFirst) {
   ASSERT_EQ(messages.Shown().size(), 1u);
   EXPECT_EQ(messages.Shown()[0].text, "Overwrite file '" + Path("old.cv") + "'?");
   EXPECT_EQ(ReadFile(Path("old.cv")), "previous");
-  EXPECT_EQ(State().ProjectPath, Path("mine.cv"));
-  EXPECT_TRUE(Window().ProjectModified());
+  EXPECT_EQ(Window().Editor().Path(), Path("mine.cv"));
+  EXPECT_TRUE(Window().Editor().Modified());
 
   messages.Answer(MessageAnswer::Yes);
   SaveAs(Path("old.cv"));
@@ -243,11 +245,12 @@ TEST_F(ProjectCommandsTest, AFailedSaveKeepsThePreviousFile) {
   EXPECT_EQ(messages.Shown()[0].text.substr(0, prefix.size()), prefix);
   EXPECT_GT(messages.Shown()[0].text.size(), prefix.size()) << "the reason follows";
   EXPECT_EQ(messages.Shown()[0].title, "Error");
-  EXPECT_TRUE(Window().ProjectModified());
+  EXPECT_TRUE(Window().Editor().Modified());
   EXPECT_TRUE(Window().isWindowModified());
   EXPECT_FALSE(closed) << "Exit does not drop changes whose save failed";
   SaveAs(Path("missing/other.cv"));
-  EXPECT_EQ(State().ProjectPath, Path("safe.cv")) << "a failed Save As keeps the project's path";
+  EXPECT_EQ(Window().Editor().Path(), Path("safe.cv"))
+      << "a failed Save As keeps the project's path";
 }
 
 // Whatever is wrong with a file, the program ends with a usable new project
@@ -290,8 +293,8 @@ TEST_F(ProjectCommandsTest, AFileThatCannotBeLoadedGivesANewProject) {
     EXPECT_EQ(shown.text.rfind(bad.message, 0), 0u) << shown.text;
     EXPECT_EQ(shown.title, "Error");
     EXPECT_EQ(shown.icon == MessageIcon::Exclamation, bad.message.rfind("Error loading", 0) == 0);
-    EXPECT_EQ(State().ProjectPath, "");
-    EXPECT_FALSE(Window().ProjectModified());
+    EXPECT_EQ(Window().Editor().Path(), "");
+    EXPECT_FALSE(Window().Editor().Modified());
     EXPECT_EQ(Caption(), "CORVANTA Sizing Application - New Project");
     EXPECT_EQ(DocText(), good);
     EXPECT_EQ(Window().Tree()->currentItem(), GasSupply());
@@ -331,7 +334,7 @@ TEST_F(ProjectCommandsTest, AFileNamedOnTheCommandLineIsOpened) {
   OpenCommandLineProject(Window(), {"corvanta", QString::fromStdString(Path("start.cv"))});
   EXPECT_EQ(DocText(), saved);
   EXPECT_EQ(Caption(), "CORVANTA Sizing Application - start.cv");
-  EXPECT_FALSE(Window().ProjectModified());
+  EXPECT_FALSE(Window().Editor().Modified());
   OpenCommandLineProject(Window(), {"corvanta"});
   EXPECT_EQ(DocText(), saved);
   EXPECT_TRUE(messages.Shown().empty());
@@ -357,7 +360,7 @@ TEST_F(ProjectCommandsTest, TheFileMenuListsTheLastEightProjectsMostRecentFirst)
   EXPECT_EQ(RecentFiles(),
             QStringList({path(3), path(8), path(7), path(6), path(5), path(4), path(2)}));
   entry(2)->trigger();
-  EXPECT_EQ(State().ProjectPath, Path("p8.cv"));
+  EXPECT_EQ(Window().Editor().Path(), Path("p8.cv"));
   EXPECT_EQ(RecentFiles().first(), path(8));
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -33,9 +34,10 @@ class ResultViewsTest : public MainWindowTest {
  protected:
   // The middle-click box's drop from the gas source, in the display units.
   QString BoxDropFromSource(QTreeWidgetItem* item) {
-    const CalcContext ctx{State(), ProjectRoot(Doc()), {}};
-    return QString::fromStdString(PressureReading(PressureDropToSource(Node(item), false, ctx),
-                                                  SystemPressureUnit(Window().UnitSystem())));
+    const CalcContext ctx{State().EFVCollection, ProjectRoot(Doc())};
+    return QString::fromStdString(
+        PressureReading(PressureDropToSource(Node(item), false, ctx),
+                        SystemPressureUnit(Window().Editor().EditedProject().UnitSystem())));
   }
 };
 
@@ -133,10 +135,9 @@ TEST_F(ResultViewsTest, ClickOnTheDiagramSelectsTheNode) {
   }
 }
 
-TEST_F(ResultViewsTest, DiagramExportTakesTheFormatFromTheExtension) {
-  AddDevice(GasSupply(), "Range", "Range", "65", "30");
+TEST_F(ResultViewsTest, DrawingExportsTakeTheFormatFromTheExtension) {
+  AddDevice(GasSupply(), "Range", "Range", "65", "30");  // selected: its profile is exported
   const QTemporaryDir temporary;
-  const QString dir = temporary.path();
   const struct {
     const char* name;
     const char* written;  // the start of the file written, or empty for none
@@ -145,20 +146,23 @@ TEST_F(ResultViewsTest, DiagramExportTakesTheFormatFromTheExtension) {
                {"house.png", "\x89PNG"},
                {"house", "<?xml"},
                {"house.txt", ""}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    files.Answer(dir + QLatin1Char('/') + QLatin1String(c.name));
-    const size_t shown = messages.Shown().size();
-    Window().MenuAction(QStringLiteral("ExportDiagram"))->trigger();
-    const QString path = dir + QLatin1Char('/') + QLatin1String(c.name) +
-                         (QFileInfo(QLatin1String(c.name)).suffix().isEmpty() ? ".svg" : "");
-    QFile file(path);
-    EXPECT_EQ(file.exists(), *c.written != 0);
-    EXPECT_EQ(messages.Shown().size(), shown + (*c.written ? 0 : 1));
-    if (file.open(QIODevice::ReadOnly)) {
-      EXPECT_TRUE(file.read(8).startsWith(c.written));
+  for (const char* command : {"ExportDiagram", "ExportProfile"})
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(command) + " " + c.name);
+      const QString dir = temporary.path() + QLatin1Char('/') + QLatin1String(command);
+      QDir().mkpath(dir);
+      files.Answer(dir + QLatin1Char('/') + QLatin1String(c.name));
+      const size_t shown = messages.Shown().size();
+      Window().MenuAction(QLatin1String(command))->trigger();
+      const QString path = dir + QLatin1Char('/') + QLatin1String(c.name) +
+                           (QFileInfo(QLatin1String(c.name)).suffix().isEmpty() ? ".svg" : "");
+      QFile file(path);
+      EXPECT_EQ(file.exists(), *c.written != 0);
+      EXPECT_EQ(messages.Shown().size(), shown + (*c.written ? 0 : 1));
+      if (file.open(QIODevice::ReadOnly)) {
+        EXPECT_TRUE(file.read(8).startsWith(c.written));
+      }
     }
-  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QComboBox>
 
 #include "main_window_fixture.h"
+#include "ui/panels/appliance_controller.h"
 
 namespace cv::ui::test {
 namespace {
@@ -33,7 +34,7 @@ class StartUpTest : public MainWindowTest {};
 TEST_F(StartUpTest, ShowsTheGasSupplyOfAnUnchangedNewProject) {
   EXPECT_EQ(Window().Network().SelectedItem(), GasSupply());
   EXPECT_TRUE(messages.Shown().empty());
-  EXPECT_FALSE(Window().ProjectModified());
+  EXPECT_FALSE(Window().Editor().Modified());
 }
 
 TEST_F(StartUpTest, EntriesWithoutTheirFeatureSaySoPlainly) {
@@ -49,7 +50,7 @@ TEST(Catalogue, MissingDatabaseIsReportedAndTheProgramGoesOn) {
   MainWindow window(seams);
   ASSERT_TRUE(window.StartUp());
   messages.Clear();
-  window.LoadCatalogue("/nonexistent/folder/corvanta.db");
+  window.ApplianceView().LoadCatalogue("/nonexistent/folder/corvanta.db");
   ASSERT_EQ(messages.Shown().size(), 1u);
   EXPECT_EQ(messages.Last().text.rfind("Error Number: 53", 0), 0u);
   EXPECT_EQ(window.findChild<QComboBox*>("cboEFV")->count(), 0);

@@ -68,7 +68,7 @@ TEST_F(SupplyPanelTest, PresetListsFollowTheGasType) {
 TEST_F(SupplyPanelTest, MethodSwitchEnablesItsInputsAndBlanksTheOthers) {
   SupplyPanel& p = *panel;
   EXPECT_FALSE(p.txtMetricSupplyPressureDrop->isEnabled());
-  p.optUnitType1->click();
+  p.optUserDefinedDropMethod->click();
   EXPECT_EQ(p.txtMetricSupplyPressureDrop->text(), "17.4") << "the project's 7 in WC in mb";
   EXPECT_TRUE(p.txtMetricSupplyPressureDrop->isEnabled());
   EXPECT_TRUE(p.chkMetricDualPressure->isEnabled());
@@ -76,14 +76,14 @@ TEST_F(SupplyPanelTest, MethodSwitchEnablesItsInputsAndBlanksTheOthers) {
   EXPECT_TRUE(p.fraLowUserdefined->isHidden()) << "not dual";
   Type(p.txtMetricSupplyPressureDrop, "20");
 
-  p.optUnitType2->click();
+  p.optDeliveryPressureMethod->click();
   EXPECT_EQ(p.txtMetricSupplyPressureDrop->text(), "");
   EXPECT_EQ(p.txtUserDefinedAllowablePressureDrop->text(), " ");
   EXPECT_FALSE(p.txtMetricSupplyPressureDrop->isEnabled());
   EXPECT_TRUE(p.txtDeliveryPressureInternalLowSupplyPressure->isEnabled());
   Type(p.txtDeliveryPressureInternalLowSupplyPressure, "7");
 
-  p.optUnitType0->click();
+  p.optFixedDropMethod->click();
   EXPECT_EQ(p.txtDeliveryPressureInternalLowSupplyPressure->text(), " ");
   EXPECT_TRUE(p.cboSupplyPressure->isEnabled());
   EXPECT_FALSE(p.chkDeliveryDualPressure->isEnabled());
@@ -99,7 +99,7 @@ TEST_F(SupplyPanelTest, FixedUpdateWritesThePresetAndRunsTheTail) {
   EXPECT_EQ(calls, (std::vector<std::string>{"labels English", "recalculate", "first node"}));
   // The user-defined method switches to metric.
   SupplyPanel& p = *panel;
-  p.optUnitType1->click();
+  p.optUserDefinedDropMethod->click();
   Type(p.txtMetricSupplyPressureDrop, "20");
   Type(p.txtUserDefinedAllowablePressureDrop, "2.5");
   Update();
@@ -112,7 +112,7 @@ TEST_F(SupplyPanelTest, AFailedCheckWritesNothingAndFocusesTheBox) {
   p.show();
   QApplication::setActiveWindow(&p);
   const std::string before = SerializeDocument(doc);
-  p.optUnitType1->click();
+  p.optUserDefinedDropMethod->click();
   p.chkMetricDualPressure->click();
   Type(p.txtMetricSupplyPressureDrop, "20");
   Type(p.txtUserDefinedAllowablePressureDrop, "2");
@@ -147,11 +147,11 @@ TEST_F(SupplyPanelTest, ABrokenDocumentIsReportedAsARunTimeError) {
 TEST_F(SupplyPanelTest, NewProjectResetDisablesEveryBox) {
   SupplyPanel& p = *panel;
   Choose(p.cboGasType, 1);
-  p.optUnitType2->click();
+  p.optDeliveryPressureMethod->click();
   p.ResetForNewProject();
   EXPECT_EQ(p.cboGasType->currentIndex(), 0);
   EXPECT_EQ(p.cboSupplyPressure->currentIndex(), 1);
-  EXPECT_TRUE(p.optUnitType0->isChecked());
+  EXPECT_TRUE(p.optFixedDropMethod->isChecked());
   for (QLineEdit* box : p.findChildren<QLineEdit*>())
     EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
 }

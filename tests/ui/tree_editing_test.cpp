@@ -27,7 +27,7 @@ TEST_F(EditTest, AddBuildsTheNodeBelowTheSelectedOneSizedAndShown) {
   EXPECT_EQ(Find<QLineEdit>("txtDescription")->selectedText(), "New Appliance");
   EXPECT_EQ(Find<QLabel>("lblParent")->text(), "Gas Supply");
   EXPECT_EQ(FieldText(nodes[0], "materialSize"), "10A CSST") << "sized: the smallest size";
-  EXPECT_TRUE(Window().ProjectModified());
+  EXPECT_TRUE(Window().Editor().Modified());
   QTreeWidgetItem* range = AddDevice(GasSupply(), "Range", "Range", "65", "12");
   range->setExpanded(false);
   EXPECT_EQ(Add(range)->parent(), range);
@@ -38,7 +38,7 @@ TEST_F(EditTest, AddBuildsTheNodeBelowTheSelectedOneSizedAndShown) {
 // Add with nothing selected; Update and Remove on the gas supply.
 TEST_F(EditTest, CommandsWithoutANodeChangeNothing) {
   Add(GasSupply());
-  Window().MarkSaved();
+  Window().Editor().MarkSaved();
   const std::string before = SerializeDocument(Doc());
   for (const char* button : {"cmdAdd", "cmdUpdate", "cmdRemove"}) {
     SCOPED_TRACE(button);
@@ -48,7 +48,7 @@ TEST_F(EditTest, CommandsWithoutANodeChangeNothing) {
     EXPECT_EQ(SerializeDocument(Doc()), before);
     EXPECT_EQ(Window().Tree()->topLevelItemCount(), 1);
     EXPECT_TRUE(messages.Shown().empty());
-    EXPECT_FALSE(Window().ProjectModified());
+    EXPECT_FALSE(Window().Editor().Modified());
   }
 }
 
@@ -64,7 +64,7 @@ TEST_F(EditTest, UpdateStoresThePanelRenamesTheItemAndShowsTheNewSize) {
   EXPECT_EQ(Find<QComboBox>("cboMaterialSize")->currentText().toStdString(), size);
   EXPECT_TRUE(Window().NetTree()->ToolTipOf(item).contains(QString::fromStdString(size)));
   EXPECT_NE(FieldText(node, "DeliveredPressure"), "0");
-  EXPECT_TRUE(Window().ProjectModified());
+  EXPECT_TRUE(Window().Editor().Modified());
 }
 
 TEST_F(EditTest, AFixedSizeIsKept) {
@@ -99,7 +99,7 @@ class MoveNodeTest : public MainWindowTest {
     b = AddDevice(a, "B", "Tee");
     c = AddDevice(b, "C", "Range", "40");
     d = AddDevice(a, "D", "Dryer", "30");
-    Window().MarkSaved();
+    Window().Editor().MarkSaved();
     messages.Clear();
   }
   QTreeWidgetItem* a = nullptr;
@@ -129,7 +129,7 @@ TEST_F(MoveNodeTest, RefusedDropsChangeNothingAndEndWhereTheRefusalSays) {
   QTreeWidgetItem* valve = AddDevice(GasSupply(), "Valve", "EFV");
   QTreeWidgetItem* under = AddDevice(valve, "Under", "Tee");
   QTreeWidgetItem* spare = AddDevice(GasSupply(), "Spare", "EFV");
-  Window().MarkSaved();
+  Window().Editor().MarkSaved();
   const std::string before = SerializeDocument(Doc());
   const std::string branch = "'A' cannot be moved into its own branch.";
   const std::tuple<QTreeWidgetItem*, QTreeWidgetItem*, std::string, QString> cases[] = {
@@ -148,7 +148,7 @@ TEST_F(MoveNodeTest, RefusedDropsChangeNothingAndEndWhereTheRefusalSays) {
               message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
     EXPECT_EQ(Find<QLineEdit>("txtDescription")->text(), shown);
     EXPECT_EQ(SerializeDocument(Doc()), before);
-    EXPECT_FALSE(Window().ProjectModified());
+    EXPECT_FALSE(Window().Editor().Modified());
   }
 }
 

@@ -30,7 +30,7 @@ class TreeEventsTest : public MainWindowTest {
     Window().show();
     Window().Tree()->expandAll();
     QApplication::processEvents();
-    Window().MarkSaved();
+    Window().Editor().MarkSaved();
     messages.Clear();
   }
   NetworkTree* Tree() { return Window().NetTree(); }
@@ -72,7 +72,7 @@ TEST_F(TreeEventsTest, AReleaseOutsideTheItemsMovesNothing) {
   DropAt(BelowAllItems());
   Tree()->EndDrag();
   EXPECT_EQ(SerializeDocument(Doc()), before);
-  EXPECT_FALSE(Window().ProjectModified());
+  EXPECT_FALSE(Window().Editor().Modified());
   EXPECT_TRUE(messages.Shown().empty());
   // The selection goes back to the dragged node, and the panel shows it.
   EXPECT_EQ(Window().Network().SelectedItem(), b);
@@ -114,15 +114,15 @@ TEST_F(TreeEventsTest, AMiddleClickShowsBothDropsInTheDisplayUnits) {
 TEST_F(TreeEventsTest, TheMaterialListIsRebuiltEveryTimeItsPageIsChosen) {
   auto* tabs = Find<QTabWidget>("TabStrip1");
   auto* text = Find<QPlainTextEdit>("txtMaterials");
-  tabs->setCurrentIndex(2);
+  tabs->setCurrentIndex(kMaterialListPage);
   const QString first = text->toPlainText();
   EXPECT_TRUE(first.contains("CORVANTA Tubing Totals"));
   EXPECT_FALSE(first.contains(QLatin1Char('\r')));
-  tabs->setCurrentIndex(1);
+  tabs->setCurrentIndex(kAppliancePage);
   Click(c);
   Type("txtLength", "250");
   PressUpdate();
-  tabs->setCurrentIndex(2);
+  tabs->setCurrentIndex(kMaterialListPage);
   EXPECT_NE(text->toPlainText(), first);
 }
 

@@ -58,6 +58,8 @@ void ProjectEditor::Calculate() {
   {
     BusyCursor busy;
     result_ = {};
+    // The trace and the trip copy are written beside the project's file.
+    state_.ProjectPath = path_;
     result_ = CalculateProject(Doc(), state_);
   }
   emit resultChanged();
@@ -69,12 +71,10 @@ void ProjectEditor::ShowNode(pugi::xml_node node) {
 }
 
 void ProjectEditor::NewProject() {
-  state_.ProjectPath.clear();
+  path_.clear();
   nodeInView_ = {};
   Doc().reset();
   BuildNewProject(Doc());
-  state_.LastSizingFailed = false;
-  state_.SizingFailures.clear();
   result_ = {};
 }
 
@@ -93,8 +93,6 @@ void ProjectEditor::Restore(const ProjectView& view) {
     doc.reset();
     if (!doc.load_buffer(view.text.data(), view.text.size(), kExactParse))
       Raise(kErrInvalidArgument, "the project kept for undo could not be read");
-    state_.SizingFailures = view.sizingFailures;
-    state_.LastSizingFailed = !view.sizingFailures.empty();
     result_ = ReadCalcResult(doc, SupplyPanelFromDocument(doc).dualSystem, view.sizingFailures);
     nodeInView_ = {};
     emit restored(view);

@@ -35,8 +35,8 @@ class ProjectEditor : public QObject {
   const CalcResult& Result() const noexcept { return result_; }
 
   // The project's file; empty for a project never saved.
-  const std::string& Path() const noexcept { return state_.ProjectPath; }
-  void SetPath(std::string path) { state_.ProjectPath = std::move(path); }
+  const std::string& Path() const noexcept { return path_; }
+  void SetPath(std::string path) { path_ = std::move(path); }
 
   // The project has changes that are not saved.
   bool Modified() const noexcept { return modified_; }
@@ -99,6 +99,7 @@ class ProjectEditor : public QObject {
   ProgramState& state_;
   Project project_;
   CalcResult result_;
+  std::string path_;
   bool modified_ = false;
   std::function<void(ProjectView&)> keepView_;
   std::function<bool()> settlePending_;

@@ -3,18 +3,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QStatusBar>
 
 #include "core/errors.h"
 #include "project/document.h"
 #include "sizing/units.h"
 #include "supply/supply_panel_values.h"
+#include "ui/editor/project_editor.h"
 #include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/seams/busy_cursor.h"
 #include "ui/seams/dialog_paths.h"
-#include "ui/tree/network_tree.h"
-#include "ui/windows/main_window.h"
 
 namespace cv::ui {
 
@@ -30,27 +28,32 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-ProjectCommands::ProjectCommands(MainWindow& window, SupplyPanel& panel, FileDialogs& files)
-    : QObject(&window), window_(window), panel_(panel), files_(files) {
+ProjectCommands::ProjectCommands(ProjectEditor& editor, ProjectWindow window, SupplyPanel& panel,
+                                 FileDialogs& files)
+    : QObject(window.window),
+      editor_(editor),
+      window_(std::move(window)),
+      panel_(panel),
+      files_(files) {
   setObjectName(QStringLiteral("ProjectCommands"));
 }
 
 void ProjectCommands::ShowProjectCaption() {
   // The name part is empty when no file exists at the path.
-  const QFileInfo file(QFile::decodeName(window_.State().ProjectPath.c_str()));
-  window_.SetCaption(QString::fromLatin1(kCaptionPrefix) +
+  const QFileInfo file(QFile::decodeName(editor_.Path().c_str()));
+  window_.setCaption(QString::fromLatin1(kCaptionPrefix) +
                      (file.exists() ? file.fileName() : QString()));
 }
 
 void ProjectCommands::ShowFailure(const std::string& text) {
-  window_.Messages().Show({text, "Error", MessageButtons::Ok, MessageIcon::None});
+  window_.messages->Show({text, "Error", MessageButtons::Ok, MessageIcon::None});
 }
 
 bool ProjectCommands::OfferToSave() {
-  if (!window_.ProjectModified()) return true;
+  if (!editor_.Modified()) return true;
   const MessageAnswer answer =
-      window_.Messages().Show({"Would you like to save your current project?", "Save Project?",
-                               MessageButtons::YesNoCancel, MessageIcon::None});
+      window_.messages->Show({"Would you like to save your current project?", "Save Project?",
+                              MessageButtons::YesNoCancel, MessageIcon::None});
   if (answer == MessageAnswer::Cancel) return false;
   // A save that failed or whose file dialog was cancelled stops the
   // command, so the changes the user wanted to keep stay open.
@@ -59,7 +62,7 @@ bool ProjectCommands::OfferToSave() {
 }
 
 bool ProjectCommands::MayLeaveProject() {
-  if (!window_.ResolvePendingPanelEdits()) return false;
+  if (!editor_.SettlePendingEdits()) return false;
   return OfferToSave();
 }
 
@@ -67,12 +70,11 @@ bool ProjectCommands::MayClose() { return MayLeaveProject(); }
 
 void ProjectCommands::StartNewProject() {
   // A new document is English whatever the last project was.
-  window_.ResetToNewProject();
-  window_.SetUnitLabels();
+  window_.resetToNewProject();
   panel_.ResetForNewProject();
   // Nothing of the last project stays in view: its status line, its list.
-  window_.statusBar()->clearMessage();
-  window_.RefreshMaterialList();
+  window_.status({});
+  window_.refreshMaterialList();
 }
 
 void ProjectCommands::NewProject() {
@@ -83,28 +85,28 @@ void ProjectCommands::NewProject() {
 void ProjectCommands::OpenProject() {
   if (!MayLeaveProject()) return;
   const std::optional<QString> chosen =
-      files_.OpenFileName(&window_, tr("Open"), kProjectFilters, 1);
+      files_.OpenFileName(window_.window, tr("Open"), kProjectFilters, 1);
   if (!chosen) return;
   OpenFile(*chosen);
 }
 
 void ProjectCommands::OpenFile(const QString& path) {
-  window_.statusBar()->clearMessage();
-  window_.State().ProjectPath = LocalPath(path);
+  window_.status({});
+  editor_.SetPath(LocalPath(path));
   ShowProjectCaption();
   panel_.txtMetricSupplyPressureDrop->clear();
   panel_.txtMetricInternalPressureDrop->clear();
   try {
-    LoadProjectFile(window_.State().ProjectPath);
+    LoadProjectFile(editor_.Path());
   } catch (const CvError& e) {
     ShowFailure("There was an error opening the project:\n\n" + e.description());
     // Never a half-filled panel or tree over the document: start afresh,
     // without the failed file's path.
     StartNewProject();
   }
-  window_.StartHistory();
+  editor_.StartHistory();
   // A file that could not be loaded left a new project without a path.
-  if (!window_.State().ProjectPath.empty()) emit projectFileUsed(path);
+  if (!editor_.Path().empty()) emit projectFileUsed(path);
 }
 
 void ProjectCommands::OpenRecent(const QString& path) {
@@ -112,13 +114,13 @@ void ProjectCommands::OpenRecent(const QString& path) {
 }
 
 void ProjectCommands::LoadProjectFile(const std::string& path) {
-  window_.ClearTree();
+  window_.clearTree();
   pugi::xml_document loaded;
   const LoadResult result = LoadDocumentFile(loaded, path);
   if (result.status == LoadStatus::Refused)
     WithContext("modGlobals.XMLOnTreeView", [&] { Raise(kErrInvalidArgument, result.reason); });
   if (!result) {
-    window_.Messages().Show(
+    window_.messages->Show(
         {"Error loading project file \"" + path + "\"\n\nA new project will be opened.", "Error",
          MessageButtons::Ok, MessageIcon::Exclamation});
     StartNewProject();
@@ -126,7 +128,7 @@ void ProjectCommands::LoadProjectFile(const std::string& path) {
   }
   WithContext("modGlobals.XMLOnTreeView", [&] { ShowLoadedProject(std::move(loaded)); });
   if (!result.notes.empty())
-    window_.Messages().Show(
+    window_.messages->Show(
         {JoinLines(result.notes), "", MessageButtons::Ok, MessageIcon::Information});
 }
 
@@ -134,20 +136,15 @@ void ProjectCommands::ShowLoadedProject(pugi::xml_document&& loaded) {
   // Everything the panel shows is read before anything changes, so a
   // document that cannot be read leaves the current project as it was.
   const SupplyPanelValues values = SupplyPanelFromDocument(loaded);
-  window_.Document() = std::move(loaded);
+  editor_.Doc() = std::move(loaded);
   panel_.ShowLoaded(values);
-  window_.SetUnitLabels();
   BusyCursor busy;
-  window_.RunCalculation();
-  window_.RefreshMaterialList();
-  window_.BuildTreeFromDocument();
-  window_.NetTree()->FitColumnsToContents();
-  window_.ClickNode(window_.GasSupplyItem());
+  window_.showLoadedProject();
 }
 
 bool ProjectCommands::WriteProjectFile(const std::string& path) {
   try {
-    SaveDocumentFile(window_.Document(), path);
+    SaveDocumentFile(editor_.Doc(), path);
     return true;
   } catch (const CvError& e) {
     ShowFailure("There was an error saving the project:\n\n" + e.description());
@@ -156,38 +153,37 @@ bool ProjectCommands::WriteProjectFile(const std::string& path) {
 }
 
 ProjectCommands::SaveOutcome ProjectCommands::Save() {
-  ProgramState& state = window_.State();
-  if (state.ProjectPath.empty()) return SaveAs();
-  if (!WriteProjectFile(state.ProjectPath)) return SaveOutcome::Failed;
+  if (editor_.Path().empty()) return SaveAs();
+  if (!WriteProjectFile(editor_.Path())) return SaveOutcome::Failed;
   Saved();
   return SaveOutcome::Saved;
 }
 
 ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
   const std::optional<QString> dialogName =
-      files_.SaveFileName(&window_, tr("Save As"), kProjectFilters, 1,
-                          ProposedName(window_.State().ProjectPath, QStringLiteral(".cv")));
+      files_.SaveFileName(window_.window, tr("Save As"), kProjectFilters, 1,
+                          ProposedName(editor_.Path(), QStringLiteral(".cv")));
   if (!dialogName) return SaveOutcome::Cancelled;
   const QString chosen = WithProjectExtension(*dialogName);
   const std::string path = LocalPath(chosen);
   if (QFileInfo::exists(chosen)) {
     const MessageAnswer answer =
-        window_.Messages().Show({"Overwrite file '" + chosen.toStdString() + "'?", "Confirm save",
-                                 MessageButtons::YesNo, MessageIcon::None});
+        window_.messages->Show({"Overwrite file '" + chosen.toStdString() + "'?", "Confirm save",
+                                MessageButtons::YesNo, MessageIcon::None});
     if (answer != MessageAnswer::Yes) return SaveOutcome::Cancelled;
   }
   // The project keeps its old path when the new file could not be written.
   if (!WriteProjectFile(path)) return SaveOutcome::Failed;
-  window_.State().ProjectPath = path;
+  editor_.SetPath(path);
   Saved();
   return SaveOutcome::Saved;
 }
 
 void ProjectCommands::Saved() {
   ShowProjectCaption();
-  window_.MarkSaved();
-  const QString path = QFile::decodeName(window_.State().ProjectPath.c_str());
-  window_.ConfirmInStatusBar(tr("Saved %1").arg(QFileInfo(path).fileName()));
+  editor_.MarkSaved();
+  const QString path = QFile::decodeName(editor_.Path().c_str());
+  window_.status(tr("Saved %1").arg(QFileInfo(path).fileName()));
   emit projectFileUsed(path);
 }
 

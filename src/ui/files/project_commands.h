@@ -15,11 +15,12 @@
 #include <pugixml.hpp>
 #include <string>
 
+#include "ui/files/project_window.h"
 #include "ui/seams/dialogs.h"
 
 namespace cv::ui {
 
-class MainWindow;
+class ProjectEditor;
 class SupplyPanel;
 
 inline constexpr const char* kCaptionPrefix = "CORVANTA Sizing Application - ";
@@ -28,8 +29,10 @@ class ProjectCommands : public QObject {
   Q_OBJECT
 
  public:
-  // Lives as a child of the window; the panel and the dialogs must outlive it.
-  ProjectCommands(MainWindow& window, SupplyPanel& panel, FileDialogs& files);
+  // Lives as a child of the window; the editor, the panel and the dialogs
+  // must outlive it.
+  ProjectCommands(ProjectEditor& editor, ProjectWindow window, SupplyPanel& panel,
+                  FileDialogs& files);
 
   void NewProject();
   void OpenProject();
@@ -68,17 +71,10 @@ class ProjectCommands : public QObject {
   void ShowProjectCaption();
   void ShowFailure(const std::string& text);
 
-  MainWindow& window_;
+  ProjectEditor& editor_;
+  ProjectWindow window_;
   SupplyPanel& panel_;
   FileDialogs& files_;
 };
-
-// Puts the supply panel on the "System Setup" page and connects the file
-// commands to the menus and to the window's start-up and close.
-void InstallProjectControllers(MainWindow& window, Seams& seams);
-
-// Opens the first argument after the program name when it names a file
-// (as a file manager passes a project it opens).
-void OpenCommandLineProject(MainWindow& window, const QStringList& arguments);
 
 }  // namespace cv::ui

@@ -8,7 +8,7 @@
 
 #include "ui/files/project_commands.h"
 #include "ui/seams/dialog_paths.h"
-#include "ui/windows/main_window.h"
+#include "ui/seams/guarded.h"
 
 namespace cv::ui {
 namespace {
@@ -41,8 +41,9 @@ QString WithProjectExtension(const QString& chosen) {
              : chosen + QStringLiteral(".cv");
 }
 
-RecentFilesMenu::RecentFilesMenu(MainWindow& window, ProjectCommands& commands)
-    : QObject(&window), window_(window), commands_(commands) {
+RecentFilesMenu::RecentFilesMenu(QWidget& window, cv::MessageSink& messages,
+                                 ProjectCommands& commands)
+    : QObject(&window), window_(window), messages_(messages), commands_(commands) {
   setObjectName(QStringLiteral("RecentFilesMenu"));
   connect(&commands, &ProjectCommands::projectFileUsed, this, [this](const QString& path) {
     UseRecentFile(path);
@@ -67,7 +68,7 @@ void RecentFilesMenu::Rebuild() {
     entry->setToolTip(path);
     entry->setStatusTip(path);
     connect(entry, &QAction::triggered, this,
-            [this, path] { window_.Guarded([&] { OpenEntry(path); }); });
+            [this, path] { RunGuarded(messages_, [&] { OpenEntry(path); }); });
     file->insertAction(exitSeparator, entry);
     entries_.append(entry);
   }
@@ -80,8 +81,8 @@ void RecentFilesMenu::OpenEntry(const QString& path) {
   }
   const std::string text = "The project '" + path.toStdString() +
                            "' cannot be found.\n\nRemove it from the recent projects?";
-  if (window_.Messages().Show({text, "Recent Projects", MessageButtons::YesNo,
-                               MessageIcon::Exclamation}) != MessageAnswer::Yes)
+  if (messages_.Show({text, "Recent Projects", MessageButtons::YesNo, MessageIcon::Exclamation}) !=
+      MessageAnswer::Yes)
     return;
   ForgetRecentFile(path);
   Rebuild();

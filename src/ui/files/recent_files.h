@@ -8,11 +8,13 @@
 #include <QStringList>
 #include <string>
 
+#include "core/messages.h"
+
 class QAction;
+class QWidget;
 
 namespace cv::ui {
 
-class MainWindow;
 class ProjectCommands;
 
 inline constexpr int kRecentFileCount = 8;
@@ -35,15 +37,17 @@ class RecentFilesMenu : public QObject {
   Q_OBJECT
 
  public:
-  // Becomes the window's child; the commands must outlive it.
-  RecentFilesMenu(MainWindow& window, ProjectCommands& commands);
+  // Becomes the window's child and finds the File menu in it; the messages
+  // and the commands must outlive it.
+  RecentFilesMenu(QWidget& window, cv::MessageSink& messages, ProjectCommands& commands);
 
   void OpenEntry(const QString& path);
 
  private:
   void Rebuild();
 
-  MainWindow& window_;
+  QWidget& window_;
+  cv::MessageSink& messages_;
   ProjectCommands& commands_;
   QList<QAction*> entries_;
 };

@@ -1,20 +1,36 @@
-// The diagram written to a file whose extension chooses the format: ".svg"
-// (written by the core), ".pdf" (one page the diagram's size) or ".png"
-// (at screen size, smaller for very large networks).
+// A drawing on the core's canvas (the diagram, the pressure profile)
+// written to a file whose extension chooses the format: ".svg" (written by
+// the core), ".pdf" (one page the drawing's size) or ".png" (at screen
+// size, smaller for very large drawings).
 #pragma once
 
 #include <QString>
 #include <functional>
+#include <string>
 
-#include "reports/diagram_layout.h"
+#include "reports/diagram_canvas.h"
+#include "ui/seams/dialogs.h"
 
 namespace cv::ui {
 
-// Lays out the diagram with the texts measured as the format draws them.
-using DiagramLayOut = std::function<cv::DiagramLayout(const cv::TextMeasure&)>;
+// What a drawing needs to be drawn: its size in twips and the drawing
+// itself.
+struct CanvasDrawing {
+  double width = 0, height = 0;
+  std::function<void(cv::DiagramCanvas&)> draw;
+};
+
+// Prepares the drawing with the texts measured as the format draws them.
+using DrawingFor = std::function<CanvasDrawing(const cv::TextMeasure&)>;
 
 // False for any other extension, with nothing written; a file that cannot
 // be written fails with error 75.
-bool ExportDiagramFile(const DiagramLayOut& layOut, const QString& path);
+bool ExportDrawingFile(const DrawingFor& drawing, const QString& path);
+
+// Asks for the file under the caption (the project's name with the ending
+// proposed) and writes the drawing; a name without an extension is written
+// as SVG, one with any other extension is refused with the reason.
+void ExportDrawingAs(QWidget* parent, const Seams& seams, const QString& caption,
+                     const QString& proposed, const DrawingFor& drawing);
 
 }  // namespace cv::ui

@@ -1,6 +1,7 @@
 // The File menu's exports: "Export Calculations..." writes the calculation
 // table to a workbook, "Export Diagram..." the diagram of the calculated
-// network as SVG, PDF or PNG, each under a name the user chooses.
+// network and "Export Pressure Profile..." the profile the page shows, as
+// SVG, PDF or PNG; each under a name the user chooses.
 #pragma once
 
 #include "ui/output/output_context.h"
@@ -12,5 +13,7 @@ void ExportCalculations(const OutputContext& context);
 // A name without an extension is written as SVG; any other extension is
 // refused with a message and nothing written.
 void ExportDiagram(const OutputContext& context);
+// Without a profile on the page, says why and writes nothing.
+void ExportProfile(const OutputContext& context);
 
 }  // namespace cv::ui

@@ -7,12 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 #include <optional>
 
 #include "core/data_files.h"
 #include "core/errors.h"
 #include "project/document.h"
-#include "project/project_state.h"
 #include "reports/pressure_profile.h"
 #include "reports/print_calculations.h"
 #include "reports/print_checks.h"
@@ -20,7 +20,9 @@
 #include "reports/print_layout.h"
 #include "reports/print_material_list.h"
 #include "ui/access/icons.h"
+#include "ui/editor/project_editor.h"
 #include "ui/results/diagram_page.h"
+#include "ui/results/profile_page.h"
 #include "ui/seams/dialog_paths.h"
 
 namespace cv::ui {
@@ -119,7 +121,7 @@ cv::PrintHeader PrintCommands::Header() const {
   const QDateTime now = QDateTime::currentDateTime();
   const QLocale locale;
   cv::PrintHeader header;
-  header.projectPath = context_.projectPath();
+  header.projectPath = context_.editor->Path();
   header.dateTime = ToUtf8(locale.toString(now.date(), QLocale::ShortFormat) + ' ' +
                            locale.toString(now.time(), QLocale::ShortFormat));
   header.gasType = ToUtf8(ComboText("cboGasType"));
@@ -130,7 +132,7 @@ cv::PrintHeader PrintCommands::Header() const {
 
 void PrintCommands::ProposeOutputFile() {
   const QPrinter::OutputFormat format = printer_.outputFormat();
-  printer_.setOutputFileName(ProposedPdfName(context_.projectPath(), lastFolder_));
+  printer_.setOutputFileName(ProposedPdfName(context_.editor->Path(), lastFolder_));
   // Naming a file turns the printer into a PDF writer; a printer chosen
   // before stays the choice.
   if (format == QPrinter::NativeFormat) printer_.setOutputFormat(QPrinter::NativeFormat);
@@ -142,30 +144,26 @@ void PrintCommands::ShowPrintError(const std::string& description) {
 }
 
 void PrintCommands::RunJob(Job job, cv::PrintSurface& surface, int copies) {
-  const pugi::xml_document& doc = context_.document();
+  const pugi::xml_document& doc = context_.editor->Doc();
   if (job == Job::Layout) {
     cv::PrintDesignLayoutJob(surface, doc, Header(), copies, {kImagePixels});
     return;
   }
   if (job == Job::Diagram) {
     const cv::DiagramLayout layout =
-        LayOutProject(doc, context_.result(), cv::PrintTextMeasure(surface));
+        LayOutProject(doc, context_.editor->Result(), cv::PrintTextMeasure(surface));
     cv::PrintDiagramJob(surface, doc, layout, Header(), copies);
     return;
   }
   if (job == Job::Profile) {
-    // The profile of the node selected now; a fitting has none and fails
-    // with the reason.
-    const pugi::xml_node node = context_.shownNode();
-    cv::PrintProfileJob(surface, doc,
-                        cv::BuildPressureProfile(doc, node ? cv::NodeId(node) : std::string(),
-                                                 cv::IsDualSystem(doc), cv::DocumentUnitSystem(doc),
-                                                 context_.result().UnsizedRunIds()),
-                        Header(), copies);
+    // The profile the page shows (or would show): the one exported too.
+    const std::optional<cv::PressureProfile> profile = context_.profilePage->Profile();
+    if (!profile) cv::Raise(5, ProfilePage::kNoProfileText);
+    cv::PrintProfileJob(surface, doc, *profile, Header(), copies);
     return;
   }
   if (job == Job::Calculations) {
-    cv::PrintCalculationsJob(surface, doc, Header(), context_.result().UnsizedRunIds(), copies);
+    cv::PrintCalculationsJob(surface, doc, Header(), context_.editor->Result(), copies);
     return;
   }
   // The list is built afresh, so it matches the network being printed.
@@ -176,7 +174,9 @@ void PrintCommands::RunJobs(const std::vector<Job>& jobs) {
   std::optional<CopyCountHold> copies;
   std::shared_ptr<cv::PrintSurface> surface;
   // One command, one answer: "Entire Project" prints nothing when refused.
-  if (cv::PrintRefused(context_.document(), context_.result())) {
+  const bool marksUnsized = std::ranges::all_of(
+      jobs, [](Job job) { return job != Job::Layout && job != Job::MaterialList; });
+  if (cv::PrintRefused(context_.editor->Doc(), context_.editor->Result(), marksUnsized)) {
     context_.seams.messages->Show(
         {cv::kCorrectErrorsText, "Error", cv::MessageButtons::Ok, cv::MessageIcon::Exclamation});
     return;

@@ -64,6 +64,37 @@ void ApplianceController::EditDescription() {
   panel_->txtDescription->selectAll();
 }
 
+void ApplianceController::FocusFirstInput() {
+  for (QWidget* box : std::initializer_list<QWidget*>{panel_->txtDescription, panel_->cboAppliance,
+                                                      panel_->txtLoad, panel_->txtLength})
+    if (box->isEnabled() && box->isVisibleTo(panel_)) {
+      box->setFocus(Qt::ShortcutFocusReason);
+      if (auto* line = qobject_cast<QLineEdit*>(box)) line->selectAll();
+      return;
+    }
+}
+
+void ApplianceController::LoadCatalogue(const std::string& databasePath) {
+  EFVCatalog& catalog = editor_.State().EFVCollection;
+  panel_->cboEFV->clear();
+  try {
+    catalog.Load(databasePath);
+    for (const std::string& id : EFVCatalog::ReadModelIds(databasePath))
+      panel_->cboEFV->addItem(QString::fromStdString(id));
+  } catch (const CvError& e) {
+    // Without the catalogue the program still draws and sizes networks;
+    // only EFVs cannot be chosen.
+    catalog.Clear();
+    panel_->cboEFV->clear();
+    ReportError(messages_, e);
+  }
+}
+
+void ApplianceController::ShowFirstChoices() {
+  SetListPosition(panel_->cboMaterial, 0, [this] { panel_->cboMaterial_Click(); });
+  SetListPosition(panel_->cboAppliance, 1, [this] { cboAppliance_Click(); });
+}
+
 // Only a kind that takes a load of its own has the box; the gas supply's load
 // is the network's total.
 void ApplianceController::ApplyLoadBoxRule(pugi::xml_node node) {

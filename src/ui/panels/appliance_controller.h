@@ -24,7 +24,6 @@ class ApplianceController : public QObject {
   ApplianceController(AppliancePanel* panel, ProjectEditor& editor, MessageSink& messages,
                       QObject* parent = nullptr);
 
-  AppliancePanel* Panel() const noexcept { return panel_; }
   // The panel differs from the node it shows (typed or chosen by the user).
   bool HasUnstoredEdits() const;
   // When the panel holds edits not stored with "Update", asks "Apply the
@@ -33,6 +32,13 @@ class ApplianceController : public QObject {
   bool SettlePendingEdits();
   // A new node's description is selected for typing.
   void EditDescription();
+  // The focus in the first box that takes input, for editing the node.
+  void FocusFirstInput();
+  // Loads the EFV catalogue and fills cboEFV; a failure is shown and the
+  // program carries on without models.
+  void LoadCatalogue(const std::string& databasePath);
+  // The lists' first choices at start-up.
+  void ShowFirstChoices();
   void SetUnitLabels();
 
   // The handlers (control + "_" + event).

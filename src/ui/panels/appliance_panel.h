@@ -1,7 +1,7 @@
 // The appliance settings panel (frame "Appliance Settings"): the controls
 // that show and edit the selected node, and the handlers that need nothing
 // but the panel itself. Handlers that need the tree or the document (device
-// kind, EFV model, update) belong to the main window.
+// kind, EFV model, update) belong to its controller (appliance_controller.h).
 #pragma once
 
 #include <QGroupBox>

@@ -108,23 +108,23 @@ void GiveAccessKeys(SupplyPanel& p) {
       {p.txtDeliveryPressureInternalLowDeliveryPressure, 'v',
        "The least pressure every appliance must receive, in inches of water column"},
   });
-  SetAccessKey(p.optUnitType0, QLatin1Char('x'));
-  SetAccessKey(p.optUnitType1, QLatin1Char('n'));
-  SetAccessKey(p.optUnitType2, QLatin1Char('d'));
+  SetAccessKey(p.optFixedDropMethod, QLatin1Char('x'));
+  SetAccessKey(p.optUserDefinedDropMethod, QLatin1Char('n'));
+  SetAccessKey(p.optDeliveryPressureMethod, QLatin1Char('d'));
   SetAccessKey(p.chkMetricDualPressure, QLatin1Char('m'),
                QStringLiteral("A regulator divides the network into a high and a low side"));
   SetAccessKey(p.chkDeliveryDualPressure, QLatin1Char('t'),
                QStringLiteral("A regulator divides the network into a high and a low side"));
   SetAccessKey(p.cmdUpdateSupplyParameters, QLatin1Char('u'));
   // The option buttons were made before the boxes below them.
-  ChainTabOrder({p.cboGasType, p.optUnitType0, p.cboSupplyPressure, p.cboInternalPressure,
-                 p.optUnitType1, p.chkMetricDualPressure, p.txtMetricSupplyPressureDrop,
-                 p.txtUserDefinedAllowablePressureDrop,
-                 p.txtUserDefinedInternalLowSupplyPressureDrop, p.txtMetricInternalPressureDrop,
-                 p.optUnitType2, p.chkDeliveryDualPressure, p.txtDeliveryPressureHighSupplyPressure,
-                 p.txtDeliveryPressureHighSupplyAllowedPressureDrop,
-                 p.txtDeliveryPressureInternalLowSupplyPressure,
-                 p.txtDeliveryPressureInternalLowDeliveryPressure, p.cmdUpdateSupplyParameters});
+  ChainTabOrder(
+      {p.cboGasType, p.optFixedDropMethod, p.cboSupplyPressure, p.cboInternalPressure,
+       p.optUserDefinedDropMethod, p.chkMetricDualPressure, p.txtMetricSupplyPressureDrop,
+       p.txtUserDefinedAllowablePressureDrop, p.txtUserDefinedInternalLowSupplyPressureDrop,
+       p.txtMetricInternalPressureDrop, p.optDeliveryPressureMethod, p.chkDeliveryDualPressure,
+       p.txtDeliveryPressureHighSupplyPressure, p.txtDeliveryPressureHighSupplyAllowedPressureDrop,
+       p.txtDeliveryPressureInternalLowSupplyPressure,
+       p.txtDeliveryPressureInternalLowDeliveryPressure, p.cmdUpdateSupplyParameters});
 }
 
 }  // namespace cv::ui

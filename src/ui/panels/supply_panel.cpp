@@ -264,9 +264,9 @@ void SupplyPanel::SetBoxTexts(const SupplyBoxTexts& texts) {
 
 SupplyPanelInput SupplyPanel::Input() const {
   SupplyPanelInput in;
-  in.method = optUnitType0->isChecked()   ? SupplyMethod::Fixed
-              : optUnitType1->isChecked() ? SupplyMethod::UserDefined
-                                          : SupplyMethod::Delivery;
+  in.method = optFixedDropMethod->isChecked()         ? SupplyMethod::Fixed
+              : optUserDefinedDropMethod->isChecked() ? SupplyMethod::UserDefined
+                                                      : SupplyMethod::Delivery;
   in.gasIndex = cboGasType->currentIndex();
   in.supplyPreset = cboSupplyPressure->currentIndex();
   in.internalPreset = cboInternalPressure->currentIndex();

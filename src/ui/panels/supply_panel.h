@@ -74,9 +74,9 @@ class SupplyPanel : public QWidget {
   QLabel* lblGasType;
   QComboBox* cboGasType;
   QButtonGroup* calculationMethods;  // objectName optUnitType
-  QRadioButton* optUnitType0;
-  QRadioButton* optUnitType1;
-  QRadioButton* optUnitType2;
+  QRadioButton* optFixedDropMethod;
+  QRadioButton* optUserDefinedDropMethod;
+  QRadioButton* optDeliveryPressureMethod;
 
   QGroupBox* fraHighFixedpressure;
   QLabel* lblSupplyPressureLabel;

@@ -82,13 +82,14 @@ void SupplyPanel::BuildMethodChoice() {
   lblGasType = Label(tr("Gas Type:"), "lblGasType");
   cboGasType = Named(new QComboBox, "cboGasType");
   calculationMethods = Named(new QButtonGroup(this), "optUnitType");
-  optUnitType0 = Named(new QRadioButton(tr("Fixed Pressure Drop Method")), "optUnitType0");
-  optUnitType1 =
+  optFixedDropMethod = Named(new QRadioButton(tr("Fixed Pressure Drop Method")), "optUnitType0");
+  optUserDefinedDropMethod =
       Named(new QRadioButton(tr("User-Defined Pressure Drop Method (Metric mb)")), "optUnitType1");
-  optUnitType2 = Named(new QRadioButton(tr("Delivery Pressure Method")), "optUnitType2");
-  calculationMethods->addButton(optUnitType0, 0);
-  calculationMethods->addButton(optUnitType1, 1);
-  calculationMethods->addButton(optUnitType2, 2);
+  optDeliveryPressureMethod =
+      Named(new QRadioButton(tr("Delivery Pressure Method")), "optUnitType2");
+  calculationMethods->addButton(optFixedDropMethod, 0);
+  calculationMethods->addButton(optUserDefinedDropMethod, 1);
+  calculationMethods->addButton(optDeliveryPressureMethod, 2);
 }
 
 void SupplyPanel::BuildFixedFrames() {
@@ -170,11 +171,11 @@ void SupplyPanel::Arrange() {
 
   auto* page = new QVBoxLayout(this);
   page->addLayout(gasRow);
-  page->addWidget(optUnitType0);
+  page->addWidget(optFixedDropMethod);
   page->addWidget(Indented(fixed));
-  page->addWidget(optUnitType1);
+  page->addWidget(optUserDefinedDropMethod);
   page->addWidget(Indented(userDefined));
-  page->addWidget(optUnitType2);
+  page->addWidget(optDeliveryPressureMethod);
   page->addWidget(Indented(delivery));
   page->addWidget(cmdUpdateSupplyParameters, 0, Qt::AlignLeft);
   page->addStretch(1);

@@ -15,20 +15,37 @@ namespace {
 
 // How far from a point a click still takes it, in page pixels.
 constexpr double kClickRadius = 8;
+constexpr int kButtonMargin = 6;
 
 }  // namespace
 
 ProfilePage::ProfilePage(const pugi::xml_document& document, const cv::CalcResult& result,
                          std::function<std::string()> selectedId, QWidget* parent)
-    : QWidget(parent), document_(document), result_(result), selectedId_(std::move(selectedId)) {
+    : QWidget(parent),
+      document_(document),
+      result_(result),
+      selectedId_(std::move(selectedId)),
+      export_(new QPushButton(QStringLiteral("E&xport\u2026"), this)) {
   setObjectName(QStringLiteral("fTabView5"));
   setAccessibleName(QStringLiteral("Pressure Profile"));
+  export_->setObjectName(QStringLiteral("cmdExportProfile"));
+  export_->setToolTip(QStringLiteral("Writes the profile as an SVG, PDF or PNG file"));
+  connect(export_, &QPushButton::clicked, this, &ProfilePage::exportRequested);
+}
+
+void ProfilePage::resizeEvent(QResizeEvent* event) {
+  // In the top right corner, beside the drawing's title.
+  export_->adjustSize();
+  export_->move(width() - export_->width() - kButtonMargin, kButtonMargin);
+  QWidget::resizeEvent(event);
 }
 
 std::optional<cv::PressureProfile> ProfilePage::Profile() const {
   try {
-    return cv::BuildPressureProfile(document_, nodeId_, cv::IsDualSystem(document_),
-                                    cv::DocumentUnitSystem(document_), result_.UnsizedRunIds());
+    // Clicking a point selects its node but keeps the profile on the page.
+    const std::string id = isVisible() ? nodeId_ : selectedId_();
+    return cv::BuildPressureProfile(document_, id, cv::IsDualSystem(document_),
+                                    cv::DocumentUnitSystem(document_), result_);
   } catch (const cv::CvError&) {
     return std::nullopt;
   }
@@ -50,8 +67,7 @@ void ProfilePage::paintEvent(QPaintEvent*) {
   const std::optional<cv::PressureProfile> profile = Profile();
   if (!profile) {
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("Select an appliance or a regulator in the tree to see the "
-                                    "pressure along its path from the gas source."));
+                     QString::fromLatin1(kNoProfileText));
     return;
   }
   painter.setRenderHint(QPainter::Antialiasing);

@@ -1,7 +1,7 @@
 // TreeView1: the picture of the network. Items carry their key and image key
 // (tree_items.h). A drag moves nothing by itself: the tree reports a drop
 // only when a drag that started on one of its items is released over an
-// item, and the window decides and performs the move.
+// item, and the tree view (network_view.h) decides and performs the move.
 #pragma once
 
 #include <QTreeWidget>
@@ -31,7 +31,7 @@ class NetworkTree : public QTreeWidget {
   // only the highlight under the pointer.
   void BeginDrag() noexcept { dragging_ = true; }
   bool Dragging() const noexcept { return dragging_; }
-  // Ends a drag, whether it was dropped or not: tells the window which item
+  // Ends a drag, whether it was dropped or not: tells the tree view which item
   // was dragged (null when the tree was rebuilt) and forgets it.
   void EndDrag();
 

@@ -63,15 +63,9 @@ class NetworkView : public QObject {
   // The commands: "Add New Device", "Remove Device" on the selected item.
   void AddToSelected();
   void RemoveSelected();
-  // Adds a node below the item; returns the new item (nullptr: nothing
-  // added).
-  QTreeWidgetItem* AddNode(QTreeWidgetItem* parentItem);
   // A drag ended with a drop of dragged onto target (both items of the
   // tree): the move is made when the rules allow it.
   void Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
-  void MouseUp(Qt::MouseButton button, const QPoint& pos);
-  // The middle-click box of the node in view.
-  void ShowPressureDropInformation();
 
  signals:
   // A node was added: its description is to be typed.
@@ -82,6 +76,12 @@ class NetworkView : public QObject {
 
  private:
   void Guarded(const std::function<void()>& handler);
+  // Adds a node below the item; returns the new item (nullptr: nothing
+  // added).
+  QTreeWidgetItem* AddNode(QTreeWidgetItem* parentItem);
+  void MouseUp(Qt::MouseButton button, const QPoint& pos);
+  // The middle-click box of the node in view.
+  void ShowPressureDropInformation();
   void Calculate();
   void RemoveNode(QTreeWidgetItem* item);
   // Moves the dragged node with its subtree below the target when the drop

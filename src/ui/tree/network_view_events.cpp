@@ -74,7 +74,7 @@ void NetworkView::ShowPressureDropInformation() {
   copy.reset(editor_.Doc());
   const pugi::xml_node node = FindSystemNodeById(copy, NodeId(editor_.NodeInView()));
   const CarriedLoads carried(copy);
-  CalcContext ctx{editor_.State(), ProjectRoot(copy), {}};
+  CalcContext ctx{editor_.State().EFVCollection, ProjectRoot(copy)};
   ctx.carried = &carried;
   const double fromParent = PressureDropToSource(node, true, ctx);
   const double fromSource = PressureDropToSource(node, false, ctx);
@@ -153,6 +153,7 @@ void NetworkView::ShowCalculatedValues() {
   for (const RunResult& run : editor_.Result().runs)
     if (run.status != RunStatus::Sized) failures.try_emplace(Text(run.id), Text(run.message));
   const CarriedLoads carried(doc);
+  const ComputedPressures computed(doc);
   const std::string units = editor_.EditedProject().UnitSystem();
   const bool dual = editor_.EditedProject().IsDualSystem();
   tree_->setHeaderLabels(TreeColumnHeaders(units));
@@ -167,7 +168,7 @@ void NetworkView::ShowCalculatedValues() {
     const auto run = runs.find(id);
     if (run != runs.end())
       ShowRunResults(item, run->second.first, carried.TextOf(run->second.first), run->second.second,
-                     units, dual);
+                     units, dual, computed.Of(run->second.first));
     const auto failure = failures.find(id);
     MarkSizingFailure(item, failure != failures.end() ? failure->second : QString());
     if (run != runs.end()) ShowReading(item, run->second.first, units, dual);

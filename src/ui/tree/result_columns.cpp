@@ -57,11 +57,13 @@ QStringList TreeColumnHeaders(std::string_view unitSystem) {
 }
 
 void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, const std::string& carriedLoad,
-                    double dropFromSource, std::string_view unitSystem, bool dualSystem) {
+                    double dropFromSource, std::string_view unitSystem, bool dualSystem,
+                    bool computed) {
   SetIfChanged(item, kColumnLoad, ShownQuantity(carriedLoad, "Load", unitSystem));
   SetIfChanged(item, kColumnLength, ShownQuantity(node, "length", "Length", unitSystem));
   SetIfChanged(item, kColumnSize, Qs(FindField(node, "materialSize").child_value()));
-  const RunPressureTexts texts = RunPressures(node, dropFromSource, unitSystem, dualSystem);
+  const RunPressureTexts texts =
+      RunPressures(node, dropFromSource, unitSystem, dualSystem, computed);
   SetIfChanged(item, kColumnDrop, CellReading(texts.dropFromSupply, texts, unitSystem));
   SetIfChanged(item, kColumnDelivered, CellReading(texts.delivered, texts, unitSystem));
 }

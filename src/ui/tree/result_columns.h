@@ -27,10 +27,12 @@ enum TreeColumn : int {
 QStringList TreeColumnHeaders(std::string_view unitSystem);
 
 // Fills the result columns of a run's item: the load it carries (stored
-// text), dropFromSource in inches of water column. A run on a psi side
-// names the unit in its pressure cells.
+// text), dropFromSource in inches of water column, dashes for a run
+// without computed pressures. A run on a psi side names the unit in its
+// pressure cells.
 void ShowRunResults(QTreeWidgetItem* item, pugi::xml_node node, const std::string& carriedLoad,
-                    double dropFromSource, std::string_view unitSystem, bool dualSystem);
+                    double dropFromSource, std::string_view unitSystem, bool dualSystem,
+                    bool computed);
 // The gas supply's row: the network's total load.
 void ShowSupplyResults(QTreeWidgetItem* item, pugi::xml_node root, std::string_view unitSystem);
 

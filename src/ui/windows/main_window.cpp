@@ -16,6 +16,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include "core/data_files.h"
 #include "core/messages.h"
 #include "project/document.h"
 #include "reports/material_list.h"
@@ -25,6 +26,7 @@
 #include "ui/compare/compare_page.h"
 #include "ui/panels/appliance_controller.h"
 #include "ui/panels/appliance_panel.h"
+#include "ui/panels/box_undo.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
@@ -33,6 +35,10 @@
 #include "ui/tree/network_tree.h"
 #include "ui/tree/network_view.h"
 #include "ui/tree/tree_items.h"
+#include "ui/windows/output_wiring.h"
+#include "ui/windows/startup.h"
+#include "ui/windows/window_keys.h"
+#include "ui/windows/window_menus.h"
 
 namespace cv::ui {
 
@@ -41,23 +47,28 @@ MainWindow::MainWindow(Seams seams, QWidget* parent) : QMainWindow(parent), seam
   setWindowTitle(QString::fromLatin1(kProgramTitle));
   state_.Messages = seams_.messages;
   BuildPages();
+  menus_ = std::make_unique<WindowMenus>(*this, editor_, Messages());
   ConnectHistory();
-  BuildMenus();
-  ConnectMenuActions();
   ConnectViews();
+  ConnectMenuActions();
   ConnectDiagram();
   lblFailedRuns_ = new QLabel(this);
   lblFailedRuns_->setObjectName(QStringLiteral("lblFailedRuns"));
   lblFailedRuns_->setStyleSheet(QStringLiteral("color: %1").arg(FailedRunColour().name()));
   statusBar()->addPermanentWidget(lblFailedRuns_);
-  GiveAccessKeys();
+  GiveAccessKeys(*this);
   resize(1180, 680);
   // At a large scale factor the window opens no larger than the screen.
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     resize(size().boundedTo(screen->availableGeometry().size()));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The views hold the editor, a member, which goes before the window's
+  // children: they go first, and with them their connections.
+  delete network_;
+  delete appliance_;
+}
 
 void MainWindow::BuildPages() {
   tabStrip_ = new QTabWidget(this);
@@ -142,7 +153,8 @@ QWidget* MainWindow::BuildMaterialPage() {
 
 void MainWindow::ConnectViews() {
   network_ = new NetworkView(tree_, editor_, Messages(), this);
-  network_->SetPopupMenu(mnuTreeClick_);
+  network_->SetPopupMenu(menus_->TreePopup());
+  connect(tree_, &NetworkTree::editRequested, this, [this] { EditInPanel(); });
   appliance_ = new ApplianceController(panel_, editor_, Messages(), this);
   connect(cmdAdd_, &QPushButton::clicked, this,
           [this] { Guarded([this] { network_->AddToSelected(); }); });
@@ -159,10 +171,69 @@ void MainWindow::ConnectViews() {
   });
 }
 
+void MainWindow::ConnectHistory() {
+  connect(&editor_, &ProjectEditor::restored, this,
+          [this](const ProjectView& view) { Guarded([&] { RestoreView(view); }); });
+  connect(&editor_, &ProjectEditor::failed, this, [this](const CvError& e) { ReportError(e); });
+  connect(&editor_, &ProjectEditor::modifiedChanged, this,
+          [this](bool modified) { setWindowModified(modified); });
+}
+
+void MainWindow::RestoreView(const ProjectView& view) {
+  if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(Document()));
+  SetUnitLabels();
+  network_->ShowRestored(view);
+  if (tabStrip_->currentIndex() == kMaterialListPage) RefreshMaterialList();
+}
+
+QAction* MainWindow::MenuAction(const QString& name) const { return menus_->Action(name); }
+
+QMenu* MainWindow::TreePopupMenu() const noexcept { return menus_->TreePopup(); }
+
+void MainWindow::ConnectMenuActions() {
+  ConnectExportCommands(*this);
+  connect(MenuAction(QStringLiteral("Exit")), &QAction::triggered, this, [this] { close(); });
+  connect(MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance")), &QAction::triggered, this,
+          [this] { Guarded([this] { network_->AddToSelected(); }); });
+  connect(MenuAction(QStringLiteral("mnuTreeClickRemoveAppliance")), &QAction::triggered, this,
+          [this] { Guarded([this] { network_->RemoveSelected(); }); });
+}
+
+bool MainWindow::StartUp() {
+  if (!ComponentVersionPasses(versionSource_ ? versionSource_() : QtRuntimeVersion(), Messages()))
+    return false;
+  state_.DebugMode = false;
+  state_.Log.SetPath(DefaultDebugLogPath());
+  // Every box exists now: the controllers were wired before the start-up.
+  PassUndoKeysWhenBoxHasNone(this);
+  panel_->FillLists();
+  appliance_->LoadCatalogue(FindDataFile("corvanta.db"));
+  Guarded([this] {
+    appliance_->ShowFirstChoices();
+    if (supplyStartUpHook_) supplyStartUpHook_();
+    SetUnitLabels();
+  });
+  tabStrip_->setCurrentIndex(kAppliancePage);
+  Guarded([this] {
+    if (newProjectHook_)
+      newProjectHook_();
+    else
+      ResetToNewProject();
+  });
+  if (splashHook_) splashHook_();
+  if (helpHook_) helpHook_();
+  return true;
+}
+
+void MainWindow::EditInPanel() {
+  tabStrip_->setCurrentIndex(kAppliancePage);
+  appliance_->FocusFirstInput();
+}
+
 void MainWindow::TabStrip1_Click(int index) {
   if (shownTab_ == kAppliancePage && index != kAppliancePage) {
     const bool edited = appliance_->HasUnstoredEdits();
-    if (!ResolvePendingPanelEdits()) {
+    if (!editor_.SettlePendingEdits()) {
       const QSignalBlocker blocker(tabStrip_);
       tabStrip_->setCurrentIndex(kAppliancePage);
       return;
@@ -189,16 +260,6 @@ void MainWindow::ResetToNewProject() {
   network_->ClickNode(gasSupply);
   editor_.StartHistory();
 }
-
-void MainWindow::ClickNode(QTreeWidgetItem* item) { network_->ClickNode(item); }
-
-void MainWindow::BuildTreeFromDocument() { network_->BuildTreeFromDocument(); }
-
-void MainWindow::ClearTree() { network_->ClearTree(); }
-
-QTreeWidgetItem* MainWindow::GasSupplyItem() const { return network_->GasSupplyItem(); }
-
-void MainWindow::ShowFirstNode() { network_->ShowFirstNode(); }
 
 QTreeWidget* MainWindow::Tree() const noexcept { return tree_; }
 
@@ -258,11 +319,11 @@ void MainWindow::ConnectDiagram() {
 void MainWindow::ApplySupplyOptionStep(const SupplyOption& option) {
   Guarded([&] {
     const QString name = QString::fromStdString(option.name);
-    RecordEdit(QStringLiteral("Apply '%1'").arg(name), [&] {
+    editor_.RecordEdit(QStringLiteral("Apply '%1'").arg(name), [&] {
       ApplySupplyOption(editor_.EditedProject(), option);
       SetUnitLabels();
       Recalculate();
-      ShowFirstNode();
+      network_->ShowFirstNode();
     });
     if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(editor_.Doc()));
     ConfirmInStatusBar(QStringLiteral("Applied '%1'. Ctrl+Z takes it back.").arg(name));
@@ -272,7 +333,7 @@ void MainWindow::ApplySupplyOptionStep(const SupplyOption& option) {
 void MainWindow::SetUnitLabels() { appliance_->SetUnitLabels(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (mayCloseHook_ ? !mayCloseHook_() : !ResolvePendingPanelEdits()) {
+  if (mayCloseHook_ ? !mayCloseHook_() : !editor_.SettlePendingEdits()) {
     event->ignore();
     return;
   }

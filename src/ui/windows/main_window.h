@@ -8,7 +8,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
-#include <map>
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 
@@ -46,6 +46,7 @@ class DiagramPage;
 class ProfilePage;
 class NetworkTree;
 class NetworkView;
+class WindowMenus;
 
 // The pages of the tab strip, in their order.
 enum Page : int { kSystemSetupPage = 0, kAppliancePage = 1, kMaterialListPage = 2 };
@@ -61,19 +62,14 @@ class MainWindow : public QMainWindow {
   NetworkView& Network() const noexcept { return *network_; }
   ApplianceController& ApplianceView() const noexcept { return *appliance_; }
   pugi::xml_document& Document() noexcept { return editor_.Doc(); }
-  Project& EditedProject() noexcept { return editor_.EditedProject(); }
   ProgramState& State() noexcept { return state_; }
-  // "English" or "Metric", as the project's document says.
-  std::string UnitSystem() const { return editor_.EditedProject().UnitSystem(); }
-  bool ProjectModified() const noexcept { return editor_.Modified(); }
-  const CalcResult& Result() const noexcept { return editor_.Result(); }
   const Seams& GetSeams() const noexcept { return seams_; }
   MessageSink& Messages() const { return *seams_.messages; }
 
   // The menu entry whose control name is given ("Save", "About",
   // "mnuTreeClickAddNewAppliance"...), or nullptr.
   QAction* MenuAction(const QString& name) const;
-  QMenu* TreePopupMenu() const noexcept { return mnuTreeClick_; }
+  QMenu* TreePopupMenu() const noexcept;
 
   // The page container of the supply panel (frame "Supply Parameters").
   QGroupBox* SystemSetupPage() const noexcept { return fSystemSetup_; }
@@ -104,35 +100,11 @@ class MainWindow : public QMainWindow {
   // The new-project reset used until a project controller takes over:
   // new document, tree with the gas supply shown, flags cleared.
   void ResetToNewProject();
-  // Loads the EFV catalogue and fills cboEFV; a failure is shown and the
-  // program carries on without models.
-  void LoadCatalogue(const std::string& databasePath);
 
-  // --- The project editor's, for the commands --------------------------------
-  QUndoStack* UndoStack() const noexcept { return editor_.UndoStack(); }
-  void RecordEdit(const QString& label, const std::function<void()>& change) {
-    editor_.RecordEdit(label, change);
-  }
-  void MarkSaved() { editor_.MarkSaved(); }
-  void StartHistory() { editor_.StartHistory(); }
-  // Calculates the document and keeps its result.
-  void RunCalculation() { editor_.Calculate(); }
-  // A change kept outside the history: the caption's unsaved mark shows.
-  void SetProjectModified() { editor_.MarkModified(); }
-  // Typed values not stored are dealt with first (see ProjectEditor).
-  bool ResolvePendingPanelEdits() { return editor_.SettlePendingEdits(); }
-  pugi::xml_node CurrentSystemNode() const noexcept { return editor_.NodeInView(); }
   // What restoring a step shows on the supply page (set by its controller).
   void SetShowSupplyHook(std::function<void(const SupplyPanelValues&)> hook) {
     showSupplyHook_ = std::move(hook);
   }
-
-  // --- The tree's, for the commands ------------------------------------------
-  void ClickNode(QTreeWidgetItem* item);
-  void BuildTreeFromDocument();
-  void ClearTree();
-  QTreeWidgetItem* GasSupplyItem() const;
-  void ShowFirstNode();
 
   void SetUnitLabels();
   void RefreshMaterialList();
@@ -155,20 +127,12 @@ class MainWindow : public QMainWindow {
   void BuildPages();
   QWidget* BuildAppliancePage();
   QWidget* BuildMaterialPage();
-  void BuildMenus();
-  void AddMenuAction(QMenu* menu, const QString& name, const QString& caption,
-                     const QKeySequence& shortcut = {});
   void ConnectMenuActions();
   void ConnectViews();
   void ConnectDiagram();
-  // Alt keys, page keys and screen-reader names of the window's own controls.
-  void GiveAccessKeys();
   // The appliance page with the focus in the panel's first box that takes
   // input, for editing the node shown.
   void EditInPanel();
-  void NotAvailableYet(const QString& what);
-  bool ComponentVersionPasses();
-  void BuildEditMenu();
   void ConnectHistory();
   void RestoreView(const ProjectView& view);
   void TabStrip1_Click(int index);
@@ -191,13 +155,12 @@ class MainWindow : public QMainWindow {
   QPushButton* cmdAdd_ = nullptr;
   QPushButton* cmdRemove_ = nullptr;
   QPlainTextEdit* txtMaterials_ = nullptr;
-  QMenu* mnuTreeClick_ = nullptr;
   QLabel* lblFailedRuns_ = nullptr;
   CalculationPage* calculationPage_ = nullptr;
   DiagramPage* diagramPage_ = nullptr;
   ProfilePage* profilePage_ = nullptr;
   ComparePage* comparePage_ = nullptr;
-  std::map<QString, QAction*> actions_;
+  std::unique_ptr<WindowMenus> menus_;
   std::function<void(const SupplyPanelValues&)> showSupplyHook_;
   int shownTab_ = 0;
 

@@ -5,6 +5,7 @@
 
 #include "ui/output/export_commands.h"
 #include "ui/output/print_commands.h"
+#include "ui/results/profile_page.h"
 #include "ui/seams/guarded.h"
 #include "ui/windows/main_window.h"
 
@@ -14,10 +15,8 @@ OutputContext OutputContextOf(MainWindow& window) {
   OutputContext context;
   context.window = &window;
   context.seams = window.GetSeams();
-  context.document = [&window]() -> const pugi::xml_document& { return window.Document(); };
-  context.result = [&window]() -> const CalcResult& { return window.Result(); };
-  context.projectPath = [&window] { return window.State().ProjectPath; };
-  context.shownNode = [&window] { return window.CurrentSystemNode(); };
+  context.editor = &window.Editor();
+  context.profilePage = window.Profile();
   context.materialList = [&window] {
     window.RefreshMaterialList();
     return window.MaterialsText()->toPlainText().toUtf8().toStdString();
@@ -29,11 +28,18 @@ OutputContext OutputContextOf(MainWindow& window) {
 void ConnectExportCommands(MainWindow& window) {
   QObject::connect(window.MenuAction(QStringLiteral("ExportCalculations")), &QAction::triggered,
                    &window, [&window] { ExportCalculations(OutputContextOf(window)); });
+  const auto guarded = [&window](void (*command)(const OutputContext&)) {
+    return [&window, command] {
+      const OutputContext context = OutputContextOf(window);
+      RunGuarded(*context.seams.messages, [&] { command(context); });
+    };
+  };
   QObject::connect(window.MenuAction(QStringLiteral("ExportDiagram")), &QAction::triggered, &window,
-                   [&window] {
-                     const OutputContext context = OutputContextOf(window);
-                     RunGuarded(*context.seams.messages, [&] { ExportDiagram(context); });
-                   });
+                   guarded(&ExportDiagram));
+  QAction* exportProfile = window.MenuAction(QStringLiteral("ExportProfile"));
+  QObject::connect(exportProfile, &QAction::triggered, &window, guarded(&ExportProfile));
+  QObject::connect(window.Profile(), &ProfilePage::exportRequested, exportProfile,
+                   &QAction::trigger);
 }
 
 void AttachPrintCommands(MainWindow& window) { new PrintCommands(OutputContextOf(window)); }

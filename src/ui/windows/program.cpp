@@ -1,7 +1,7 @@
 #include "ui/windows/program.h"
 
-#include "ui/files/project_commands.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/project_wiring.h"
 #include "ui/windows/small_windows.h"
 
 namespace cv::ui {

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace cv {
+class MessageSink;
+}
+
 namespace cv::ui {
 
 // The version of the Qt run-time as "major.minor.build".
@@ -12,6 +16,8 @@ QString QtRuntimeVersion();
 // False for "ERROR", for text that is not a version, and for versions
 // below 5.5.
 bool ComponentVersionSufficient(const QString& version);
+// False after the "Internet Explorer Error..." box: the program must end.
+bool ComponentVersionPasses(const QString& version, MessageSink& messages);
 
 inline constexpr const char* kComponentErrorTitle = "Internet Explorer Error...";
 inline constexpr const char* kComponentErrorText =

@@ -1,23 +1,22 @@
 // The main window by keyboard and for a screen reader: Alt keys of the
 // appliance page and the diagram, the page-switching keys, Ctrl+Q, the
-// tree's F2 and Enter, and the names of the controls that have no label.
+// and the names of the controls that have no label.
+#include "ui/windows/window_keys.h"
+
 #include <QAccessible>
 #include <QAction>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTreeWidget>
 
 #include "ui/access/access_keys.h"
-#include "ui/panels/appliance_panel.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_accessible.h"
 #include "ui/results/diagram_page.h"
 #include "ui/results/diagram_view.h"
-#include "ui/tree/network_tree.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -30,43 +29,45 @@ void Describe(QWidget* widget, const char* name, const char* description) {
 
 }  // namespace
 
-void MainWindow::GiveAccessKeys() {
+void GiveAccessKeys(MainWindow& window) {
   static const bool factoryInstalled = [] {
     QAccessible::installFactory(&DiagramAccessibleFactory);
     return true;
   }();
   (void)factoryInstalled;
-  SetAccessKey(cmdAdd_, QLatin1Char('a'), QStringLiteral("Adds a node below the selected one"));
-  SetAccessKey(cmdRemove_, QLatin1Char('r'),
+  SetAccessKey(window.findChild<QPushButton*>(QStringLiteral("cmdAdd")), QLatin1Char('a'),
+               QStringLiteral("Adds a node below the selected one"));
+  SetAccessKey(window.findChild<QPushButton*>(QStringLiteral("cmdRemove")), QLatin1Char('r'),
                QStringLiteral("Removes the selected node and everything below it"));
-  if (auto* view = findChild<QGroupBox*>(QStringLiteral("fView")))
+  if (auto* view = window.findChild<QGroupBox*>(QStringLiteral("fView")))
     view->setTitle(WithAccessKey(view->title(), QLatin1Char('s')));
-  Describe(tree_, "Network",
+  Describe(window.Tree(), "Network",
            "The gas supply and every run below it. Insert adds a node, Delete removes it, F2 or "
            "Enter edits it in the panel.");
-  Describe(txtMaterials_, "Material List", "The materials the network needs");
-  Describe(calculationPage_->View(), "Calculations",
+  Describe(window.MaterialsText(), "Material List", "The materials the network needs");
+  Describe(window.Calculations()->View(), "Calculations",
            "One row per run; Ctrl+C copies the selected cells");
   // The arrow keys move between cells; Tab leaves the table.
-  calculationPage_->View()->setTabKeyNavigation(false);
-  Describe(diagramPage_->View(), "Diagram",
+  window.Calculations()->View()->setTabKeyNavigation(false);
+  Describe(window.Diagram()->View(), "Diagram",
            "Up goes to the parent, Down to the first child, Left and Right to the siblings, "
            "Enter opens the node");
-  if (auto* fit = diagramPage_->findChild<QPushButton*>(QStringLiteral("cmdFit")))
+  if (auto* fit = window.Diagram()->findChild<QPushButton*>(QStringLiteral("cmdFit")))
     SetAccessKey(fit, QLatin1Char('i'), QStringLiteral("Shows the whole diagram"));
 
-  MenuAction(QStringLiteral("Exit"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
-  MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance"))->setShortcut(Qt::Key_Insert);
-  MenuAction(QStringLiteral("mnuTreeClickRemoveAppliance"))->setShortcut(Qt::Key_Delete);
-  const auto pageKeys = [this](const char* name, QList<QKeySequence> keys, int step) {
-    auto* action = new QAction(QString::fromLatin1(name), this);
+  window.MenuAction(QStringLiteral("Exit"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+  window.MenuAction(QStringLiteral("mnuTreeClickAddNewAppliance"))->setShortcut(Qt::Key_Insert);
+  window.MenuAction(QStringLiteral("mnuTreeClickRemoveAppliance"))->setShortcut(Qt::Key_Delete);
+  QTabWidget* tabs = window.Tabs();
+  const auto pageKeys = [&window, tabs](const char* name, QList<QKeySequence> keys, int step) {
+    auto* action = new QAction(QString::fromLatin1(name), &window);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcuts(keys);
-    connect(action, &QAction::triggered, this, [this, step] {
-      const int count = tabStrip_->count();
-      tabStrip_->setCurrentIndex((tabStrip_->currentIndex() + step + count) % count);
+    QObject::connect(action, &QAction::triggered, &window, [tabs, step] {
+      const int count = tabs->count();
+      tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
     });
-    addAction(action);
+    window.addAction(action);
   };
   pageKeys("NextPage",
            {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
@@ -75,18 +76,6 @@ void MainWindow::GiveAccessKeys() {
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
             QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
            -1);
-  connect(tree_, &NetworkTree::editRequested, this, [this] { EditInPanel(); });
-}
-
-void MainWindow::EditInPanel() {
-  tabStrip_->setCurrentIndex(kAppliancePage);
-  for (QWidget* box : std::initializer_list<QWidget*>{panel_->txtDescription, panel_->cboAppliance,
-                                                      panel_->txtLoad, panel_->txtLength})
-    if (box->isEnabled() && box->isVisibleTo(panel_)) {
-      box->setFocus(Qt::ShortcutFocusReason);
-      if (auto* line = qobject_cast<QLineEdit*>(box)) line->selectAll();
-      return;
-    }
 }
 
 }  // namespace cv::ui

@@ -116,7 +116,7 @@ std::optional<Finding> CheckSavedTextRecalculates(MainWindow& window) {
   state.EFVCollection = window.State().EFVCollection;
   try {
     DeriveStateFromDocument(loaded, state);
-    CalculateNetwork(loaded, state);
+    CalculateProject(loaded, state);
   } catch (const CvError& e) {
     return Finding{"reload", "recalculating the saved text fails: " + e.description()};
   }
@@ -126,7 +126,7 @@ std::optional<Finding> CheckSavedTextRecalculates(MainWindow& window) {
 }
 
 History::History(MainWindow& window) : window_(window) {
-  stack_ = window.UndoStack();
+  stack_ = window.Editor().UndoStack();
   if (!stack_) return;
   steps_.resize(stack_->count());
   following_ = QObject::connect(stack_, &QUndoStack::indexChanged,

@@ -1,12 +1,16 @@
-// Attaches the supply panel and the file commands to the main window.
+#include "ui/windows/project_wiring.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLayout>
+#include <QStatusBar>
 
 #include "ui/files/project_commands.h"
 #include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
+#include "ui/tree/network_tree.h"
+#include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
 
 namespace cv::ui {
@@ -17,19 +21,47 @@ SupplyPanel* InstallSupplyPanel(MainWindow& window) {
   SupplyPanel::Hooks hooks;
   hooks.setUnitLabels = [&window] { window.SetUnitLabels(); };
   hooks.recalculate = [&window] { window.Recalculate(); };
-  hooks.showFirstNode = [&window] { window.ShowFirstNode(); };
+  hooks.showFirstNode = [&window] { window.Network().ShowFirstNode(); };
   hooks.reportError = [&window](const CvError& e) { window.ReportError(e); };
   hooks.record = [&window](const std::function<void()>& change) {
-    window.RecordEdit(QStringLiteral("Update Supply Parameters"), change);
+    window.Editor().RecordEdit(QStringLiteral("Update Supply Parameters"), change);
   };
   hooks.confirm = [&window](const QString& text) { window.ConfirmInStatusBar(text); };
-  hooks.markModified = [&window] { window.SetProjectModified(); };
+  hooks.markModified = [&window] { window.Editor().MarkModified(); };
   QGroupBox* page = window.SystemSetupPage();
   auto* panel = new SupplyPanel(window.Document(), window.State(), window.Messages(), hooks, page);
   page->layout()->addWidget(panel);
   window.SetSupplyStartUpHook([panel] { panel->FillLists(); });
   window.SetShowSupplyHook([panel](const SupplyPanelValues& values) { panel->ShowLoaded(values); });
   return panel;
+}
+
+ProjectWindow ProjectWindowOf(MainWindow& window) {
+  ProjectWindow w;
+  w.window = &window;
+  w.messages = &window.Messages();
+  w.resetToNewProject = [&window] {
+    window.ResetToNewProject();
+    window.SetUnitLabels();
+  };
+  w.clearTree = [&window] { window.Network().ClearTree(); };
+  w.showLoadedProject = [&window] {
+    window.SetUnitLabels();
+    window.Editor().Calculate();
+    window.RefreshMaterialList();
+    window.Network().BuildTreeFromDocument();
+    window.NetTree()->FitColumnsToContents();
+    window.Network().ShowFirstNode();
+  };
+  w.refreshMaterialList = [&window] { window.RefreshMaterialList(); };
+  w.setCaption = [&window](const QString& caption) { window.SetCaption(caption); };
+  w.status = [&window](const QString& text) {
+    if (text.isEmpty())
+      window.statusBar()->clearMessage();
+    else
+      window.ConfirmInStatusBar(text);
+  };
+  return w;
 }
 
 // Replaces the menu entry's placeholder with the command.
@@ -44,10 +76,11 @@ void ConnectMenu(MainWindow& window, const char* name, std::function<void()> com
 
 void InstallProjectControllers(MainWindow& window, Seams& seams) {
   SupplyPanel* panel = InstallSupplyPanel(window);
-  auto* commands = new ProjectCommands(window, *panel, *seams.files);
+  auto* commands =
+      new ProjectCommands(window.Editor(), ProjectWindowOf(window), *panel, *seams.files);
   window.SetNewProjectHook([commands] { commands->NewProject(); });
   window.SetMayCloseHook([commands] { return commands->MayClose(); });
-  new RecentFilesMenu(window, *commands);
+  new RecentFilesMenu(window, window.Messages(), *commands);
   ConnectMenu(window, "New", [commands] { commands->NewProject(); });
   ConnectMenu(window, "Open", [commands] { commands->OpenProject(); });
   ConnectMenu(window, "Save", [commands] { commands->SaveProject(); });
