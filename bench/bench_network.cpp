@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_compare.h"
 #include "bench/bench_deep.h"
 #include "bench/bench_whole.h"
 #include "bench_timing.h"
@@ -181,6 +182,7 @@ void Bench(int nodes, int runs, const std::string& catalog, bool keep, bool whol
   const int unsized = UnsizedRuns(doc);
   BenchDiagram(doc, count, runs);
   BenchProfile(doc, result.failures, count, runs);
+  bench::BenchCompare(doc, state.EFVCollection, count, runs);
 
   const std::string path =
       (std::filesystem::temp_directory_path() / ("corvanta-bench-" + std::to_string(nodes) + ".cv"))

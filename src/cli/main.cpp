@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/compare_output.h"
 #include "cli/options.h"
 #include "cli/output_paths.h"
 #include "cli/report_output.h"
@@ -62,6 +63,8 @@ int Run(const cv::cli::Options& options) {
   for (const std::string& note : loaded.notes) std::cerr << note << "\n";
   cv::WithContext("modGlobals.XMLOnTreeView", [&] { cv::DeriveStateFromDocument(doc, state); });
   if (options.check) return Check(project);
+  if (options.compare)
+    return cv::cli::WriteComparison(options, doc, state.EFVCollection, std::cout, std::cerr);
   cv::CalcOptions calculation;
   calculation.messages = &messages;
   cv::DebugLog log;

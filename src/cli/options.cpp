@@ -8,6 +8,7 @@ const char* const kUsage =
     "                     [--diagram OUT.svg] [--profile ID] [--profile-svg ID OUT.svg]\n"
     "                     PROJECT.cv\n"
     "       corvanta-size --check [--catalog DB] PROJECT.cv\n"
+    "       corvanta-size --compare [--prices FILE.csv] [--catalog DB] PROJECT.cv\n"
     "\n"
     "Sizes every run of a CORVANTA project and writes the calculated project.\n"
     "\n"
@@ -25,10 +26,15 @@ const char* const kUsage =
     "  --profile-svg ID OUT.svg  draw that pressure profile as an SVG file\n"
     "  --check               list each EFV or regulator placed where the program\n"
     "                        refuses it, and each EFV loaded past its trip flow\n"
+    "  --compare             size the project under its own supply settings and\n"
+    "                        every supply preset of its gas, and print them side\n"
+    "                        by side as JSON (the project file is not changed)\n"
+    "  --prices FILE.csv     prices for --compare, lines material,size,price per\n"
+    "                        foot (CORVANTA,15A CSST,2.85); gives each option a price\n"
     "  -h, --help            show this help\n"
     "\n"
     "Exit status: 0 sized; 3 a run is not sized (each is listed on stderr),\n"
-    "or with --check a rule is broken;\n"
+    "or with --check a rule is broken; --compare gives 0 once it printed;\n"
     "1 the project or catalogue could not be read or calculated; 2 wrong usage.\n";
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -57,6 +63,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value(i, options.debugLogPath)) return std::nullopt;
     } else if (arg == "--export-xlsx") {
       if (!value(i, options.xlsxPath)) return std::nullopt;
+    } else if (arg == "--prices") {
+      if (!value(i, options.pricesPath)) return std::nullopt;
     } else if (arg == "--diagram") {
       if (!value(i, options.diagramPath)) return std::nullopt;
     } else if (arg == "--profile" || arg == "--profile-svg") {
@@ -75,6 +83,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.materialList = true;
     } else if (arg == "--check") {
       options.check = true;
+    } else if (arg == "--compare") {
+      options.compare = true;
     } else if (arg == "--table") {
       options.table = true;
     } else if (arg == "--json") {
@@ -103,6 +113,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
        !options.xlsxPath.empty() || !options.diagramPath.empty() || !options.debugLogPath.empty() ||
        !options.profileId.empty())) {
     error = "--check writes nothing else: it cannot be combined with an output";
+    return std::nullopt;
+  }
+  if (!options.pricesPath.empty() && !options.compare) {
+    error = "--prices is read by --compare only";
+    return std::nullopt;
+  }
+  if (options.compare &&
+      (options.check || options.materialList || options.table || options.json ||
+       !options.outputPath.empty() || !options.xlsxPath.empty() || !options.diagramPath.empty() ||
+       !options.debugLogPath.empty() || !options.profileId.empty())) {
+    error = "--compare prints the comparison only: it cannot be combined with an output";
     return std::nullopt;
   }
   if (options.materialList + options.table + options.json > 1) {

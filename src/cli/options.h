@@ -21,6 +21,8 @@ struct Options {
   bool profileJson = false;    // print its pressure profile as JSON instead
   std::string profileSvgPath;  // draw its pressure profile as SVG
   bool check = false;          // list the broken placement and trip rules only
+  bool compare = false;        // print the project sized under each supply option
+  std::string pricesPath;      // the price list of the comparison (CSV)
   bool help = false;
 };
 

@@ -18,6 +18,8 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
+double WholeUnits(double length) { return length > 0 ? std::ceil(length) : length; }
+
 struct MaterialTotals {
   std::array<double, kCsstSizes.size()> tubing{};
   std::array<double, kPipeSizes.size()> pipe{};
@@ -28,8 +30,16 @@ struct MaterialTotals {
 // positive. The converted text is parsed again, so 10 m stored as
 // 32.808399 ft counts as 10, not 11.
 double CountedLength(const std::string& storedFeet, const std::string& unitSystem) {
-  const double length = ParseNumber(ConvertUnits(storedFeet, "Length", kEnglish, unitSystem));
-  return length > 0 ? std::ceil(length) : length;
+  return WholeUnits(ParseNumber(ConvertUnits(storedFeet, "Length", kEnglish, unitSystem)));
+}
+
+void AddLength(std::string_view material, std::string_view size, double length,
+               MaterialTotals& totals) {
+  // A size that is not a name of the material has no total to go to.
+  const int s = SizeIndexOf(size, material);
+  if (s < 0) return;
+  if (material == kCorvanta) totals.tubing[static_cast<size_t>(s)] += length;
+  if (material == kPipe) totals.pipe[static_cast<size_t>(s)] += length;
 }
 
 void AddNode(pugi::xml_node node, const ProgramState& state, const std::string& unitSystem,
@@ -41,11 +51,7 @@ void AddNode(pugi::xml_node node, const ProgramState& state, const std::string& 
   if (size.empty()) return;
   const int efv = state.EFVCollection.FindEFVIndex(model);
   if (efv >= 0) ++totals.efvCounts[static_cast<size_t>(efv)];
-  // A size that is not a name of the material has no total to go to.
-  const int s = SizeIndexOf(size, material);
-  if (s < 0) return;
-  if (material == kCorvanta) totals.tubing[static_cast<size_t>(s)] += length;
-  if (material == kPipe) totals.pipe[static_cast<size_t>(s)] += length;
+  AddLength(material, size, length, totals);
 }
 
 // The name filled with blanks to its field; a longer name is written whole.
@@ -78,6 +84,14 @@ std::string ListText(const MaterialTotals& totals, const ProgramState& state,
   return out;
 }
 
+template <size_t N>
+void AppendLengths(std::vector<MaterialLength>& out, std::string_view material,
+                   const std::array<std::string_view, N>& names,
+                   const std::array<double, N>& totals) {
+  for (size_t i = 0; i < N; ++i)
+    if (totals[i] != 0) out.push_back({std::string(material), std::string(names[i]), totals[i]});
+}
+
 }  // namespace
 
 std::string UpdateMaterialList(const pugi::xml_document& doc, const ProgramState& state) {
@@ -88,6 +102,17 @@ std::string UpdateMaterialList(const pugi::xml_document& doc, const ProgramState
     for (pugi::xml_node node : AllSystemNodes(doc)) AddNode(node, state, unitSystem, totals);
     return ListText(totals, state, unitSystem);
   });
+}
+
+std::vector<MaterialLength> MaterialLengths(const CalcResult& result) {
+  MaterialTotals totals;
+  for (const RunResult& run : result.runs)
+    if (!run.size.empty())
+      AddLength(run.material, run.size, WholeUnits(run.length.value_or(0)), totals);
+  std::vector<MaterialLength> lengths;
+  AppendLengths(lengths, kCorvanta, kCsstSizes, totals.tubing);
+  AppendLengths(lengths, kPipe, kPipeSizes, totals.pipe);
+  return lengths;
 }
 
 }  // namespace cv

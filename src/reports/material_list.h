@@ -4,7 +4,9 @@
 
 #include <pugixml.hpp>
 #include <string>
+#include <vector>
 
+#include "sizing/calc_result.h"
 #include "sizing/program_state.h"
 
 namespace cv {
@@ -14,5 +16,16 @@ namespace cv {
 // system of the program state, EFVs in catalogue order. A failure leaves
 // with "modSummaryFuntions.UpdateMaterialList" in its description.
 std::string UpdateMaterialList(const pugi::xml_document& doc, const ProgramState& state);
+
+struct MaterialLength {
+  std::string material;  // "CORVANTA" or "Pipe"
+  std::string size;
+  double length = 0;
+};
+
+// The tubing and pipe totals of the material list, in feet, from the runs
+// of a calculation's result: tubing first, sizes in list order, sizes of no
+// length left out, each run counted in whole feet.
+std::vector<MaterialLength> MaterialLengths(const CalcResult& result);
 
 }  // namespace cv

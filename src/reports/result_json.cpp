@@ -9,24 +9,18 @@ namespace cv {
 
 namespace {
 
-void AppendKey(std::string& out, const char* key) {
-  out += ",\"";
-  out += key;
-  out += "\":";
-}
-
 void AppendRun(std::string& out, const RunResult& run) {
   const auto text = [&out](const char* key, std::string_view value) {
-    AppendKey(out, key);
+    AppendJsonKey(out, key);
     AppendJsonString(out, value);
   };
   const auto number = [&out](const char* key, const std::optional<double>& value) {
-    AppendKey(out, key);
+    AppendJsonKey(out, key);
     AppendJsonNumber(out, value);
   };
   out += "{\"id\":";
   AppendJsonString(out, run.id);
-  AppendKey(out, "parent");
+  AppendJsonKey(out, "parent");
   if (run.parent)
     AppendJsonString(out, *run.parent);
   else
@@ -47,6 +41,12 @@ void AppendRun(std::string& out, const RunResult& run) {
 }
 
 }  // namespace
+
+void AppendJsonKey(std::string& out, const char* key) {
+  out += ",\"";
+  out += key;
+  out += "\":";
+}
 
 void AppendJsonString(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
@@ -86,11 +86,11 @@ void AppendJsonNumber(std::string& out, const std::optional<double>& value) {
 std::string CalcResultJson(const CalcResult& result) {
   std::string out = "{\"method\":";
   AppendJsonString(out, result.method);
-  AppendKey(out, "gas");
+  AppendJsonKey(out, "gas");
   AppendJsonString(out, result.gas);
-  AppendKey(out, "status");
+  AppendJsonKey(out, "status");
   AppendJsonString(out, result.AllSized() ? "sized" : "failed");
-  AppendKey(out, "runs");
+  AppendJsonKey(out, "runs");
   out += '[';
   // One run a line, so that two results compare line by line.
   for (size_t i = 0; i < result.runs.size(); ++i) {

@@ -16,6 +16,9 @@ namespace cv {
 // hold is null. Ends with a line feed.
 std::string CalcResultJson(const CalcResult& result);
 
+// A comma, then the key and its colon: a member after the first.
+void AppendJsonKey(std::string& out, const char* key);
+
 // The text as a JSON string, quotes included; invalid UTF-8 is replaced so
 // that the whole output stays readable.
 void AppendJsonString(std::string& out, std::string_view text);

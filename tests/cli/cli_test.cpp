@@ -107,6 +107,43 @@ TEST_F(SizerRuns, JsonGivesEveryRunsStatusAndEachRunNotSizedIsListed) {
   EXPECT_EQ(r.out.substr(r.out.size() - 5), "}\n]}\n");
 }
 
+// What each option holds is checked in-process; here, the object as a
+// program reads it: one option a line, the shape, a price and a bad line.
+TEST_F(SizerRuns, CompareGivesOneObjectWithAnOptionALine) {
+  cvtest::WriteFile(dir_.File("prices.csv"),
+                    "CORVANTA,10A CSST,1\nCORVANTA,15A CSST,2\nCORVANTA,20A CSST,3\n"
+                    "Pipe,\"1\"\" SCHEDULE 40\",10\n");
+  const std::string house = cvtest::ExamplesDir() + "/house.cv";
+  const cvtest::ProgramResult r = Size({"--compare", "--prices", "prices.csv", house});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("{\"options\":[\n{\"name\":\"Current settings\",\"method\":\"Fixed "
+                        "Pressure Method\",\"gas\":\"Natural Gas\",\"supplyPressure\":7,"
+                        "\"allowableDrop\":0.5,\"status\":\"sized\",\"runs\":[{\"id\":\"1201\","
+                        "\"size\":\"1\\\" SCHEDULE 40\",\"status\":\"sized\"},",
+                        0),
+            0u)
+      << r.out;
+  // 20 ft of 10A, 101 of 15A, 96 of 20A and 18 of pipe.
+  EXPECT_NE(r.out.find("\"lowestDelivered\":{\"id\":\"1208\",\"pressure\":6.56},\"price\":690}"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("\"price\":null,\"unpriced\":[{\"material\":\"CORVANTA\",\"size\":\"25A "
+                       "CSST\"}]}"),
+            std::string::npos);
+  EXPECT_NE(r.out.find("\"status\":\"not-applicable\",\"reason\":\"Needs regulators: the "
+                       "network has none to bring 2 psi down to the appliances.\",\"runs\":[],"
+                       "\"materials\":[],\"lowestDelivered\":null,\"price\":null}"),
+            std::string::npos);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 9) << "a line for each of 7 options";
+  EXPECT_EQ(r.out.substr(r.out.size() - 5), "}\n]}\n");
+
+  cvtest::WriteFile(dir_.File("prices.csv"), "CORVANTA,10A CSST,1\nPipe,1/2,2\n");
+  const cvtest::ProgramResult bad = Size({"--compare", "--prices", "prices.csv", house});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.err, "Error in price list \"prices.csv\", line 2: '1/2' is no size of Pipe\n");
+  EXPECT_EQ(bad.out, "");
+}
+
 TEST_F(SizerRuns, DiagramOptionWritesTheDrawingInsteadOfTheProject) {
   const cvtest::ProgramResult r =
       Size({"--diagram", "net.svg", Reference("case_0041", "input.cv")});
@@ -160,10 +197,11 @@ std::string Read(const std::vector<std::string>& args) {
                                     {" catalog=", o->catalogPath},
                                     {" log=", o->debugLogPath},
                                     {" xlsx=", o->xlsxPath},
-                                    {" diagram=", o->diagramPath}})
+                                    {" diagram=", o->diagramPath},
+                                    {" prices=", o->pricesPath}})
     if (!value.empty()) read += name + value;
   return read + (o->table ? " table" : "") + (o->materialList ? " list" : "") +
-         (o->json ? " json" : "");
+         (o->json ? " json" : "") + (o->compare ? " compare" : "");
 }
 
 TEST(ParseOptions, ReadsEveryOptionWhereverItStandsOrSaysWhyNot) {
@@ -183,7 +221,11 @@ TEST(ParseOptions, ReadsEveryOptionWhereverItStandsOrSaysWhyNot) {
       {{"--table", "--material-list", "a.cv"},
        "refused: only one of --material-list, --table and --json may be given"},
       {{"--json", "--table", "a.cv"},
-       "refused: only one of --material-list, --table and --json may be given"}};
+       "refused: only one of --material-list, --table and --json may be given"},
+      {{"a.cv", "--prices", "p.csv", "--compare"}, "a.cv prices=p.csv compare"},
+      {{"--prices", "p.csv", "a.cv"}, "refused: --prices is read by --compare only"},
+      {{"--compare", "--json", "a.cv"},
+       "refused: --compare prints the comparison only: it cannot be combined with an output"}};
   for (const auto& [args, read] : cases) EXPECT_EQ(Read(args), read);
 }
 

@@ -2,6 +2,7 @@
 // the user typed into the panel is lost without a question.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
 #include <QUndoStack>
@@ -17,6 +19,7 @@
 #include "main_window_fixture.h"
 #include "project/document.h"
 #include "reports/print_checks.h"
+#include "ui/compare/compare_page.h"
 #include "ui/panels/supply_panel.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/result_columns.h"
@@ -60,6 +63,12 @@ class EditHistoryTest : public MainWindowTest {
     return picture + Shown() + (Find<QRadioButton>("optUnitType1")->isChecked() ? " metric" : "");
   }
   std::string Shown() { return Find<QLineEdit>("txtDescription")->text().toStdString(); }
+  // Chooses the option's column on the Compare page and applies it.
+  void ApplyOption(int column) {
+    Window().Tabs()->setCurrentWidget(Window().Compare());
+    Window().Compare()->Table()->setCurrentCell(0, column);
+    Find<QPushButton>("cmdApplyOption")->click();
+  }
   bool Marked() { return Window().Editor().Modified() && Window().isWindowModified(); }
   QPoint At(QTreeWidgetItem* item) { return Window().Tree()->visualItemRect(item).center(); }
   QWidget* Viewport() { return Window().Tree()->viewport(); }
@@ -94,6 +103,8 @@ TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
          Window().NetTree()->EndDrag();
        },
        "Tee"},
+      {"Undo Apply '14 In WC Supply - 6 In WC Overall Pressure Drop'", "Furnace",
+       [&] { ApplyOption(4); }},
       {"Undo Update Supply Parameters", "Furnace",
        [&] {
          Find<QRadioButton>("optUnitType1")->click();
@@ -129,6 +140,17 @@ TEST_F(EditHistoryTest, EveryCommandIsUndoneAndRedoneExactly) {
   Window().MenuAction("New")->trigger();
   EXPECT_FALSE(Window().MenuAction("Undo")->isEnabled());
   EXPECT_FALSE(Window().MenuAction("Redo")->isEnabled());
+}
+
+TEST_F(EditHistoryTest, AnOptionAppliedIsWhatTheSupplyPanelWrites) {
+  const char* preset = "14 In WC Supply - 6 In WC Overall Pressure Drop";
+  ApplyOption(4);
+  EXPECT_EQ(Find<QComboBox>("cboSupplyPressure")->currentText().toStdString(), preset);
+  const std::string applied = SerializeDocument(Doc());
+  Window().MenuAction("Undo")->trigger();
+  Choose("cboSupplyPressure", preset);
+  Find<QPushButton>("cmdUpdateSupplyParameters")->click();
+  EXPECT_EQ(SerializeDocument(Doc()), applied);
 }
 
 TEST_F(EditHistoryTest, ThePointerAndTheKeysActOnTheItemUnderThem) {

@@ -20,8 +20,10 @@
 #include "core/messages.h"
 #include "project/document.h"
 #include "reports/material_list.h"
+#include "reports/supply_compare.h"
 #include "sizing/network_calculation.h"
 #include "ui/access/failed_colour.h"
+#include "ui/compare/compare_page.h"
 #include "ui/panels/appliance_controller.h"
 #include "ui/panels/appliance_panel.h"
 #include "ui/panels/box_undo.h"
@@ -94,6 +96,9 @@ void MainWindow::BuildPages() {
       [this] { return editor_.NodeInView() ? NodeId(editor_.NodeInView()) : std::string(); },
       tabStrip_);
   tabStrip_->addTab(profilePage_, QStringLiteral("Pressure Profile"));
+  comparePage_ = new ComparePage(
+      editor_, [this](const SupplyOption& option) { ApplySupplyOptionStep(option); }, tabStrip_);
+  tabStrip_->addTab(comparePage_, QStringLiteral("Compare"));
   setCentralWidget(tabStrip_);
   connect(tabStrip_, &QTabWidget::currentChanged, this,
           [this](int index) { Guarded([&] { TabStrip1_Click(index); }); });
@@ -307,6 +312,22 @@ void MainWindow::ConnectDiagram() {
     if (QTreeWidgetItem* item = itemOf(id)) tree_->setCurrentItem(item);
   });
   connect(diagramPage_->View(), &DiagramView::nodeActivated, this, [this] { EditInPanel(); });
+}
+
+// Applying an option is a supply update: written, calculated and shown on the
+// supply page as if the user had chosen it there.
+void MainWindow::ApplySupplyOptionStep(const SupplyOption& option) {
+  Guarded([&] {
+    const QString name = QString::fromStdString(option.name);
+    editor_.RecordEdit(QStringLiteral("Apply '%1'").arg(name), [&] {
+      ApplySupplyOption(editor_.EditedProject(), option);
+      SetUnitLabels();
+      Recalculate();
+      network_->ShowFirstNode();
+    });
+    if (showSupplyHook_) showSupplyHook_(SupplyPanelFromDocument(editor_.Doc()));
+    ConfirmInStatusBar(QStringLiteral("Applied '%1'. Ctrl+Z takes it back.").arg(name));
+  });
 }
 
 void MainWindow::SetUnitLabels() { appliance_->SetUnitLabels(); }

@@ -32,11 +32,16 @@ class QTreeWidgetItem;
 class QUndoStack;
 class QWidget;
 
+namespace cv {
+struct SupplyOption;
+}  // namespace cv
+
 namespace cv::ui {
 
 class AppliancePanel;
 class ApplianceController;
 class CalculationPage;
+class ComparePage;
 class DiagramPage;
 class ProfilePage;
 class NetworkTree;
@@ -76,6 +81,7 @@ class MainWindow : public QMainWindow {
   CalculationPage* Calculations() const noexcept { return calculationPage_; }
   DiagramPage* Diagram() const noexcept { return diagramPage_; }
   ProfilePage* Profile() const noexcept { return profilePage_; }
+  ComparePage* Compare() const noexcept { return comparePage_; }
 
   // --- Start-up and close ---------------------------------------------------
   // The start-up sequence. False when the component check failed: the
@@ -133,6 +139,8 @@ class MainWindow : public QMainWindow {
   void ShowFailedRunCount(int failed);
   // The pages that show results follow each calculation.
   void ResultsChanged();
+  // Writes a supply option of the Compare page as one step of the history.
+  void ApplySupplyOptionStep(const SupplyOption& option);
 
   Seams seams_;
   ProgramState state_;
@@ -151,6 +159,7 @@ class MainWindow : public QMainWindow {
   CalculationPage* calculationPage_ = nullptr;
   DiagramPage* diagramPage_ = nullptr;
   ProfilePage* profilePage_ = nullptr;
+  ComparePage* comparePage_ = nullptr;
   std::unique_ptr<WindowMenus> menus_;
   std::function<void(const SupplyPanelValues&)> showSupplyHook_;
   int shownTab_ = 0;
