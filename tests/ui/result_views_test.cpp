@@ -19,6 +19,7 @@
 #include "reports/diagram_layout.h"
 #include "reports/pressure_readings.h"
 #include "sizing/pressure_drop.h"
+#include "support/files.h"
 #include "ui/access/failed_colour.h"
 #include "ui/results/calculation_page.h"
 #include "ui/results/diagram_page.h"
@@ -135,32 +136,45 @@ TEST_F(ResultViewsTest, ClickOnTheDiagramSelectsTheNode) {
   }
 }
 
+// The format follows the extension, which a name typed without one takes
+// from the filter chosen; an existing file is replaced only after Yes.
 TEST_F(ResultViewsTest, DrawingExportsTakeTheFormatFromTheExtension) {
   AddDevice(GasSupply(), "Range", "Range", "65", "30");  // selected: its profile is exported
   const QTemporaryDir temporary;
+  constexpr auto kNew = MessageAnswer::Ok;  // no file there, no question
   const struct {
     const char* name;
-    const char* written;  // the start of the file written, or empty for none
-  } cases[] = {{"house.svg", "<?xml"},
-               {"house.PDF", "%PDF"},
-               {"house.png", "\x89PNG"},
-               {"house", "<?xml"},
-               {"house.txt", ""}};
+    int filter;  // -1: the preselected SVG
+    MessageAnswer overwrite;
+    const char* file;
+    const char* written;  // the start of the file found, or empty for none
+  } cases[] = {{"house.svg", -1, kNew, "house.svg", "<?xml"},
+               {"house.PDF", 2, kNew, "house.PDF", "%PDF"},
+               {"house.png", -1, kNew, "house.png", "\x89PNG"},
+               {"house", -1, kNew, "house.svg", "<?xml"},
+               {"house", 2, kNew, "house.png", "\x89PNG"},
+               {"house.txt", -1, kNew, "house.txt", ""},
+               {"old.svg", -1, MessageAnswer::Yes, "old.svg", "<?xml"},
+               {"old.svg", -1, MessageAnswer::No, "old.svg", "before"}};
   for (const char* command : {"ExportDiagram", "ExportProfile"})
     for (const auto& c : cases) {
-      SCOPED_TRACE(std::string(command) + " " + c.name);
-      const QString dir = temporary.path() + QLatin1Char('/') + QLatin1String(command);
-      QDir().mkpath(dir);
-      files.Answer(dir + QLatin1Char('/') + QLatin1String(c.name));
-      const size_t shown = messages.Shown().size();
+      SCOPED_TRACE(std::string(command) + " " + c.name + " " + std::to_string(c.filter));
+      const QDir dir(temporary.filePath(QString("%1-%2").arg(command).arg(&c - cases)));
+      QDir().mkpath(dir.path());
+      if (c.overwrite != kNew) {
+        cvtest::WriteFile(dir.filePath(c.name).toStdString(), "before");
+        messages.Answer(c.overwrite);
+      }
+      files.Answer(dir.filePath(c.name), c.filter);
+      messages.Clear();
       Window().MenuAction(QLatin1String(command))->trigger();
-      const QString path = dir + QLatin1Char('/') + QLatin1String(c.name) +
-                           (QFileInfo(QLatin1String(c.name)).suffix().isEmpty() ? ".svg" : "");
-      QFile file(path);
+      QFile file(dir.filePath(c.file));
       EXPECT_EQ(file.exists(), *c.written != 0);
-      EXPECT_EQ(messages.Shown().size(), shown + (*c.written ? 0 : 1));
+      EXPECT_EQ(messages.Shown().size(), *c.written && c.overwrite == kNew ? 0u : 1u);
       if (file.open(QIODevice::ReadOnly)) {
-        EXPECT_TRUE(file.read(8).startsWith(c.written));
+        const QByteArray content = file.readAll();
+        EXPECT_TRUE(c.overwrite == MessageAnswer::No ? content == "before"
+                                                     : content.startsWith(c.written));
       }
     }
 }

@@ -13,6 +13,7 @@
 #include "ui/panels/supply_panel.h"
 #include "ui/seams/busy_cursor.h"
 #include "ui/seams/dialog_paths.h"
+#include "ui/seams/overwrite_question.h"
 
 namespace cv::ui {
 
@@ -160,18 +161,13 @@ ProjectCommands::SaveOutcome ProjectCommands::Save() {
 }
 
 ProjectCommands::SaveOutcome ProjectCommands::SaveAs() {
-  const std::optional<QString> dialogName =
+  const std::optional<SaveChoice> dialogName =
       files_.SaveFileName(window_.window, tr("Save As"), kProjectFilters, 1,
                           ProposedName(editor_.Path(), QStringLiteral(".cv")));
   if (!dialogName) return SaveOutcome::Cancelled;
-  const QString chosen = WithProjectExtension(*dialogName);
+  const QString chosen = WithProjectExtension(dialogName->name);
   const std::string path = LocalPath(chosen);
-  if (QFileInfo::exists(chosen)) {
-    const MessageAnswer answer =
-        window_.messages->Show({"Overwrite file '" + chosen.toStdString() + "'?", "Confirm save",
-                                MessageButtons::YesNo, MessageIcon::None});
-    if (answer != MessageAnswer::Yes) return SaveOutcome::Cancelled;
-  }
+  if (!MayWriteOver(*window_.messages, chosen)) return SaveOutcome::Cancelled;
   // The project keeps its old path when the new file could not be written.
   if (!WriteProjectFile(path)) return SaveOutcome::Failed;
   editor_.SetPath(path);

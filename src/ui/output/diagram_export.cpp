@@ -6,11 +6,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <iterator>
 
 #include "core/errors.h"
 #include "core/file_writes.h"
 #include "reports/diagram_svg.h"
 #include "ui/results/qt_diagram_canvas.h"
+#include "ui/seams/overwrite_question.h"
 
 namespace cv::ui {
 namespace {
@@ -19,6 +21,31 @@ constexpr int kTwipsPerInch = 1440;
 constexpr double kPixelsPerTwip = 96.0 / kTwipsPerInch;
 constexpr double kLargestImageSide = 16000;  // pixels
 constexpr size_t kSvgBytesGuess = 64 * 1024;
+
+struct DrawingFormat {
+  const char* filter;
+  const char* extension;
+};
+// The dialog's filters, SVG preselected.
+constexpr DrawingFormat kFormats[] = {
+    {"SVG Drawing (*.svg)", "svg"}, {"PDF Document (*.pdf)", "pdf"}, {"PNG Image (*.png)", "png"}};
+
+QString ExtensionOf(const QString& path) { return QFileInfo(path).suffix().toLower(); }
+
+bool IsDrawingFile(const QString& path) {
+  const QString extension = ExtensionOf(path);
+  return std::any_of(std::begin(kFormats), std::end(kFormats), [&](const DrawingFormat& format) {
+    return extension == QLatin1String(format.extension);
+  });
+}
+
+// A name typed without an extension takes that of the filter chosen with it.
+QString WithExtensionOfFilter(const SaveChoice& chosen) {
+  if (!QFileInfo(chosen.name).suffix().isEmpty()) return chosen.name;
+  const int filter =
+      chosen.filter >= 0 && chosen.filter < int(std::size(kFormats)) ? chosen.filter : 0;
+  return chosen.name + QLatin1Char('.') + QLatin1String(kFormats[filter].extension);
+}
 
 [[noreturn]] void CannotWrite(const QString& path) {
   cv::Raise(cv::kErrFileAccess, "the drawing could not be written to " + path.toStdString());
@@ -60,7 +87,7 @@ void WritePng(const CanvasDrawing& drawing, const QString& path) {
 }  // namespace
 
 bool ExportDrawingFile(const DrawingFor& drawingFor, const QString& path) {
-  const QString extension = QFileInfo(path).suffix().toLower();
+  const QString extension = ExtensionOf(path);
   if (extension == QLatin1String("svg")) {
     const CanvasDrawing drawing = drawingFor(cv::TextMeasure());
     cv::WriteFileReplacing(path.toStdString(), cv::CanvasSvg(drawing.width, drawing.height,
@@ -77,17 +104,20 @@ bool ExportDrawingFile(const DrawingFor& drawingFor, const QString& path) {
 
 void ExportDrawingAs(QWidget* parent, const Seams& seams, const QString& caption,
                      const QString& proposed, const DrawingFor& drawing) {
-  static const QStringList filters = {QStringLiteral("SVG Drawing (*.svg)"),
-                                      QStringLiteral("PDF Document (*.pdf)"),
-                                      QStringLiteral("PNG Image (*.png)")};
-  std::optional<QString> chosen = seams.files->SaveFileName(parent, caption, filters, 0, proposed);
+  QStringList filters;
+  for (const DrawingFormat& format : kFormats) filters.append(QLatin1String(format.filter));
+  const std::optional<SaveChoice> chosen =
+      seams.files->SaveFileName(parent, caption, filters, 0, proposed);
   if (!chosen) return;
-  if (QFileInfo(*chosen).suffix().isEmpty()) *chosen += QStringLiteral(".svg");
-  if (!ExportDrawingFile(drawing, *chosen))
+  const QString path = WithExtensionOfFilter(*chosen);
+  if (!IsDrawingFile(path)) {
     seams.messages->Show(
         {"The drawing is written as SVG, PDF or PNG: end the file name with .svg, "
          ".pdf or .png.",
          "Error", MessageButtons::Ok, MessageIcon::Exclamation});
+    return;
+  }
+  if (MayWriteOver(*seams.messages, path)) ExportDrawingFile(drawing, path);
 }
 
 }  // namespace cv::ui

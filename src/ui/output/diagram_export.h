@@ -28,8 +28,9 @@ using DrawingFor = std::function<CanvasDrawing(const cv::TextMeasure&)>;
 bool ExportDrawingFile(const DrawingFor& drawing, const QString& path);
 
 // Asks for the file under the caption (the project's name with the ending
-// proposed) and writes the drawing; a name without an extension is written
-// as SVG, one with any other extension is refused with the reason.
+// proposed) and writes the drawing; a name without an extension takes that
+// of the filter chosen, one with any other extension is refused with the
+// reason, and an existing file is replaced only when the user says so.
 void ExportDrawingAs(QWidget* parent, const Seams& seams, const QString& caption,
                      const QString& proposed, const DrawingFor& drawing);
 

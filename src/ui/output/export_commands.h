@@ -10,8 +10,8 @@ namespace cv::ui {
 
 // A failure to write is shown in the standard error box.
 void ExportCalculations(const OutputContext& context);
-// A name without an extension is written as SVG; any other extension is
-// refused with a message and nothing written.
+// A name without an extension takes the chosen filter's; any other
+// extension is refused with a message and nothing written.
 void ExportDiagram(const OutputContext& context);
 // Without a profile on the page, says why and writes nothing.
 void ExportProfile(const OutputContext& context);

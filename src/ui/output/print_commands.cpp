@@ -1,6 +1,5 @@
 #include "ui/output/print_commands.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -24,6 +23,7 @@
 #include "ui/results/diagram_page.h"
 #include "ui/results/profile_page.h"
 #include "ui/seams/dialog_paths.h"
+#include "ui/seams/named_actions.h"
 
 namespace cv::ui {
 
@@ -33,13 +33,6 @@ namespace {
 // for the printer's resolution.
 constexpr int kImagePixels = 16;
 constexpr int kImageDetail = 4;
-
-void Connect(QWidget* window, const char* name, std::function<void()> handler) {
-  if (auto* action = window->findChild<QAction*>(QString::fromLatin1(name))) {
-    QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-    QObject::connect(action, &QAction::triggered, window, [handler] { handler(); });
-  }
-}
 
 std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 
@@ -79,18 +72,19 @@ QString ProposedPdfName(const std::string& projectPath, const QString& lastFolde
 
 PrintCommands::PrintCommands(OutputContext context)
     : QObject(context.window), context_(std::move(context)), printer_(QPrinter::HighResolution) {
-  QWidget* window = context_.window;
+  QWidget& window = *context_.window;
+  MessageSink& messages = *context_.seams.messages;
   setObjectName(QStringLiteral("PrintCommands"));
   factory_ = [](QPrinter& printer) {
     return std::make_shared<QtPrintSurface>(printer, PrintPicture);
   };
-  Connect(window, "PrintProject", [this] { PrintProject_Click(); });
-  Connect(window, "PrintDesignLayout", [this] { PrintDesignLayout_Click(); });
-  Connect(window, "PrintMaterialList", [this] { PrintMaterialList_Click(); });
-  Connect(window, "PrintCalculations", [this] { PrintCalculations_Click(); });
-  Connect(window, "PrintDiagram", [this] { PrintDiagram_Click(); });
-  Connect(window, "PrintProfile", [this] { PrintProfile_Click(); });
-  Connect(window, "PrintSetup", [this] { PrintSetup_Click(); });
+  ConnectNamedAction(window, "PrintProject", messages, [this] { PrintProject_Click(); });
+  ConnectNamedAction(window, "PrintDesignLayout", messages, [this] { PrintDesignLayout_Click(); });
+  ConnectNamedAction(window, "PrintMaterialList", messages, [this] { PrintMaterialList_Click(); });
+  ConnectNamedAction(window, "PrintCalculations", messages, [this] { PrintCalculations_Click(); });
+  ConnectNamedAction(window, "PrintDiagram", messages, [this] { PrintDiagram_Click(); });
+  ConnectNamedAction(window, "PrintProfile", messages, [this] { PrintProfile_Click(); });
+  ConnectNamedAction(window, "PrintSetup", messages, [this] { PrintSetup_Click(); });
 }
 
 void PrintCommands::PrintProject_Click() {

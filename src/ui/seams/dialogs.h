@@ -19,6 +19,13 @@ namespace cv::ui {
 inline const QStringList kProjectFilters = {QStringLiteral("All Files (*)"),
                                             QStringLiteral("CORVANTA Sizing Project Files (*.cv)")};
 
+// The name chosen in a save dialog and the index of the filter chosen with
+// it.
+struct SaveChoice {
+  QString name;
+  int filter = 0;
+};
+
 class FileDialogs {
  public:
   virtual ~FileDialogs() = default;
@@ -28,9 +35,9 @@ class FileDialogs {
   // (without folder), which the user may change.
   virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
                                               const QStringList& filters, int selectedFilter) = 0;
-  virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& caption,
-                                              const QStringList& filters, int selectedFilter,
-                                              const QString& proposed) = 0;
+  virtual std::optional<SaveChoice> SaveFileName(QWidget* parent, const QString& caption,
+                                                 const QStringList& filters, int selectedFilter,
+                                                 const QString& proposed) = 0;
   // A file a command writes anew (a workbook, a picture): the dialog adds
   // the suffix to a name typed without one and asks before replacing an
   // existing file. Dialogs without that ask SaveFileName.
@@ -38,7 +45,8 @@ class FileDialogs {
                                                 const QString& filter, const QString& suffix,
                                                 const QString& proposed) {
     (void)suffix;
-    return SaveFileName(parent, caption, {filter}, 0, proposed);
+    const std::optional<SaveChoice> chosen = SaveFileName(parent, caption, {filter}, 0, proposed);
+    return chosen ? std::optional(chosen->name) : std::nullopt;
   }
 };
 

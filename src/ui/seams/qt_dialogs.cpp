@@ -69,11 +69,6 @@ QMessageBox::StandardButton EscapeButtonOf(cv::MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
-std::optional<QString> Remembered(std::optional<QString> chosen) {
-  if (chosen) KeepFolderOf(*chosen);
-  return chosen;
-}
-
 using FileNameDialog = QString (*)(QWidget*, const QString&, const QString&, const QString&,
                                    QString*, QFileDialog::Options);
 
@@ -82,18 +77,19 @@ QString StartPath(const QString& proposed) {
   return proposed.isEmpty() ? StartFolder() : QDir(StartFolder()).filePath(proposed);
 }
 
-// The chosen name, or nullopt when the dialog was cancelled.
-std::optional<QString> AskFileName(FileNameDialog dialog, QFileDialog::Options options,
-                                   QWidget* parent, const QString& caption,
-                                   const QStringList& filters, int selectedFilter,
-                                   const QString& proposed) {
+// The chosen name and filter, or nullopt when the dialog was cancelled.
+std::optional<SaveChoice> AskFileName(FileNameDialog dialog, QFileDialog::Options options,
+                                      QWidget* parent, const QString& caption,
+                                      const QStringList& filters, int selectedFilter,
+                                      const QString& proposed) {
   QString chosen = selectedFilter >= 0 && selectedFilter < filters.size()
                        ? filters.at(selectedFilter)
                        : QString();
   QString name = dialog(parent, caption, StartPath(proposed), filters.join(QStringLiteral(";;")),
                         &chosen, options);
   if (name.isEmpty()) return std::nullopt;
-  return Remembered(name);
+  KeepFolderOf(name);
+  return SaveChoice{name, static_cast<int>(filters.indexOf(chosen))};
 }
 
 }  // namespace
@@ -110,13 +106,15 @@ cv::MessageAnswer QtMessageSink::Show(const cv::Message& message) {
 
 std::optional<QString> QtFileDialogs::OpenFileName(QWidget* parent, const QString& caption,
                                                    const QStringList& filters, int selectedFilter) {
-  return AskFileName(&QFileDialog::getOpenFileName, QFileDialog::ReadOnly, parent, caption, filters,
-                     selectedFilter, {});
+  const std::optional<SaveChoice> chosen =
+      AskFileName(&QFileDialog::getOpenFileName, QFileDialog::ReadOnly, parent, caption, filters,
+                  selectedFilter, {});
+  return chosen ? std::optional(chosen->name) : std::nullopt;
 }
 
-std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QString& caption,
-                                                   const QStringList& filters, int selectedFilter,
-                                                   const QString& proposed) {
+std::optional<SaveChoice> QtFileDialogs::SaveFileName(QWidget* parent, const QString& caption,
+                                                      const QStringList& filters,
+                                                      int selectedFilter, const QString& proposed) {
   return AskFileName(&QFileDialog::getSaveFileName, QFileDialog::DontConfirmOverwrite, parent,
                      caption, filters, selectedFilter, proposed);
 }
@@ -137,7 +135,8 @@ std::optional<QString> QtFileDialogs::OutputFileName(QWidget* parent, const QStr
   const std::unique_ptr<QFileDialog> dialog =
       MakeOutputFileDialog(parent, caption, filter, suffix, proposed);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
-  return Remembered(dialog->selectedFiles().constFirst());
+  KeepFolderOf(dialog->selectedFiles().constFirst());
+  return dialog->selectedFiles().constFirst();
 }
 
 std::unique_ptr<QPrintDialog> MakePrintSetupDialog(QPrinter& printer, QWidget* parent) {

@@ -35,9 +35,9 @@ class QtFileDialogs : public FileDialogs {
  public:
   std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
                                       const QStringList& filters, int selectedFilter) override;
-  std::optional<QString> SaveFileName(QWidget* parent, const QString& caption,
-                                      const QStringList& filters, int selectedFilter,
-                                      const QString& proposed) override;
+  std::optional<SaveChoice> SaveFileName(QWidget* parent, const QString& caption,
+                                         const QStringList& filters, int selectedFilter,
+                                         const QString& proposed) override;
   std::optional<QString> OutputFileName(QWidget* parent, const QString& caption,
                                         const QString& filter, const QString& suffix,
                                         const QString& proposed) override;

@@ -1,6 +1,5 @@
 #include "ui/windows/project_wiring.h"
 
-#include <QAction>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLayout>
@@ -9,6 +8,7 @@
 #include "ui/files/project_commands.h"
 #include "ui/files/recent_files.h"
 #include "ui/panels/supply_panel.h"
+#include "ui/seams/named_actions.h"
 #include "ui/tree/network_tree.h"
 #include "ui/tree/network_view.h"
 #include "ui/windows/main_window.h"
@@ -64,14 +64,6 @@ ProjectWindow ProjectWindowOf(MainWindow& window) {
   return w;
 }
 
-// Replaces the menu entry's placeholder with the command.
-void ConnectMenu(MainWindow& window, const char* name, std::function<void()> command) {
-  QAction* action = window.MenuAction(QString::fromLatin1(name));
-  QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-  QObject::connect(action, &QAction::triggered, &window,
-                   [&window, command = std::move(command)] { window.Guarded(command); });
-}
-
 }  // namespace
 
 void InstallProjectControllers(MainWindow& window, Seams& seams) {
@@ -81,10 +73,11 @@ void InstallProjectControllers(MainWindow& window, Seams& seams) {
   window.SetNewProjectHook([commands] { commands->NewProject(); });
   window.SetMayCloseHook([commands] { return commands->MayClose(); });
   new RecentFilesMenu(window, window.Messages(), *commands);
-  ConnectMenu(window, "New", [commands] { commands->NewProject(); });
-  ConnectMenu(window, "Open", [commands] { commands->OpenProject(); });
-  ConnectMenu(window, "Save", [commands] { commands->SaveProject(); });
-  ConnectMenu(window, "SaveAs", [commands] { commands->SaveProjectAs(); });
+  MessageSink& messages = window.Messages();
+  ConnectNamedAction(window, "New", messages, [commands] { commands->NewProject(); });
+  ConnectNamedAction(window, "Open", messages, [commands] { commands->OpenProject(); });
+  ConnectNamedAction(window, "Save", messages, [commands] { commands->SaveProject(); });
+  ConnectNamedAction(window, "SaveAs", messages, [commands] { commands->SaveProjectAs(); });
   // "E&xit" closes the window, whose close asks MayClose.
 }
 

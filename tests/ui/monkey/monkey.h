@@ -51,8 +51,8 @@ class MonkeySeams : public cv::MessageSink, public FileDialogs, public PrinterDi
 
   cv::MessageAnswer Show(const cv::Message& message) override;
   std::optional<QString> OpenFileName(QWidget*, const QString&, const QStringList&, int) override;
-  std::optional<QString> SaveFileName(QWidget*, const QString&, const QStringList& filters, int,
-                                      const QString&) override;
+  std::optional<SaveChoice> SaveFileName(QWidget*, const QString&, const QStringList& filters, int,
+                                         const QString&) override;
   bool PrintSetup(QWidget*, QPrinter&) override { return dice_->OneIn(2); }
   bool ConfirmPrint(QWidget*, QPrinter& printer) override;
 

@@ -364,15 +364,18 @@ std::optional<QString> MonkeySeams::OpenFileName(QWidget*, const QString&, const
   return QDir(folder_).filePath(projects.at(pick - 2));
 }
 
-// A few names, with and without extension, so that saves also replace files.
-std::optional<QString> MonkeySeams::SaveFileName(QWidget*, const QString&,
-                                                 const QStringList& filters, int, const QString&) {
+// A few names, with and without extension, so that saves also replace files;
+// the filter varies with the name.
+std::optional<SaveChoice> MonkeySeams::SaveFileName(QWidget*, const QString&,
+                                                    const QStringList& filters, int,
+                                                    const QString&) {
   const int pick = dice_->Below(5);
   if (pick == 0) return std::nullopt;
   const bool workbook = filters.join(QString()).contains(QStringLiteral("xlsx"));
   const QString name = QStringLiteral("saved%1").arg(pick);
   const QString extension = pick == 4 ? QString() : workbook ? ".xlsx" : ".cv";
-  return QDir(folder_).filePath(name + extension);
+  return SaveChoice{QDir(folder_).filePath(name + extension),
+                    pick % static_cast<int>(filters.size())};
 }
 
 bool MonkeySeams::ConfirmPrint(QWidget*, QPrinter& printer) {

@@ -26,23 +26,34 @@ class ScriptedFileDialogs : public FileDialogs {
     QString proposed;
   };
   // The next dialog's answer; nullopt (or an empty script) stands for Cancel.
-  void Answer(std::optional<QString> name) { answers_.push_back(std::move(name)); }
+  // A save dialog answers with the filter given, or else the preselected one.
+  void Answer(std::optional<QString> name, int filter = -1) {
+    answers_.push_back({std::move(name), filter});
+  }
   std::optional<QString> OpenFileName(QWidget*, const QString&, const QStringList& filters,
                                       int selected) override {
-    return Next({false, filters, selected, {}});
+    const std::optional<SaveChoice> chosen = Next({false, filters, selected, {}});
+    return chosen ? std::optional(chosen->name) : std::nullopt;
   }
-  std::optional<QString> SaveFileName(QWidget*, const QString&, const QStringList& filters,
-                                      int selected, const QString& proposed) override {
+  std::optional<SaveChoice> SaveFileName(QWidget*, const QString&, const QStringList& filters,
+                                         int selected, const QString& proposed) override {
     return Next({true, filters, selected, proposed});
   }
   const std::vector<Request>& Requests() const noexcept { return requests_; }
 
  private:
-  std::optional<QString> Next(Request request) {
+  struct Scripted {
+    std::optional<QString> name;
+    int filter;
+  };
+  std::optional<SaveChoice> Next(Request request) {
+    const int selected = request.selectedFilter;
     requests_.push_back(std::move(request));
-    return cvtest::NextAnswer(answers_, std::optional<QString>());
+    const Scripted answer = cvtest::NextAnswer(answers_, Scripted{std::nullopt, -1});
+    if (!answer.name) return std::nullopt;
+    return SaveChoice{*answer.name, answer.filter >= 0 ? answer.filter : selected};
   }
-  std::deque<std::optional<QString>> answers_;
+  std::deque<Scripted> answers_;
   std::vector<Request> requests_;
 };
 
