@@ -1,5 +1,6 @@
 #include "sizing/calc_result.h"
 
+#include <cstring>
 #include <unordered_map>
 #include <utility>
 
@@ -7,35 +8,89 @@
 #include "core/number_text.h"
 #include "project/document.h"
 #include "project/project_state.h"
-#include "sizing/carried_loads.h"
 #include "sizing/pressure_drop.h"
 #include "sizing/run_limits.h"
-#include "sizing/stored_drops.h"
+#include "sizing/tables.h"
 
 namespace cv {
 
 namespace {
 
-std::optional<double> NumberOf(pugi::xml_node node, const char* field) {
-  return TryParseNumber(FindField(node, field).child_value());
+// The fields a result reads, found in one pass over the node's fields; each
+// is the first of its name, as FindField finds it.
+struct RunFields {
+  pugi::xml_node description, appliance, load, length, material, size, supply, drop, delivered;
+};
+
+RunFields ReadFields(pugi::xml_node node) {
+  RunFields f;
+  static constexpr std::pair<const char*, pugi::xml_node RunFields::*> kSlots[] = {
+      {"description", &RunFields::description},
+      {"appliance", &RunFields::appliance},
+      {"load", &RunFields::load},
+      {"length", &RunFields::length},
+      {"material", &RunFields::material},
+      {"materialSize", &RunFields::size},
+      {"SupplyPressure", &RunFields::supply},
+      {"PressureDrop", &RunFields::drop},
+      {"DeliveredPressure", &RunFields::delivered}};
+  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+    if (child.type() != pugi::node_element) continue;
+    const char* name = child.name();
+    if (std::strcmp(name, kSystemNodeName) == 0) break;
+    for (const auto& [slotName, slot] : kSlots)
+      if (!(f.*slot) && std::strcmp(name, slotName) == 0) f.*slot = child;
+  }
+  return f;
 }
 
-RunResult ReadRun(pugi::xml_node node, const CarriedLoads& carried) {
+std::optional<double> NumberOf(pugi::xml_node field) { return TryParseNumber(field.child_value()); }
+
+RunResult ReadRun(pugi::xml_node node, const RunFields& f) {
   RunResult run;
   run.id = node.first_attribute().value();
   if (const pugi::xml_node parent = node.parent(); IsSystemNode(parent))
     run.parent = parent.first_attribute().value();
-  run.description = FindField(node, "description").child_value();
-  run.kind = FindField(node, "appliance").child_value();
-  run.load = NumberOf(node, "load");
-  run.flow = carried.Of(node);
-  run.length = NumberOf(node, "length");
-  run.material = FindField(node, "material").child_value();
-  run.size = FindField(node, "materialSize").child_value();
-  run.supplyPressure = NumberOf(node, "SupplyPressure");
-  run.pressureDrop = NumberOf(node, "PressureDrop");
-  run.deliveredPressure = NumberOf(node, "DeliveredPressure");
+  run.description = f.description.child_value();
+  run.kind = f.appliance.child_value();
+  run.load = NumberOf(f.load);
+  run.length = NumberOf(f.length);
+  run.material = f.material.child_value();
+  run.size = f.size.child_value();
+  run.supplyPressure = NumberOf(f.supply);
+  run.pressureDrop = NumberOf(f.drop);
+  run.deliveredPressure = NumberOf(f.delivered);
   return run;
+}
+
+// The runs in document order with their nodes and the index of each run's
+// parent run (-1 under the root).
+struct RunWalk {
+  std::vector<RunResult>& runs;
+  std::vector<pugi::xml_node> nodes;
+  std::vector<int> parents;
+};
+
+// Reads the run and everything below it, and returns the load it carries
+// before a fitting's total is rounded through its text: children first in
+// document order, then the run's own load, so that the sums agree to the
+// last bit with the calculation's.
+double ReadSubtree(pugi::xml_node node, int parent, RunWalk& walk) {
+  const RunFields f = ReadFields(node);
+  const int index = static_cast<int>(walk.runs.size());
+  walk.runs.push_back(ReadRun(node, f));
+  walk.nodes.push_back(node);
+  walk.parents.push_back(parent);
+  double sum = 0;
+  for (pugi::xml_node child : node.children(kSystemNodeName))
+    sum += ReadSubtree(child, index, walk);
+  if (PassesLoadThrough(f.appliance.text().get())) {
+    walk.runs[index].flow = ParseNumber(FormatNumber(sum));
+    return sum;
+  }
+  sum += TryParseNumber(f.load.text().get()).value_or(0);
+  walk.runs[index].flow = sum;
+  return sum;
 }
 
 // A failure outweighs a pass not reaching the run, which outweighs a limit
@@ -77,8 +132,7 @@ void MarkPassStops(CalcResult& result) {
   }
 }
 
-bool BreaksLimit(pugi::xml_node node, double dropFromSource, const SupplyValues& supply) {
-  const bool lowSide = !supply.dual || HasRegulatorAncestor(node);
+bool BreaksLimit(double dropFromSource, const SupplyValues& supply, bool lowSide) {
   const RunTest t = JudgeRun(dropFromSource, supply, lowSide, false);
   return Round2(t.limit) < Round2(t.value);
 }
@@ -86,7 +140,10 @@ bool BreaksLimit(pugi::xml_node node, double dropFromSource, const SupplyValues&
 // Every appliance and regulator still counted as sized is judged on the
 // sizes the document now holds: sizing a later run can have reset a size
 // above it. A run of no length is never sized, so it is not judged either.
-void MarkBrokenLimits(const pugi::xml_document& doc, bool dual, CalcResult& result) {
+// Each run adds its stored segment drop to its parent's drop from the
+// source, rounding as the walk from the source does.
+void MarkBrokenLimits(const pugi::xml_document& doc, bool dual, const RunWalk& walk,
+                      CalcResult& result) {
   SupplyValues supply;
   try {
     supply = ReadSupplyValues(ProjectRoot(doc), dual);
@@ -94,13 +151,21 @@ void MarkBrokenLimits(const pugi::xml_document& doc, bool dual, CalcResult& resu
     return;  // settings that cannot be read were reported by the calculation
   }
   if (!IsKnownMethod(supply.method)) return;
-  const auto drops = StoredDropsFromSource(doc);
-  for (size_t i = 0; i < drops.size() && i < result.runs.size(); ++i) {
-    const auto& [node, drop] = drops[i];
-    const RunResult& run = result.runs[i];
+  const size_t count = walk.nodes.size();
+  std::vector<double> drops(count);
+  std::vector<char> regulator(count), belowRegulator(count);
+  for (size_t i = 0; i < count; ++i) {
+    const int p = walk.parents[i];
+    if (p >= 0 && !regulator[p])  // asked of a parent only, as a source
+      regulator[p] = FieldView(walk.nodes[p], "appliance") == "Regulator" ? 1 : 2;
+    const bool fromSource = p < 0 || regulator[p] == 1;
+    drops[i] = Round2(result.runs[i].pressureDrop.value_or(0) + (fromSource ? 0 : drops[p]));
+    belowRegulator[i] = p >= 0 && (belowRegulator[p] || regulator[p] == 1);
+    RunResult& run = result.runs[i];
     if (run.status == RunStatus::Sized && run.length.value_or(0) > 0 &&
-        IsApplianceOrRegulator(node) && BreaksLimit(node, drop, supply))
-      Mark(result.runs[i], RunStatus::OutsideLimit,
+        IsApplianceOrRegulator(walk.nodes[i]) &&
+        BreaksLimit(drops[i], supply, !supply.dual || belowRegulator[i]))
+      Mark(run, RunStatus::OutsideLimit,
            "Outside the limit on the final sizes: a run sized after it changed a size above it");
   }
 }
@@ -144,11 +209,11 @@ CalcResult ReadCalcResult(const pugi::xml_document& doc, bool dualSystem,
   } catch (const CvError&) {
     // a root without its attributes names no gas
   }
-  const CarriedLoads carried(doc);
-  for (pugi::xml_node node : AllSystemNodes(doc)) result.runs.push_back(ReadRun(node, carried));
+  RunWalk walk{result.runs, {}, {}};
+  for (pugi::xml_node node : root.children(kSystemNodeName)) ReadSubtree(node, -1, walk);
   result.failures = std::move(failures);
   MarkPassStops(result);
-  MarkBrokenLimits(doc, dualSystem, result);
+  MarkBrokenLimits(doc, dualSystem, walk, result);
   return result;
 }
 
