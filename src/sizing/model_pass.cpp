@@ -260,13 +260,13 @@ bool ModelPass::SizeRun(int x) {
     Trace([&] { return who() + " - Initial pressure drop to source = " + FormatNumber(t.cum); });
     Trace([&] { return who() + " - Initial Delivery Pressure = " + FormatNumber(t.delivered); });
     // Visits the upsizing order state by state; a run that needs more
-    // steps is searched where drops fall as sizes grow, and the visiting
-    // goes on from wherever the search stopped.
+    // steps is searched, and the visiting goes on from wherever the search
+    // stopped.
     const long search = shared_.visitEveryState ? -1
                         : shared_.trace         ? kTracedStepsBeforeSearch
                                                 : kStepsBeforeSearch;
     for (long steps = 0; Round2(t.limit) < Round2(t.value); ++steps) {
-      if (steps == search && PathIsSteady()) {
+      if (steps == search && PathIsSearchable()) {
         Trace([&] { return who() + " - Searching the rest of the upsizing order"; });
         if (Search()) {
           t = Evaluate();

@@ -77,7 +77,8 @@ class ModelPass {
   int Settle(int n, int code, int parentCode);
   bool StretchMayPass(int level);
   void JumpToStretchEnd(int level);
-  bool PathIsSteady();
+  double LeastDrop(int n, int reach);
+  bool PathIsSearchable();
   bool DropsFall(int n);
   bool ReferenceDropsFall();
 
@@ -95,7 +96,7 @@ class ModelPass {
   RunValues& v_;
   const bool trip_;
   std::vector<double> drops_;        // per run and size index, NAN: not yet
-  std::vector<signed char> steady_;  // the run's drops fall as it grows; -1: not yet known
+  std::vector<signed char> steady_;  // the run's drops never rise as it grows; -1: not yet known
   double referenceDrops_[2][10];
   std::optional<bool> referenceSteady_;
   std::vector<int> level_;         // position on the path being sized, or -1

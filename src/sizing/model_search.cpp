@@ -1,5 +1,6 @@
 // The search through the upsizing order of a run's path: whole stretches
 // of the order that cannot pass are passed over to their last state.
+#include <algorithm>
 #include <cmath>
 
 #include "core/number_text.h"
@@ -17,13 +18,13 @@ bool ModelPass::Search() {
 }
 
 // The search through the upsizing order. The order is a counter over the
-// path's sizes whose lowest digit is the run being sized, and the drop to
-// the source only falls as a size on the path grows. So every state from
-// here until the counter next changes a run above the level has a drop
-// no smaller than the drop with each run from the level down at the
-// largest size it can reach: when that fails, the whole stretch fails
-// and is passed over to its last state. Returns true at the first state
-// that passes; false at the last state of the stretch, which fails.
+// path's sizes whose lowest digit is the run being sized. Every state from
+// here until the counter next changes a run above the level has each run
+// from the level down at a size no larger than the largest it can reach,
+// so its drop to the source is no smaller than the sum of each run's least
+// drop up to that size: when that fails, the whole stretch fails and is
+// passed over to its last state. Returns true at the first state that
+// passes; false at the last state of the stretch, which fails.
 bool ModelPass::Explore(int level) {
   const int last = static_cast<int>(path_.size()) - 1;
   if (level > last) return PassesNow();
@@ -59,12 +60,24 @@ bool ModelPass::StretchMayPass(int level) {
   for (int k = level; k < static_cast<int>(path_.size()); ++k) {
     const int n = path_[k];
     parentCode = Settle(n, v_.size[n], parentCode);
-    const double dp = DropAt(n, SizeIndexFor(parentCode, m_.material[n]));
+    const double dp = LeastDrop(n, parentCode);
     cum = k == 0 ? Round2(dp) : Round2(dp + cum);
-    // Drops are never negative: once the sum fails, the whole path does.
-    if (!Passes(cum)) return false;
   }
-  return true;
+  return Passes(cum);
+}
+
+// The least drop of a run at the sizes it may take in a stretch where it
+// reaches the size `reach`: a run that grew restarts from its smallest.
+double ModelPass::LeastDrop(int n, int reach) {
+  const int material = m_.material[n];
+  // The law gives a material or gas it does not know one drop at every size.
+  if (material < 0 || !shared_.KnownGas()) return DropAt(n, 0);
+  const int top = SizeIndexFor(reach, material);
+  if (steady_[n] < 0) steady_[n] = DropsFall(n);
+  double least = DropAt(n, top);
+  if (!steady_[n] && !m_.fixed[n])
+    for (int index = 0; index < top; ++index) least = std::min(least, DropAt(n, index));
+  return least;
 }
 
 // The last state of the stretch: each run grows as far as it can, and
@@ -83,16 +96,14 @@ void ModelPass::JumpToStretchEnd(int level) {
   if (restarted) Upsized();
 }
 
-// Whether the search may pass over stretches of this path: every run of
-// a known material at a size of it, its drop falling as its size grows.
-bool ModelPass::PathIsSteady() {
+// Whether the search may pass over stretches of this path: a run may grow
+// further under a bigger parent, and every run of a known material is at a
+// size of it (any other fails on its first evaluation).
+bool ModelPass::PathIsSearchable() {
   if (!referenceSteady_) referenceSteady_ = ReferenceDropsFall();
   if (!*referenceSteady_) return false;
-  for (int n : path_) {
-    if (SizeIndexFor(v_.size[n], m_.material[n]) < 0) return false;
-    if (steady_[n] < 0) steady_[n] = DropsFall(n);
-    if (!steady_[n]) return false;
-  }
+  for (int n : path_)
+    if (m_.material[n] >= 0 && SizeIndexFor(v_.size[n], m_.material[n]) < 0) return false;
   return true;
 }
 
