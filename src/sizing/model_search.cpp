@@ -98,8 +98,10 @@ void ModelPass::JumpToStretchEnd(int level) {
 
 // Whether the search may pass over stretches of this path: a run may grow
 // further under a bigger parent, and every run of a known material is at a
-// size of it (any other fails on its first evaluation).
+// size of it (any other fails on its first evaluation). A gas the law does
+// not know drops nothing anywhere.
 bool ModelPass::PathIsSearchable() {
+  if (!shared_.KnownGas()) return true;
   if (!referenceSteady_) referenceSteady_ = ReferenceDropsFall();
   if (!*referenceSteady_) return false;
   for (int n : path_)
@@ -120,7 +122,6 @@ bool ModelPass::DropsFall(int n) {
 }
 
 bool ModelPass::ReferenceDropsFall() {
-  if (!shared_.KnownGas()) return false;
   for (int material = 0; material < 2; ++material) {
     double previous = INFINITY;
     for (int index = 0; index < kSizeCounts[material]; ++index) {
