@@ -53,7 +53,7 @@ ModelPass::ModelPass(PassShared& shared, RunValues& v, bool trip)
       v_(v),
       trip_(trip),
       drops_(static_cast<size_t>(m_.Count()) * kMaxSizesPerMaterial, NAN),
-      steady_(m_.Count(), -1),
+      shape_(m_.Count(), -1),
       level_(m_.Count(), -1) {
   for (auto& row : referenceDrops_) std::fill(std::begin(row), std::end(row), NAN);
 }

@@ -79,7 +79,8 @@ class ModelPass {
   void JumpToStretchEnd(int level);
   double LeastDrop(int n, int reach);
   bool PathIsSearchable();
-  bool DropsFall(int n);
+  enum { kDropsFall = 1, kDropsNeverNegative = 2 };
+  int DropShape(int n);
   bool ReferenceDropsFall();
 
   template <typename BuildLine>
@@ -95,10 +96,11 @@ class ModelPass {
   const CalcModel& m_;
   RunValues& v_;
   const bool trip_;
-  std::vector<double> drops_;        // per run and size index, NAN: not yet
-  std::vector<signed char> steady_;  // the run's drops never rise as it grows; -1: not yet known
+  std::vector<double> drops_;       // per run and size index, NAN: not yet
+  std::vector<signed char> shape_;  // kDropsFall, kDropsNeverNegative; -1: not yet known
   double referenceDrops_[2][10];
   std::optional<bool> referenceSteady_;
+  bool neverNegative_ = true;      // no run on the searched path drops less than nothing
   std::vector<int> level_;         // position on the path being sized, or -1
   std::vector<int> path_;          // from the run below the source down to the run sized
   std::vector<double> seg_, cum_;  // per level: the segment drop and the drop from the source

@@ -62,6 +62,8 @@ bool ModelPass::StretchMayPass(int level) {
     parentCode = Settle(n, v_.size[n], parentCode);
     const double dp = LeastDrop(n, parentCode);
     cum = k == 0 ? Round2(dp) : Round2(dp + cum);
+    // Once the sum fails, the whole path does, unless a drop below is negative.
+    if (neverNegative_ && !Passes(cum)) return false;
   }
   return Passes(cum);
 }
@@ -73,9 +75,8 @@ double ModelPass::LeastDrop(int n, int reach) {
   // The law gives a material or gas it does not know one drop at every size.
   if (material < 0 || !shared_.KnownGas()) return DropAt(n, 0);
   const int top = SizeIndexFor(reach, material);
-  if (steady_[n] < 0) steady_[n] = DropsFall(n);
   double least = DropAt(n, top);
-  if (!steady_[n] && !m_.fixed[n])
+  if (!(DropShape(n) & kDropsFall) && !m_.fixed[n])
     for (int index = 0; index < top; ++index) least = std::min(least, DropAt(n, index));
   return least;
 }
@@ -106,19 +107,27 @@ bool ModelPass::PathIsSearchable() {
   if (!*referenceSteady_) return false;
   for (int n : path_)
     if (m_.material[n] >= 0 && SizeIndexFor(v_.size[n], m_.material[n]) < 0) return false;
+  neverNegative_ = true;
+  for (int n : path_) neverNegative_ = neverNegative_ && DropShape(n) & kDropsNeverNegative;
   return true;
 }
 
-bool ModelPass::DropsFall(int n) {
-  const int material = m_.material[n];
-  if (material < 0) return false;
-  double previous = INFINITY;
-  for (int index = 0; index < kSizeCounts[material]; ++index) {
-    const double drop = DropAt(n, index);
-    if (!(drop >= 0 && drop <= previous)) return false;
-    previous = drop;
+// What the run's drops do as it grows, worked out once per pass.
+int ModelPass::DropShape(int n) {
+  if (shape_[n] < 0) {
+    const int material = m_.material[n];
+    const int count = material < 0 || !shared_.KnownGas() ? 1 : kSizeCounts[material];
+    int shape = kDropsFall | kDropsNeverNegative;
+    double previous = INFINITY;
+    for (int index = 0; index < count; ++index) {
+      const double drop = DropAt(n, index);
+      if (!(drop <= previous)) shape &= ~kDropsFall;
+      if (!(drop >= 0)) shape &= ~kDropsNeverNegative;
+      previous = drop;
+    }
+    shape_[n] = static_cast<signed char>(shape);
   }
-  return true;
+  return shape_[n];
 }
 
 bool ModelPass::ReferenceDropsFall() {

@@ -144,6 +144,16 @@ TEST(LargeNetwork, TheSearchEndsWhereVisitingEveryStateEnds) {
     const unsigned start = random();
     for (cvtest::TestProject* p : {&steps, &model}) {
       p->LoadReferenceCatalog();
+      // A catalogue may list an EFV that drops less than nothing.
+      if (round % 6 == 1) {
+        cv::EFVParameters gain;
+        gain.ID = "Z";
+        gain.TripFlow = 300;
+        gain.NormalFlow = 200;
+        gain.NormalPresDrop = -2.5;
+        gain.TripPresDrop = -1;
+        p->State().EFVCollection.Add(gain);
+      }
       std::mt19937 same(start);
       std::vector<pugi::xml_node> nodes{p->Root()};
       const int count = 2 + static_cast<int>(same() % 8);
@@ -160,7 +170,8 @@ TEST(LargeNetwork, TheSearchEndsWhereVisitingEveryStateEnds) {
         run.material = materials[same() % (round % 3 ? 3 : 4)];
         run.fixed = same() % 8 == 0;
         run.size = cv::SizeNameAt(static_cast<int>(same() % 7), run.material);
-        run.model = p->State().EFVCollection.ModelIds()[same() % 3];
+        const std::vector<std::string> models = p->State().EFVCollection.ModelIds();
+        run.model = same() % 2 ? models.back() : models[same() % 3];
         nodes.push_back(p->Add(parent, run));
       }
       cv::DeriveStateFromDocument(p->Doc(), p->State());
