@@ -102,13 +102,13 @@ void ModelPass::JumpToStretchEnd(int level) {
 // size of it (any other fails on its first evaluation). A gas the law does
 // not know drops nothing anywhere.
 bool ModelPass::PathIsSearchable() {
+  neverNegative_ = true;
+  for (int n : path_) neverNegative_ = neverNegative_ && DropShape(n) & kDropsNeverNegative;
   if (!shared_.KnownGas()) return true;
   if (!referenceSteady_) referenceSteady_ = ReferenceDropsFall();
   if (!*referenceSteady_) return false;
   for (int n : path_)
     if (m_.material[n] >= 0 && SizeIndexFor(v_.size[n], m_.material[n]) < 0) return false;
-  neverNegative_ = true;
-  for (int n : path_) neverNegative_ = neverNegative_ && DropShape(n) & kDropsNeverNegative;
   return true;
 }
 
